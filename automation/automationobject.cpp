@@ -1,0 +1,310 @@
+#include "automationobject.h"
+
+#include "automationerror.h"
+#include "classfactory.h"
+#include "variant.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibrary>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <QPluginLoader>
+
+#include <map>
+#include <vector>
+
+namespace automation {
+
+namespace {
+
+// One loaded library. Objects hold it; when the last goes and the library
+// says it can be unloaded, it is unloaded.
+class Library {
+public:
+    explicit Library(const QString &path) : m_loader(path) {}
+    ~Library()
+    {
+        if (m_factory && m_factory->canUnloadNow())
+            m_loader.unload();
+    }
+    Library(const Library &) = delete;
+    Library &operator=(const Library &) = delete;
+
+    bool load()
+    {
+        QObject *root = m_loader.instance();
+        m_factory = qobject_cast<ClassFactory *>(root);
+        return m_factory != nullptr;
+    }
+    ClassFactory *factory() const { return m_factory; }
+
+private:
+    QPluginLoader m_loader;
+    ClassFactory *m_factory = nullptr;
+};
+
+// Libraries in use, by path. The map holds no ownership: a library lives as
+// long as an object of it does.
+std::map<QString, std::weak_ptr<Library>> &loadedLibraries()
+{
+    static std::map<QString, std::weak_ptr<Library>> libraries;
+    return libraries;
+}
+
+std::shared_ptr<Library> acquireLibrary(const QString &path)
+{
+    auto &libraries = loadedLibraries();
+    if (auto it = libraries.find(path); it != libraries.end()) {
+        if (auto lib = it->second.lock())
+            return lib;
+    }
+    auto lib = std::make_shared<Library>(path);
+    if (!lib->load())
+        return nullptr;
+    libraries[path] = lib;
+    return lib;
+}
+
+bool metadataServes(const QJsonObject &metaData, const QString &progId)
+{
+    const QJsonArray ids = metaData.value(QStringLiteral("MetaData"))
+                               .toObject()
+                               .value(QStringLiteral("ProgIDs"))
+                               .toArray();
+    for (const auto &id : ids) {
+        if (id.toString().compare(progId, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+void raisePendingError(QObject *object)
+{
+    if (auto *info = qobject_cast<ErrorInfo *>(object)) {
+        int number = 0;
+        QString description;
+        if (info->takeError(number, description))
+            throw AutomationError(number, description);
+    }
+}
+
+int findProperty(const QMetaObject *mo, const QString &name)
+{
+    for (int i = QObject::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i) {
+        if (QString::fromLatin1(mo->property(i).name()).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// The method of that name with the most parameters (optional parameters are
+// QVariants that receive Missing).
+int findMethod(const QMetaObject *mo, const QString &name)
+{
+    int found = -1;
+    for (int i = QObject::staticMetaObject.methodCount(); i < mo->methodCount(); ++i) {
+        const QMetaMethod m = mo->method(i);
+        if (m.methodType() != QMetaMethod::Method || m.access() != QMetaMethod::Public)
+            continue;
+        if (QString::fromLatin1(m.name()).compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        if (found < 0 || m.parameterCount() > mo->method(found).parameterCount())
+            found = i;
+    }
+    return found;
+}
+
+} // namespace
+
+class Instance {
+public:
+    Instance(std::shared_ptr<Library> library, QObject *object)
+        : m_library(std::move(library)), m_object(object)
+    {
+    }
+    ~Instance() { delete m_object; }  // the object first, then (maybe) its library
+    Instance(const Instance &) = delete;
+    Instance &operator=(const Instance &) = delete;
+
+    QObject *object() const { return m_object; }
+
+private:
+    std::shared_ptr<Library> m_library;
+    QObject *m_object;
+};
+
+QStringList pluginFolders()
+{
+    const QString appDir = QCoreApplication::instance()
+                               ? QCoreApplication::applicationDirPath()
+                               : QDir::currentPath();
+    return {QDir(appDir).filePath(QStringLiteral("plugins")),
+            QDir(appDir).filePath(QStringLiteral("../lib/noctalis/plugins"))};
+}
+
+QString findLibrary(const QString &progId, const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        const QDir dir(folder);
+        const auto entries = dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            const QString path = entry.absoluteFilePath();
+            if (!QLibrary::isLibrary(path))
+                continue;
+            if (metadataServes(QPluginLoader(path).metaData(), progId))
+                return path;
+        }
+    }
+    return QString();
+}
+
+bool isLibraryLoaded(const QString &progId)
+{
+    for (const auto &[path, weak] : loadedLibraries()) {
+        auto lib = weak.lock();
+        if (lib && metadataServes(QPluginLoader(path).metaData(), progId))
+            return true;
+    }
+    return false;
+}
+
+Object::Object() = default;
+
+Object Object::create(const QString &progId) { return create(progId, pluginFolders()); }
+
+Object Object::create(const QString &progId, const QStringList &folders)
+{
+    Object result;
+    const QString path = findLibrary(progId, folders);
+    if (path.isEmpty())
+        return result;
+    auto library = acquireLibrary(path);
+    if (!library)
+        return result;
+    QObject *object = library->factory()->createInstance(progId);
+    if (!object)
+        return result;
+    result.d = std::make_shared<Instance>(std::move(library), object);
+    return result;
+}
+
+bool Object::isEmpty() const { return !d; }
+
+QString Object::memberName(const QString &member) const
+{
+    if (!d)
+        return QString();
+    const QMetaObject *mo = d->object()->metaObject();
+    if (int p = findProperty(mo, member); p >= 0)
+        return QString::fromLatin1(mo->property(p).name());
+    if (int m = findMethod(mo, member); m >= 0)
+        return QString::fromLatin1(mo->method(m).name());
+    return QString();
+}
+
+QVariant Object::get(const QString &member) const
+{
+    if (!d)
+        throw AutomationError(kObjectNotSet);
+    QObject *object = d->object();
+    const QMetaObject *mo = object->metaObject();
+    const int p = findProperty(mo, member);
+    if (p < 0) {
+        if (findMethod(mo, member) >= 0)
+            return const_cast<Object *>(this)->call(member);
+        throw AutomationError(kMemberNotSupported);
+    }
+    const QVariant value = mo->property(p).read(object);
+    raisePendingError(object);
+    return value;
+}
+
+void Object::set(const QString &member, const QVariant &value)
+{
+    if (!d)
+        throw AutomationError(kObjectNotSet);
+    QObject *object = d->object();
+    const QMetaObject *mo = object->metaObject();
+    const int p = findProperty(mo, member);
+    if (p < 0)
+        throw AutomationError(kMemberNotSupported);
+    const QMetaProperty property = mo->property(p);
+    if (!property.isWritable())
+        throw AutomationError(kCantAssignReadOnly);
+    if (property.metaType().id() == QMetaType::QVariant) {
+        property.write(object, value);
+    } else {
+        QVariant converted = value;
+        if (!converted.convert(property.metaType()))
+            throw AutomationError(kTypeMismatch);
+        property.write(object, converted);
+    }
+    raisePendingError(object);
+}
+
+QVariant Object::call(const QString &member, const QVariantList &args)
+{
+    if (!d)
+        throw AutomationError(kObjectNotSet);
+    QObject *object = d->object();
+    const QMetaObject *mo = object->metaObject();
+    const int index = findMethod(mo, member);
+    if (index < 0) {
+        if (findProperty(mo, member) >= 0 && args.isEmpty())
+            return get(member);
+        throw AutomationError(kMemberNotSupported);
+    }
+    const QMetaMethod method = mo->method(index);
+    const int count = method.parameterCount();
+    if (args.size() > count)
+        throw AutomationError(kWrongArgumentCount);
+
+    // Arguments in the parameters' own types; omitted ones are Missing.
+    std::vector<QVariant> values;
+    values.resize(size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const QVariant given = i < args.size() ? args[i] : missing();
+        const QMetaType type = method.parameterMetaType(i);
+        if (type.id() == QMetaType::QVariant) {
+            values[size_t(i)] = given;
+            continue;
+        }
+        if (isMissing(given))
+            throw AutomationError(kArgumentNotOptional);
+        QVariant converted = type.id() == QMetaType::Double ? QVariant(toDouble(given)) : given;
+        if (!converted.convert(type))
+            throw AutomationError(kTypeMismatch);
+        values[size_t(i)] = converted;
+    }
+
+    const QMetaType returnType = method.returnMetaType();
+    const bool returnsVoid = returnType.id() == QMetaType::Void;
+    QVariant result;
+    QVariant returnStorage = (returnsVoid || returnType.id() == QMetaType::QVariant)
+                                 ? QVariant()
+                                 : QVariant(returnType, nullptr);
+    std::vector<void *> argv(size_t(count) + 1, nullptr);
+    if (returnsVoid)
+        argv[0] = nullptr;
+    else if (returnType.id() == QMetaType::QVariant)
+        argv[0] = &result;
+    else
+        argv[0] = returnStorage.data();
+    for (int i = 0; i < count; ++i) {
+        QVariant &v = values[size_t(i)];
+        argv[size_t(i) + 1] =
+            method.parameterMetaType(i).id() == QMetaType::QVariant ? static_cast<void *>(&v)
+                                                                    : v.data();
+    }
+    QMetaObject::metacall(object, QMetaObject::InvokeMetaMethod, index, argv.data());
+    raisePendingError(object);
+    if (!returnsVoid && returnType.id() != QMetaType::QVariant)
+        result = returnStorage;
+    return result;
+}
+
+} // namespace automation

@@ -1,0 +1,7 @@
+# Warnings for our own targets; the whole project builds without any.
+function(noctalis_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(NOCTALIS_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

@@ -1,0 +1,109 @@
+// Ephemkit: the engine's automation object. A bag of observer and target
+// properties with methods that compute into them; every member is reached by
+// name through the automation layer.
+#pragma once
+
+#include "classfactory.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class Ephemkit : public QObject, public automation::ErrorInfo {
+    Q_OBJECT
+    Q_INTERFACES(automation::ErrorInfo)
+
+    Q_PROPERTY(QVariant TransitEL READ TransitEL)
+    Q_PROPERTY(QVariant LNG READ LNG WRITE setLNG)
+    Q_PROPERTY(QVariant lat READ lat WRITE setLat)
+    Q_PROPERTY(QVariant LMST READ LMST WRITE setLMST)
+    Q_PROPERTY(QVariant RA READ RA WRITE setRA)
+    Q_PROPERTY(QVariant Dec READ Dec WRITE setDec)
+    Q_PROPERTY(QVariant Alt READ Alt WRITE setAlt)
+    Q_PROPERTY(QVariant Az READ Az WRITE setAz)
+    Q_PROPERTY(QVariant PlanetNum READ PlanetNum WRITE setPlanetNum)
+    Q_PROPERTY(QVariant RiseDate READ RiseDate WRITE discard)
+    Q_PROPERTY(QVariant SetDate READ SetDate WRITE discard)
+    Q_PROPERTY(QVariant RiseAz READ RiseAz WRITE discard)
+    Q_PROPERTY(QVariant SetAz READ SetAz WRITE discard)
+    Q_PROPERTY(QVariant UTDate READ UTDate WRITE setUTDate)
+    Q_PROPERTY(QVariant PlanetName READ PlanetName WRITE setPlanetName)
+    Q_PROPERTY(QVariant TransitStatus READ TransitStatus)
+    Q_PROPERTY(QVariant NextLowerTransit READ NextLowerTransit)
+    Q_PROPERTY(QVariant TransitELlower READ TransitELlower WRITE discard)
+
+public:
+    explicit Ephemkit(QObject *parent = nullptr);
+    ~Ephemkit() override;
+
+    // Objects alive in this library (the library may unload at 0).
+    static int liveObjects();
+
+    // Local civil time minus UT now, hours, daylight saving included; 0 when
+    // the system cannot say.
+    Q_INVOKABLE double GetTimeZone();
+    // UT minus local civil time, days: -GetTimeZone()/24.
+    Q_INVOKABLE QVariant GetTZBias();
+
+    QVariant TransitEL() const { return m_TransitEL; }
+    QVariant LNG() const { return m_LNG; }
+    QVariant lat() const { return m_lat; }
+    QVariant LMST() const { return m_LMST; }
+    QVariant RA() const { return m_RA; }
+    QVariant Dec() const { return m_Dec; }
+    QVariant Alt() const { return m_Alt; }
+    QVariant Az() const { return m_Az; }
+    QVariant PlanetNum() const { return m_PlanetNum; }
+    QVariant RiseDate() const { return m_RiseDate; }
+    QVariant SetDate() const { return m_SetDate; }
+    QVariant RiseAz() const { return m_RiseAz; }
+    QVariant SetAz() const { return m_SetAz; }
+    QVariant UTDate() const { return m_UTDate; }
+    QVariant PlanetName() const { return m_PlanetName; }
+    QVariant TransitStatus() const { return m_TransitStatus; }
+    QVariant NextLowerTransit() const { return m_NextLowerTransit; }
+    QVariant TransitELlower() const { return m_TransitELlower; }
+
+    void setLNG(const QVariant &v);
+    void setLat(const QVariant &v);
+    void setLMST(const QVariant &v);
+    void setRA(const QVariant &v);
+    void setDec(const QVariant &v);
+    void setAlt(const QVariant &v);
+    void setAz(const QVariant &v);
+    void setPlanetNum(const QVariant &v);
+    void setUTDate(const QVariant &v);
+    void setPlanetName(const QVariant &v);
+    void discard(const QVariant &v);
+
+    bool takeError(int &number, QString &description) override;
+
+private:
+    // Runs a member body; a run-time error it raises is kept for the caller.
+    void guarded(const std::function<void()> &body);
+
+    double m_LNG = 0.0;    // degrees west, [0, 360)
+    double m_LMST = 0.0;   // hours
+    QVariant m_UTDate;
+    QVariant m_lat;
+    QVariant m_RA;
+    QVariant m_Dec;
+    QVariant m_Alt;
+    QVariant m_Az;
+    QVariant m_PlanetNum;
+    QVariant m_PlanetName;
+    QVariant m_RiseDate;
+    QVariant m_SetDate;
+    QVariant m_RiseAz;
+    QVariant m_SetAz;
+    QVariant m_TransitEL;
+    QVariant m_TransitStatus;
+    QVariant m_NextLowerTransit;
+    QVariant m_TransitELlower;
+
+    bool m_hasError = false;
+    int m_errorNumber = 0;
+    QString m_errorText;
+};

@@ -1,0 +1,86 @@
+#include "modastrosubs.h"
+
+#include "automationdate.h"
+
+#include <cmath>
+
+namespace ephemkit {
+
+namespace {
+
+// Constants of the sidereal time polynomial, as the routine uses them.
+constexpr double kDayNumberEpochJd = 2415018.5;  // JD of automation date 0
+constexpr double kJ2000Jd = 2451545;
+constexpr double kJulianCentury = 36525;         // days
+constexpr double kLinearTerm = 8640184.812866;   // s per century
+constexpr double kQuadraticTerm = 0.093104;      // s per century^2
+constexpr double kCubicTerm = 6.2e-6;            // s per century^3, subtracted
+constexpr double kConstantTerm = 24110.54841;    // s
+constexpr double kSiderealRate = 1.002737908;    // sidereal s per UT s
+constexpr double kDaySeconds = 86400;
+constexpr double kUtPerSidereal = 0.997269567;   // UT h per sidereal h
+
+// Adds whole steps of `step` while value < 0. Adding a whole multiple of the
+// step at once gives the same double as adding it step by step, because every
+// partial sum is smaller in magnitude than the start and exactly representable.
+double raiseToNonNegative(double value, double step)
+{
+    if (value < 0) {
+        value += std::ceil(-value / step) * step;
+        while (value < 0)
+            value += step;
+    }
+    return value;
+}
+
+} // namespace
+
+void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
+{
+    const automation::DayAndMs split = automation::splitDayAndMs(utDate);
+    const double uts = double(split.msOfDay / 1000);  // whole seconds of the day
+
+    const double jd0 = double(split.day) + kDayNumberEpochJd;
+    const double t = (jd0 - kJ2000Jd) / kJulianCentury;
+
+    double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;
+    s = raiseToNonNegative(s, kDaySeconds);
+    const double g0 = s + kConstantTerm;
+
+    double l = (g0 + uts * kSiderealRate) / 3600;
+    if (l > 24) {
+        // Whole 24 h steps while strictly above 24: jump, then finish by steps.
+        const double steps = std::floor(l / 24) - 1;
+        if (steps > 0)
+            l -= steps * 24;
+        while (l > 24)
+            l -= 24;
+    }
+    while (l < 0)
+        l += 24;
+
+    double lmst = l - lngWestDeg / 15;
+    while (lmst < 0)
+        lmst += 24;
+    lmstHours = lmst;
+}
+
+double localMeanSiderealTime(double utDate, double lngWestDeg)
+{
+    double lmst = 0;
+    LocalMeanSiderealTime(utDate, lngWestDeg, lmst);
+    return lmst;
+}
+
+double SiderealToUT(double lmstHours, double utDate, double lngWestDeg)
+{
+    const double midnight = automation::midnightOf(std::int64_t(std::trunc(utDate)));
+    const double lmst0 = localMeanSiderealTime(midnight, lngWestDeg);
+    if (lmstHours == lmst0)
+        return midnight;
+    if (lmstHours > lmst0)
+        return midnight + (lmstHours - lmst0) * kUtPerSidereal / 24;
+    return midnight + (lmstHours + 24 - lmst0) * kUtPerSidereal / 24;
+}
+
+} // namespace ephemkit

@@ -1,0 +1,47 @@
+// Sidereal time routines of the engine (plain C++, no Qt).
+#pragma once
+
+namespace ephemkit {
+
+// LocalMeanSiderealTime: local mean sidereal time of a UT instant.
+//
+// Given:
+//   utDate      automation date (days from 1899-12-30 0h), UT
+//   lngWestDeg  observer longitude, degrees west of Greenwich, [0, 360)
+// Returned:
+//   lmstHours   local mean sidereal time, hours, [0, 24]
+//
+// Notes:
+//  1. The time of day enters as whole seconds: the fraction of utDate is
+//     rounded to the millisecond, then cut to the second.
+//  2. The polynomial is the IAU 1982 expression of Greenwich mean sidereal
+//     time at 0h UT; the rate 1.002737908 sidereal seconds per UT second is
+//     used as written. The intermediate value is reduced only while it is
+//     strictly above 24 h, so an exact 24.0 stays 24.0.
+//  3. Bounded work: one reduction step per 86400 s of negative polynomial
+//     value is done in a single jump, with the same result as repeated steps.
+//
+// Reference: Aoki et al., "The new definition of universal time", A&A 105
+// (1982) 359; Explanatory Supplement to the Astronomical Almanac (1992) 2.24.
+void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours);
+
+// Convenience form returning the LMST in hours.
+double localMeanSiderealTime(double utDate, double lngWestDeg);
+
+// SiderealToUT: the first UT instant of utDate's UT day at which the local
+// mean sidereal time is lmstHours.
+//
+// Given:
+//   lmstHours   local mean sidereal time, hours, [0, 24)
+//   utDate      automation date of any instant of the wanted UT day
+//   lngWestDeg  observer longitude, degrees west
+// Returned (function value):
+//   automation date, UT
+//
+// Notes:
+//  1. No iteration: 0.997269567 UT hours per sidereal hour, from the LMST at
+//     0h UT of the day. An LMST within about 3 min 56 s after that of 0h UT
+//     occurs twice in the day; the earlier instant is returned.
+double SiderealToUT(double lmstHours, double utDate, double lngWestDeg);
+
+} // namespace ephemkit

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Noctalis needs (only those missing), then
+# configures and builds the given CMake preset (default: "default").
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+preset=${1:-default}
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libnova-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cd "$here"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

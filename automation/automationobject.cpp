@@ -25,7 +25,10 @@ namespace {
 // says it can be unloaded, it is unloaded.
 class Library {
 public:
-    explicit Library(const QString &path) : m_loader(path) {}
+    explicit Library(const QString &path) : m_loader(path)
+    {
+        m_loader.setLoadHints(m_loader.loadHints() & ~QLibrary::PreventUnloadHint);
+    }
     ~Library()
     {
         if (m_factory && m_factory->canUnloadNow())
@@ -254,8 +257,11 @@ QVariant Object::call(const QString &member, const QVariantList &args)
     const QMetaObject *mo = object->metaObject();
     const int index = findMethod(mo, member);
     if (index < 0) {
-        if (findProperty(mo, member) >= 0 && args.isEmpty())
+        if (findProperty(mo, member) >= 0) {
+            if (!args.isEmpty())
+                throw AutomationError(kWrongArgumentCount);
             return get(member);
+        }
         throw AutomationError(kMemberNotSupported);
     }
     const QMetaMethod method = mo->method(index);

@@ -35,6 +35,23 @@ double raiseToNonNegative(double value, double step)
 
 } // namespace
 
+double ReduceSiderealHours(double hours)
+{
+    double l = hours;
+    if (l > 24) {
+        // Jump by whole steps, then finish step by step: the same double as
+        // stepping all the way, since every partial result is exact.
+        const double steps = std::floor(l / 24) - 1;
+        if (steps > 0)
+            l -= steps * 24;
+        while (l > 24)
+            l -= 24;
+    }
+    while (l < 0)
+        l += 24;
+    return l;
+}
+
 void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
 {
     const automation::DayAndMs split = automation::splitDayAndMs(utDate);
@@ -47,17 +64,7 @@ void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
     s = raiseToNonNegative(s, kDaySeconds);
     const double g0 = s + kConstantTerm;
 
-    double l = (g0 + uts * kSiderealRate) / 3600;
-    if (l > 24) {
-        // Whole 24 h steps while strictly above 24: jump, then finish by steps.
-        const double steps = std::floor(l / 24) - 1;
-        if (steps > 0)
-            l -= steps * 24;
-        while (l > 24)
-            l -= 24;
-    }
-    while (l < 0)
-        l += 24;
+    const double l = ReduceSiderealHours((g0 + uts * kSiderealRate) / 3600);
 
     double lmst = l - lngWestDeg / 15;
     while (lmst < 0)

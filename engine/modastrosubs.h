@@ -25,6 +25,10 @@ namespace ephemkit {
 // (1982) 359; Explanatory Supplement to the Astronomical Almanac (1992) 2.24.
 void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours);
 
+// The reduction of the sidereal time of day: whole 24 h steps while the
+// value is strictly above 24, then while it is below 0. An exact 24.0 stays.
+double ReduceSiderealHours(double hours);
+
 // Convenience form returning the LMST in hours.
 double localMeanSiderealTime(double utDate, double lngWestDeg);
 

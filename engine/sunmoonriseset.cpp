@@ -46,35 +46,28 @@ void search(Body body, double utDate, double latDeg, double lngWestDeg, RiseSet 
         return !onStartSide();
     };
 
+    auto record = [&](bool rising) {
+        (rising ? rs.riseDate : rs.setDate) = instant();
+        (rising ? rs.riseAzDeg : rs.setAzDeg) = h.azDeg;
+    };
+
+    // Below the horizon at 0h: rise first; up (altitude 0 included): set first.
     const bool riseFirst = h.altDeg < 0;
-    if (riseFirst) {
-        if (!run(true)) {
-            rs.riseDate = -1.0;
-            return;
-        }
-        rs.riseDate = instant();
-        rs.riseAzDeg = h.azDeg;
-        if (!run(false)) {
-            rs.setDate = -1.0;
-            return;
-        }
-        rs.setDate = instant();
-        rs.setAzDeg = h.azDeg;
-    } else {
-        if (!run(false)) {
-            rs.setDate = -1.0;
-            return;
-        }
-        rs.setDate = instant();
-        rs.setAzDeg = h.azDeg;
-        if (!run(true)) {
+    if (!run(riseFirst)) {
+        (riseFirst ? rs.riseDate : rs.setDate) = -1.0;  // no second search
+        return;
+    }
+    record(riseFirst);
+    if (!run(!riseFirst)) {
+        if (riseFirst) {
+            rs.setDate = -1.0;  // azimuth untouched
+        } else {
             rs.riseDate = -1.0;
             rs.riseAzDeg = -1.0;
-            return;
         }
-        rs.riseDate = instant();
-        rs.riseAzDeg = h.azDeg;
+        return;
     }
+    record(!riseFirst);
 }
 
 } // namespace

@@ -24,28 +24,23 @@ void BM_SunMoonPosition(benchmark::State &state)
 }
 BENCHMARK(BM_SunMoonPosition);
 
-void BM_SunRiseSet(benchmark::State &state)
+// One rise/set search per iteration, a new day each time.
+void riseSetSearch(benchmark::State &state,
+                   void (*search)(double, double, double, ephemkit::RiseSet &))
 {
     double day = 45371;
     for (auto _ : state) {
         ephemkit::RiseSet rs;
-        ephemkit::SunRiseSet(day, 40, 75, rs);
+        search(day, 40, 75, rs);
         benchmark::DoNotOptimize(rs);
         day += 1;
     }
 }
+
+void BM_SunRiseSet(benchmark::State &state) { riseSetSearch(state, ephemkit::SunRiseSet); }
 BENCHMARK(BM_SunRiseSet)->Unit(benchmark::kMillisecond);
 
-void BM_MoonRiseSet(benchmark::State &state)
-{
-    double day = 45371;
-    for (auto _ : state) {
-        ephemkit::RiseSet rs;
-        ephemkit::MoonRiseSet(day, 40, 75, rs);
-        benchmark::DoNotOptimize(rs);
-        day += 1;
-    }
-}
+void BM_MoonRiseSet(benchmark::State &state) { riseSetSearch(state, ephemkit::MoonRiseSet); }
 BENCHMARK(BM_MoonRiseSet)->Unit(benchmark::kMillisecond);
 
 void BM_PlanetPosition(benchmark::State &state)

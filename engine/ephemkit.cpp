@@ -1,9 +1,16 @@
 #include "ephemkit.h"
 
 #include "automationerror.h"
+#include "astronomy_funcs.h"
 #include "bodies.h"
+#include "horizonequatorial.h"
 #include "modastrosubs.h"
+#include "planets.h"
+#include "riset.h"
+#include "sunmoon.h"
+#include "sunmoonriseset.h"
 #include "timezone.h"
+#include "transit.h"
 #include "variant.h"
 
 #include <atomic>
@@ -26,7 +33,11 @@ std::optional<double> inRange(const QVariant &v, double low, double high)
 
 } // namespace
 
-Ephemkit::Ephemkit(QObject *parent) : QObject(parent) { ++g_liveObjects; }
+Ephemkit::Ephemkit(QObject *parent)
+    : QObject(parent), m_localNow([] { return QDateTime::currentDateTime(); })
+{
+    ++g_liveObjects;
+}
 
 Ephemkit::~Ephemkit() { --g_liveObjects; }
 
@@ -139,3 +150,181 @@ void Ephemkit::setPlanetName(const QVariant &v)
 }
 
 void Ephemkit::discard(const QVariant &) {}
+
+void Ephemkit::setLocalNow(std::function<QDateTime()> localNow) { m_localNow = std::move(localNow); }
+
+double Ephemkit::utNow()
+{
+    const QDateTime local = m_localNow();
+    return automation::toAutomationDate(local.date(), local.time()) + GetTZBias().toDouble();
+}
+
+int Ephemkit::bodyNumber() const
+{
+    if (automation::isEmpty(m_PlanetNum))
+        return ephemkit::kNoBody;
+    return int(std::floor(automation::toDouble(m_PlanetNum)));
+}
+
+void Ephemkit::convert(bool toEquatorial)
+{
+    ephemkit::SkyPosition p;
+    const double lat = automation::toDouble(m_lat);
+    if (toEquatorial) {
+        p.altDeg = automation::toDouble(m_Alt);
+        p.azDeg = automation::toDouble(m_Az);
+        ephemkit::HorizonEquatorial(lat, m_LMST, p, ephemkit::Conversion::HorizonToEquatorial);
+        m_RA = p.raHours;
+        m_Dec = p.decDeg;
+    } else {
+        p.raHours = automation::toDouble(m_RA);
+        p.decDeg = automation::toDouble(m_Dec);
+        ephemkit::HorizonEquatorial(lat, m_LMST, p, ephemkit::Conversion::EquatorialToHorizon);
+        m_Alt = p.altDeg;
+        m_Az = p.azDeg;
+    }
+}
+
+QVariant Ephemkit::ALTAZ2RADEC(const QVariant &uDate)
+{
+    guarded([&] {
+        const double t = automation::toDate(automation::isMissing(uDate) ? m_UTDate : uDate);
+        ephemkit::LocalMeanSiderealTime(t, m_LNG, m_LMST);
+        convert(true);
+    });
+    return {};
+}
+
+void Ephemkit::RADEC2ALTAZ(const QVariant &uDate)
+{
+    guarded([&] {
+        if (!automation::isMissing(uDate)) {
+            const double t = automation::toDate(uDate);
+            UpdateBodyPosition(t);
+            ephemkit::LocalMeanSiderealTime(t, m_LNG, m_LMST);
+        }
+        convert(false);
+    });
+}
+
+QVariant Ephemkit::ALTAZ2RADECnow()
+{
+    guarded([&] {
+        ephemkit::LocalMeanSiderealTime(utNow(), m_LNG, m_LMST);
+        convert(true);
+    });
+    return {};
+}
+
+QVariant Ephemkit::RADEC2ALTAZnow()
+{
+    guarded([&] {
+        const double t = utNow();
+        UpdateBodyPosition(t);
+        ephemkit::LocalMeanSiderealTime(t, m_LNG, m_LMST);
+        convert(false);
+    });
+    return {};
+}
+
+void Ephemkit::UpdateBodyPosition(double utDate)
+{
+    const int body = bodyNumber();
+    if (body == ephemkit::kSun || body == ephemkit::kMoon) {
+        const ephemkit::SunMoon r = ephemkit::SunMoonPosition(utDate);
+        m_RA = body == ephemkit::kSun ? r.sunRaHours : r.moonRaHours;
+        m_Dec = body == ephemkit::kSun ? r.sunDecDeg : r.moonDecDeg;
+    } else if (body >= 0 && body <= 7) {
+        double ra = 0;
+        double dec = 0;
+        ephemkit::PlanetPosition(utDate, body, ra, dec);
+        m_RA = ra;
+        m_Dec = dec;
+    }
+    ComputeRiseSet();
+}
+
+void Ephemkit::ComputeRiseSet()
+{
+    const double utDate = automation::toDate(m_UTDate);
+    const double lat = automation::toDouble(m_lat);
+    const int body = bodyNumber();
+    if (body == ephemkit::kSun || body == ephemkit::kMoon) {
+        ephemkit::RiseSet rs;  // events not searched stay 0
+        if (body == ephemkit::kMoon)
+            ephemkit::MoonRiseSet(utDate, lat, m_LNG, rs);
+        else
+            ephemkit::SunRiseSet(utDate, lat, m_LNG, rs);
+        m_RiseDate = automation::dateValue(rs.riseDate);
+        m_SetDate = automation::dateValue(rs.setDate);
+        m_RiseAz = rs.riseAzDeg;
+        m_SetAz = rs.setAzDeg;
+        return;
+    }
+    double lstr = 0, lsts = 0, azr = 0, azs = 0;
+    int status = 0;
+    ephemkit::riset(ephemkit::hoursToRadians(automation::toDouble(m_RA)),
+                    ephemkit::degreesToRadians(automation::toDouble(m_Dec)),
+                    ephemkit::degreesToRadians(lat), 0.0, &lstr, &lsts, &azr, &azs, &status);
+    if (status != ephemkit::kRisesAndSets) {
+        // Never rises or never sets: no event in the day, as for the Sun and Moon.
+        m_RiseDate = automation::dateValue(-1.0);
+        m_SetDate = automation::dateValue(-1.0);
+        m_RiseAz = -1.0;
+        m_SetAz = -1.0;
+        return;
+    }
+    m_RiseDate = automation::dateValue(ephemkit::SiderealToUT(lstr, utDate, m_LNG));
+    m_SetDate = automation::dateValue(ephemkit::SiderealToUT(lsts, utDate, m_LNG));
+    m_RiseAz = ephemkit::radiansToDegrees(azr);
+    m_SetAz = ephemkit::radiansToDegrees(azs);
+}
+
+QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum,
+                               const QVariant &North)
+{
+    Q_UNUSED(xtPlanetnum)  // the body is always PlanetNum
+    constexpr double kHalfSiderealDay = 0.498639756;
+    QVariant result;
+    guarded([&] {
+        const double start =
+            automation::toDate(automation::isMissing(xtStartTime) ? m_UTDate : xtStartTime);
+        const bool lower = !automation::isMissing(North);
+        const double lat = automation::toDouble(m_lat);
+        const int body = bodyNumber();
+        std::optional<double> transit;
+        if (body == ephemkit::kSun || body == ephemkit::kMoon) {
+            const ephemkit::TransitFound f = body == ephemkit::kSun
+                                                 ? ephemkit::SunTransit(start, m_LNG)
+                                                 : ephemkit::MoonTransit(start, m_LNG);
+            transit = f.utDate;
+            m_TransitEL = ephemkit::TransitElevation(f.decDeg, lat);
+        } else if (body >= ephemkit::kNoBody && body <= 7) {
+            if (body >= 0)
+                UpdateBodyPosition(start);
+            const double lmst = ephemkit::localMeanSiderealTime(start, m_LNG);
+            transit = start + ephemkit::DaysToTransit(lmst, automation::toDouble(m_RA), lower);
+            m_TransitEL = ephemkit::TransitElevation(automation::toDouble(m_Dec), lat);
+        }
+
+        const double transitEL = automation::toDouble(m_TransitEL);
+        const double dec = automation::toDouble(m_Dec);
+        int status = 0;
+        if (transitEL < 0 || transitEL > 180)
+            status = -1;
+        if (lat >= 0 ? dec > 90 - lat : dec < -90 - lat)
+            status = 1;
+        m_TransitStatus = status;
+        if (status == 1 && transit) {
+            const double t = *transit;
+            m_NextLowerTransit = automation::dateValue(
+                t - start > kHalfSiderealDay ? t - kHalfSiderealDay : t + kHalfSiderealDay);
+        } else {
+            m_NextLowerTransit = 0;
+        }
+        m_TransitELlower = std::fabs(lat) + std::fabs(dec) - 90;
+        if (transit)
+            result = automation::dateValue(*transit);
+    });
+    return result;
+}

@@ -5,6 +5,7 @@
 
 #include "classfactory.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -47,6 +48,28 @@ public:
     // UT minus local civil time, days: -GetTimeZone()/24.
     Q_INVOKABLE QVariant GetTZBias();
 
+    // Horizon (Alt, Az) to equatorial (RA, Dec) for the LMST of uDate, or
+    // of UTDate when uDate is omitted; writes LMST. Returns Empty.
+    Q_INVOKABLE QVariant ALTAZ2RADEC(const QVariant &uDate);
+    // Equatorial to horizon. With uDate: the selected body's position for
+    // uDate (and its rise and set) first, then LMST for uDate; without it
+    // the stored RA, Dec and LMST are used as they are.
+    Q_INVOKABLE void RADEC2ALTAZ(const QVariant &uDate);
+    // ALTAZ2RADEC for UT now (local time now + GetTZBias). Returns Empty.
+    Q_INVOKABLE QVariant ALTAZ2RADECnow();
+    // RADEC2ALTAZ with the body's position for UT now. Returns Empty.
+    Q_INVOKABLE QVariant RADEC2ALTAZnow();
+    // Next upper (or, when North is given, lower) meridian passage of the
+    // selected body after xtStartTime (default UTDate); fills TransitEL,
+    // TransitStatus, NextLowerTransit, TransitELlower. xtPlanetnum has no
+    // effect. Returns a date, or Empty for body numbers 8 and 9.
+    Q_INVOKABLE QVariant NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum,
+                                     const QVariant &North);
+
+    // Source of the local civil date and time "now" (default: the system
+    // clock); tests inject a fixed instant.
+    void setLocalNow(std::function<QDateTime()> localNow);
+
     QVariant TransitEL() const { return m_TransitEL; }
     QVariant LNG() const { return m_LNG; }
     QVariant lat() const { return m_lat; }
@@ -83,6 +106,18 @@ public:
 private:
     // Runs a member body; a run-time error it raises is kept for the caller.
     void guarded(const std::function<void()> &body);
+
+    // RA and Dec of the selected body for utDate, then rise and set.
+    void UpdateBodyPosition(double utDate);
+    // Rise and set times and azimuths of the target on the UT day of UTDate.
+    void ComputeRiseSet();
+    // UT now as an automation date: local time now + GetTZBias.
+    double utNow();
+    // The selected body number; Empty (nothing selected yet) is -1.
+    int bodyNumber() const;
+    void convert(bool toEquatorial);
+
+    std::function<QDateTime()> m_localNow;
 
     double m_LNG = 0.0;    // degrees west, [0, 360)
     double m_LMST = 0.0;   // hours

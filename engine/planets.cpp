@@ -1,0 +1,283 @@
+#include "planets.h"
+
+#include "astronomy_funcs.h"
+
+#include <libnova/dynamical_time.h>
+#include <libnova/earth.h>
+#include <libnova/jupiter.h>
+#include <libnova/mars.h>
+#include <libnova/mercury.h>
+#include <libnova/neptune.h>
+#include <libnova/nutation.h>
+#include <libnova/pluto.h>
+#include <libnova/saturn.h>
+#include <libnova/uranus.h>
+#include <libnova/venus.h>
+
+#include <cmath>
+
+namespace ephemkit {
+
+namespace {
+
+constexpr double kJ2000 = 2451545.0;
+constexpr double kLightDaysPerAu = 0.0057755183;
+constexpr double kArcsec = M_PI / (180.0 * 3600.0);
+constexpr double kDeg = M_PI / 180.0;
+
+double jdUtOf(double mj) { return mj + kPlanetDayNumberEpochJd; }
+double jdeOf(double mj) { return jdUtOf(mj) + deltaTSeconds(jdUtOf(mj)) / 86400; }
+
+double wrapTwoPi(double a)
+{
+    a = std::fmod(a, 2 * M_PI);
+    return a < 0 ? a + 2 * M_PI : a;
+}
+
+struct Vec3 {
+    double x, y, z;
+};
+
+Vec3 fromSpherical(double lonRad, double latRad, double r)
+{
+    return {r * std::cos(latRad) * std::cos(lonRad), r * std::cos(latRad) * std::sin(lonRad),
+            r * std::sin(latRad)};
+}
+
+// Heliocentric ecliptic position of J2000 (libnova), AU.
+bool helioJ2000(int body, double jde, Vec3 &v)
+{
+    ln_helio_posn p{};
+    switch (body) {
+    case 0: ln_get_mercury_helio_coords(jde, &p); break;
+    case 1: ln_get_venus_helio_coords(jde, &p); break;
+    case 2: ln_get_mars_helio_coords(jde, &p); break;
+    case 3: ln_get_jupiter_helio_coords(jde, &p); break;
+    case 4: ln_get_saturn_helio_coords(jde, &p); break;
+    case 5: ln_get_uranus_helio_coords(jde, &p); break;
+    case 6: ln_get_neptune_helio_coords(jde, &p); break;
+    case 7: ln_get_pluto_helio_coords(jde, &p); break;
+    case -1: ln_get_earth_helio_coords(jde, &p); break;
+    default: return false;
+    }
+    v = fromSpherical(p.L * kDeg, p.B * kDeg, p.R);
+    return true;
+}
+
+// Ecliptic coordinates of J2000 to the ecliptic and mean equinox of jde.
+// Lieske et al. (1977) via Meeus, Astronomical Algorithms eq. 21.5-21.7.
+void precessEclipticFromJ2000(double jde, double &lonRad, double &latRad)
+{
+    const double t = (jde - kJ2000) / 36525;
+    const double eta = (47.0029 * t - 0.03302 * t * t + 0.000060 * t * t * t) * kArcsec;
+    const double bigPi = 174.876384 * kDeg - (869.8089 * t - 0.03536 * t * t) * kArcsec;
+    const double p = (5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) * kArcsec;
+    const double a = std::cos(eta) * std::cos(latRad) * std::sin(bigPi - lonRad) -
+                     std::sin(eta) * std::sin(latRad);
+    const double b = std::cos(latRad) * std::cos(bigPi - lonRad);
+    const double c = std::cos(eta) * std::sin(latRad) +
+                     std::sin(eta) * std::cos(latRad) * std::sin(bigPi - lonRad);
+    lonRad = wrapTwoPi(p + bigPi - std::atan2(a, b));
+    latRad = std::asin(std::max(-1.0, std::min(1.0, c)));
+}
+
+double semidiameterArcsec(int body, double jd)
+{
+    switch (body) {
+    case 0: return ln_get_mercury_sdiam(jd);
+    case 1: return ln_get_venus_sdiam(jd);
+    case 2: return ln_get_mars_sdiam(jd);
+    case 3: return ln_get_jupiter_equ_sdiam(jd);
+    case 4: return ln_get_saturn_equ_sdiam(jd);
+    case 5: return ln_get_uranus_sdiam(jd);
+    case 6: return ln_get_neptune_sdiam(jd);
+    default: return ln_get_pluto_sdiam(jd);
+    }
+}
+
+double magnitude(int body, double jd)
+{
+    switch (body) {
+    case 0: return ln_get_mercury_magnitude(jd);
+    case 1: return ln_get_venus_magnitude(jd);
+    case 2: return ln_get_mars_magnitude(jd);
+    case 3: return ln_get_jupiter_magnitude(jd);
+    case 4: return ln_get_saturn_magnitude(jd);
+    case 5: return ln_get_uranus_magnitude(jd);
+    case 6: return ln_get_neptune_magnitude(jd);
+    default: return ln_get_pluto_magnitude(jd);
+    }
+}
+
+} // namespace
+
+double deltaTSeconds(double jdUt)
+{
+    const double y = 2000.0 + (jdUt - kJ2000) / 365.25;
+    if (y < 1800)
+        return ln_get_dynamical_time_diff(jdUt);
+    if (y < 1860) {
+        const double t = y - 1800;
+        return 13.72 - 0.332447 * t + 0.0068612 * t * t + 0.0041116 * std::pow(t, 3) -
+               0.00037436 * std::pow(t, 4) + 0.0000121272 * std::pow(t, 5) -
+               0.0000001699 * std::pow(t, 6) + 0.000000000875 * std::pow(t, 7);
+    }
+    if (y < 1900) {
+        const double t = y - 1860;
+        return 7.62 + 0.5737 * t - 0.251754 * t * t + 0.01680668 * std::pow(t, 3) -
+               0.0004473624 * std::pow(t, 4) + std::pow(t, 5) / 233174;
+    }
+    if (y < 1920) {
+        const double t = y - 1900;
+        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * std::pow(t, 3) -
+               0.000197 * std::pow(t, 4);
+    }
+    if (y < 1941) {
+        const double t = y - 1920;
+        return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * std::pow(t, 3);
+    }
+    if (y < 1961) {
+        const double t = y - 1950;
+        return 29.07 + 0.407 * t - t * t / 233 + std::pow(t, 3) / 2547;
+    }
+    if (y < 1986) {
+        const double t = y - 1975;
+        return 45.45 + 1.067 * t - t * t / 260 - std::pow(t, 3) / 718;
+    }
+    if (y < 2005) {
+        const double t = y - 2000;
+        return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * std::pow(t, 3) +
+               0.000651814 * std::pow(t, 4) + 0.00002373599 * std::pow(t, 5);
+    }
+    if (y < 2050) {
+        const double t = y - 2000;
+        return 62.92 + 0.32217 * t + 0.005589 * t * t;
+    }
+    const double u = (y - 1820) / 100;
+    if (y < 2150)
+        return -20 + 32 * u * u - 0.5628 * (2150 - y);
+    return -20 + 32 * u * u;
+}
+
+bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0,
+           double *lam, double *bet, double *dia, double *mag)
+{
+    if (body < 0 || body > 7)
+        return false;
+    const double jde = jdeOf(mj);
+    Vec3 earth{};
+    helioJ2000(-1, jde, earth);
+
+    Vec3 planet{};
+    Vec3 geo{};
+    double tau = 0;
+    for (int i = 0; i < 20; ++i) {
+        helioJ2000(body, jde - tau, planet);
+        geo = {planet.x - earth.x, planet.y - earth.y, planet.z - earth.z};
+        const double distance = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
+        const double next = distance * kLightDaysPerAu;
+        const bool converged = std::fabs(next - tau) < 1e-9;
+        tau = next;
+        if (converged)
+            break;
+    }
+
+    double lon = std::atan2(geo.y, geo.x);
+    double lat = std::atan2(geo.z, std::hypot(geo.x, geo.y));
+    precessEclipticFromJ2000(jde, lon, lat);
+    if (lam)
+        *lam = lon;
+    if (bet)
+        *bet = lat;
+    if (rho0)
+        *rho0 = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
+    if (lpd0 || psi0 || rp0) {
+        double hLon = std::atan2(planet.y, planet.x);
+        double hLat = std::atan2(planet.z, std::hypot(planet.x, planet.y));
+        precessEclipticFromJ2000(jde, hLon, hLat);
+        if (lpd0)
+            *lpd0 = hLon;
+        if (psi0)
+            *psi0 = hLat;
+        if (rp0)
+            *rp0 = std::sqrt(planet.x * planet.x + planet.y * planet.y + planet.z * planet.z);
+    }
+    if (dia)
+        *dia = 2 * semidiameterArcsec(body, jdUtOf(mj));
+    if (mag)
+        *mag = magnitude(body, jdUtOf(mj));
+    return true;
+}
+
+void ab_ecl(double mj, double lsn, double *lam, double *bet)
+{
+    const double jde = jdeOf(mj);
+    double sun = lsn;
+    if (lsn == 0.0) {
+        Vec3 earth{};
+        helioJ2000(-1, jde, earth);
+        double lon = std::atan2(-earth.y, -earth.x);
+        double lat = std::atan2(-earth.z, std::hypot(earth.x, earth.y));
+        precessEclipticFromJ2000(jde, lon, lat);
+        sun = lon;
+    }
+    const double t = (jde - kJ2000) / 36525;
+    const double kappa = 20.49552 * kArcsec;
+    const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
+    const double perihelion = (102.93735 + 1.71946 * t + 0.00046 * t * t) * kDeg;
+    const double l = *lam;
+    const double b = *bet;
+    const double dLon = (-kappa * std::cos(sun - l) + e * kappa * std::cos(perihelion - l)) / std::cos(b);
+    const double dLat = -kappa * std::sin(b) * (std::sin(sun - l) - e * std::sin(perihelion - l));
+    *lam = wrapTwoPi(l + dLon);
+    *bet = b + dLat;
+}
+
+void ecl_eq(double mj, double bet, double lam, double *ra, double *dec)
+{
+    ln_nutation n{};
+    ln_get_nutation(jdUtOf(mj), &n);
+    const double eps = n.ecliptic * kDeg;
+    *ra = wrapTwoPi(std::atan2(std::sin(lam) * std::cos(eps) - std::tan(bet) * std::sin(eps),
+                               std::cos(lam)));
+    *dec = std::asin(std::max(-1.0, std::min(1.0, std::sin(bet) * std::cos(eps) +
+                                                      std::cos(bet) * std::sin(eps) * std::sin(lam))));
+}
+
+void nut_eq(double mj, double *ra, double *dec)
+{
+    ln_nutation n{};
+    ln_get_nutation(jdUtOf(mj), &n);
+    const double eps0 = n.ecliptic * kDeg;
+    const double eps = (n.ecliptic + n.obliquity) * kDeg;
+    const double dPsi = n.longitude * kDeg;
+
+    Vec3 v = fromSpherical(*ra, *dec, 1);
+    // Mean equator to mean ecliptic of date.
+    Vec3 e{v.x, v.y * std::cos(eps0) + v.z * std::sin(eps0),
+           -v.y * std::sin(eps0) + v.z * std::cos(eps0)};
+    // Nutation in longitude about the ecliptic pole.
+    const Vec3 r{e.x * std::cos(dPsi) - e.y * std::sin(dPsi), e.x * std::sin(dPsi) + e.y * std::cos(dPsi),
+                 e.z};
+    // True ecliptic to true equator.
+    v = {r.x, r.y * std::cos(eps) - r.z * std::sin(eps), r.y * std::sin(eps) + r.z * std::cos(eps)};
+    *ra = wrapTwoPi(std::atan2(v.y, v.x));
+    *dec = std::asin(std::max(-1.0, std::min(1.0, v.z)));
+}
+
+void PlanetPosition(double utDate, int body, double &raHours, double &decDeg)
+{
+    const double mj = planetDayNumber(utDate);
+    double lpd0 = 0, psi0 = 0, rp0 = 0, rho0 = 0, lam = 0, bet = 0;
+    if (!plans(mj, body, &lpd0, &psi0, &rp0, &rho0, &lam, &bet, nullptr, nullptr))
+        return;
+    ab_ecl(mj, 0.0, &lam, &bet);
+    double ra = 0;
+    double dec = 0;
+    ecl_eq(mj, bet, lam, &ra, &dec);
+    nut_eq(mj, &ra, &dec);
+    raHours = ra * 180 / kPi / 15;
+    decDeg = dec * 57.29577951;
+}
+
+} // namespace ephemkit

@@ -1,0 +1,106 @@
+// The planet layer of the engine: apparent places of Mercury to Pluto built
+// on libnova, with the calls, order and units the engine has always used
+// (plans, ab_ecl, ecl_eq, nut_eq). Plain C++, no Qt.
+//
+// Day number mj: days from 1899 December 31, 15:00 UT (JD 2415020.125), so
+// that mj = automation date - 1.625 names the same instant. All angles are
+// radians in and out.
+//
+// libnova keeps per-body caches in globals: call from one thread at a time
+// (the engine object is used from its creating thread only).
+#pragma once
+
+namespace ephemkit {
+
+// JD (UT) of day number 0.
+inline constexpr double kPlanetDayNumberEpochJd = 2415020.125;
+
+// Automation date to the planet layer's day number.
+inline constexpr double planetDayNumber(double utDate) { return utDate - 1.625; }
+
+// deltaTSeconds: TT - UT, seconds, for a UT Julian date.
+//
+// Notes:
+//  1. 1800 to 2150: the polynomials of Espenak and Meeus (NASA Five
+//     Millennium Canon of Solar Eclipses, 2006); after 2150 their parabola
+//     -20 + 32 u^2, u = (year - 1820) / 100; before 1800 libnova's table
+//     (ln_get_dynamical_time_diff).
+//  2. About 71 s in 2020 (observed 69.4 s) and 203 s in 2100 (predicted).
+double deltaTSeconds(double jdUt);
+
+// plans: geometric place of a planet seen from the Earth's centre.
+//
+// Given:
+//   mj      day number (UT)
+//   body    0 Mercury, 1 Venus, 2 Mars, 3 Jupiter, 4 Saturn, 5 Uranus,
+//           6 Neptune, 7 Pluto
+// Returned (each pointer may be null to skip that output):
+//   lpd0    heliocentric ecliptic longitude, radians, ecliptic and equinox of date
+//   psi0    heliocentric ecliptic latitude, radians
+//   rp0     distance from the Sun, AU
+//   rho0    distance from the Earth, AU
+//   lam     geocentric ecliptic longitude, radians, [0, 2 pi), ecliptic and
+//           mean equinox of date, corrected for light time
+//   bet     geocentric ecliptic latitude, radians
+//   dia     apparent diameter, arcseconds (libnova semidiameters)
+//   mag     visual magnitude (libnova)
+// Returned (function value): false for a body number outside 0 to 7 (no
+//   output written).
+// Notes:
+//  1. libnova: VSOP87 (Bretagnon and Francou 1988) for Mercury to Neptune
+//     and the Earth, the theory of Meeus ch. 37 for Pluto; both give
+//     heliocentric positions on the ecliptic and equinox of J2000, which
+//     are precessed here to the date (Lieske 1977 ecliptic precession).
+//  2. Light time: the planet is taken at t - tau with tau = 0.0057755183 *
+//     distance (days per AU), iterated to 1e-9 day; the Earth at t. Time
+//     argument TT = UT + deltaTSeconds.
+//  3. No aberration and no nutation: see ab_ecl and nut_eq.
+bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0,
+           double *lam, double *bet, double *dia, double *mag);
+
+// ab_ecl: annual aberration applied in place to ecliptic coordinates.
+//
+// Given:   mj   day number (UT)
+//          lsn  the Sun's true geocentric longitude, radians; 0.0 asks
+//               ab_ecl to take it from libnova's Earth (what the engine does)
+// Given and returned:  lam, bet  ecliptic longitude and latitude, radians
+// Notes:
+//  1. Meeus, Astronomical Algorithms 2nd ed., eq. 23.2, with the constant of
+//     aberration 20.49552" and the e-terms of the Earth's orbit.
+//  2. libnova's own ecliptic aberration (ln_get_ecl_aber of libnova 0.15)
+//     takes the Sun's latitude where its longitude belongs, so it is not
+//     used.
+void ab_ecl(double mj, double lsn, double *lam, double *bet);
+
+// ecl_eq: ecliptic to equatorial coordinates with the mean obliquity of date.
+//
+// Given:   mj  day number (UT); bet, lam  ecliptic latitude and longitude, radians
+// Returned: ra  right ascension, radians, [0, 2 pi); dec  declination, radians
+// Notes:
+//  1. Mean obliquity of libnova (Meeus eq. 22.2, IAU 1976).
+void ecl_eq(double mj, double bet, double lam, double *ra, double *dec);
+
+// nut_eq: nutation applied in place to equatorial coordinates.
+//
+// Given:   mj  day number (UT)
+// Given and returned:  ra, dec  radians (mean equator and equinox of date in,
+//                      true equator and equinox of date out)
+// Notes:
+//  1. libnova's IAU 1980 nutation (63 terms), applied as an exact rotation
+//     (mean equator to ecliptic, + delta psi, back with the true obliquity),
+//     so it stays valid near the poles.
+void nut_eq(double mj, double *ra, double *dec);
+
+// PlanetPosition: apparent geocentric right ascension and declination.
+//
+// Given:   utDate  automation date, UT; body  0 to 7 as for plans
+// Returned: raHours  hours, [0, 24); decDeg  degrees
+// Notes:
+//  1. plans, ab_ecl (second argument 0.0), ecl_eq, nut_eq in this order with
+//     mj = automation date - 1.625; then hours = radians * 180 /
+//     3.14159265358979 / 15, degrees = radians * 57.29577951.
+//  2. Frame: true equator and equinox of date; geocentric; no refraction.
+//  3. A body outside 0 to 7 leaves raHours and decDeg unchanged.
+void PlanetPosition(double utDate, int body, double &raHours, double &decDeg);
+
+} // namespace ephemkit

@@ -1,0 +1,55 @@
+#include "riset.h"
+
+#include "astronomy_funcs.h"
+
+#include <cmath>
+
+namespace ephemkit {
+
+namespace {
+
+double hoursIn24(double rad)
+{
+    double h = std::fmod(rad * 12 / kPi, 24.0);
+    if (h < 0)
+        h += 24;
+    if (h >= 24)
+        h -= 24;
+    return h;
+}
+
+} // namespace
+
+void riset(double ra, double dec, double lat, double dis, double *lstr, double *lsts, double *azr,
+           double *azs, int *status)
+{
+    const double sinH0 = -std::sin(dis);  // altitude of the event
+    const double denominator = std::cos(lat) * std::cos(dec);
+    const double above = std::sin(lat) * std::sin(dec);  // sin(alt) on the meridian minus the cos term
+    if (std::fabs(denominator) < 1e-12) {
+        // Pole, or a position at a celestial pole: the altitude never changes.
+        *status = above > sinH0 ? kNeverSets : kNeverRises;
+        return;
+    }
+    const double cosH = (sinH0 - above) / denominator;
+    if (cosH < -1) {
+        *status = kNeverSets;
+        return;
+    }
+    if (cosH > 1) {
+        *status = kNeverRises;
+        return;
+    }
+    const double h = std::acos(cosH);
+    *lstr = hoursIn24(ra - h);
+    *lsts = hoursIn24(ra + h);
+    const double cosA = (std::sin(dec) + std::sin(lat) * std::sin(dis)) / (std::cos(lat) * std::cos(dis));
+    const double a = std::acos(std::max(-1.0, std::min(1.0, cosA)));
+    *azr = a;
+    *azs = 2 * M_PI - a;
+    if (*azs >= 2 * M_PI)
+        *azs -= 2 * M_PI;
+    *status = kRisesAndSets;
+}
+
+} // namespace ephemkit

@@ -1,0 +1,37 @@
+// Rise and set of the Sun and the Moon by a one-minute search (plain C++).
+#pragma once
+
+namespace ephemkit {
+
+// Rise and set of one UT day. Fields the search did not reach keep the
+// values the caller put in (the engine presets 0).
+struct RiseSet {
+    double riseDate = 0;  // automation date UT; -1.0: no rise found in the day
+    double setDate = 0;   // automation date UT; -1.0: no set found in the day
+    double riseAzDeg = 0; // degrees from north through east; -1 with a missing rise after a set
+    double setAzDeg = 0;  // degrees from north through east
+};
+
+// SunRiseSet / MoonRiseSet: first rise and set of the UT day of utDate.
+//
+// Given:   utDate      any instant of the wanted UT day (automation date)
+//          latDeg      observer latitude, degrees
+//          lngWestDeg  longitude, degrees west
+// Given and returned:  rs  the four results (see RiseSet)
+// Notes:
+//  1. t runs from 0h UT of the day in steps of 1/1440 day; at each step the
+//     place comes from SunMoonPosition, the LMST from LocalMeanSiderealTime,
+//     altitude and azimuth from HorizonEquatorial (geocentric, centre of the
+//     disk, no refraction: the threshold is altitude 0 exactly).
+//  2. Below the horizon at 0h: search the rise, then the set after it;
+//     otherwise (altitude 0 counts as up) the set, then the rise. An event
+//     is found at the first step whose altitude is no longer on the starting
+//     side, so a time is at most one minute after the true crossing.
+//  3. First event not found by the end of the day: its date -1.0 and no
+//     second search. Second not found: a missing set gives setDate -1.0
+//     (azimuth untouched); a missing rise gives riseDate and riseAzDeg -1.
+//  4. At most 1441 positions are computed.
+void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
+void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
+
+} // namespace ephemkit

@@ -1,0 +1,79 @@
+#include "transit.h"
+
+#include "modastrosubs.h"
+#include "sunmoon.h"
+
+namespace ephemkit {
+
+namespace {
+
+constexpr double kSolarPerSiderealDay = 0.9972695677;  // transit of fixed positions
+constexpr double kDayAdvance = 0.997279513;            // Sun and Moon searches
+constexpr int kMaxSteps = 1000;
+
+enum class Body { Sun, Moon };
+
+void place(Body body, double utDate, double &raHours, double &decDeg)
+{
+    const SunMoon r = SunMoonPosition(utDate);
+    raHours = body == Body::Sun ? r.sunRaHours : r.moonRaHours;
+    decDeg = body == Body::Sun ? r.sunDecDeg : r.moonDecDeg;
+}
+
+TransitFound bodyTransit(Body body, double start, double lngWestDeg)
+{
+    const double lng = double(float(lngWestDeg));
+    double t = start;
+    double lmst = localMeanSiderealTime(t, lng);
+    double ra = 0;
+    double dec = 0;
+    place(body, t, ra, dec);
+
+    for (int i = 0; ra < lmst && i < kMaxSteps; ++i) {
+        const double next = t + (24 - lmst) * kDayAdvance / 24;
+        if (next == t)
+            break;
+        t = next;
+        lmst = localMeanSiderealTime(t, lng);
+        place(body, t, ra, dec);
+    }
+    for (int i = 0; ra > lmst && i < kMaxSteps; ++i) {
+        const double next = t + (ra - lmst) / 24;
+        if (next == t)
+            break;
+        t = next;
+        place(body, t, ra, dec);
+        lmst = localMeanSiderealTime(t, lng);
+    }
+    return {t, ra, dec};
+}
+
+} // namespace
+
+double DaysToTransit(double lmstHours, double raHours, bool lower)
+{
+    double target = raHours;
+    if (lower) {
+        target = raHours + 12;
+        if (target > 24)
+            target -= 24;
+    }
+    double d = (target - lmstHours) * kSolarPerSiderealDay / 24;
+    if (d < 0)
+        d += kSolarPerSiderealDay;
+    return d;
+}
+
+double TransitElevation(double decDeg, double latDeg) { return decDeg + 90 - latDeg; }
+
+TransitFound SunTransit(double startUtDate, double lngWestDeg)
+{
+    return bodyTransit(Body::Sun, startUtDate, lngWestDeg);
+}
+
+TransitFound MoonTransit(double startUtDate, double lngWestDeg)
+{
+    return bodyTransit(Body::Moon, startUtDate, lngWestDeg);
+}
+
+} // namespace ephemkit

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cmath>
 #include <optional>
 
 namespace noctalis {
@@ -75,19 +74,9 @@ QString atLine(int lineNumber, const QString &what)
     return QStringLiteral("Line %1: %2").arg(lineNumber).arg(what);
 }
 
-// The leading-number value of a tag's value; a failure when it is too large
-// to hold.
-double finiteNumber(const QString &value, int lineNumber)
-{
-    const double number = leadingNumber(value);
-    if (!std::isfinite(number))
-        throw ReadFailure{atLine(lineNumber, QStringLiteral("the number %1 is too large.").arg(value))};
-    return number;
-}
-
 qint16 actionValue(const QString &value, int lineNumber)
 {
-    const auto action = wholeNumber16(finiteNumber(value, lineNumber));
+    const auto action = wholeNumber16(leadingNumber(value));
     if (!action)
         throw ReadFailure{atLine(lineNumber,
             QStringLiteral("the action %1 is outside -32768 to 32767.").arg(value))};
@@ -111,11 +100,11 @@ bool enabledValue(const QString &value, int lineNumber)
 // Sets the field of alarm whose tag the line holds, if any.
 void readBlockLine(QStringView line, int lineNumber, AlarmDef &alarm)
 {
-    const auto value = [line] { return TextAfterColon(line.toString()); };
+    const auto value = [line] { return TextAfterColon(line); };
     if (line.contains(kActionTag))
         alarm.Action = actionValue(value(), lineNumber);
     else if (line.contains(kSiderealTimeTag))
-        alarm.SiderealTime = finiteNumber(value(), lineNumber);
+        alarm.SiderealTime = leadingNumber(value());
     else if (line.contains(kEnabledTag))
         alarm.Enabled = enabledValue(value(), lineNumber);
     else if (line.contains(kParam1Tag))
@@ -125,7 +114,7 @@ void readBlockLine(QStringView line, int lineNumber, AlarmDef &alarm)
     else if (line.contains(kParam3Tag))
         alarm.Param3 = value();
     else if (line.contains(kDurationTag))
-        alarm.Duration = finiteNumber(value(), lineNumber);
+        alarm.Duration = leadingNumber(value());
 }
 
 QString inputPastEnd()
@@ -151,7 +140,7 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         if (lastIndex >= alarms.size())
             alarms.resize(lastIndex + 1);
         AlarmDef &alarm = alarms[lastIndex];
-        alarm.Name = TextAfterColon(line.toString());
+        alarm.Name = TextAfterColon(line);
         line = QStringView();
         while (!line.contains(kEndMarker) && !lines.atEnd()) {
             line = lines.next();
@@ -291,13 +280,20 @@ bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService
     } catch (const automation::AutomationError &e) {
         return failure(e.description());
     }
+    // Unbuffered, so that every failing write is seen here: a failure in a
+    // buffered write only shows when commit() flushes, and Qt 6.4's commit()
+    // then reports success over a cut-short file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString description = file.errorString();
-        file.cancelWriting();
-        return failure(description);
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString description = file.errorString();
+            file.cancelWriting();
+            return failure(description);
+        }
+        written += n;
     }
     if (!file.commit())
         return failure(file.errorString());

@@ -4,15 +4,15 @@
 // The file is text, one value per line, every line ended by CR LF:
 //
 //   SIDEREAL ALARM FILE
-//   NAME:Jupiter                      \
-//   ACTION:1                           |
-//   SIDEREALTIME:.520833333333333      |
-//   ENABLED:True                       |  one block of nine lines
-//   PARAM1:Transit                     |  per alarm, in index order
-//   PARAM2:bell.wav                    |
-//   PARAM3:                            |
-//   DURATION:0.5                       |
-//   END ALARM DEF                     /
+//   NAME:Jupiter                       one block of nine lines per
+//   ACTION:1                           alarm, in index order, with
+//   SIDEREALTIME:.520833333333333      nothing between blocks and
+//   ENABLED:True                       nothing after the last
+//   PARAM1:Transit
+//   PARAM2:bell.wav
+//   PARAM3:
+//   DURATION:0.5
+//   END ALARM DEF
 //
 // Each value follows its tag's colon directly, as held, without quoting.
 // The text is Windows-1252 when every character fits that code page and
@@ -56,9 +56,8 @@ namespace noctalis {
 //     A header without any line after it is a failure (input past the end).
 //  3. Failures inside a block: an ENABLED value that is neither "True" nor
 //     "False" (any letter case, blanks around it ignored) nor a number; an
-//     ACTION value outside -32768 to 32767 after rounding ties to even; an
-//     ACTION, SIDEREALTIME or DURATION value too large to hold; more than
-//     32768 blocks.
+//     ACTION value outside -32768 to 32767 after rounding ties to even; more
+//     than 32768 blocks.
 //  4. The table keeps every record it had at the indices the file fills, and
 //     every field of them that the file does not set, Triggered and
 //     TriggeredUntil always; it ends with exactly the alarms read (when at

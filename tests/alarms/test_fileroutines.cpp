@@ -1,6 +1,7 @@
 // FileExists and StripDirectory.
 
 #include "fileroutines.h"
+#include "qstringprinter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 // The text encodings of the program's files.
 
 #include "filetext.h"
+#include "qstringprinter.h"
 
 #include <gtest/gtest.h>
 

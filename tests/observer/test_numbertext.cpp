@@ -10,6 +10,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <random>
 
 using namespace noctalis;
@@ -127,6 +128,7 @@ TEST(Float32Number, FailsBeyondTheFloatRange)
 // The number forms are tested in the C locale and again where "," is the
 // decimal separator; they must not change.
 enum class Locale { Plain, Comma };
+void PrintTo(Locale locale, std::ostream *out) { *out << (locale == Locale::Plain ? "C" : "de_DE"); }
 
 class NumberForms : public testing::TestWithParam<Locale> {
 protected:

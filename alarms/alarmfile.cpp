@@ -154,6 +154,13 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+void showReadFailure(MessageService &messages, const QString &path, const QString &description)
+{
+    messages.show(QStringLiteral("Error opening Alarm File: ") + kCrLf + nativePath(path) + kCrLf
+                      + description,
+                  programTitle());
+}
+
 } // namespace
 
 qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms,
@@ -171,9 +178,7 @@ qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &
         }
         readBlocks(lines, alarms, lastIndex);
     } catch (const ReadFailure &failure) {
-        messages.show(QStringLiteral("Error opening Alarm File: ") + kCrLf + nativePath(path) + kCrLf
-                          + failure.description,
-                      programTitle());
+        showReadFailure(messages, path, failure.description);
     }
     // Indices beyond the last alarm read go; the table stays as it was when
     // no alarm was read.
@@ -191,9 +196,7 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
         return -1;
     }
     const auto openFailure = [&](const QString &description) {
-        messages.show(QStringLiteral("Error opening Alarm File: ") + kCrLf + nativePath(path) + kCrLf
-                          + description,
-                      programTitle());
+        showReadFailure(messages, path, description);
         return qint16(-1);
     };
     // A pipe or a device could block or never end.

@@ -1,0 +1,21 @@
+#include "alarmdef.h"
+
+namespace noctalis {
+
+QString Action2Str(int action)
+{
+    switch (action) {
+    case kActionMessageBox:
+        return QStringLiteral("Message Box");
+    case kActionMessageBoxSound:
+        return QStringLiteral("Message Box + Sound");
+    case kActionLaunchProgram:
+        return QStringLiteral("Launch Program");
+    case kActionSendLmstTcp:
+        return QStringLiteral("Send LMST via TCP");
+    default:
+        return QString();
+    }
+}
+
+} // namespace noctalis

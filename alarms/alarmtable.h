@@ -1,0 +1,44 @@
+// The table of alarms the clock keeps in memory, Alarms: one AlarmDef per
+// alarm, indexed from 0. The application owns one table and hands it by
+// reference to the alarm file routines, the editor and the clock tick, which
+// all work on it in place.
+#pragma once
+
+#include "alarmdef.h"
+
+#include <vector>
+
+namespace noctalis {
+
+class AlarmTable {
+public:
+    // One fresh record: the placeholder of an empty table.
+    AlarmTable();
+
+    // Number of records, at least 1; the last index is size() - 1.
+    int size() const { return int(records_.size()); }
+    int lastIndex() const { return size() - 1; }
+
+    // Record at index, 0 <= index < size().
+    AlarmDef &operator[](int index);
+    const AlarmDef &operator[](int index) const;
+
+    // Keeps the records 0 to count - 1 as they are, drops those beyond and
+    // appends fresh ones up to count records. count is at least 1.
+    void resize(int count);
+
+    // Back to one fresh record.
+    void clear();
+
+    // True when the table is the placeholder only: one record whose Name is
+    // empty.
+    bool isPlaceholder() const;
+
+    std::vector<AlarmDef>::const_iterator begin() const { return records_.begin(); }
+    std::vector<AlarmDef>::const_iterator end() const { return records_.end(); }
+
+private:
+    std::vector<AlarmDef> records_;
+};
+
+} // namespace noctalis

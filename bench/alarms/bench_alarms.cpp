@@ -1,0 +1,78 @@
+// Loading and saving a full alarm file of 32768 alarms.
+
+#include "alarmfile.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kFullTable = 32768;
+
+noctalis::AlarmTable fullTable()
+{
+    noctalis::AlarmTable alarms;
+    alarms.resize(kFullTable);
+    for (int i = 0; i < kFullTable; ++i) {
+        noctalis::AlarmDef &a = alarms[i];
+        a.Name = QStringLiteral("Alarm %1").arg(i);
+        a.Action = qint16(i % 4);
+        a.SiderealTime = double(i % 86400) / 86400;
+        a.Enabled = i % 2 == 0;
+        a.Param1 = QStringLiteral("Transit of object %1, look south: [LMST HH:MM:SS]").arg(i);
+        a.Param2 = QStringLiteral("127.0.0.1");
+        a.Param3 = QStringLiteral("5");
+        a.Duration = 10.0 / 1440;
+    }
+    return alarms;
+}
+
+void BM_SaveFullAlarmFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.alm"));
+    const noctalis::AlarmTable alarms = fullTable();
+    noctalis::RecordingMessageService messages;
+    for (auto _ : state) {
+        if (!noctalis::SaveAlarmFile(path, alarms, messages))
+            state.SkipWithError("save failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kFullTable);
+}
+BENCHMARK(BM_SaveFullAlarmFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFullAlarmFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.alm"));
+    noctalis::RecordingMessageService messages;
+    if (!noctalis::SaveAlarmFile(path, fullTable(), messages)) {
+        state.SkipWithError("save failed");
+        return;
+    }
+    noctalis::AlarmTable alarms;
+    for (auto _ : state) {
+        // Over a fresh table each time, so that every record is appended.
+        state.PauseTiming();
+        alarms.clear();
+        state.ResumeTiming();
+        if (noctalis::LoadAlarmFile(path, alarms, messages) != kFullTable - 1)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(alarms);
+    }
+    state.SetItemsProcessed(state.iterations() * kFullTable);
+}
+BENCHMARK(BM_LoadFullAlarmFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

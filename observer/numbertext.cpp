@@ -1,0 +1,379 @@
+#include "numbertext.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace noctalis {
+
+namespace {
+
+// Significant digits of the plain forms.
+constexpr int kDoubleDigits = 15;
+constexpr int kFloatDigits = 7;
+
+// The characters of a text with blanks, tabs and line feeds left out.
+class NumberReader {
+public:
+    explicit NumberReader(QStringView text) : m_text(text) { skipBlanks(); }
+
+    char16_t peek() const { return m_pos < m_text.size() ? m_text[m_pos].unicode() : u'\0'; }
+    void next()
+    {
+        ++m_pos;
+        skipBlanks();
+    }
+    bool take(char16_t upper)  // consumes the letter in either case
+    {
+        if ((peek() & ~char16_t(0x20)) != upper)
+            return false;
+        next();
+        return true;
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (m_pos < m_text.size()
+               && (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t' || m_text[m_pos] == u'\n'))
+            ++m_pos;
+    }
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
+int digitValue(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+// Digits of the given radix as a non-negative integer, DBL_MAX at most.
+double radixInteger(NumberReader &in, int radix)
+{
+    double value = 0;
+    for (int d = digitValue(in.peek()); d >= 0 && d < radix; d = digitValue(in.peek())) {
+        value = std::min(value * radix + d, DBL_MAX);
+        in.next();
+    }
+    return value;
+}
+
+std::string decimalDigits(NumberReader &in)
+{
+    std::string digits;
+    for (char16_t c = in.peek(); c >= u'0' && c <= u'9'; c = in.peek()) {
+        digits += char(c);
+        in.next();
+    }
+    return digits;
+}
+
+// Sign, digits, point, digits, exponent. A value beyond the double range
+// gives DBL_MAX with its sign, one below it 0.
+double decimalNumber(NumberReader &in)
+{
+    const bool negative = in.peek() == u'-';
+    if (negative || in.peek() == u'+')
+        in.next();
+    const std::string whole = decimalDigits(in);
+    std::string fraction;
+    if (in.peek() == u'.') {
+        in.next();
+        fraction = decimalDigits(in);
+    }
+    if (whole.empty() && fraction.empty())
+        return 0;
+
+    long long exponent = 0;
+    if (in.take(u'E') || in.take(u'D')) {
+        const bool negativeExponent = in.peek() == u'-';
+        if (negativeExponent || in.peek() == u'+')
+            in.next();
+        constexpr long long kExponentCap = 1000000000;  // far beyond any double
+        for (char16_t c = in.peek(); c >= u'0' && c <= u'9'; c = in.peek()) {
+            exponent = std::min(exponent * 10 + (c - u'0'), kExponentCap);
+            in.next();
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    const std::string text = whole + '.' + fraction + 'e' + std::to_string(exponent);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Decimal magnitude of the first significant digit tells overflow
+        // from underflow.
+        const auto first = whole.find_first_not_of('0');
+        const long long magnitude =
+            first != std::string::npos
+                ? (long long)(whole.size() - first) - 1
+                : -(long long)fraction.find_first_not_of('0') - 1;
+        value = magnitude + exponent > 0 ? DBL_MAX : 0;
+    }
+    return negative ? -value : value;
+}
+
+// A finite magnitude rounded to `precision` significant decimal digits:
+// value = digits[0].digits[1..] x 10^exponent, no trailing zeros in digits.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+template <typename Float>
+Decimal toDecimal(Float magnitude, int precision)
+{
+    Decimal d;
+    if (magnitude == 0) {
+        d.digits = "0";
+        return d;
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, precision - 1);
+    const std::string_view text(buffer, std::size_t(result.ptr - buffer));
+    const auto e = text.find('e');
+    for (char c : text.substr(0, e))
+        if (c != '.')
+            d.digits += c;
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
+                    d.exponent);
+    return d;
+}
+
+// General form: fixed notation while it needs at most maxDigits digits
+// before or after the point, exponent notation ("E", sign, two or more
+// digits) otherwise.
+std::string generalForm(const Decimal &d, int maxDigits)
+{
+    const int n = int(d.digits.size());
+    const int e = d.exponent;
+    if (e >= maxDigits || (e < 0 && -e - 1 + n > maxDigits)) {
+        std::string out(1, d.digits[0]);
+        if (n > 1)
+            out += '.' + d.digits.substr(1);
+        const std::string exponent = std::to_string(std::abs(e));
+        out += e < 0 ? "E-" : "E+";
+        out += std::string(exponent.size() < 2 ? 1 : 0, '0') + exponent;
+        return out;
+    }
+    if (e < 0)
+        return "0." + std::string(std::size_t(-e - 1), '0') + d.digits;
+    if (n <= e + 1)
+        return d.digits + std::string(std::size_t(e + 1 - n), '0');
+    return d.digits.substr(0, std::size_t(e + 1)) + '.' + d.digits.substr(std::size_t(e + 1));
+}
+
+template <typename Float>
+QString plainText(Float value, int maxDigits)
+{
+    if (!std::isfinite(value))
+        return QString::number(double(value));
+    std::string text = generalForm(toDecimal(std::fabs(value), maxDigits), maxDigits);
+    if (value < 0)
+        text.insert(0, 1, '-');
+    return QString::fromLatin1(text);
+}
+
+// |value| rounded half away from zero to `places` decimals, taken from its
+// 15-significant-digit decimal form: the whole digits without leading zeros
+// (empty for 0) and exactly `places` fraction digits.
+struct FixedDigits {
+    std::string whole;
+    std::string fraction;
+};
+
+FixedDigits roundToPlaces(double magnitude, int places)
+{
+    const Decimal d = toDecimal(magnitude, kDoubleDigits);
+    const auto digitAt = [&](int power) {  // digit of 10^power
+        const int index = d.exponent - power;
+        return index >= 0 && index < int(d.digits.size()) ? d.digits[std::size_t(index)] : '0';
+    };
+    std::string all;
+    for (int power = std::max(d.exponent, 0); power >= -places; --power)
+        all += digitAt(power);
+    if (digitAt(-places - 1) >= '5') {
+        auto it = all.rbegin();
+        for (; it != all.rend() && *it == '9'; ++it)
+            *it = '0';
+        if (it == all.rend())
+            all.insert(0, 1, '1');
+        else
+            ++*it;
+    }
+    FixedDigits out;
+    const std::size_t wholeLength = all.size() - std::size_t(places);
+    out.whole = all.substr(0, wholeLength);
+    out.whole.erase(0, std::min(out.whole.find_first_not_of('0'), out.whole.size()));
+    out.fraction = all.substr(wholeLength);
+    return out;
+}
+
+bool isDigitSlot(QChar c) { return c == u'0' || c == u'#'; }
+
+// The whole digits placed into the slots of the pattern part before the
+// point, from the right; the leftmost slot takes every digit left over.
+// Without a slot the digits stand at the end.
+QString fillWhole(QStringView part, const std::string &digits)
+{
+    const auto slotCount = std::count_if(part.begin(), part.end(), isDigitSlot);
+    if (slotCount == 0)
+        return part.toString() + QString::fromLatin1(digits);
+    QString out;
+    auto remaining = qsizetype(digits.size());
+    auto slotsLeft = slotCount;
+    for (qsizetype i = part.size() - 1; i >= 0; --i) {
+        const QChar c = part[i];
+        if (!isDigitSlot(c)) {
+            out.prepend(c);
+            continue;
+        }
+        --slotsLeft;
+        const qsizetype take = slotsLeft == 0 ? remaining : std::min<qsizetype>(remaining, 1);
+        if (take > 0) {
+            out.prepend(QString::fromLatin1(digits.data() + remaining - take, take));
+            remaining -= take;
+        } else if (c == u'0') {
+            out.prepend(u'0');
+        }
+    }
+    return out;
+}
+
+// The fraction digits placed into the slots after the point, from the left;
+// a "#" slot from which on only zeros follow in "#" slots shows nothing.
+QString fillFraction(QStringView part, const std::string &digits)
+{
+    qsizetype lastShown = -1;
+    for (qsizetype i = 0, slot = 0; i < part.size(); ++i) {
+        if (!isDigitSlot(part[i]))
+            continue;
+        if (part[i] == u'0' || digits[std::size_t(slot)] != '0')
+            lastShown = slot;
+        ++slot;
+    }
+    QString out;
+    for (qsizetype i = 0, slot = 0; i < part.size(); ++i) {
+        if (!isDigitSlot(part[i])) {
+            out += part[i];
+            continue;
+        }
+        if (slot <= lastShown)
+            out += QLatin1Char(digits[std::size_t(slot)]);
+        ++slot;
+    }
+    return out;
+}
+
+} // namespace
+
+double leadingNumber(QStringView text)
+{
+    NumberReader in(text);
+    double value = 0;
+    if (in.peek() == u'&') {
+        in.next();
+        if (in.take(u'H'))
+            value = radixInteger(in, 16);
+        else if (in.take(u'O'))
+            value = radixInteger(in, 8);
+    } else {
+        value = decimalNumber(in);
+    }
+    return value == 0 ? 0.0 : value;  // never -0
+}
+
+std::optional<qint16> wholeNumber16(double value)
+{
+    const double whole = std::nearbyint(value);  // the default rounding: ties to even
+    if (!(whole >= -32768.0 && whole <= 32767.0))
+        return std::nullopt;
+    return qint16(whole);
+}
+
+std::optional<float> float32Number(double value)
+{
+    if (!(std::fabs(value) <= double(FLT_MAX)))
+        return std::nullopt;
+    return float(value);
+}
+
+QString plainNumberText(double value) { return plainText(value, kDoubleDigits); }
+
+QString plainNumberText32(float value) { return plainText(value, kFloatDigits); }
+
+QString shortNumberText(double value)
+{
+    QString text = plainNumberText(value);
+    if (!std::isfinite(value))
+        return text;
+    const bool negative = text.startsWith(u'-');
+    const qsizetype start = negative ? 1 : 0;
+    if (QStringView(text).sliced(start).startsWith(u"0."))
+        text.remove(start, 1);
+    if (!negative)
+        text.prepend(u' ');
+    return text;
+}
+
+QString formatNumber(double value, QStringView pattern)
+{
+    if (!std::isfinite(value) || pattern.isEmpty())
+        return plainNumberText(value);
+    const qsizetype point = pattern.indexOf(u'.');
+    const QStringView wholePart = point < 0 ? pattern : pattern.first(point);
+    const QStringView fractionPart = point < 0 ? QStringView() : pattern.sliced(point + 1);
+    const auto places = int(std::count_if(fractionPart.begin(), fractionPart.end(), isDigitSlot));
+
+    const FixedDigits digits = roundToPlaces(std::fabs(value), places);
+    QString text = fillWhole(wholePart, digits.whole);
+    if (point >= 0)
+        text += QChar(u'.') + fillFraction(fractionPart, digits.fraction);
+    const bool shownZero = digits.whole.empty()
+                           && digits.fraction.find_first_not_of('0') == std::string::npos;
+    if (value < 0 && !shownZero)
+        text.prepend(u'-');
+    return text;
+}
+
+QString formatTime(double automationDate, QStringView pattern)
+{
+    constexpr long long kSecondsPerDay = 86400;
+    // The fraction runs forward from midnight also before day 0.
+    const double fraction =
+        std::isfinite(automationDate) ? std::fabs(automationDate - std::trunc(automationDate)) : 0;
+    const long long seconds = std::llround(fraction * double(kSecondsPerDay)) % kSecondsPerDay;
+    const auto twoDigits = [](long long n) { return formatNumber(double(n), u"00"); };
+
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QStringView pair = pattern.sliced(i, std::min<qsizetype>(2, pattern.size() - i));
+        if (pair.compare(u"hh", Qt::CaseInsensitive) == 0)
+            text += twoDigits(seconds / 3600);
+        else if (pair.compare(u"nn", Qt::CaseInsensitive) == 0)
+            text += twoDigits(seconds / 60 % 60);
+        else if (pair.compare(u"ss", Qt::CaseInsensitive) == 0)
+            text += twoDigits(seconds % 60);
+        else {
+            text += pattern[i];
+            continue;
+        }
+        ++i;
+    }
+    return text;
+}
+
+} // namespace noctalis

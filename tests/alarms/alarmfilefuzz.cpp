@@ -1,0 +1,51 @@
+#include "alarmfilefuzz.h"
+
+#include "alarmfile.h"
+
+#include <algorithm>
+
+namespace alarmfuzz {
+
+QString checkLoad(const QByteArray &bytes)
+{
+    constexpr int kBefore = 3;
+    noctalis::AlarmTable alarms;
+    alarms.resize(kBefore);
+    for (int i = 0; i < kBefore; ++i) {
+        alarms[i].Name = QStringLiteral("before %1").arg(i);
+        alarms[i].Triggered = true;
+        alarms[i].TriggeredUntil = i;
+    }
+    noctalis::RecordingMessageService messages;
+    const int result = noctalis::loadAlarmBytes(bytes, QStringLiteral("fuzz.alm"), alarms, messages);
+
+    if (result < -1)
+        return QStringLiteral("result %1 below -1").arg(result);
+    if (result == -1) {
+        if (alarms.size() != kBefore)
+            return QStringLiteral("result -1 but the table changed size to %1").arg(alarms.size());
+        for (int i = 0; i < kBefore; ++i) {
+            if (alarms[i].Name != QStringLiteral("before %1").arg(i))
+                return QStringLiteral("result -1 but record %1 changed").arg(i);
+        }
+    } else if (alarms.size() != result + 1) {
+        return QStringLiteral("result %1 with %2 records").arg(result).arg(alarms.size());
+    }
+    for (int i = 0; i < std::min(kBefore, alarms.size()); ++i) {
+        if (!alarms[i].Triggered || alarms[i].TriggeredUntil.toInt() != i)
+            return QStringLiteral("record %1 lost its run-time state").arg(i);
+    }
+    for (int i = kBefore; i < alarms.size(); ++i) {
+        if (alarms[i].Triggered || alarms[i].TriggeredUntil.isValid())
+            return QStringLiteral("new record %1 is not fresh").arg(i);
+    }
+    if (messages.messages.size() > 1)
+        return QStringLiteral("%1 messages").arg(messages.messages.size());
+    for (const auto &m : messages.messages) {
+        if (m.title != noctalis::programTitle() || m.buttons != noctalis::MessageButtons::Ok)
+            return QStringLiteral("message without the program's title or OK button");
+    }
+    return QString();
+}
+
+} // namespace alarmfuzz

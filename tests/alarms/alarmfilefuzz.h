@@ -1,0 +1,18 @@
+// What loading any bytes as an alarm file must give, checked by the fuzz
+// target (fuzz_alarmfile, libFuzzer) and by a bounded randomized run in the
+// test suite.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace alarmfuzz {
+
+// Loads bytes over a table of three records and checks the result: never a
+// crash; -1 with the table as it was, or the last index read with a table of
+// exactly that many records plus one; records that were there keep their
+// run-time state; at most one message, with the program's title. Gives the
+// empty text when all holds, otherwise what did not.
+QString checkLoad(const QByteArray &bytes);
+
+} // namespace alarmfuzz

@@ -1,0 +1,25 @@
+// libFuzzer target for the alarm file loader (built with clang only).
+//
+//   CXX=clang++ cmake -S . -B build/fuzz -G Ninja \
+//       -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
+//       -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+//   cmake --build build/fuzz --target fuzz_alarmfile
+//   build/fuzz/bin/fuzz_alarmfile -max_total_time=300 \
+//       -dict=tests/alarms/alarmfile.dict tests/alarms/alarmfile_corpus
+
+#include "alarmfilefuzz.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString failure = alarmfuzz::checkLoad(
+        QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "alarm file loader: %s\n", qPrintable(failure));
+        std::abort();
+    }
+    return 0;
+}

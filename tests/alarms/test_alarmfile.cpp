@@ -1,0 +1,560 @@
+// Reading and writing alarm files.
+
+#include "alarmfile.h"
+
+#include "qstringprinter.h"
+#include "variant.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+using noctalis::AlarmDef;
+using noctalis::AlarmTable;
+using noctalis::LoadAlarmFile;
+using noctalis::MessageButtons;
+using noctalis::RecordingMessageService;
+using noctalis::SaveAlarmFile;
+
+// The lines of a file, each ended by CR LF.
+QByteArray crlfLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+QStringList jupiterBlock()
+{
+    return {QStringLiteral("NAME:Jupiter"),         QStringLiteral("ACTION:1"),
+            QStringLiteral("SIDEREALTIME:.520833333333333"),
+            QStringLiteral("ENABLED:True"),         QStringLiteral("PARAM1:Transit"),
+            QStringLiteral("PARAM2:bell.wav"),      QStringLiteral("PARAM3:"),
+            QStringLiteral("DURATION:0.5"),         QStringLiteral("END ALARM DEF")};
+}
+
+AlarmDef jupiter()
+{
+    AlarmDef a;
+    a.Name = QStringLiteral("Jupiter");
+    a.Action = 1;
+    a.SiderealTime = (12 * 3600 + 30 * 60) / 86400.0;
+    a.Enabled = true;
+    a.Param1 = QStringLiteral("Transit");
+    a.Param2 = QStringLiteral("bell.wav");
+    a.Duration = 720 / 1440.0;
+    return a;
+}
+
+// A number as its 15-significant-digit text reads back.
+double to15Digits(const QVariant &value)
+{
+    return QString::number(automation::toDouble(value), 'g', 15).toDouble();
+}
+
+// The stored fields of two records are the same, numbers to 15 significant
+// digits; Empty equals "" and 0.
+void expectSameStoredFields(const AlarmDef &want, const AlarmDef &got, int index)
+{
+    SCOPED_TRACE(index);
+    EXPECT_EQ(got.Name, want.Name);
+    EXPECT_EQ(got.Action, want.Action);
+    EXPECT_EQ(automation::toDouble(got.SiderealTime), to15Digits(want.SiderealTime));
+    EXPECT_EQ(got.Enabled, want.Enabled);
+    EXPECT_EQ(automation::toText(got.Param1), automation::toText(want.Param1));
+    EXPECT_EQ(automation::toText(got.Param2), automation::toText(want.Param2));
+    EXPECT_EQ(automation::toText(got.Param3), automation::toText(want.Param3));
+    EXPECT_EQ(automation::toDouble(got.Duration), to15Digits(want.Duration));
+}
+
+class AlarmFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString pathOf(const QString &name) const { return dir.filePath(name); }
+
+    QString write(const QByteArray &bytes, const QString &name = QStringLiteral("a.alm"))
+    {
+        const QString path = pathOf(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        EXPECT_EQ(f.write(bytes), bytes.size());
+        return path;
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+
+    qint16 load(const QByteArray &bytes) { return LoadAlarmFile(write(bytes), alarms, messages); }
+
+    // Saves table and loads the file into a fresh table.
+    AlarmTable roundTrip(const AlarmTable &table)
+    {
+        const QString path = pathOf(QStringLiteral("trip.alm"));
+        EXPECT_TRUE(SaveAlarmFile(path, table, messages));
+        AlarmTable back;
+        EXPECT_EQ(LoadAlarmFile(path, back, messages), table.lastIndex());
+        EXPECT_TRUE(messages.messages.isEmpty());
+        return back;
+    }
+
+    void expectOneMessage(const QString &text)
+    {
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_EQ(messages.messages[0].text, text);
+        EXPECT_EQ(messages.messages[0].title, noctalis::programTitle());
+        EXPECT_EQ(messages.messages[0].buttons, MessageButtons::Ok);
+    }
+
+    QString readFailure(const QString &path, const QString &description) const
+    {
+        return QStringLiteral("Error opening Alarm File: \r\n") + path + QStringLiteral("\r\n") + description;
+    }
+
+    QTemporaryDir dir;
+    AlarmTable alarms;
+    RecordingMessageService messages;
+};
+
+// --- writing ---------------------------------------------------------------
+
+TEST_F(AlarmFileTest, WritesNineLinesPerAlarmWithCrLf)
+{
+    alarms[0] = jupiter();
+    const QString path = pathOf(QStringLiteral("j.alm"));
+    ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
+    EXPECT_EQ(contents(path), crlfLines(QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock()));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(AlarmFileTest, NumberForms)
+{
+    alarms.resize(5);
+    alarms[0].SiderealTime = 0.0;
+    alarms[0].Duration = 10 / 1440.0;  // ten minutes
+    alarms[1].SiderealTime = 0.5;       // Duration Empty: nothing after the tag
+    alarms[2].Action = -3;              // SiderealTime Empty: written as 0
+    alarms[3].SiderealTime = automation::dateValue(0.75);  // the editor's time value of 18:00:00
+    alarms[3].Duration = 1.5;
+    alarms[4].Action = 32767;
+    alarms[4].SiderealTime = 23.0 / 24;
+    alarms[4].Duration = 0.0;
+    const QString path = pathOf(QStringLiteral("n.alm"));
+    ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
+    const QStringList lines = QString::fromLatin1(contents(path)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 1 + 5 * 9 + 1);
+    const auto line = [&](int alarm, int n) { return lines[1 + alarm * 9 + n - 1]; };
+    EXPECT_EQ(line(0, 3), QStringLiteral("SIDEREALTIME:0"));
+    EXPECT_EQ(line(0, 8), QStringLiteral("DURATION:6.94444444444444E-03"));
+    EXPECT_EQ(line(1, 3), QStringLiteral("SIDEREALTIME:.5"));
+    EXPECT_EQ(line(1, 8), QStringLiteral("DURATION:"));
+    EXPECT_EQ(line(2, 2), QStringLiteral("ACTION:-3"));
+    EXPECT_EQ(line(2, 3), QStringLiteral("SIDEREALTIME:0"));
+    EXPECT_EQ(line(2, 4), QStringLiteral("ENABLED:False"));
+    EXPECT_EQ(line(3, 3), QStringLiteral("SIDEREALTIME:.75"));
+    EXPECT_EQ(line(3, 8), QStringLiteral("DURATION:1.5"));
+    EXPECT_EQ(line(4, 2), QStringLiteral("ACTION:32767"));
+    EXPECT_EQ(line(4, 3), QStringLiteral("SIDEREALTIME:.958333333333333"));
+    EXPECT_EQ(line(4, 8), QStringLiteral("DURATION:0"));
+    EXPECT_EQ(lines.last(), QString());  // the last line ends with CR LF too
+}
+
+// --- round trips -----------------------------------------------------------
+
+TEST_F(AlarmFileTest, OneAlarmComesBackFieldForField)
+{
+    alarms[0] = jupiter();
+    const AlarmTable back = roundTrip(alarms);
+    ASSERT_EQ(back.size(), 1);
+    expectSameStoredFields(alarms[0], back[0], 0);
+}
+
+TEST_F(AlarmFileTest, ManyAlarmsComeBackWithEveryFieldTo15Digits)
+{
+    alarms.resize(40);
+    for (int i = 0; i < alarms.size(); ++i) {
+        AlarmDef &a = alarms[i];
+        a.Name = QStringLiteral("Alarm %1: \"M%2\", north").arg(i).arg(i * 7);
+        a.Action = qint16(i % 6 - 1);                             // -1 to 4
+        a.SiderealTime = std::fmod(i * 0.1234567890123456789, 1.0);  // more digits than kept
+        a.Enabled = i % 3 != 0;
+        a.Param1 = QStringLiteral("Look: Jupiter, Saturn \"%1\"").arg(i);
+        a.Param2 = QStringLiteral("http://127.0.0.1:1556/?a=%1,b").arg(i);
+        if (i % 4)
+            a.Param3 = QString::number(i);
+        if (i % 5)
+            a.Duration = i / 1440.0 + 1e-9 * i;
+    }
+    alarms[7].SiderealTime = 1e-7;  // exponent form
+    alarms[8].Duration = 123456.789012345678;
+
+    const AlarmTable back = roundTrip(alarms);
+    ASSERT_EQ(back.size(), alarms.size());
+    for (int i = 0; i < alarms.size(); ++i)
+        expectSameStoredFields(alarms[i], back[i], i);
+}
+
+TEST_F(AlarmFileTest, ValuesAreTakenWholeAfterTheFirstColon)
+{
+    alarms[0] = jupiter();
+    alarms[0].Name = QStringLiteral(" Saturn: rings, \"open\" ");
+    alarms[0].Param1 = QStringLiteral("Look: Jupiter, Saturn");
+    alarms[0].Param2 = QStringLiteral("  leading blanks");
+    alarms[0].Param3 = QStringLiteral("a:b:c");
+    const AlarmTable back = roundTrip(alarms);
+    expectSameStoredFields(alarms[0], back[0], 0);
+}
+
+// --- reading: header and file -------------------------------------------
+
+TEST_F(AlarmFileTest, HeaderMayHaveTextAroundIt)
+{
+    EXPECT_EQ(load(crlfLines(QStringList{QStringLiteral("## SIDEREAL ALARM FILE v2 ##")} + jupiterBlock())), 0);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    expectSameStoredFields(jupiter(), alarms[0], 0);
+}
+
+TEST_F(AlarmFileTest, LowerCaseHeaderIsNoAlarmFile)
+{
+    alarms[0].Name = QStringLiteral("kept");
+    EXPECT_EQ(load(crlfLines(QStringList{QStringLiteral("sidereal alarm file")} + jupiterBlock())), -1);
+    expectOneMessage(QStringLiteral("Not an alarm file."));
+    ASSERT_EQ(alarms.size(), 1);
+    EXPECT_EQ(alarms[0].Name, QStringLiteral("kept"));
+}
+
+TEST_F(AlarmFileTest, HeaderOnlyReadsPastTheEnd)
+{
+    alarms.resize(2);
+    const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE")}));
+    EXPECT_EQ(LoadAlarmFile(path, alarms, messages), -1);
+    expectOneMessage(readFailure(path, QStringLiteral("Input past end of file.")));
+    EXPECT_EQ(alarms.size(), 2);
+}
+
+TEST_F(AlarmFileTest, EmptyFileReadsPastTheEnd)
+{
+    const QString path = write(QByteArray());
+    EXPECT_EQ(LoadAlarmFile(path, alarms, messages), -1);
+    expectOneMessage(readFailure(path, QStringLiteral("Input past end of file.")));
+}
+
+TEST_F(AlarmFileTest, MissingFileIsNotFound)
+{
+    alarms[0].Name = QStringLiteral("kept");
+    const QString path = pathOf(QStringLiteral("none.alm"));
+    EXPECT_EQ(LoadAlarmFile(path, alarms, messages), -1);
+    expectOneMessage(QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
+    EXPECT_EQ(alarms[0].Name, QStringLiteral("kept"));
+}
+
+TEST_F(AlarmFileTest, FolderAndPipeAreReadFailures)
+{
+    EXPECT_EQ(LoadAlarmFile(dir.path(), alarms, messages), -1);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("Error opening Alarm File: \r\n")
+                                                     + dir.path() + QStringLiteral("\r\n")));
+
+    const QString fifo = pathOf(QStringLiteral("pipe.alm"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(LoadAlarmFile(fifo, alarms, messages), -1);  // returns instead of waiting
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_EQ(messages.messages[1].text, readFailure(fifo, QStringLiteral("Not a regular file.")));
+}
+
+TEST_F(AlarmFileTest, FileWithoutAlarmsLeavesTheTable)
+{
+    alarms.resize(3);
+    alarms[2].Name = QStringLiteral("kept");
+    EXPECT_EQ(load(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QString(), QStringLiteral("ACTION:2")})), -1);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    ASSERT_EQ(alarms.size(), 3);
+    EXPECT_EQ(alarms[2].Name, QStringLiteral("kept"));
+}
+
+TEST_F(AlarmFileTest, LinesMayEndWithLfOrCr)
+{
+    for (const char *end : {"\n", "\r"}) {
+        const QStringList lines = QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock();
+        AlarmTable table;
+        const QString path = write(lines.join(QLatin1String(end)).toLatin1());
+        EXPECT_EQ(LoadAlarmFile(path, table, messages), 0);
+        expectSameStoredFields(jupiter(), table[0], 0);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// --- reading: blocks -------------------------------------------------------
+
+TEST_F(AlarmFileTest, MissingEndMarkerRunsIntoTheNextBlock)
+{
+    const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:First"),
+                                        QStringLiteral("ACTION:1"), QStringLiteral("PARAM1:one"),
+                                        QStringLiteral("NAME:Second"), QStringLiteral("ACTION:3"),
+                                        QStringLiteral("PARAM1:two")});
+    EXPECT_EQ(load(bytes), 0);  // no end marker at the end either: no failure
+    EXPECT_TRUE(messages.messages.isEmpty());
+    ASSERT_EQ(alarms.size(), 1);
+    EXPECT_EQ(alarms[0].Name, QStringLiteral("First"));
+    EXPECT_EQ(alarms[0].Action, 3);
+    EXPECT_EQ(alarms[0].Param1.toString(), QStringLiteral("two"));
+}
+
+TEST_F(AlarmFileTest, ActionTagInsideAMessageWinsBecauseItIsTestedFirst)
+{
+    alarms[0].Param1 = QStringLiteral("before");
+    const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:x"),
+                                        QStringLiteral("ACTION:0"),
+                                        QStringLiteral("PARAM1:2 ACTION: reminder"),
+                                        QStringLiteral("END ALARM DEF")});
+    EXPECT_EQ(load(bytes), 0);
+    EXPECT_EQ(alarms[0].Action, 2);
+    EXPECT_EQ(alarms[0].Param1.toString(), QStringLiteral("before"));
+}
+
+TEST_F(AlarmFileTest, TagsAreCaseSensitiveAndFoundAnywhereInTheLine)
+{
+    const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("name:lower"),
+                                        QStringLiteral("  NAME:Vega"), QStringLiteral("Action:3"),
+                                        QStringLiteral("see: PARAM2:x:y"), QStringLiteral("END ALARM DEF"),
+                                        QStringLiteral("stray line")});
+    EXPECT_EQ(load(bytes), 0);
+    EXPECT_EQ(alarms[0].Name, QStringLiteral("Vega"));
+    EXPECT_EQ(alarms[0].Action, 0);
+    EXPECT_EQ(alarms[0].Param2.toString(), QStringLiteral(" PARAM2:x:y"));  // after the first colon
+}
+
+TEST_F(AlarmFileTest, ActionRoundsTiesToEven)
+{
+    const auto actionOf = [this](const QString &value) {
+        AlarmTable table;
+        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
+                                              QStringLiteral("ACTION:") + value}));
+        EXPECT_EQ(LoadAlarmFile(path, table, messages), 0) << qPrintable(value);
+        return table[0].Action;
+    };
+    EXPECT_EQ(actionOf(QStringLiteral("2.5")), 2);
+    EXPECT_EQ(actionOf(QStringLiteral("3.5")), 4);
+    EXPECT_EQ(actionOf(QStringLiteral("-2.5")), -2);
+    EXPECT_EQ(actionOf(QStringLiteral("Message")), 0);
+    EXPECT_EQ(actionOf(QStringLiteral("-32768.5")), -32768);
+    EXPECT_EQ(actionOf(QStringLiteral("32767.4")), 32767);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(AlarmFileTest, EmptyNumbersGiveZero)
+{
+    EXPECT_EQ(load(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
+                              QStringLiteral("SIDEREALTIME:"), QStringLiteral("DURATION:"),
+                              QStringLiteral("END ALARM DEF")})),
+              0);
+    EXPECT_EQ(automation::toDouble(alarms[0].SiderealTime), 0.0);
+    EXPECT_TRUE(alarms[0].Duration.isValid());
+    EXPECT_EQ(automation::toDouble(alarms[0].Duration), 0.0);
+}
+
+TEST_F(AlarmFileTest, EnabledTakesBooleansInAnyCaseAndNumbers)
+{
+    const QStringList values = {QStringLiteral("True"), QStringLiteral("FALSE"), QStringLiteral("true"),
+                                QStringLiteral("0"),    QStringLiteral("-1"),    QStringLiteral(" 2.5 ")};
+    const bool want[] = {true, false, true, false, true, true};
+    for (int i = 0; i < values.size(); ++i) {
+        AlarmTable table;
+        table[0].Enabled = !want[i];
+        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
+                                              QStringLiteral("ENABLED:") + values[i]}));
+        EXPECT_EQ(LoadAlarmFile(path, table, messages), 0);
+        EXPECT_EQ(table[0].Enabled, want[i]) << qPrintable(values[i]);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(AlarmFileTest, EnabledYesStopsTheLoadKeepingWhatWasRead)
+{
+    alarms.resize(4);
+    QStringList lines = QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock();
+    lines += {QStringLiteral("NAME:Saturn"), QStringLiteral("ACTION:3"), QStringLiteral("ENABLED:yes"),
+              QStringLiteral("PARAM1:never read"), QStringLiteral("END ALARM DEF")};
+    lines += jupiterBlock();
+    const QString path = write(crlfLines(lines));
+    EXPECT_EQ(LoadAlarmFile(path, alarms, messages), 1);
+    expectOneMessage(readFailure(path, QStringLiteral("Line 13: \"yes\" is neither True, False nor a number.")));
+    ASSERT_EQ(alarms.size(), 2);
+    expectSameStoredFields(jupiter(), alarms[0], 0);
+    EXPECT_EQ(alarms[1].Name, QStringLiteral("Saturn"));
+    EXPECT_EQ(alarms[1].Action, 3);
+    EXPECT_FALSE(alarms[1].Param1.isValid());
+}
+
+TEST_F(AlarmFileTest, ActionOutOfRangeStopsTheLoad)
+{
+    for (const QString &value : {QStringLiteral("32767.5"), QStringLiteral("-40000"), QStringLiteral("1E999")}) {
+        AlarmTable table;
+        messages.messages.clear();
+        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
+                                              QStringLiteral("ACTION:") + value}));
+        EXPECT_EQ(LoadAlarmFile(path, table, messages), 0);
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].text.startsWith(readFailure(path, QStringLiteral("Line 3: "))))
+            << qPrintable(messages.messages[0].text);
+    }
+}
+
+TEST_F(AlarmFileTest, LoadOverALongerTableKeepsRunTimeStateByIndex)
+{
+    alarms.resize(5);
+    const QDateTime until(QDate(2024, 3, 1), QTime(22, 15), Qt::UTC);
+    for (int i = 0; i < 5; ++i) {
+        alarms[i].Name = QStringLiteral("old %1").arg(i);
+        alarms[i].Triggered = i % 2 == 0;
+        alarms[i].TriggeredUntil = until.addSecs(i);
+        alarms[i].Param3 = QStringLiteral("old param %1").arg(i);
+    }
+    QStringList second = jupiterBlock();
+    second[0] = QStringLiteral("NAME:Saturn");
+    second.removeAt(6);  // no PARAM3 line: the field keeps what the table held
+    const QByteArray bytes = crlfLines(QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock() + second);
+
+    EXPECT_EQ(load(bytes), 1);
+    ASSERT_EQ(alarms.size(), 2);
+    EXPECT_TRUE(alarms[0].Triggered);
+    EXPECT_FALSE(alarms[1].Triggered);
+    EXPECT_EQ(alarms[0].TriggeredUntil.toDateTime(), until);
+    EXPECT_EQ(alarms[1].TriggeredUntil.toDateTime(), until.addSecs(1));
+    EXPECT_EQ(alarms[0].Param3.toString(), QString());
+    EXPECT_EQ(alarms[1].Name, QStringLiteral("Saturn"));
+    EXPECT_EQ(alarms[1].Param3.toString(), QStringLiteral("old param 1"));
+
+    alarms.resize(3);  // index 2 went with the load: it comes back fresh
+    EXPECT_TRUE(alarms[2].Name.isEmpty());
+    EXPECT_FALSE(alarms[2].Triggered);
+}
+
+TEST_F(AlarmFileTest, AtMost32768Alarms)
+{
+    QByteArray bytes = "SIDEREAL ALARM FILE\r\n";
+    for (int i = 0; i < 32768; ++i)
+        bytes += "NAME:a\r\nEND ALARM DEF\r\n";
+    const QString full = write(bytes, QStringLiteral("full.alm"));
+    EXPECT_EQ(LoadAlarmFile(full, alarms, messages), 32767);
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    bytes += "NAME:one too many\r\nEND ALARM DEF\r\n";
+    const QString over = write(bytes, QStringLiteral("over.alm"));
+    EXPECT_EQ(LoadAlarmFile(over, alarms, messages), 32767);
+    expectOneMessage(readFailure(over, QStringLiteral("Line 65538: more than 32768 alarms.")));
+    EXPECT_EQ(alarms.size(), 32768);
+}
+
+// --- encodings -------------------------------------------------------------
+
+TEST_F(AlarmFileTest, Windows1252FileIsRead)
+{
+    const QByteArray bytes = "SIDEREAL ALARM FILE\r\nNAME:Caf\xE9\r\nPARAM1:5 \x80 \x96 ok\r\nEND ALARM DEF\r\n";
+    EXPECT_EQ(load(bytes), 0);
+    EXPECT_EQ(alarms[0].Name, QStringLiteral(u"Café"));
+    EXPECT_EQ(alarms[0].Param1.toString(), QStringLiteral(u"5 € – ok"));
+}
+
+TEST_F(AlarmFileTest, SavesWindows1252WhenEveryCharacterFitsAndUtf8Otherwise)
+{
+    alarms[0] = jupiter();
+    alarms[0].Name = QStringLiteral(u"Café");
+    const QString path = pathOf(QStringLiteral("e.alm"));
+    ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
+    EXPECT_TRUE(contents(path).contains("NAME:Caf\xE9\r\n"));
+    EXPECT_EQ(roundTrip(alarms)[0].Name, QStringLiteral(u"Café"));
+
+    alarms[0].Param1 = QStringLiteral(u"Плеяды ☉");
+    ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
+    EXPECT_TRUE(contents(path).contains("NAME:Caf\xC3\xA9\r\n"));
+    const AlarmTable back = roundTrip(alarms);
+    EXPECT_EQ(back[0].Name, QStringLiteral(u"Café"));
+    EXPECT_EQ(back[0].Param1.toString(), QStringLiteral(u"Плеяды ☉"));
+}
+
+// --- write failures --------------------------------------------------------
+
+class SaveFailureTest : public AlarmFileTest {
+protected:
+    void SetUp() override
+    {
+        AlarmFileTest::SetUp();
+        alarms[0] = jupiter();
+        oldPath = pathOf(QStringLiteral("old.alm"));
+        ASSERT_TRUE(SaveAlarmFile(oldPath, alarms, messages));
+        oldBytes = contents(oldPath);
+        alarms.resize(200);
+        for (int i = 0; i < alarms.size(); ++i)
+            alarms[i].Name = QStringLiteral("replacement %1").arg(i);
+    }
+
+    void expectOldFileWholeAndFailureTold(const QString &description)
+    {
+        EXPECT_EQ(contents(oldPath), oldBytes);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.alm")});
+        ASSERT_EQ(messages.messages.size(), 1);
+        const QString prefix = QStringLiteral("Error saving:\r\n") + oldPath + QStringLiteral("\r\n");
+        EXPECT_EQ(messages.messages[0].text, prefix + description);
+        EXPECT_EQ(messages.messages[0].title, noctalis::programTitle());
+    }
+
+    QString oldPath;
+    QByteArray oldBytes;
+};
+
+TEST_F(SaveFailureTest, DiskFullWhileWritingLeavesTheOldFile)
+{
+    // Files of this process may not grow beyond 1 KiB: the write fails midway.
+    struct rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = SaveAlarmFile(oldPath, alarms, messages);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    expectOldFileWholeAndFailureTold(QStringLiteral("File too large"));  // the system's text for EFBIG
+}
+
+TEST_F(SaveFailureTest, LineBreakInAValueIsRefused)
+{
+    alarms[3].Param2 = QStringLiteral("two\r\nENABLED:yes");
+    EXPECT_FALSE(SaveAlarmFile(oldPath, alarms, messages));
+    expectOldFileWholeAndFailureTold(QStringLiteral("Alarm 4: the PARAM2 value holds a line break."));
+}
+
+TEST_F(SaveFailureTest, SiderealTimeThatIsNoNumberIsRefused)
+{
+    alarms[1].SiderealTime = QStringLiteral("noon");
+    EXPECT_FALSE(SaveAlarmFile(oldPath, alarms, messages));
+    expectOldFileWholeAndFailureTold(QStringLiteral("Type mismatch"));
+}
+
+TEST_F(AlarmFileTest, SaveIntoAMissingFolderIsTold)
+{
+    const QString path = pathOf(QStringLiteral("no/such/folder/a.alm"));
+    EXPECT_FALSE(SaveAlarmFile(path, alarms, messages));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("Error saving:\r\n") + path + QStringLiteral("\r\n")));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+// The text encodings of the program's files.
+
+#include "filetext.h"
+#include "qstringprinter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using noctalis::decodeFileText;
+using noctalis::encodeFileText;
+
+TEST(FileText, AsciiIsTheSameBothWays)
+{
+    const QString text = QStringLiteral("NAME:Jupiter\r\nPARAM1:Look: \"Saturn\", Mars\r\n");
+    EXPECT_EQ(encodeFileText(text), text.toLatin1());
+    EXPECT_EQ(decodeFileText(text.toLatin1()), text);
+}
+
+TEST(FileText, Windows1252BytesReadAsWindows1252)
+{
+    // "Café – 5 €" as written on Windows: é 0xE9, en dash 0x96, euro 0x80.
+    const QByteArray bytes("Caf\xE9 \x96 5 \x80");
+    EXPECT_EQ(decodeFileText(bytes), QStringLiteral(u"Café – 5 €"));
+}
+
+TEST(FileText, TextThatFitsIsWrittenAsWindows1252)
+{
+    const QString text = QStringLiteral(u"Café – 5 € ‘q’ Œ ÿ");
+    const QByteArray bytes = encodeFileText(text);
+    EXPECT_EQ(bytes, QByteArray("Caf\xE9 \x96 5 \x80 \x91q\x92 \x8C \xFF"));
+    EXPECT_EQ(decodeFileText(bytes), text);
+}
+
+TEST(FileText, TextBeyondWindows1252IsWrittenAsUtf8)
+{
+    const QString text = QStringLiteral(u"Café, Плеяды, 昴, ☉ 𝛼");
+    const QByteArray bytes = encodeFileText(text);
+    EXPECT_EQ(bytes, text.toUtf8());
+    EXPECT_EQ(decodeFileText(bytes), text);
+}
+
+TEST(FileText, Windows1252BytesThatLookLikeUtf8AreWrittenAsUtf8)
+{
+    // "Ã©" is 0xC3 0xA9 in Windows-1252, which UTF-8 would read as "é".
+    const QString text = QStringLiteral(u"Ã©");
+    const QByteArray bytes = encodeFileText(text);
+    EXPECT_EQ(bytes, text.toUtf8());
+    EXPECT_EQ(decodeFileText(bytes), text);
+}
+
+TEST(FileText, EveryByteComesBack)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = decodeFileText(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(text[0x81], QChar(0x81));  // unassigned in the code page
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(encodeFileText(text), all);
+}
+
+TEST(FileText, Utf8ByteOrderMarkIsDropped)
+{
+    EXPECT_EQ(decodeFileText(QByteArray("\xEF\xBB\xBFSIDEREAL \xC3\xA9")), QStringLiteral(u"SIDEREAL é"));
+}
+
+TEST(FileText, BrokenUtf8IsReadAsWindows1252)
+{
+    // A UTF-8 lead byte without its follower, an overlong form, a lone
+    // continuation byte.
+    EXPECT_EQ(decodeFileText(QByteArray("\xC3 x")), QStringLiteral(u"Ã x"));
+    EXPECT_EQ(decodeFileText(QByteArray("\xC0\xAF")), QStringLiteral(u"À¯"));
+    EXPECT_EQ(decodeFileText(QByteArray("a\xA9")), QStringLiteral(u"a©"));
+}
+
+} // namespace

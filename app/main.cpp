@@ -1,20 +1,35 @@
 // noctalis: the sidereal clock.
 
+#include "alarmtable.h"
+#include "clock.h"
+#include "formclk.h"
+#include "preferences.h"
+#include "settingsstore.h"
+#include "widgetmessageservice.h"
+
 #include <QApplication>
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
+    // Placing the window and keeping it on top need X11; under Wayland the
+    // clock runs through XWayland when it can.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("noctalis1"));
     QApplication::setOrganizationName(QStringLiteral("noctalis1"));
+    QApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("LMST"));
-    auto *layout = new QVBoxLayout(&window);
-    layout->addWidget(new QLabel(QObject::tr("The sidereal clock is not built yet."), &window));
-    window.show();
+    noctalis::Preferences prefs;
+    noctalis::AlarmTable alarms;
+    noctalis::SettingsStore settings(noctalis::SettingsStore::defaultPath());
+    noctalis::WidgetMessageService messages;
+    noctalis::SystemClock clock;
+
+    noctalis::Formclk clockWindow({prefs, alarms, settings, messages, clock});
+    clockWindow.Form_Load();
+    clockWindow.show();
     return app.exec();
 }

@@ -1,5 +1,8 @@
 #include "clock.h"
 
+#include "timezone.h"
+
+#include <cmath>
 #include <ctime>
 
 namespace noctalis {
@@ -26,10 +29,7 @@ QDateTime SystemClock::localNow() const
 
 int SystemClock::zoneOffsetSeconds() const
 {
-    std::tm t{};
-    if (!localTm(t))
-        return 0;
-    return int(t.tm_gmtoff);
+    return int(std::lround(ephemkit::systemTimeZoneHours() * 3600));
 }
 
 } // namespace noctalis

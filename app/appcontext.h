@@ -1,0 +1,24 @@
+// What the application owns and hands to its windows.
+#pragma once
+
+#include <QString>
+
+namespace noctalis {
+
+class AlarmTable;
+class Clock;
+class MessageService;
+class SettingsStore;
+struct Preferences;
+
+struct AppContext {
+    Preferences &prefs;
+    AlarmTable &alarms;
+    SettingsStore &settings;
+    MessageService &messages;
+    const Clock &clock;
+    // The class the windows create their engines from.
+    QString engineProgId = QStringLiteral("Ephemlib.Ephemkit");
+};
+
+} // namespace noctalis

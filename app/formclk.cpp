@@ -1,0 +1,377 @@
+#include "formclk.h"
+
+#include "aboutbox.h"
+#include "alarmfile.h"
+#include "alarmtable.h"
+#include "clock.h"
+#include "latlng.h"
+#include "messageservice.h"
+#include "noctalismodule.h"
+#include "numbertext.h"
+#include "preferences.h"
+#include "settingvalues.h"
+#include "timefields.h"
+#include "ui_formclk.h"
+#include "variant.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <exception>
+
+namespace noctalis {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+QString numberText(float value) { return plainNumberText32(value); }
+
+} // namespace
+
+Formclk::Formclk(AppContext context, QWidget *parent)
+    : QWidget(parent), m_ctx(context), ui(std::make_unique<Ui::Formclk>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock})
+        label->installEventFilter(this);
+    buildMenu();
+    m_timer = new QTimer(this);
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &Formclk::Timer1_Timer);
+}
+
+Formclk::~Formclk() = default;
+
+QLabel *Formclk::clockLabel() const { return ui->LBLClk; }
+QLabel *Formclk::utHeadingLabel() const { return ui->LBLUT; }
+QLabel *Formclk::utClockLabel() const { return ui->LBLUTClock; }
+
+void Formclk::buildMenu()
+{
+    m_mnuOptions = new QMenu(this);
+    m_mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    auto add = [this](const char *name, const QString &caption, void (Formclk::*handler)()) {
+        QAction *action = m_mnuOptions->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add("mnuClose", tr("&Close"), &Formclk::mnuClose_Click);
+    add("mnuMinimize", tr("&Minimize"), &Formclk::mnuMinimize_Click);
+    m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &Formclk::mnuDisplayUT_Click);
+    m_mnuDisplayUT->setCheckable(true);
+    add("mnuAbout", tr("&About"), &Formclk::mnuAbout_Click);
+}
+
+void Formclk::runStep(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+        // A failing step is skipped; the next one runs.
+    }
+}
+
+double Formclk::pixelsToTwips(int pixels) const
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
+    return pixels * kTwipsPerInch / (dpi > 0 ? dpi : 96.0);
+}
+
+int Formclk::twipsToPixels(double twips) const
+{
+    return int(std::lround(twips / pixelsToTwips(1)));
+}
+
+void Formclk::Form_Load()
+{
+    Preferences &p = m_ctx.prefs;
+    const SettingsStore &s = m_ctx.settings;
+
+    runStep([&] { m_ctx.alarms.clear(); });
+    runStep([&] {
+        p.AlarmFile = readTextSetting(s, QStringLiteral("AlarmFile"), QString());
+        if (!p.AlarmFile.isEmpty())
+            LoadAlarmFile(p.AlarmFile, m_ctx.alarms, m_ctx.messages);
+    });
+    runStep([&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+    runStep([&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
+    runStep([&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
+    runStep([&] {
+        p.AlarmsEnabled = readBooleanSetting(s, QStringLiteral("AlarmsEnabled"), QStringLiteral("False"));
+    });
+    runStep([&] {
+        // The exact offset, fractions of an hour included.
+        p.TZ = p.DetectTZ ? m_ctx.clock.zoneOffsetSeconds() / 3600.0
+                          : readNumberSetting(s, QStringLiteral("TZ"), QStringLiteral("0"));
+    });
+    runStep([&] {
+        p.DisplayWest = readBooleanSetting(s, QStringLiteral("DisplayWest"), QStringLiteral("True"));
+    });
+    runStep([&] {
+        p.LNG = ParseStoredLongitude(readTextSetting(s, QStringLiteral("LNG"), QStringLiteral("0")),
+                                     m_ctx.messages);
+    });
+    runStep([&] {
+        QString lat = readTextSetting(s, QStringLiteral("LAT"), QStringLiteral("0"));
+        p.LAT = ParseLatitude(lat);
+    });
+    runStep([&] {
+        if (!p.DisplayWest)
+            p.LNG = 360 - p.LNG;
+    });
+    runStep([&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
+    runStep([&] {
+        p.BkColor = readNumberSetting(s, QStringLiteral("BkColor"), QStringLiteral("&HFFFFFF"));
+        p.DigitColor = readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0"));
+        p.FontName = readTextSetting(s, QStringLiteral("FontName"), QStringLiteral("Arial"));
+        p.FontBold = readBooleanSetting(s, QStringLiteral("FontBold"), QStringLiteral("True"));
+        p.FontSize = readNumberSetting(s, QStringLiteral("FontSize"), QStringLiteral("20"));
+    });
+    runStep([&] {
+        p.TopMost = readBooleanSetting(s, QStringLiteral("TopMost"), QStringLiteral("True"));
+        p.DateFormat = readTextSetting(s, QStringLiteral("DateFormat"), QStringLiteral("MM/DD/YYYY"));
+    });
+    runStep([&] { styleLabels(); });
+    runStep([&] {
+        m_displayUT = readBooleanSetting(s, QStringLiteral("DisplayUT"), QStringLiteral("False"));
+        m_mnuDisplayUT->setChecked(m_displayUT);
+    });
+    runStep([&] { Layout(); });
+    runStep([&] { placeWindow(); });
+    runStep([&] { applyTopMost(p.TopMost); });
+    m_timer->start();
+}
+
+void Formclk::styleLabels()
+{
+    const Preferences &p = m_ctx.prefs;
+    const QColor back = colorFromSetting(automation::toDouble(p.BkColor));
+    const QColor digits = colorFromSetting(automation::toDouble(p.DigitColor));
+    const QString face = automation::toText(p.FontName);
+    const double size = automation::toDouble(p.FontSize);
+    const bool bold = automation::toDouble(p.FontBold) != 0;
+
+    for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock}) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::WindowText, digits);
+        label->setPalette(pal);
+    }
+    for (QLabel *label : {ui->LBLClk, ui->LBLUTClock}) {
+        QFont font = label->font();
+        font.setFamily(face);
+        if (size > 0)
+            font.setPointSizeF(size);
+        font.setBold(bold);
+        label->setFont(font);
+    }
+    QFont heading = ui->LBLUT->font();
+    heading.setFamily(face);
+    if (size > 0)
+        heading.setPointSizeF(size * 0.6);
+    ui->LBLUT->setFont(heading);
+}
+
+void Formclk::Layout()
+{
+    if (m_inLayout)
+        return;
+    m_inLayout = true;
+    runStep([&] {
+        if (isMaximized()) {
+            showNormal();  // the state change lays the window out again
+            return;
+        }
+        m_frameHeight = frameGeometry().height() - height();
+        if (isMinimized())
+            return;
+        for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock})
+            label->adjustSize();
+        const int width = ui->LBLClk->width();
+        ui->LBLClk->move(0, 0);
+        ui->LBLUT->setGeometry(0, ui->LBLClk->height(), width, ui->LBLUT->height());
+        ui->LBLUTClock->setGeometry(0, ui->LBLUT->y() + ui->LBLUT->height(), width,
+                                    ui->LBLUTClock->height());
+        int clientHeight = ui->LBLClk->height();
+        if (m_displayUT)
+            clientHeight += ui->LBLUT->height() + ui->LBLUTClock->height();
+        ui->LBLUT->setVisible(m_displayUT);
+        ui->LBLUTClock->setVisible(m_displayUT);
+        setFixedSize(width, clientHeight);
+    });
+    m_inLayout = false;
+}
+
+QRect Formclk::screenRect() const
+{
+    const QScreen *s = QGuiApplication::screenAt(frameGeometry().topLeft());
+    if (!s)
+        s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+void Formclk::placeWindow()
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect primaryRect = primary ? primary->geometry() : QRect(0, 0, 1024, 768);
+    const float halfWidth = float(pixelsToTwips(primaryRect.width())) / 2;
+    const float halfHeight = float(pixelsToTwips(primaryRect.height())) / 2;
+    const double x = readNumberSetting(m_ctx.settings, QStringLiteral("Left"), numberText(halfWidth));
+    const double y = readNumberSetting(m_ctx.settings, QStringLiteral("Top"), numberText(halfHeight));
+
+    // The stored position is tested against the screen it falls on; one that
+    // falls on no screen is out of range.
+    const QScreen *target = QGuiApplication::screenAt(QPoint(twipsToPixels(x), twipsToPixels(y)));
+    const QRect r = target ? target->geometry() : QRect();
+    const double left = pixelsToTwips(r.left());
+    const double top = pixelsToTwips(r.top());
+    const double right = pixelsToTwips(r.left() + r.width());
+    const double bottom = pixelsToTwips(r.top() + r.height());
+    const double windowWidth = pixelsToTwips(frameGeometry().width());
+    const double windowHeight = pixelsToTwips(frameGeometry().height());
+
+    const bool xOk = target && x > left && x <= right - windowWidth;
+    const bool yOk = target && y > top && y <= bottom - (windowHeight + 100);
+    move(xOk ? twipsToPixels(x) : primaryRect.left() + twipsToPixels(halfWidth),
+         yOk ? twipsToPixels(y) : primaryRect.top() + twipsToPixels(halfHeight));
+}
+
+void Formclk::applyTopMost(bool topMost)
+{
+    if (!isVisible() || !windowHandle()) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+        return;
+    }
+    // On a shown window, change the window's own flag: no move, no resize,
+    // no activation.
+    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topMost);
+}
+
+void Formclk::Timer1_Timer()
+{
+    Preferences &p = m_ctx.prefs;
+    runStep([&] {
+        if (!p.DetectTZ)
+            return;
+        const int minute = m_ctx.clock.localNow().time().minute();
+        if (minute != automation::toDouble(m_lastMinute)) {
+            p.TZ = m_ctx.clock.zoneOffsetSeconds() / 3600.0;
+            m_lastMinute = m_ctx.clock.localNow().time().minute();
+        }
+    });
+    runStep([&] {
+        p.CurrentUT = automation::dateValue(automation::toAutomationDate(m_ctx.clock.localNow()) -
+                                            p.TZ / 24);
+    });
+    runStep([&] {
+        ui->LBLUTClock->setText(
+            formatTime(automation::toAutomationDate(p.CurrentUT.toDateTime()), u"HH:nn:ss"));
+    });
+    runStep([&] {
+        const double ut = automation::toAutomationDate(m_ctx.clock.localNow()) - p.TZ / 24;
+        m_engine.set(QStringLiteral("UTDate"), automation::dateValue(ut));
+    });
+    runStep([&] {
+        ui->LBLClk->setText(FormatHoursHMS(automation::toDouble(m_engine.get(QStringLiteral("lmst")))));
+    });
+    runStep([&] {
+        setWindowTitle(isMinimized() ? ui->LBLClk->text() : QStringLiteral("LMST"));
+    });
+    runStep([&] {
+        if (p.AlarmsEnabled && !m_dialogOpen && m_alarmCheck)
+            m_alarmCheck();
+    });
+}
+
+QString Formclk::ExpandTimeFields(const QString &text)
+{
+    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_ctx.prefs.TZ, m_ctx.clock});
+}
+
+void Formclk::setAlarmCheck(std::function<void()> check) { m_alarmCheck = std::move(check); }
+
+void Formclk::mnuClose_Click() { close(); }
+
+void Formclk::mnuMinimize_Click() { setWindowState(windowState() | Qt::WindowMinimized); }
+
+void Formclk::mnuDisplayUT_Click()
+{
+    m_displayUT = !m_displayUT;
+    m_mnuDisplayUT->setChecked(m_displayUT);
+    runStep([&] {
+        m_ctx.settings.write(QStringLiteral("settings"), QStringLiteral("DisplayUT"),
+                             booleanText(m_displayUT));
+    });
+    Layout();
+}
+
+void Formclk::mnuAbout_Click()
+{
+    AboutBox box(this);
+    box.exec();
+}
+
+void Formclk::closeEvent(QCloseEvent *event)
+{
+    runStep([&] {
+        if (isMinimized() || isMaximized())
+            return;
+        const QRect screenArea = screenRect();
+        const QRect frame = frameGeometry();
+        const float spareWidth = float(pixelsToTwips(screenArea.x() + screenArea.width() - frame.width()));
+        const double left = pixelsToTwips(frame.x());
+        if (spareWidth >= left && left >= pixelsToTwips(screenArea.x()))
+            writeSetting(m_ctx.settings, QStringLiteral("Left"), numberText(float(left)));
+        const double spareHeight = pixelsToTwips(screenArea.y() + screenArea.height() - frame.height());
+        const double top = pixelsToTwips(frame.y());
+        if (spareHeight > top && pixelsToTwips(frame.height()) > 100)
+            writeSetting(m_ctx.settings, QStringLiteral("Top"), numberText(float(top)));
+    });
+    m_timer->stop();  // with the window gone, its tick stops
+    event->accept();
+}
+
+void Formclk::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        QTimer::singleShot(0, this, &Formclk::Layout);
+}
+
+void Formclk::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+void Formclk::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        m_mnuOptions->popup(event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+bool Formclk::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton) {
+            m_mnuOptions->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace noctalis

@@ -1,0 +1,95 @@
+// Formclk: the clock window. The LMST on top and, on request, the UT rows
+// below it; one right-click menu; a tick once a second.
+#pragma once
+
+#include "appcontext.h"
+#include "automationobject.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace Ui {
+class Formclk;
+}
+
+namespace noctalis {
+
+class Formclk : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Formclk(AppContext context, QWidget *parent = nullptr);
+    ~Formclk() override;
+
+    // Start-up: reads the settings, loads the alarm file, creates the engine,
+    // styles, lays out and places the window. Run once, before showing.
+    void Form_Load();
+    // The tick, every 1000 ms while the window lives.
+    void Timer1_Timer();
+    // Sizes the window around its labels.
+    void Layout();
+
+    // Time fields of a text, with this window's engine.
+    QString ExpandTimeFields(const QString &text);
+
+    // Run by the tick when alarms are on and no menu dialog is open.
+    void setAlarmCheck(std::function<void()> check);
+
+    void mnuClose_Click();
+    void mnuMinimize_Click();
+    void mnuDisplayUT_Click();
+    void mnuAbout_Click();
+
+    automation::Object &engine() { return m_engine; }
+    bool displayUT() const { return m_displayUT; }
+    bool dialogOpen() const { return m_dialogOpen; }
+    void setDialogOpen(bool open) { m_dialogOpen = open; }
+    QMenu *optionsMenu() const { return m_mnuOptions; }
+    QTimer *timer() const { return m_timer; }
+    QLabel *clockLabel() const;
+    QLabel *utHeadingLabel() const;
+    QLabel *utClockLabel() const;
+
+    // Screen and window sizes in twips (1/1440 inch).
+    double pixelsToTwips(int pixels) const;
+    int twipsToPixels(double twips) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu();
+    void styleLabels();
+    void placeWindow();
+    void applyTopMost(bool topMost);
+    void runStep(const std::function<void()> &step);
+    QRect screenRect() const;
+
+    AppContext m_ctx;
+    std::unique_ptr<Ui::Formclk> ui;
+    automation::Object m_engine;
+    QTimer *m_timer = nullptr;
+    QMenu *m_mnuOptions = nullptr;
+    QAction *m_mnuDisplayUT = nullptr;
+    std::function<void()> m_alarmCheck;
+
+    bool m_displayUT = false;
+    bool m_dialogOpen = false;
+    int m_frameHeight = 0;   // window height minus client height, pixels
+    QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
+    bool m_inLayout = false;
+};
+
+} // namespace noctalis

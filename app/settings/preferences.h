@@ -1,0 +1,31 @@
+// The shared preferences: what every window of the clock program reads and
+// writes, loaded from the settings store at start-up. One object, owned by
+// the application and handed to the windows that use it.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace noctalis {
+
+struct Preferences {
+    QString AlarmFile;             // path of the current alarm file
+    bool StartUp = false;          // start with the system
+    bool TopMost = false;          // main window above other windows
+    bool ConfigCancelled = false;  // the configuration dialog was left by Cancel; not stored
+    QVariant FontName;             // clock font face (text)
+    QVariant FontSize;             // clock font size, points (number)
+    QVariant FontBold;             // clock font bold (Boolean)
+    bool DetectTZ = false;         // take the time zone from the system clock
+    bool DisplayWest = false;      // show longitudes as west longitudes
+    QString DateFormat;            // "MM/DD/YYYY" or "DD/MM/YYYY"
+    double TZ = 0;                 // hours of local civil time ahead of UT
+    bool AlarmsEnabled = false;    // the tick checks the alarms
+    float LAT = 0;                 // observer latitude, degrees north
+    float LNG = 0;                 // observer longitude, degrees west, [0, 360)
+    QVariant BkColor;              // clock face background, 0x00BBGGRR
+    QVariant DigitColor;           // digit colour, 0x00BBGGRR
+    QVariant CurrentUT;            // UT of the last tick (a date)
+};
+
+} // namespace noctalis

@@ -1,0 +1,105 @@
+#include "timefields.h"
+
+#include "noctalismodule.h"
+#include "numbertext.h"
+#include "variant.h"
+
+#include <exception>
+#include <optional>
+
+namespace noctalis {
+
+namespace {
+
+const QString kLmstMarker = QStringLiteral("[LMST");
+const QString kUtMarker = QStringLiteral("[UT");
+const QString kEnd = QStringLiteral("]");
+
+// Sets the engine's UTDate to now and reads the LMST back; nothing when the
+// engine is missing or fails.
+std::optional<double> lmstNow(const TimeFieldSource &source)
+{
+    try {
+        source.engine.set(QStringLiteral("UTDate"), automation::dateValue(utNow(source)));
+        return automation::toDouble(source.engine.get(QStringLiteral("lmst")));
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
+QString selector(const QString &fieldText) { return fieldText.trimmed().toUpper(); }
+
+} // namespace
+
+double utNow(const TimeFieldSource &source)
+{
+    return automation::toAutomationDate(source.clock.localNow()) - source.tzHours / 24;
+}
+
+QString lmstFieldValue(const QString &fieldText, double lmstHours)
+{
+    const QString f = selector(fieldText);
+    if (f == QLatin1String("HH:MM:SS"))
+        return formatTime(lmstHours / 24, u"HH:nn:ss");
+    if (f == QLatin1String("HOURS"))
+        return formatNumber(lmstHours, u"0.0000");
+    return formatNumber(lmstHours, f);
+}
+
+QString utFieldValue(const QString &fieldText, double utDate)
+{
+    const QString g = selector(fieldText);
+    if (g == QLatin1String("HH:MM:SS"))
+        return formatTime(utDate, u"HH:nn:ss");
+    if (g == QLatin1String("HOURS"))
+        return formatNumber(utDate * 24, u"0.0000");
+    return formatNumber(utDate * 24, g);
+}
+
+QString ExpandTimeFields(const QString &text, const TimeFieldSource &source)
+{
+    QString t = text;
+    const QString f = TextBetween(t, kLmstMarker, kEnd);
+    if (!f.isEmpty())
+        t.remove(f);
+    const QString bigF = selector(f);
+    const std::optional<double> lmst = lmstNow(source);
+    if (!bigF.isEmpty() && lmst) {
+        t.replace(kLmstMarker, lmstFieldValue(bigF, *lmst));
+        t.remove(kEnd);
+    }
+
+    const QString g = TextBetween(t, kUtMarker, kEnd);
+    if (!g.isEmpty())
+        t.remove(g);
+    const QString bigG = selector(g);
+    const double u = utNow(source);
+    if (!bigG.isEmpty()) {
+        t.replace(kUtMarker, utFieldValue(bigG, u));
+        t.remove(kEnd);
+    }
+    return t;
+}
+
+QString CvtMsg(const QString &text, const TimeFieldSource &source)
+{
+    QString t = text;
+    const qsizetype p = t.indexOf(kLmstMarker);  // -1 when there is none
+    const QString f = TextBetween(t, kLmstMarker, kEnd);
+    t.remove(kLmstMarker + f + kEnd);
+    const QString bigF = selector(f);
+    const std::optional<double> lmst = lmstNow(source);
+    if (!bigF.isEmpty() && lmst && p >= 0)
+        t.insert(qMin(p, t.size()), lmstFieldValue(bigF, *lmst));
+
+    const qsizetype q = t.indexOf(kUtMarker);
+    const QString g = TextBetween(t, kUtMarker, kEnd);
+    t.remove(kUtMarker + g + kEnd);
+    const QString bigG = selector(g);
+    const double u = utNow(source);
+    if (!bigG.isEmpty() && q >= 0)
+        t.insert(qMin(q, t.size()), utFieldValue(bigG, u));
+    return t;
+}
+
+} // namespace noctalis

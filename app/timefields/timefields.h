@@ -1,0 +1,44 @@
+// Time fields in alarm texts: "[LMST" or "[UT", a field text, and "]". The
+// field text, trimmed and upper-cased, selects the value:
+//   "HH:MM:SS"  the time of day, rounded to the nearest second
+//   "HOURS"     LMST in hours, or the UT date-time in hours from 1899-12-30,
+//               with four decimals
+//   other       the same number through that text as a number pattern
+// The two expanders treat the text around a field differently on purpose:
+// ExpandTimeFields (the notice window) and CvtMsg (the TCP sender).
+#pragma once
+
+#include "automationobject.h"
+#include "clock.h"
+
+#include <QString>
+
+namespace noctalis {
+
+// What a field is computed from: the engine of the window that owns the
+// text, the time zone (hours of local time ahead of UT) and the clock.
+struct TimeFieldSource {
+    automation::Object &engine;
+    double tzHours;
+    const Clock &clock;
+};
+
+// The "[LMST" value of a field text for an LMST in hours, and the "[UT" value
+// for a UT automation date.
+QString lmstFieldValue(const QString &fieldText, double lmstHours);
+QString utFieldValue(const QString &fieldText, double utDate);
+
+// Expands the first "[LMST" and "[UT" fields: the field text is removed
+// wherever it occurs, the marker replaced by the value and every "]" of the
+// text removed. A field with no text ("[LMST]") stays as it is.
+QString ExpandTimeFields(const QString &text, const TimeFieldSource &source);
+
+// Puts the value once, at the place of the first "[LMST" (then "[UT") field,
+// and removes every whole field with the same text; other "]" stay. A field
+// with no text is removed without a value.
+QString CvtMsg(const QString &text, const TimeFieldSource &source);
+
+// UT now as an automation date: local time - TZ/24.
+double utNow(const TimeFieldSource &source);
+
+} // namespace noctalis

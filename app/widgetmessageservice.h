@@ -1,0 +1,14 @@
+// Messages shown as message boxes.
+#pragma once
+
+#include "messageservice.h"
+
+namespace noctalis {
+
+class WidgetMessageService : public MessageService {
+public:
+    MessageAnswer show(const QString &text, const QString &title,
+                       MessageButtons buttons = MessageButtons::Ok) override;
+};
+
+} // namespace noctalis

@@ -1,0 +1,429 @@
+// The clock window: start-up from the settings, the tick, the menu, closing.
+
+#include "alarmtable.h"
+#include "civil.h"
+#include "clock.h"
+#include "formclk.h"
+#include "messageservice.h"
+#include "modastrosubs.h"
+#include "preferences.h"
+#include "settingsstore.h"
+#include "settingvalues.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+class FormclkTest : public ::testing::Test {
+protected:
+    FormclkTest() : settings(dir.filePath(QStringLiteral("noctalis1.ini")))
+    {
+        clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
+        clock.offsetSeconds = 0;
+    }
+
+    std::unique_ptr<Formclk> start(const QString &progId = QStringLiteral("Ephemlib.Ephemkit"))
+    {
+        auto form = std::make_unique<Formclk>(AppContext{prefs, alarms, settings, messages, clock, progId});
+        form->Form_Load();
+        return form;
+    }
+
+    void store(const char *key, const char *value)
+    {
+        writeSetting(settings, QLatin1String(key), QLatin1String(value));
+    }
+
+    QString read(const char *key) { return settings.read(settingsSection(), QLatin1String(key), QStringLiteral("<none>")); }
+
+    QAction *menuAction(Formclk &form, const char *name)
+    {
+        return form.optionsMenu()->findChild<QAction *>(QLatin1String(name));
+    }
+
+    static double twips(int pixels) { return pixels * 15.0; }  // 96 dots per inch
+
+    QTemporaryDir dir;
+    SettingsStore settings;
+    Preferences prefs;
+    AlarmTable alarms;
+    RecordingMessageService messages;
+    ManualClock clock;
+};
+
+TEST_F(FormclkTest, FirstRunWithAnEmptyStore)
+{
+    clock.offsetSeconds = -5 * 3600;
+    auto form = start();
+    EXPECT_TRUE(prefs.DetectTZ);
+    EXPECT_EQ(prefs.TZ, -5.0) << "zone from the system";
+    EXPECT_TRUE(prefs.DisplayWest);
+    EXPECT_EQ(prefs.LNG, 0.0f);
+    EXPECT_EQ(prefs.LAT, 0.0f);
+    EXPECT_FALSE(prefs.AlarmsEnabled);
+    EXPECT_FALSE(prefs.StartUp);
+    EXPECT_TRUE(prefs.TopMost);
+    EXPECT_EQ(prefs.DateFormat, QStringLiteral("MM/DD/YYYY"));
+    EXPECT_EQ(form->clockLabel()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(form->clockLabel()->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(form->clockLabel()->font().family(), QStringLiteral("Arial"));
+    EXPECT_TRUE(form->clockLabel()->font().bold());
+    EXPECT_EQ(form->clockLabel()->font().pointSizeF(), 20.0);
+    EXPECT_FALSE(form->displayUT());
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("LMST"));
+    EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("00:00:00")) << "until the first tick";
+    EXPECT_EQ(form->height(), form->clockLabel()->height());
+    const QRect screen = form->screen()->geometry();
+    EXPECT_EQ(form->pos(), QPoint(screen.width() / 2, screen.height() / 2));
+    EXPECT_TRUE(alarms.isPlaceholder());
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_TRUE(form->timer()->isActive());
+    EXPECT_EQ(form->timer()->interval(), 1000);
+}
+
+TEST_F(FormclkTest, StoredValues)
+{
+    store("DetectTZ", "false");
+    store("TZ", "-3.5");
+    store("DisplayWest", "False");
+    store("LNG", "10");
+    store("LAT", "-33:52:00");
+    store("BkColor", "&HFF0000");
+    store("DigitColor", "255");
+    store("FontName", "DejaVu Sans");
+    store("FontBold", "0");
+    store("FontSize", "30");
+    store("TopMost", "False");
+    store("AlarmsEnabled", "1");
+    store("DisplayUT", "TRUE");
+    store("DateFormat", "DD/MM/YYYY");
+    auto form = start();
+    EXPECT_EQ(prefs.TZ, -3.5);
+    EXPECT_EQ(prefs.LNG, 350.0f) << "10 east";
+    EXPECT_EQ(form->engine().get(QStringLiteral("LNG")), QVariant(350.0));
+    EXPECT_NEAR(prefs.LAT, -(33 + 52 / 60.0), 1e-5);
+    EXPECT_TRUE(prefs.AlarmsEnabled);
+    EXPECT_FALSE(prefs.TopMost);
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(prefs.DateFormat, QStringLiteral("DD/MM/YYYY"));
+    EXPECT_EQ(form->clockLabel()->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(form->utClockLabel()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_FALSE(form->clockLabel()->font().bold());
+    EXPECT_EQ(form->clockLabel()->font().pointSizeF(), 30.0);
+    EXPECT_EQ(form->utHeadingLabel()->font().pointSizeF(), 18.0);
+    EXPECT_EQ(form->utHeadingLabel()->text(), QStringLiteral(" UT"));
+    EXPECT_TRUE(form->displayUT());
+    EXPECT_TRUE(menuAction(*form, "mnuDisplayUT")->isChecked());
+    EXPECT_EQ(form->height(), form->clockLabel()->height() + form->utHeadingLabel()->height() +
+                                  form->utClockLabel()->height());
+}
+
+TEST_F(FormclkTest, MalformedStoredLongitudeIsToldOnceAndGivesZero)
+{
+    store("LNG", "5::00");
+    auto form = start();
+    EXPECT_EQ(prefs.LNG, 0.0f);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Longitude Error"));
+}
+
+TEST_F(FormclkTest, AlarmFileOfTheSettingsIsLoaded)
+{
+    const QString path = dir.filePath(QStringLiteral("night.alm"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("SIDEREAL ALARM FILE\r\nNAME:M31 transit\r\nACTION:0\r\nSIDEREALTIME:.03\r\n"
+               "ENABLED:True\r\nPARAM1:Look up\r\nPARAM2:\r\nPARAM3:\r\nDURATION:0.5\r\n"
+               "END ALARM DEF\r\n");
+    file.close();
+    writeSetting(settings, QStringLiteral("AlarmFile"), path);
+    auto form = start();
+    EXPECT_EQ(prefs.AlarmFile, path);
+    ASSERT_EQ(alarms.size(), 1);
+    EXPECT_EQ(alarms[0].Name, QStringLiteral("M31 transit"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(FormclkTest, MissingAlarmFileIsToldOnceAndTheClockRuns)
+{
+    const QString path = dir.filePath(QStringLiteral("gone.alm"));
+    writeSetting(settings, QStringLiteral("AlarmFile"), path);
+    auto form = start();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].text,
+              QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
+    EXPECT_EQ(messages.messages[0].title, programTitle());
+    EXPECT_TRUE(alarms.isPlaceholder());
+    form->Timer1_Timer();
+    EXPECT_NE(form->clockLabel()->text(), QStringLiteral("00:00:00"));
+}
+
+TEST_F(FormclkTest, PositionsInsideAndOutsideTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint centre(screen.width() / 2, screen.height() / 2);
+    struct Case {
+        const char *left;
+        const char *top;
+        bool leftKept;
+        bool topKept;
+    } cases[] = {
+        {"1500", "1500", true, true},
+        {"0", "1500", false, true},
+        {"-300", "-15", false, false},
+        {"1500", "0", true, false},
+        {"99999", "99999", false, false},
+    };
+    for (const Case &c : cases) {
+        store("Left", c.left);
+        store("Top", c.top);
+        auto form = start();
+        EXPECT_EQ(form->pos().x(), c.leftKept ? QString::fromLatin1(c.left).toInt() / 15 : centre.x())
+            << c.left;
+        EXPECT_EQ(form->pos().y(), c.topKept ? QString::fromLatin1(c.top).toInt() / 15 : centre.y())
+            << c.top;
+    }
+    // Right edge past the screen: centred. Top within 100 twips of the
+    // bottom limit: centred.
+    auto probe = start();
+    const double width = twips(probe->frameGeometry().width());
+    const double height = twips(probe->frameGeometry().height());
+    store("Left", QByteArray::number(twips(screen.width()) - width + 15).constData());
+    store("Top", QByteArray::number(twips(screen.height()) - height - 90).constData());
+    auto form = start();
+    EXPECT_EQ(form->pos(), centre);
+}
+
+TEST_F(FormclkTest, WithoutAnEngineTheUtRowStillRuns)
+{
+    auto form = start(QStringLiteral("No.Such.Engine"));
+    EXPECT_TRUE(form->engine().isEmpty());
+    clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
+    form->Timer1_Timer();
+    EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("13:04:05"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(FormclkTest, TickShowsLmstAndUt)
+{
+    store("LNG", "75");
+    clock.offsetSeconds = -5 * 3600;
+    auto form = start();
+    clock.now = QDateTime(QDate(2000, 1, 1), QTime(7, 0, 0), Qt::UTC);  // 12:00 UT
+    form->Timer1_Timer();
+    EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("12:00:00"));
+    EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("13:41:50")) << "13.6973745 h";
+    EXPECT_EQ(prefs.CurrentUT, automation::dateValue(civil(2000, 1, 1, 12)));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("LMST"));
+}
+
+TEST_F(FormclkTest, HalfHourZoneGivesTheExactUt)
+{
+    clock.offsetSeconds = 5 * 3600 + 30 * 60;  // UT+5:30
+    auto form = start();
+    EXPECT_EQ(prefs.TZ, 5.5);
+    clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
+    form->Timer1_Timer();
+    EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("11:52:04")) << "11.8679181 h at 0h UT";
+}
+
+TEST_F(FormclkTest, ZoneIsReReadOnTheFirstTickOfANewMinute)
+{
+    clock.now = QDateTime(QDate(2024, 10, 27), QTime(2, 59, 30), Qt::UTC);
+    clock.offsetSeconds = 2 * 3600;
+    auto form = start();
+    EXPECT_EQ(prefs.TZ, 2.0);
+    form->Timer1_Timer();  // minute 59 differs from the empty last minute: refresh
+    EXPECT_EQ(prefs.TZ, 2.0);
+
+    // The zone changes (end of daylight saving) within the minute: not seen yet.
+    clock.offsetSeconds = 1 * 3600;
+    clock.advance(1);
+    form->Timer1_Timer();
+    EXPECT_EQ(prefs.TZ, 2.0);
+    // First tick of the next minute: UT is right again.
+    clock.now = QDateTime(QDate(2024, 10, 27), QTime(2, 0, 0), Qt::UTC);
+    form->Timer1_Timer();
+    EXPECT_EQ(prefs.TZ, 1.0);
+    EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("01:00:00"));
+}
+
+TEST_F(FormclkTest, NoRefreshAtMinuteZeroRightAfterStartUp)
+{
+    clock.now = QDateTime(QDate(2024, 1, 1), QTime(10, 0, 5), Qt::UTC);
+    clock.offsetSeconds = 3600;
+    auto form = start();
+    clock.offsetSeconds = 7200;
+    form->Timer1_Timer();
+    EXPECT_EQ(prefs.TZ, 1.0) << "an empty last minute equals minute 0";
+    clock.now = QDateTime(QDate(2024, 1, 1), QTime(10, 1, 0), Qt::UTC);
+    form->Timer1_Timer();
+    EXPECT_EQ(prefs.TZ, 2.0);
+}
+
+TEST_F(FormclkTest, ConfiguredZoneIsNotFollowed)
+{
+    store("DetectTZ", "False");
+    store("TZ", "3");
+    clock.offsetSeconds = -7 * 3600;
+    auto form = start();
+    form->Timer1_Timer();
+    EXPECT_EQ(prefs.TZ, 3.0);
+}
+
+TEST_F(FormclkTest, FaceTruncatesWhereTimeFieldsRound)
+{
+    auto form = start();
+    // Find the second before an LMST of 23:59:59.7 at some longitude: pick the
+    // longitude so that the LMST at this instant is exactly that.
+    clock.now = QDateTime(QDate(2024, 3, 20), QTime(0, 0, 0), Qt::UTC);
+    const double l0 = ephemkit::localMeanSiderealTime(civil(2024, 3, 20), 0);
+    double lng = (l0 - (23 + 59 / 60.0 + 59.7 / 3600)) * 15;
+    while (lng < 0)
+        lng += 360;
+    form->engine().set(QStringLiteral("LNG"), lng);
+    form->Timer1_Timer();
+    EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("23:59:59"));
+    EXPECT_EQ(form->ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS]")), QStringLiteral("00:00:00"));
+}
+
+TEST_F(FormclkTest, DisplayUtToggledTwice)
+{
+    auto form = start();
+    const QSize before = form->size();
+    menuAction(*form, "mnuDisplayUT")->trigger();
+    EXPECT_TRUE(form->displayUT());
+    EXPECT_TRUE(menuAction(*form, "mnuDisplayUT")->isChecked());
+    EXPECT_EQ(read("DisplayUT"), QStringLiteral("True"));
+    EXPECT_GT(form->height(), before.height());
+    menuAction(*form, "mnuDisplayUT")->trigger();
+    EXPECT_EQ(read("DisplayUT"), QStringLiteral("False"));
+    EXPECT_EQ(form->size(), before);
+}
+
+TEST_F(FormclkTest, BiggerFontGivesABiggerClock)
+{
+    auto small = start();
+    store("FontSize", "40");
+    auto big = start();
+    EXPECT_GT(big->width(), small->width());
+    EXPECT_GT(big->height(), small->height());
+}
+
+TEST_F(FormclkTest, MenuHoldsTheWorkingEntriesInOrder)
+{
+    auto form = start();
+    QStringList names;
+    for (QAction *a : form->optionsMenu()->actions())
+        names << a->objectName();
+    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuAbout"}));
+    EXPECT_EQ(menuAction(*form, "mnuClose")->text(), QStringLiteral("&Close"));
+    EXPECT_EQ(menuAction(*form, "mnuDisplayUT")->text(), QStringLiteral("Display &UT"));
+}
+
+TEST_F(FormclkTest, RightButtonOnAnyLabelOpensTheMenuAtTheMouse)
+{
+    store("DisplayUT", "True");
+    auto form = start();
+    form->show();
+    for (QLabel *label : {form->clockLabel(), form->utHeadingLabel(), form->utClockLabel()}) {
+        QTest::mousePress(label, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        EXPECT_TRUE(form->optionsMenu()->isVisible()) << label->objectName().toStdString();
+        EXPECT_EQ(form->optionsMenu()->pos(), label->mapToGlobal(QPoint(5, 5)));
+        form->optionsMenu()->hide();
+        QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        EXPECT_FALSE(form->optionsMenu()->isVisible());
+    }
+}
+
+TEST_F(FormclkTest, ClosingStoresThePositionInTwips)
+{
+    auto form = start();
+    form->show();
+    form->move(150, 120);
+    form->close();
+    EXPECT_EQ(read("Left"), QString::number(twips(form->frameGeometry().x())));
+    EXPECT_EQ(read("Top"), QString::number(twips(form->frameGeometry().y())));
+    EXPECT_FALSE(form->timer()->isActive());
+}
+
+TEST_F(FormclkTest, ClosingMinimisedOrOffScreenStoresNothing)
+{
+    store("Left", "1500");
+    store("Top", "1500");
+    {
+        auto form = start();
+        form->show();
+        form->setWindowState(Qt::WindowMinimized);
+        form->close();
+        EXPECT_EQ(read("Left"), QStringLiteral("1500"));
+        EXPECT_EQ(read("Top"), QStringLiteral("1500"));
+    }
+    auto form = start();
+    form->show();
+    const QRect screen = form->screen()->geometry();
+    form->move(screen.width() - 10, -40);  // right edge off the screen, top negative
+    form->close();
+    EXPECT_EQ(read("Left"), QStringLiteral("1500"));
+    EXPECT_EQ(read("Top"), QString::number(twips(form->frameGeometry().y())));
+}
+
+TEST_F(FormclkTest, CaptionShowsTheLmstWhileMinimised)
+{
+    auto form = start();
+    form->show();
+    form->setWindowState(Qt::WindowMinimized);
+    form->Timer1_Timer();
+    EXPECT_EQ(form->windowTitle(), form->clockLabel()->text());
+    form->setWindowState(Qt::WindowNoState);
+    form->Timer1_Timer();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("LMST"));
+}
+
+TEST_F(FormclkTest, MaximisingIsUndone)
+{
+    auto form = start();
+    form->show();
+    const QSize size = form->size();
+    form->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_EQ(form->size(), size);
+}
+
+TEST_F(FormclkTest, AlarmCheckRunsOnlyWhenAlarmsAreOnAndNoDialogIsOpen)
+{
+    store("AlarmsEnabled", "True");
+    auto form = start();
+    int checks = 0;
+    form->setAlarmCheck([&] { ++checks; });
+    form->Timer1_Timer();
+    EXPECT_EQ(checks, 1);
+    form->setDialogOpen(true);
+    form->Timer1_Timer();
+    EXPECT_EQ(checks, 1);
+    form->setDialogOpen(false);
+    prefs.AlarmsEnabled = false;
+    form->Timer1_Timer();
+    EXPECT_EQ(checks, 1);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+// Time fields in alarm texts: the two expanders and their value table.
+
+#include "automationobject.h"
+#include "civil.h"
+#include "clock.h"
+#include "modastrosubs.h"
+#include "timefields.h"
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+// An engine whose LMST at the clock's instant is 7.25 h (07:15:00), with UT
+// 13:04:05 on 2024-03-20 and local time two hours ahead.
+class TimeFieldsTest : public ::testing::Test {
+protected:
+    TimeFieldsTest() : engine(automation::Object::create(QStringLiteral("Ephemlib.Ephemkit")))
+    {
+        clock.now = QDateTime(QDate(2024, 3, 20), QTime(15, 4, 5), Qt::UTC);
+        const double l0 = ephemkit::localMeanSiderealTime(civil(2024, 3, 20, 13, 4, 5), 0);
+        double lng = (l0 - 7.25) * 15;
+        while (lng < 0)
+            lng += 360;
+        engine.set(QStringLiteral("LNG"), lng);
+    }
+
+    TimeFieldSource source() { return TimeFieldSource{engine, 2.0, clock}; }
+    QString cvt(const QString &t) { return CvtMsg(t, source()); }
+    QString expand(const QString &t) { return ExpandTimeFields(t, source()); }
+
+    automation::Object engine;
+    ManualClock clock;
+};
+
+TEST_F(TimeFieldsTest, WorkedExamples)
+{
+    ASSERT_FALSE(engine.isEmpty());
+    EXPECT_EQ(cvt(QStringLiteral("[LMST HH:MM:SS]")), QStringLiteral("07:15:00"));
+    EXPECT_EQ(cvt(QStringLiteral("Sidereal [LMST HOURS] h")), QStringLiteral("Sidereal 7.2500 h"));
+    EXPECT_EQ(expand(QStringLiteral("Now [LMST HH:MM:SS] (LST)")), QStringLiteral("Now 07:15:00 (LST)"));
+    EXPECT_EQ(expand(QStringLiteral("UT [UT HH:MM:SS]")), QStringLiteral("UT 13:04:05"));
+    EXPECT_EQ(cvt(QStringLiteral("UT [UT hh:mm:ss]!")), QStringLiteral("UT 13:04:05!"));
+}
+
+TEST_F(TimeFieldsTest, EmptyFieldsAndTextsWithoutFields)
+{
+    EXPECT_EQ(expand(QStringLiteral("[LMST]")), QStringLiteral("[LMST]"));
+    EXPECT_EQ(cvt(QStringLiteral("[LMST]")), QString());
+    EXPECT_EQ(cvt(QStringLiteral("a [UT] b")), QStringLiteral("a  b"));
+    for (const QString &plain : {QStringLiteral("Transit of M31 [soon]"), QString(),
+                                 QStringLiteral("LMST HH:MM:SS")}) {
+        EXPECT_EQ(expand(plain), plain);
+        EXPECT_EQ(cvt(plain), plain);
+    }
+}
+
+TEST_F(TimeFieldsTest, UtHoursCountFromTheEpochNotTheDay)
+{
+    const QString hours = cvt(QStringLiteral("[UT HOURS]"));
+    const double expected = civil(2024, 3, 20, 13, 4, 5) * 24;
+    EXPECT_NEAR(hours.toDouble(), expected, 1e-4) << hours.toStdString();
+    EXPECT_GT(hours.toDouble(), 1080000);
+}
+
+TEST_F(TimeFieldsTest, TheTwoExpandersDifferOnPurpose)
+{
+    // ExpandTimeFields drops every "]" of the text and every other copy of
+    // the field text; CvtMsg removes whole fields only and inserts the value
+    // once, at the first field.
+    const QString text = QStringLiteral("[x] [LMST HH:MM:SS] and [LMST HH:MM:SS] HH:MM:SS");
+    EXPECT_EQ(expand(text), QStringLiteral("[x 07:15:00 and 07:15:00"));
+    EXPECT_EQ(cvt(text), QStringLiteral("[x] 07:15:00 and  HH:MM:SS"));
+}
+
+TEST_F(TimeFieldsTest, OtherPatternsGoThroughTheNumberPattern)
+{
+    EXPECT_EQ(cvt(QStringLiteral("[LMST 0.000]")), QStringLiteral("7.250"));
+    EXPECT_EQ(cvt(QStringLiteral("[LMST 00]")), QStringLiteral("07"));
+    EXPECT_EQ(lmstFieldValue(QStringLiteral(" hh:mm:ss "), 23.99999), QStringLiteral("00:00:00"));
+    EXPECT_EQ(lmstFieldValue(QStringLiteral("hours"), 12.5), QStringLiteral("12.5000"));
+}
+
+TEST_F(TimeFieldsTest, WithoutAnEngineLmstFieldsGetNoValue)
+{
+    automation::Object none;
+    const TimeFieldSource s{none, 2.0, clock};
+    EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HH:MM:SS]"), s),
+              QStringLiteral("[LMST] [UT]"))
+        << "the field text is removed everywhere, the UT field's too";
+    EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HOURS]"), s),
+              QStringLiteral("[LMST ") + utFieldValue(QStringLiteral("HOURS"), civil(2024, 3, 20, 13, 4, 5)));
+    EXPECT_EQ(CvtMsg(QStringLiteral("<[LMST HH:MM:SS]>"), s), QStringLiteral("<>"));
+}
+
+} // namespace

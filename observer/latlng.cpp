@@ -12,8 +12,8 @@ namespace {
 // Constants of the "D:MM:SS.S" text. Minutes are floor(floor(f x minuteFactor)
 // / minuteDivisor) of the fraction f of a degree, seconds (f - minutes/60) x
 // secondsFactor. Both factors run a little above 60 and 3600, which lifts a
-// value a hair below a whole minute (by at most 60 x 0.5/60000 minutes, 0.03")
-// or a tenth of a second onto it, less than the half tenth the text can absorb.
+// value a hair below a whole minute (by at most 0.0005 minutes, 0.03") or a
+// tenth of a second onto it, less than the half tenth the text can absorb.
 struct DmsFactors {
     double minuteFactor;
     double minuteDivisor;

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libnova-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang
+  clang libclang-rt-14-dev
   xvfb xauth
 )
 

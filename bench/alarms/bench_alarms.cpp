@@ -2,7 +2,6 @@
 
 #include "alarmfile.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -67,12 +66,3 @@ void BM_LoadFullAlarmFile(benchmark::State &state)
 BENCHMARK(BM_LoadFullAlarmFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

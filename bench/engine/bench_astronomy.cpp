@@ -6,7 +6,6 @@
 #include "sunmoonriseset.h"
 #include "variant.h"
 
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -74,12 +73,3 @@ void BM_NextTransitMoon(benchmark::State &state)
 BENCHMARK(BM_NextTransitMoon)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "modastrosubs.h"
 #include "variant.h"
 
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -42,12 +41,3 @@ void BM_ClockTickByName(benchmark::State &state)
 BENCHMARK(BM_ClockTickByName);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

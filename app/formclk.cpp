@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <exception>
 
 namespace noctalis {
@@ -129,6 +130,14 @@ void Formclk::Form_Load()
     runStep([&] {
         if (!p.DisplayWest)
             p.LNG = 360 - p.LNG;
+        // A stored longitude beyond 0..360 (a negative west or east text) is
+        // the same meridian taken round the circle; the engine would refuse it
+        // and go on with longitude 0.
+        if (p.LNG < 0 || p.LNG > 360) {
+            p.LNG = std::fmod(p.LNG, 360.0f);
+            if (p.LNG < 0)
+                p.LNG += 360;
+        }
     });
     runStep([&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep([&] {

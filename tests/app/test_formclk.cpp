@@ -133,6 +133,25 @@ TEST_F(FormclkTest, StoredValues)
                                   form->utClockLabel()->height());
 }
 
+TEST_F(FormclkTest, NegativeStoredLongitudesGoRoundTheCircle)
+{
+    store("DisplayWest", "False");
+    store("LNG", "-75:30:00");  // 75.5 degrees west, typed as an east longitude
+    auto east = start();
+    EXPECT_EQ(prefs.LNG, 75.5f);
+    EXPECT_EQ(east->engine().get(QStringLiteral("LNG")), QVariant(75.5));
+    store("DisplayWest", "True");
+    store("LNG", "-75");  // 75 degrees east, typed as a west longitude
+    auto west = start();
+    EXPECT_EQ(prefs.LNG, 285.0f);
+    EXPECT_EQ(west->engine().get(QStringLiteral("LNG")), QVariant(285.0));
+    store("DisplayWest", "False");
+    store("LNG", "0");  // 0 east is 360 west, which the engine takes as 0
+    auto zero = start();
+    EXPECT_EQ(prefs.LNG, 360.0f);
+    EXPECT_EQ(zero->engine().get(QStringLiteral("LNG")), QVariant(0.0));
+}
+
 TEST_F(FormclkTest, MalformedStoredLongitudeIsToldOnceAndGivesZero)
 {
     store("LNG", "5::00");

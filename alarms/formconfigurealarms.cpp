@@ -204,6 +204,7 @@ void FormConfigureAlarms::setEditing(bool adding)
     ui->cmdCancel->show();
     for (QPushButton *button : {ui->cmdLoad, ui->cmdSave, ui->cmdNew, ui->cmdDelete})
         button->setEnabled(false);
+    ui->txtName->setFocus();
 }
 
 void FormConfigureAlarms::setBrowsing()

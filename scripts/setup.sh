@@ -11,7 +11,7 @@ packages=(
   libnova-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()

@@ -22,7 +22,6 @@ namespace noctalis {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kAlarmFilter = QStringLiteral("Alarm File|*.alm");
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMinutesPerDay = 1440.0;
@@ -59,6 +58,21 @@ void copyStoredFields(AlarmDef &to, const AlarmDef &from)
     to.Param2 = from.Param2;
     to.Param3 = from.Param3;
     to.Duration = from.Duration;
+}
+
+// The file dialog of Load and Save: alarm files, starting in the program's
+// folder.
+FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString &title,
+                                 const QString &proposedName)
+{
+    FilePickRequest request;
+    request.purpose = purpose;
+    request.title = title;
+    request.filter = QStringLiteral("Alarm File|*.alm");
+    request.defaultSuffix = QStringLiteral("alm");
+    request.directory = FormConfigureAlarms::programFolder();
+    request.proposedName = proposedName;
+    return request;
 }
 
 } // namespace
@@ -363,14 +377,8 @@ void FormConfigureAlarms::cmdNew_Click()
 
 void FormConfigureAlarms::cmdLoad_Click()
 {
-    FilePickRequest request;
-    request.purpose = FilePickRequest::Purpose::Open;
-    request.title = tr("Load  Sidereal Alarms");
-    request.filter = kAlarmFilter;
-    request.defaultSuffix = QStringLiteral("alm");
-    request.directory = programFolder();
-    request.proposedName = QStringLiteral("*.alm");
-    const std::optional<QString> path = m_files.pickFile(request);
+    const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
+        FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"), QStringLiteral("*.alm")));
     if (!path)
         return;
 
@@ -390,15 +398,10 @@ FormConfigureAlarms::SaveResult FormConfigureAlarms::cmdSave_Click()
                         programTitle());
         return SaveResult::Refused;
     }
-    FilePickRequest request;
-    request.purpose = FilePickRequest::Purpose::Save;
-    request.title = tr("Save Sidereal Alarm File");
-    request.filter = kAlarmFilter;
-    request.defaultSuffix = QStringLiteral("alm");
-    request.directory = programFolder();
-    request.proposedName =
+    const QString proposedName =
         m_prefs.AlarmFile.isEmpty() ? QStringLiteral("*.alm") : StripDirectory(m_prefs.AlarmFile);
-    const std::optional<QString> path = m_files.pickFile(request);
+    const std::optional<QString> path = m_files.pickFile(
+        alarmFileRequest(FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName));
     if (!path)
         return SaveResult::Cancelled;
 

@@ -140,6 +140,16 @@ protected:
         return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
     }
     QString storedAlarmFile() { return settings.read(settingsSection(), QStringLiteral("AlarmFile"), QStringLiteral("<none>")); }
+    static void expectAlarmFileRequest(const FilePickRequest &request, FilePickRequest::Purpose purpose,
+                                       const char *title, const char *proposedName)
+    {
+        EXPECT_EQ(request.purpose, purpose);
+        EXPECT_EQ(request.title, QLatin1String(title));
+        EXPECT_EQ(request.filter, QStringLiteral("Alarm File|*.alm"));
+        EXPECT_EQ(request.defaultSuffix, QStringLiteral("alm"));
+        EXPECT_EQ(request.directory, FormConfigureAlarms::programFolder());
+        EXPECT_EQ(request.proposedName, QLatin1String(proposedName));
+    }
     QString lastMessage() { return messages.messages.isEmpty() ? QString() : messages.messages.last().text; }
 
     // Three alarms as a loaded file gives them.
@@ -641,13 +651,7 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     files.answers << path("three.alm");
     click("cmdLoad");
     ASSERT_EQ(files.requests.size(), 1);
-    const FilePickRequest &request = files.requests.first();
-    EXPECT_EQ(request.purpose, FilePickRequest::Purpose::Open);
-    EXPECT_EQ(request.title, QStringLiteral("Load  Sidereal Alarms"));
-    EXPECT_EQ(request.filter, QStringLiteral("Alarm File|*.alm"));
-    EXPECT_EQ(request.defaultSuffix, QStringLiteral("alm"));
-    EXPECT_EQ(request.directory, FormConfigureAlarms::programFolder());
-    EXPECT_EQ(request.proposedName, QStringLiteral("*.alm"));
+    expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load  Sidereal Alarms", "*.alm");
 
     EXPECT_TRUE(messages.messages.isEmpty()) << "no question about the unsaved alarm";
     EXPECT_EQ(alarms.size(), 3);
@@ -698,13 +702,8 @@ TEST_F(AlarmEditorTest, SaveUnderANewNameLeavesTheStartUpFileAlone)
     files.answers << path("second.alm");
     click("cmdSave");
     ASSERT_EQ(files.requests.size(), 2);
-    const FilePickRequest &request = files.requests.last();
-    EXPECT_EQ(request.purpose, FilePickRequest::Purpose::Save);
-    EXPECT_EQ(request.title, QStringLiteral("Save Sidereal Alarm File"));
-    EXPECT_EQ(request.filter, QStringLiteral("Alarm File|*.alm"));
-    EXPECT_EQ(request.defaultSuffix, QStringLiteral("alm"));
-    EXPECT_EQ(request.directory, FormConfigureAlarms::programFolder());
-    EXPECT_EQ(request.proposedName, QStringLiteral("first.alm"));
+    expectAlarmFileRequest(files.requests.last(), FilePickRequest::Purpose::Save, "Save Sidereal Alarm File",
+                           "first.alm");
 
     EXPECT_EQ(fileLabel(), QStringLiteral("Alarm File: second.alm"));
     EXPECT_EQ(prefs.AlarmFile, path("second.alm"));

@@ -4,6 +4,8 @@
 #include "alarmfile.h"
 #include "alarmtable.h"
 #include "clock.h"
+#include "filedialogpicker.h"
+#include "formconfigurealarms.h"
 #include "latlng.h"
 #include "messageservice.h"
 #include "noctalismodule.h"
@@ -36,7 +38,11 @@ QString numberText(float value) { return plainNumberText32(value); }
 } // namespace
 
 Formclk::Formclk(AppContext context, QWidget *parent)
-    : QWidget(parent), m_ctx(context), ui(std::make_unique<Ui::Formclk>())
+    : QWidget(parent),
+      m_ctx(context),
+      ui(std::make_unique<Ui::Formclk>()),
+      m_fileDialogs(std::make_unique<FileDialogPicker>()),
+      m_filePicker(m_fileDialogs.get())
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -70,6 +76,7 @@ void Formclk::buildMenu()
     add("mnuMinimize", tr("&Minimize"), &Formclk::mnuMinimize_Click);
     m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &Formclk::mnuDisplayUT_Click);
     m_mnuDisplayUT->setCheckable(true);
+    add("mnuAlarms", tr("&Alarms"), &Formclk::mnuAlarms_Click);
     add("mnuAbout", tr("&About"), &Formclk::mnuAbout_Click);
 }
 
@@ -323,6 +330,22 @@ void Formclk::mnuDisplayUT_Click()
                              booleanText(m_displayUT));
     });
     Layout();
+}
+
+FormConfigureAlarms &Formclk::alarmEditor()
+{
+    if (!m_formConfigureAlarms)
+        m_formConfigureAlarms = new FormConfigureAlarms(m_ctx.alarms, m_ctx.prefs, m_ctx.settings,
+                                                        m_ctx.messages, *m_filePicker, this);
+    return *m_formConfigureAlarms;
+}
+
+void Formclk::mnuAlarms_Click()
+{
+    // The tick leaves the alarms alone while the editor is on screen.
+    m_dialogOpen = true;
+    runStep([&] { alarmEditor().exec(); });
+    m_dialogOpen = false;
 }
 
 void Formclk::mnuAbout_Click()

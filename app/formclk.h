@@ -22,6 +22,9 @@ class Formclk;
 
 namespace noctalis {
 
+class FilePicker;
+class FormConfigureAlarms;
+
 class Formclk : public QWidget {
     Q_OBJECT
 
@@ -46,7 +49,14 @@ public:
     void mnuClose_Click();
     void mnuMinimize_Click();
     void mnuDisplayUT_Click();
+    void mnuAlarms_Click();
     void mnuAbout_Click();
+
+    // The alarm editor, created on first use and kept while the window lives.
+    FormConfigureAlarms &alarmEditor();
+    // The file dialogs of the windows opened from here (the platform's file
+    // dialogs unless told otherwise); set before the first use.
+    void setFilePicker(FilePicker &picker) { m_filePicker = &picker; }
 
     automation::Object &engine() { return m_engine; }
     bool displayUT() const { return m_displayUT; }
@@ -84,6 +94,9 @@ private:
     QMenu *m_mnuOptions = nullptr;
     QAction *m_mnuDisplayUT = nullptr;
     std::function<void()> m_alarmCheck;
+    std::unique_ptr<FilePicker> m_fileDialogs;
+    FilePicker *m_filePicker = nullptr;
+    FormConfigureAlarms *m_formConfigureAlarms = nullptr;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;

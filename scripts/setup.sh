@@ -11,7 +11,7 @@ packages=(
   libnova-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()

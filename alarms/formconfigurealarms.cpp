@@ -1,0 +1,436 @@
+#include "formconfigurealarms.h"
+
+#include "alarmfile.h"
+#include "alarmtable.h"
+#include "filepicker.h"
+#include "fileroutines.h"
+#include "messageservice.h"
+#include "numbertext.h"
+#include "preferences.h"
+#include "settingvalues.h"
+#include "ui_formconfigurealarms.h"
+#include "variant.h"
+
+#include <QCoreApplication>
+#include <QShowEvent>
+#include <QTreeWidgetItem>
+
+#include <optional>
+
+namespace noctalis {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+constexpr double kSecondsPerDay = 86400.0;
+constexpr double kMinutesPerDay = 1440.0;
+// The alarm file holds at most this many alarms: the loader counts blocks in
+// a signed 16-bit integer.
+constexpr int kMaxAlarms = 32768;
+
+// Days of a sidereal time, the fraction being the time of day: 0 for Empty
+// or a value that is no number.
+double siderealDays(const QVariant &time)
+{
+    return automation::numericValue(time).value_or(0.0);
+}
+
+// One of the hour, minute and second boxes: its leading number rounded to a
+// whole number, ties to even; nothing when it is negative or beyond 32767.
+std::optional<qint16> timeField(const QString &text)
+{
+    const std::optional<qint16> value = wholeNumber16(leadingNumber(text));
+    if (!value || *value < 0)
+        return std::nullopt;
+    return value;
+}
+
+// The fields of an alarm that the file keeps; Triggered and TriggeredUntil
+// belong to the index and stay.
+void copyStoredFields(AlarmDef &to, const AlarmDef &from)
+{
+    to.SiderealTime = from.SiderealTime;
+    to.Action = from.Action;
+    to.Enabled = from.Enabled;
+    to.Name = from.Name;
+    to.Param1 = from.Param1;
+    to.Param2 = from.Param2;
+    to.Param3 = from.Param3;
+    to.Duration = from.Duration;
+}
+
+// The file dialog of Load and Save: alarm files, starting in the program's
+// folder.
+FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString &title,
+                                 const QString &proposedName)
+{
+    FilePickRequest request;
+    request.purpose = purpose;
+    request.title = title;
+    request.filter = QStringLiteral("Alarm File|*.alm");
+    request.defaultSuffix = QStringLiteral("alm");
+    request.directory = FormConfigureAlarms::programFolder();
+    request.proposedName = proposedName;
+    return request;
+}
+
+} // namespace
+
+FormConfigureAlarms::FormConfigureAlarms(AlarmTable &alarms, Preferences &prefs, SettingsStore &settings,
+                                         MessageService &messages, FilePicker &files, QWidget *parent)
+    : QDialog(parent),
+      m_alarms(alarms),
+      m_prefs(prefs),
+      m_settings(settings),
+      m_messages(messages),
+      m_files(files),
+      ui(std::make_unique<Ui::FormConfigureAlarms>())
+{
+    ui->setupUi(this);
+    txtParam = {ui->txtParam0, ui->txtParam1, ui->txtParam2};
+    LBLParam = {ui->LBLParam0, ui->LBLParam1, ui->LBLParam2};
+    cmdBrowse = {ui->cmdBrowse0, ui->cmdBrowse1, ui->cmdBrowse2};
+    ui->cmdCancel->hide();
+    ui->FrameEdit->hide();
+    for (QPushButton *browse : cmdBrowse)
+        browse->hide();
+
+    connect(ui->cmbAction, &QComboBox::currentIndexChanged, this, &FormConfigureAlarms::cmbAction_Click);
+    connect(ui->cmdAdd, &QPushButton::clicked, this, &FormConfigureAlarms::cmdAdd_Click);
+    connect(ui->cmdEdit, &QPushButton::clicked, this, &FormConfigureAlarms::cmdEdit_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &FormConfigureAlarms::cmdCancel_Click);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &FormConfigureAlarms::cmdOK_Click);
+    connect(ui->cmdDelete, &QPushButton::clicked, this, &FormConfigureAlarms::cmdDelete_Click);
+    connect(ui->cmdNew, &QPushButton::clicked, this, &FormConfigureAlarms::cmdNew_Click);
+    connect(ui->cmdLoad, &QPushButton::clicked, this, &FormConfigureAlarms::cmdLoad_Click);
+    connect(ui->cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    for (int i = 0; i < int(cmdBrowse.size()); ++i)
+        connect(cmdBrowse[std::size_t(i)], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
+}
+
+FormConfigureAlarms::~FormConfigureAlarms() = default;
+
+QString FormConfigureAlarms::programFolder() { return QCoreApplication::applicationDirPath(); }
+
+void FormConfigureAlarms::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QDialog::showEvent(event);
+}
+
+void FormConfigureAlarms::reject()
+{
+    if (m_adding || m_editing)
+        cmdCancel_Click();
+    QDialog::reject();
+}
+
+void FormConfigureAlarms::Form_Load()
+{
+    ui->FrameEdit->hide();
+    {
+        // Filling the list picks no action: the edit frame is laid out when
+        // an add or edit begins.
+        const QSignalBlocker quiet(ui->cmbAction);
+        ui->cmbAction->clear();
+        for (int action = kActionMessageBox; action <= kActionSendLmstTcp; ++action)
+            ui->cmbAction->addItem(Action2Str(action));
+    }
+    setFileLabel(StripDirectory(m_prefs.AlarmFile));
+    ui->cmdCancel->hide();
+    LoadAllAlarmsInList();
+}
+
+void FormConfigureAlarms::setFileLabel(const QString &fileName)
+{
+    ui->LBLFile->setText(QStringLiteral("Alarm File: ") + fileName);
+}
+
+void FormConfigureAlarms::LoadAllAlarmsInList()
+{
+    ui->LV1->clear();
+    const AlarmDef &first = m_alarms[0];
+    if (first.Name.isEmpty() && first.Param1.toString().isEmpty())
+        return;
+    for (const AlarmDef &alarm : m_alarms)
+        AddAlarmRow(alarm);
+}
+
+void FormConfigureAlarms::AddAlarmRow(const AlarmDef &alarm)
+{
+    auto *row = new QTreeWidgetItem(ui->LV1);
+    row->setText(0, shortNumberText(ui->LV1->topLevelItemCount()));
+    row->setText(1, alarm.Name);
+    row->setText(2, formatTime(siderealDays(alarm.SiderealTime), u"HH:nn:ss"));
+    row->setText(3, booleanText(alarm.Enabled));
+    row->setText(4, Action2Str(alarm.Action));
+}
+
+void FormConfigureAlarms::SetEditDisplay(int action)
+{
+    struct BoxLayout {
+        bool shown[3];
+        const char *caption[3];  // nullptr: the caption stays as it is
+        int browse;              // the box whose Browse button shows; -1 none
+        bool duration;
+    };
+    BoxLayout layout{};
+    switch (action) {
+    case kActionMessageBox:
+        layout = {{true, false, false}, {"Message:", nullptr, nullptr}, -1, true};
+        break;
+    case kActionMessageBoxSound:
+        layout = {{true, true, false}, {"Message:", "Sound:", ""}, 1, true};
+        break;
+    case kActionLaunchProgram:
+        layout = {{true, true, false}, {"Program:", "Minimized Y/N:", nullptr}, 0, false};
+        break;
+    case kActionSendLmstTcp:
+        layout = {{true, true, true}, {"Message:", "URL:", "Interval min:"}, -1, true};
+        break;
+    default:
+        return;
+    }
+    for (std::size_t i = 0; i < txtParam.size(); ++i) {
+        if (layout.caption[i])
+            LBLParam[i]->setText(QLatin1String(layout.caption[i]));
+        txtParam[i]->setVisible(layout.shown[i]);
+        LBLParam[i]->setVisible(layout.shown[i]);
+        cmdBrowse[i]->setVisible(int(i) == layout.browse);
+    }
+    ui->txtDuration->setVisible(layout.duration);
+    ui->LBLDuration->setVisible(layout.duration);
+}
+
+void FormConfigureAlarms::cmbAction_Click(int index) { SetEditDisplay(index); }
+
+void FormConfigureAlarms::setEditing(bool adding)
+{
+    ui->LV1->setEnabled(false);
+    m_adding = adding;
+    m_editing = !adding;
+    ui->FrameEdit->show();
+    ui->cmdEdit->setEnabled(false);
+    ui->cmdAdd->setEnabled(false);
+    ui->cmdCancel->setText(adding ? tr("&Cancel Add") : tr("&Cancel Edit"));
+    ui->cmdCancel->show();
+    for (QPushButton *button : {ui->cmdLoad, ui->cmdSave, ui->cmdNew, ui->cmdDelete})
+        button->setEnabled(false);
+    ui->txtName->setFocus();
+}
+
+void FormConfigureAlarms::setBrowsing()
+{
+    ui->FrameEdit->hide();
+    for (QPushButton *button : {ui->cmdSave, ui->cmdLoad, ui->cmdAdd, ui->cmdEdit, ui->cmdDelete, ui->cmdNew})
+        button->setEnabled(true);
+    ui->cmdCancel->hide();
+    m_editing = false;
+    m_adding = false;
+    ui->LV1->setEnabled(true);
+}
+
+void FormConfigureAlarms::cmdAdd_Click()
+{
+    setEditing(true);
+    ui->cmbAction->setEnabled(true);
+    ui->cmbAction->setCurrentIndex(kActionMessageBox);
+    SetEditDisplay(kActionMessageBox);
+    ui->txtName->clear();
+    for (QLineEdit *box : txtParam)
+        box->clear();
+    ui->txtDuration->setText(QStringLiteral("5"));
+}
+
+int FormConfigureAlarms::selectedIndex() const
+{
+    const QList<QTreeWidgetItem *> selected = ui->LV1->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    return int(leadingNumber(selected.constFirst()->text(0))) - 1;
+}
+
+void FormConfigureAlarms::cmdEdit_Click()
+{
+    const int index = selectedIndex();
+    if (index < 0 || index >= m_alarms.size()) {
+        m_messages.show(tr("Please select an alarm name and then click edit."), programTitle());
+        return;
+    }
+    setEditing(false);
+    m_editIndex = qint16(index);
+
+    const AlarmDef &alarm = m_alarms[index];
+    const double days = siderealDays(alarm.SiderealTime);
+    ui->txtName->setText(alarm.Name);
+    ui->txtHr->setText(formatTime(days, u"HH"));
+    ui->txtMin->setText(formatTime(days, u"nn"));
+    ui->txtSec->setText(formatTime(days, u"ss"));
+    ui->chkEnabled->setChecked(alarm.Enabled);
+    const bool known = alarm.Action >= kActionMessageBox && alarm.Action <= kActionSendLmstTcp;
+    ui->cmbAction->setCurrentIndex(known ? alarm.Action : -1);
+    ui->cmbAction->setEnabled(false);
+    txtParam[0]->setText(alarm.Param1.toString());
+    txtParam[1]->setText(alarm.Param2.toString());
+    txtParam[2]->setText(alarm.Param3.toString());
+    const double durationDays = automation::numericValue(alarm.Duration).value_or(0.0);
+    ui->txtDuration->setText(plainNumberText(durationDays * kMinutesPerDay));
+    SetEditDisplay(alarm.Action);
+}
+
+bool FormConfigureAlarms::storeEditedAlarm()
+{
+    const std::optional<qint16> hours = timeField(ui->txtHr->text());
+    const std::optional<qint16> minutes = timeField(ui->txtMin->text());
+    const std::optional<qint16> seconds = timeField(ui->txtSec->text());
+    if (!hours || !minutes || !seconds) {
+        m_messages.show(tr("Hr, Min and Sec must be whole numbers from 0 to 32767."), programTitle());
+        return false;
+    }
+    if (m_adding) {
+        if (!m_alarms.isPlaceholder()) {
+            if (m_alarms.size() >= kMaxAlarms) {
+                m_messages.show(tr("No more alarms can be added: an alarm file holds at most 32768 alarms."),
+                                programTitle());
+                return false;
+            }
+            m_alarms.resize(m_alarms.size() + 1);
+        }
+        m_editIndex = qint16(m_alarms.lastIndex());
+        m_alarms[m_editIndex].Action = qint16(ui->cmbAction->currentIndex());
+    }
+    AlarmDef &alarm = m_alarms[m_editIndex];
+    // Values beyond their usual range carry into the next unit: 75 minutes
+    // are 1 h 15 min, 25 hours are one day and one hour.
+    const double totalSeconds = *hours * 3600.0 + *minutes * 60.0 + *seconds;
+    alarm.SiderealTime = automation::dateValue(totalSeconds / kSecondsPerDay);
+    alarm.Enabled = ui->chkEnabled->isChecked();
+    alarm.Name = ui->txtName->text();
+    alarm.Param1 = txtParam[0]->text();
+    alarm.Param2 = txtParam[1]->text();
+    alarm.Param3 = txtParam[2]->text();
+    alarm.Duration = leadingNumber(ui->txtDuration->text()) / kMinutesPerDay;
+    return true;
+}
+
+void FormConfigureAlarms::cmdOK_Click()
+{
+    if (m_adding || m_editing) {
+        if (!storeEditedAlarm())
+            return;
+        setBrowsing();
+        LoadAllAlarmsInList();
+        m_unsavedChanges = true;
+        return;
+    }
+    if (m_unsavedChanges && askToSave())
+        cmdSave_Click();
+    accept();
+}
+
+void FormConfigureAlarms::cmdCancel_Click() { setBrowsing(); }
+
+bool FormConfigureAlarms::askToSave()
+{
+    const QString question = tr("Do you want to save your changes to:") + kCrLf + StripDirectory(m_prefs.AlarmFile);
+    return m_messages.show(question, programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void FormConfigureAlarms::cmdDelete_Click()
+{
+    const int index = selectedIndex();
+    if (index < 0 || index >= m_alarms.size()) {
+        m_messages.show(tr("Please select an alarm number to delete and then click Delete."), programTitle());
+        return;
+    }
+    const QString rowText = ui->LV1->selectedItems().constFirst()->text(0);
+    const QString question = tr("Are you sure you want to delete alarm ") + rowText + QLatin1Char('?');
+    if (m_messages.show(question, programTitle(), MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+
+    if (m_alarms.size() == 1) {
+        m_alarms.clear();
+    } else {
+        for (int j = index; j < m_alarms.lastIndex(); ++j)
+            copyStoredFields(m_alarms[j], m_alarms[j + 1]);
+        m_alarms.resize(m_alarms.size() - 1);
+    }
+    m_unsavedChanges = true;
+    LoadAllAlarmsInList();
+}
+
+void FormConfigureAlarms::cmdNew_Click()
+{
+    if (m_unsavedChanges && askToSave()) {
+        // Asked to save first: a save that did not happen keeps the alarms.
+        const SaveResult saved = cmdSave_Click();
+        if (saved == SaveResult::Cancelled || saved == SaveResult::Failed)
+            return;
+    }
+    m_alarms.clear();
+    LoadAllAlarmsInList();
+    setFileLabel(tr("Not Saved."));
+    cmdAdd_Click();
+}
+
+void FormConfigureAlarms::cmdLoad_Click()
+{
+    const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
+        FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"), QStringLiteral("*.alm")));
+    if (!path)
+        return;
+
+    if (LoadAlarmFile(*path, m_alarms, m_messages) >= 0) {
+        m_prefs.AlarmFile = *path;
+        writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
+        LoadAllAlarmsInList();
+        m_unsavedChanges = false;
+    }
+    setFileLabel(StripDirectory(m_prefs.AlarmFile));
+}
+
+FormConfigureAlarms::SaveResult FormConfigureAlarms::cmdSave_Click()
+{
+    if (m_alarms.isPlaceholder()) {
+        m_messages.show(tr("Either no alarms are defined or Alarm 1 does not have a supplied name."),
+                        programTitle());
+        return SaveResult::Refused;
+    }
+    const QString proposedName =
+        m_prefs.AlarmFile.isEmpty() ? QStringLiteral("*.alm") : StripDirectory(m_prefs.AlarmFile);
+    const std::optional<QString> path = m_files.pickFile(
+        alarmFileRequest(FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName));
+    if (!path)
+        return SaveResult::Cancelled;
+
+    if (!SaveAlarmFile(*path, m_alarms, m_messages))
+        return SaveResult::Failed;
+    m_prefs.AlarmFile = *path;
+    setFileLabel(StripDirectory(m_prefs.AlarmFile));
+    m_unsavedChanges = false;
+    return SaveResult::Saved;
+}
+
+void FormConfigureAlarms::cmdBrowse_Click(int index)
+{
+    FilePickRequest request;
+    request.purpose = FilePickRequest::Purpose::Open;
+    request.directory = programFolder();
+    if (index == 0) {
+        request.title = tr("Select Executable File");
+        request.filter = QStringLiteral("Any|*.*");
+    } else if (index == 1) {
+        request.title = tr("Select Sound File");
+        request.filter = QStringLiteral("Sound File|*.wav");
+        request.defaultSuffix = QStringLiteral("wav");
+        request.proposedName = QStringLiteral("*.wav");
+    } else {
+        return;
+    }
+    if (const std::optional<QString> path = m_files.pickFile(request))
+        txtParam[std::size_t(index)]->setText(*path);
+}
+
+} // namespace noctalis

@@ -1,0 +1,52 @@
+#include "filedialogpicker.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QStringList>
+
+namespace noctalis {
+
+QString qtNameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString description = parts.at(i).trimmed();
+        const bool hasPattern = i + 1 < parts.size();
+        if (description.isEmpty() && !hasPattern)
+            continue;
+        QStringList patterns;
+        if (hasPattern) {
+            for (const QString &pattern : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+                const QString p = pattern.trimmed();
+                patterns.append(p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+            }
+        }
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        filters.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> FileDialogPicker::pickFile(const FilePickRequest &request)
+{
+    const bool save = request.purpose == FilePickRequest::Purpose::Save;
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory,
+                       qtNameFilters(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    // A proposed wildcard name ("*.alm") is what the filter already shows.
+    const QString &name = request.proposedName;
+    if (!name.isEmpty() && !name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?')))
+        dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace noctalis

@@ -1,0 +1,26 @@
+// File pickers shown as the platform's file dialogs.
+#pragma once
+
+#include "filepicker.h"
+
+#include <QString>
+
+namespace noctalis {
+
+class FileDialogPicker : public FilePicker {
+public:
+    std::optional<QString> pickFile(const FilePickRequest &request) override;
+};
+
+// qtNameFilters: a filter of description and pattern pairs ("Alarm File|*.alm"
+// or "Text|*.txt|Any|*.*") in the form a Qt file dialog takes
+// ("Alarm File (*.alm)", "Text (*.txt);;Any (*)").
+//
+// Notes:
+//  1. "*.*" means every file and becomes "*": file names here need no dot,
+//     and programs mostly have none.
+//  2. Several patterns of one pair, separated by ";", become blank-separated.
+//  3. A description without its pattern stands alone with the pattern "*".
+QString qtNameFilters(const QString &filter);
+
+} // namespace noctalis

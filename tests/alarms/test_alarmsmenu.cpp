@@ -1,0 +1,128 @@
+// The clock window's "&Alarms" entry: the editor opens modally, the tick
+// leaves the alarms alone while it is on screen, and the same editor comes
+// back each time.
+
+#include "alarmtable.h"
+#include "clock.h"
+#include "filedialogpicker.h"
+#include "filepicker.h"
+#include "formclk.h"
+#include "formconfigurealarms.h"
+#include "messageservice.h"
+#include "preferences.h"
+#include "settingsstore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+class AlarmsMenuTest : public ::testing::Test {
+protected:
+    AlarmsMenuTest()
+        : settings(dir.filePath(QStringLiteral("noctalis1.ini"))),
+          form(AppContext{prefs, alarms, settings, messages, clock, QStringLiteral("No.Such.Engine")})
+    {
+        form.setFilePicker(files);
+        form.setAlarmCheck([this] { ++checks; });
+        prefs.AlarmsEnabled = true;
+    }
+
+    QAction *entry(const char *name) { return form.optionsMenu()->findChild<QAction *>(QLatin1String(name)); }
+
+    QTemporaryDir dir;
+    SettingsStore settings;
+    Preferences prefs;
+    AlarmTable alarms;
+    RecordingMessageService messages;
+    ManualClock clock;
+    ScriptedFilePicker files;
+    Formclk form;
+    int checks = 0;
+};
+
+TEST_F(AlarmsMenuTest, EntryStandsBeforeAbout)
+{
+    QStringList names;
+    for (QAction *a : form.optionsMenu()->actions())
+        names << a->objectName();
+    EXPECT_EQ(names.indexOf(QStringLiteral("mnuAlarms")) + 1, names.indexOf(QStringLiteral("mnuAbout")));
+    EXPECT_GT(names.indexOf(QStringLiteral("mnuAlarms")), names.indexOf(QStringLiteral("mnuDisplayUT")));
+    ASSERT_NE(entry("mnuAlarms"), nullptr);
+    EXPECT_EQ(entry("mnuAlarms")->text(), QStringLiteral("&Alarms"));
+}
+
+TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
+{
+    alarms[0].Name = QStringLiteral("Vega");
+    bool seen = false;
+    bool modal = false;
+    bool openWhileShown = false;
+    int checksWhileShown = -1;
+    int rows = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget *modalWidget = QApplication::activeModalWidget();
+        auto *editor = qobject_cast<FormConfigureAlarms *>(modalWidget);
+        seen = editor != nullptr;
+        if (!editor)
+            return;  // nothing to close; the test fails below
+        modal = editor->isModal() && editor->isVisible();
+        openWhileShown = form.dialogOpen();
+        form.Timer1_Timer();
+        checksWhileShown = checks;
+        rows = editor->findChild<QTreeWidget *>(QStringLiteral("LV1"))->topLevelItemCount();
+        QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    EXPECT_FALSE(form.dialogOpen());
+    entry("mnuAlarms")->trigger();
+    ASSERT_TRUE(seen) << "the editor was not the modal window";
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(openWhileShown);
+    EXPECT_EQ(checksWhileShown, 0) << "no alarm check while the editor is open";
+    EXPECT_EQ(rows, 1);
+    EXPECT_FALSE(form.dialogOpen());
+    form.Timer1_Timer();
+    EXPECT_EQ(checks, 1);
+}
+
+TEST_F(AlarmsMenuTest, TheSameEditorComesBackWithItsUnsavedFlag)
+{
+    alarms[0].Name = QStringLiteral("Vega");
+    FormConfigureAlarms *first = &form.alarmEditor();
+    QTimer::singleShot(0, [&] {
+        // Delete the only alarm, then close without saving.
+        auto *editor = &form.alarmEditor();
+        auto *list = editor->findChild<QTreeWidget *>(QStringLiteral("LV1"));
+        list->setCurrentItem(list->topLevelItem(0));
+        messages.answerYes = true;
+        editor->cmdDelete_Click();
+        messages.answerYes = false;
+        editor->cmdOK_Click();
+    });
+    entry("mnuAlarms")->trigger();
+    EXPECT_EQ(&form.alarmEditor(), first);
+    EXPECT_TRUE(first->unsavedChanges());
+    EXPECT_TRUE(alarms.isPlaceholder());
+}
+
+TEST(FileDialogFilters, PairsBecomeQtNameFilters)
+{
+    EXPECT_EQ(qtNameFilters(QStringLiteral("Alarm File|*.alm")), QStringLiteral("Alarm File (*.alm)"));
+    EXPECT_EQ(qtNameFilters(QStringLiteral("Any|*.*")), QStringLiteral("Any (*)")) << "programs need no dot";
+    EXPECT_EQ(qtNameFilters(QStringLiteral("Text|*.txt|Any|*.*")), QStringLiteral("Text (*.txt);;Any (*)"));
+    EXPECT_EQ(qtNameFilters(QStringLiteral("Sounds|*.wav;*.WAV")), QStringLiteral("Sounds (*.wav *.WAV)"));
+    EXPECT_EQ(qtNameFilters(QStringLiteral("Everything")), QStringLiteral("Everything (*)"));
+    EXPECT_EQ(qtNameFilters(QString()), QString());
+}
+
+} // namespace

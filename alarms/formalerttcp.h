@@ -41,6 +41,8 @@ public:
     // Filled before Form_Load, in this order.
     QVariant SenderLng;       // longitude of this window's engine, degrees west
     QString MessageTemplate;  // the text to send, with time fields
+    // Sets the remote end. Every sender talks to 127.0.0.1 port 1556: the
+    // address an alarm gives in url is not used.
     void SetURL(const QString &url);
     QVariant RepeatMinutes;   // minutes between cycles, leading-number rule (Empty is 0)
 

@@ -20,6 +20,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -218,6 +224,62 @@ TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
     EXPECT_FALSE(form->cycleRunning());
     ticks(*form, 1);
     EXPECT_EQ(nextPayload(8), QByteArray("13:06:05"));
+}
+
+// A listener that never accepts and whose queue is full: a connection to it
+// is never made.
+class StuckListener {
+public:
+    StuckListener()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        const int on = 1;
+        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(kPort);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        m_listening = ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                      ::listen(m_fd, 0) == 0;
+        // Connect until one connection is left hanging: the queue is full.
+        for (int i = 0; m_listening && i < 8 && !m_full; ++i) {
+            auto filler = std::make_unique<QTcpSocket>();
+            QSignalSpy connected(filler.get(), &QTcpSocket::connected);
+            filler->connectToHost(QHostAddress(QHostAddress::LocalHost), kPort);
+            m_full = !connected.wait(500);
+            m_fillers.push_back(std::move(filler));
+        }
+    }
+    ~StuckListener() { ::close(m_fd); }
+
+    bool full() const { return m_full; }
+
+private:
+    int m_fd = -1;
+    bool m_listening = false;
+    bool m_full = false;
+    std::vector<std::unique_ptr<QTcpSocket>> m_fillers;
+};
+
+TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
+{
+    StuckListener stuck;
+    ASSERT_TRUE(stuck.full()) << "could not fill the listener's queue";
+    auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
+    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    form->Timer1_Timer();
+    for (int s = 0; s < 10; ++s) {
+        ticks(*form, 1);
+        settle();
+    }
+    EXPECT_TRUE(form->cycleRunning()) << "still waiting at the tenth second";
+    EXPECT_TRUE(ended.isEmpty());
+    ticks(*form, 1);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(ended.first().first().toBool());
+    EXPECT_FALSE(form->cycleRunning());
+    EXPECT_EQ(form->nextSend(), clock.now.addSecs(300));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
 }
 
 TEST_F(SenderTest, AnEmptyIntervalSendsAgainAtTheNextTimerEvent)

@@ -5,6 +5,7 @@
 #include "formclk.h"
 #include "preferences.h"
 #include "settingsstore.h"
+#include "siderealalarms.h"
 #include "widgetmessageservice.h"
 
 #include <QApplication>
@@ -28,7 +29,9 @@ int main(int argc, char *argv[])
     noctalis::WidgetMessageService messages;
     noctalis::SystemClock clock;
 
-    noctalis::Formclk clockWindow({prefs, alarms, settings, messages, clock});
+    const noctalis::AppContext context{prefs, alarms, settings, messages, clock};
+    noctalis::Formclk clockWindow(context);
+    noctalis::SiderealAlarms siderealAlarms(clockWindow, context);
     clockWindow.Form_Load();
     clockWindow.show();
     return app.exec();

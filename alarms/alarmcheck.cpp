@@ -1,0 +1,99 @@
+#include "alarmcheck.h"
+
+#include "alarmdue.h"
+#include "alarmtable.h"
+#include "clock.h"
+#include "variant.h"
+
+#include <exception>
+#include <optional>
+
+namespace noctalis {
+
+namespace {
+
+// Runs one step of the check; a step that fails is skipped.
+template <typename Step>
+void runStep(Step &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace
+
+AlarmCheck::AlarmCheck(AlarmTable &alarms, const Clock &clock, AlarmHost &host, AlarmActions &actions)
+    : m_alarms(alarms), m_clock(clock), m_host(host), m_actions(actions)
+{
+}
+
+void AlarmCheck::run()
+{
+    if (m_alarms[0].Name.isEmpty())
+        return;
+
+    std::optional<double> lmstDays;
+    runStep([&] { lmstDays = m_host.lmstHours() / 24; });
+
+    for (int i = 0; i < m_alarms.size(); ++i) {
+        AlarmDef &alarm = m_alarms[i];
+        const double nowDays = automation::toAutomationDate(m_clock.localNow());
+
+        runStep([&] {
+            if (alarm.Triggered && nowDays > automation::toDate(alarm.TriggeredUntil)) {
+                m_actions.closeWindows(alarm.Name);
+                alarm.Triggered = false;
+            }
+        });
+
+        if (!lmstDays || !alarm.Enabled || alarm.Triggered)
+            continue;
+        runStep([&] {
+            alarm.Triggered = AlarmDue(automation::toDouble(alarm.SiderealTime),
+                                       automation::toDouble(alarm.Duration), *lmstDays);
+        });
+        if (!alarm.Triggered)
+            continue;
+
+        runStep([&] { fire(alarm); });
+        runStep([&] {
+            alarm.TriggeredUntil = automation::dateValue(nowDays + automation::toDouble(alarm.Duration));
+        });
+    }
+}
+
+void AlarmCheck::fire(const AlarmDef &alarm)
+{
+    if (alarm.Action < kActionLaunchProgram) {
+        NoticeOrder notice;
+        notice.tag = alarm.Name;
+        notice.caption = QStringLiteral("Sidereal Alarm: ") + alarm.Name;
+        runStep([&] { notice.message = m_host.expandTimeFields(automation::toText(alarm.Param1)); });
+        if (alarm.Action == kActionMessageBoxSound) {
+            runStep([&] {
+                const QString sound = automation::toText(alarm.Param2);
+                if (IsWaveFile(sound))
+                    notice.soundFile = sound;
+                else
+                    notice.beepOn = true;
+            });
+        }
+        m_actions.openNotice(notice);
+    } else if (alarm.Action == kActionLaunchProgram) {
+        // A program that cannot start is skipped; the alarm still counts as fired.
+        m_actions.launchProgram(automation::toText(alarm.Param1),
+                                LaunchMinimized(automation::toText(alarm.Param2)));
+    } else if (alarm.Action == kActionSendLmstTcp) {
+        SenderOrder sender;
+        sender.tag = alarm.Name;
+        runStep([&] { sender.senderLng = m_host.engineLng(); });
+        runStep([&] { sender.messageTemplate = automation::toText(alarm.Param1); });
+        runStep([&] { sender.url = automation::toText(alarm.Param2); });
+        sender.repeatMinutes = alarm.Param3;
+        m_actions.openSender(sender);
+    }
+}
+
+} // namespace noctalis

@@ -1,0 +1,20 @@
+#include "alarmdue.h"
+
+namespace noctalis {
+
+bool AlarmDue(double siderealTimeDays, double durationDays, double lmstDays)
+{
+    const double endDays = siderealTimeDays + durationDays;
+    if (endDays > 1)
+        return lmstDays >= siderealTimeDays || lmstDays < endDays - 1;
+    return lmstDays >= siderealTimeDays && lmstDays < endDays;
+}
+
+bool LaunchMinimized(const QString &param2) { return param2.toUpper().contains(QLatin1Char('Y')); }
+
+bool IsWaveFile(const QString &soundParam)
+{
+    return soundParam.toUpper().contains(QLatin1String(".WAV"));
+}
+
+} // namespace noctalis

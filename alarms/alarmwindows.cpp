@@ -1,0 +1,105 @@
+#include "alarmwindows.h"
+
+#include "formalarm.h"
+#include "formalerttcp.h"
+
+#include <algorithm>
+
+namespace noctalis {
+
+namespace {
+
+const char kTagProperty[] = "alarmTag";
+
+} // namespace
+
+AlarmWindows::AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId,
+                           ProgramLauncher &launcher, SoundFactory sounds)
+    : m_prefs(prefs), m_clock(clock), m_engineProgId(std::move(engineProgId)), m_launcher(launcher),
+      m_sounds(std::move(sounds))
+{
+}
+
+AlarmWindows::~AlarmWindows()
+{
+    // Windows still open outlive nothing they depend on.
+    for (const QPointer<QWidget> &w : std::as_const(m_windows))
+        delete w.data();
+}
+
+QString AlarmWindows::tagOf(const QWidget *window)
+{
+    return window ? window->property(kTagProperty).toString() : QString();
+}
+
+void AlarmWindows::add(QWidget *window, const QString &tag)
+{
+    prune();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setProperty(kTagProperty, tag);
+    m_windows.append(window);
+}
+
+void AlarmWindows::prune()
+{
+    m_windows.removeIf([](const QPointer<QWidget> &w) { return w.isNull(); });
+}
+
+void AlarmWindows::openNotice(const NoticeOrder &order)
+{
+    auto *notice = new FormAlarm(m_sounds ? m_sounds() : nullptr);
+    add(notice, order.tag);
+    notice->setMessage(order.message);
+    notice->setWindowTitle(order.caption);
+    notice->SoundFile = order.soundFile;
+    notice->BeepOn = order.beepOn;
+    notice->show();
+}
+
+bool AlarmWindows::launchProgram(const QString &commandLine, bool minimized)
+{
+    return m_launcher.start(commandLine, minimized);
+}
+
+void AlarmWindows::openSender(const SenderOrder &order)
+{
+    auto *sender = new FormAlertTCP(m_prefs, m_clock, m_engineProgId);
+    add(sender, order.tag);
+    sender->SenderLng = order.senderLng;
+    sender->MessageTemplate = order.messageTemplate;
+    sender->SetURL(order.url);
+    sender->RepeatMinutes = order.repeatMinutes;
+    sender->Form_Load();
+    sender->show();
+}
+
+void AlarmWindows::closeWindows(const QString &tag)
+{
+    prune();
+    const QList<QPointer<QWidget>> open = m_windows;
+    for (auto it = open.crbegin(); it != open.crend(); ++it) {
+        if (*it && tagOf(*it) == tag)
+            (*it)->close();
+    }
+    prune();
+}
+
+QList<QWidget *> AlarmWindows::windows(const QString &tag) const
+{
+    QList<QWidget *> found;
+    for (const QPointer<QWidget> &w : m_windows)
+        if (w && tagOf(w) == tag)
+            found.append(w);
+    return found;
+}
+
+QList<QWidget *> AlarmWindows::windows() const
+{
+    QList<QWidget *> found;
+    for (const QPointer<QWidget> &w : m_windows)
+        if (w)
+            found.append(w);
+    return found;
+}
+
+} // namespace noctalis

@@ -1,0 +1,58 @@
+// AlarmWindows: the windows and programs of fired alarms. Opens notice and
+// sender windows, keeps them in the order they were opened with their tags,
+// and closes them by tag; starts programs through a launcher.
+#pragma once
+
+#include "alarmactions.h"
+#include "programlauncher.h"
+#include "soundplayer.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace noctalis {
+
+class Clock;
+struct Preferences;
+
+class AlarmWindows : public AlarmActions {
+public:
+    using SoundFactory = std::function<std::unique_ptr<SoundPlayer>()>;
+
+    // prefs, clock and engineProgId go to the sender windows; sounds makes
+    // each notice window's player.
+    AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId,
+                 ProgramLauncher &launcher, SoundFactory sounds);
+    ~AlarmWindows() override;
+
+    void openNotice(const NoticeOrder &order) override;
+    bool launchProgram(const QString &commandLine, bool minimized) override;
+    void openSender(const SenderOrder &order) override;
+    void closeWindows(const QString &tag) override;
+
+    // The open windows with this tag, oldest first; hidden ones included.
+    QList<QWidget *> windows(const QString &tag) const;
+    // Every open window, oldest first.
+    QList<QWidget *> windows() const;
+
+    // The tag a window was opened with.
+    static QString tagOf(const QWidget *window);
+
+private:
+    void add(QWidget *window, const QString &tag);
+    void prune();
+
+    const Preferences &m_prefs;
+    const Clock &m_clock;
+    QString m_engineProgId;
+    ProgramLauncher &m_launcher;
+    SoundFactory m_sounds;
+    QList<QPointer<QWidget>> m_windows;  // oldest first; closed windows become null
+};
+
+} // namespace noctalis

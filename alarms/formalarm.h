@@ -1,0 +1,50 @@
+// FormAlarm: the notice window of an alarm. Shows the alarm's message in the
+// top-right corner of the screen above all other windows and, every ten
+// seconds until it closes, beeps or plays a wave file when told to.
+#pragma once
+
+#include "soundplayer.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QTimer;
+
+namespace Ui {
+class FormAlarm;
+}
+
+namespace noctalis {
+
+class FormAlarm : public QWidget {
+    Q_OBJECT
+
+public:
+    // Loads the window: on top of all others, in the top-right corner, its
+    // ten-second timer running. player makes its sounds.
+    explicit FormAlarm(std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
+    ~FormAlarm() override;
+
+    void setMessage(const QString &text);  // the expanded alarm message
+    QString message() const;
+
+    bool BeepOn = false;  // beep at every timer event
+    QString SoundFile;    // wave file played at every timer event, when it names one
+
+    // Every ten seconds: beep when BeepOn; play SoundFile when it holds
+    // ".WAV" in any case. Playback never waits.
+    void Timer1_Timer();
+    void CancelButton_Click();
+
+    QTimer *timer() const { return m_timer; }
+    QLabel *messageLabel() const;
+
+private:
+    std::unique_ptr<Ui::FormAlarm> ui;
+    std::unique_ptr<SoundPlayer> m_player;
+    QTimer *m_timer = nullptr;
+};
+
+} // namespace noctalis

@@ -1,0 +1,194 @@
+#include "formalerttcp.h"
+
+#include "clock.h"
+#include "numbertext.h"
+#include "preferences.h"
+#include "timefields.h"
+#include "ui_formalerttcp.h"
+#include "variant.h"
+
+#include <QCloseEvent>
+#include <QHostAddress>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace noctalis {
+
+namespace {
+
+constexpr int kTimerIntervalMs = 1000;
+constexpr int kConnectLimitSeconds = 10;  // a connection not made by then is given up
+constexpr int kLingerSeconds = 2;         // the connection stays open this long after writing
+// Longest wait between cycles, milliseconds (about 3000 years): keeps the
+// interval finite and inside QDateTime's range.
+constexpr double kMaxIntervalMs = 1e14;
+
+// Every sender talks to the local machine: the address an alarm gives is
+// replaced by this one.
+const QString kSenderUrl = QStringLiteral("127.0.0.1:1556");
+
+} // namespace
+
+FormAlertTCP::FormAlertTCP(const Preferences &prefs, const Clock &clock, const QString &engineProgId,
+                           QWidget *parent)
+    : QWidget(parent), m_prefs(prefs), m_clock(clock), m_engineProgId(engineProgId),
+      ui(std::make_unique<Ui::FormAlertTCP>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    connect(ui->cmdHide, &QPushButton::clicked, this, &FormAlertTCP::cmdHide_Click);
+    connect(ui->CancelButton, &QPushButton::clicked, this, &FormAlertTCP::CancelButton_Click);
+
+    m_socket = new QTcpSocket(this);
+    connect(m_socket, &QTcpSocket::connected, this, &FormAlertTCP::onConnected);
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &FormAlertTCP::onBytesWritten);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &FormAlertTCP::onErrorOccurred);
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kTimerIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &FormAlertTCP::Timer1_Timer);
+}
+
+FormAlertTCP::~FormAlertTCP() { release(); }
+
+QLabel *FormAlertTCP::intervalLabel() const { return ui->LBLInterval; }
+QLabel *FormAlertTCP::sentLabel() const { return ui->LBLSent; }
+QLabel *FormAlertTCP::messageLabel() const { return ui->LBLMsg; }
+QPushButton *FormAlertTCP::hideButton() const { return ui->cmdHide; }
+QPushButton *FormAlertTCP::cancelButton() const { return ui->CancelButton; }
+
+void FormAlertTCP::SetURL(const QString &url)
+{
+    Q_UNUSED(url);
+    const QString address = kSenderUrl;
+    const qsizetype colon = address.indexOf(QLatin1Char(':'));
+    m_hostAddress = address.left(colon);
+    m_hostPort = int(leadingNumber(QStringView(address).mid(colon + 1)));
+}
+
+void FormAlertTCP::Form_Load()
+{
+    try {
+        m_engine = automation::Object::create(m_engineProgId);
+        m_engine.set(QStringLiteral("LNG"), SenderLng);
+    } catch (const std::exception &) {
+        // Without an engine the "[LMST" fields give no value; the rest is sent.
+    }
+    try {
+        ui->LBLInterval->setText(QStringLiteral("Interval: ") + automation::toText(RepeatMinutes) +
+                                 QStringLiteral(" minutes."));
+    } catch (const std::exception &) {
+    }
+    m_timer->start();
+}
+
+QString FormAlertTCP::CvtMsg(const QString &text)
+{
+    return noctalis::CvtMsg(text, TimeFieldSource{m_engine, m_prefs.TZ, m_clock});
+}
+
+void FormAlertTCP::Timer1_Timer()
+{
+    const QDateTime now = m_clock.localNow();
+    switch (m_cycle) {
+    case Cycle::Idle:
+        if (!m_nextSend.isValid() || now >= m_nextSend)
+            startCycle();
+        break;
+    case Cycle::Connecting:
+        if (now > m_connectDeadline)
+            endCycle(false);
+        break;
+    case Cycle::Lingering:
+        if (now >= m_sentAt.addSecs(kLingerSeconds))
+            finishSend();
+        break;
+    }
+}
+
+void FormAlertTCP::startCycle()
+{
+    m_socket->abort();  // back to the idle state, whatever the last cycle left
+    m_bytesWritten = 0;
+    m_payload.clear();
+    // The local end on the loopback interface, any free port; a failure here
+    // leaves the choice to the system.
+    m_socket->bind(QHostAddress(QHostAddress::LocalHost), 0);
+    m_cycle = Cycle::Connecting;
+    m_connectDeadline = m_clock.localNow().addSecs(kConnectLimitSeconds);
+    m_socket->connectToHost(m_hostAddress, quint16(m_hostPort));
+}
+
+void FormAlertTCP::onConnected()
+{
+    if (m_cycle != Cycle::Connecting)
+        return;
+    m_text = CvtMsg(MessageTemplate);
+    m_payload = m_text.toUtf8();
+    if (m_socket->write(m_payload) != m_payload.size()) {
+        endCycle(false);
+        return;
+    }
+    m_sentAt = m_clock.localNow();
+    m_cycle = Cycle::Lingering;
+}
+
+void FormAlertTCP::onBytesWritten(qint64 bytes) { m_bytesWritten += bytes; }
+
+void FormAlertTCP::onErrorOccurred(QAbstractSocket::SocketError error)
+{
+    Q_UNUSED(error);
+    // A peer that closes once it has the whole text does not spoil the send;
+    // the cycle then ends at its usual time.
+    if (m_cycle == Cycle::Connecting || (m_cycle == Cycle::Lingering && m_bytesWritten < m_payload.size()))
+        endCycle(false);
+}
+
+void FormAlertTCP::finishSend()
+{
+    m_socket->disconnectFromHost();  // what is still buffered goes out first
+    ui->LBLMsg->setText(QStringLiteral("Message: ") + m_text);
+    ui->LBLSent->setText(QStringLiteral("Sent: ") + m_clock.localNow().toString(QStringLiteral("HH:mm:ss")) +
+                         QStringLiteral(" Local Time."));
+    endCycle(true);
+}
+
+void FormAlertTCP::endCycle(bool sent)
+{
+    if (!sent)
+        m_socket->abort();
+    m_cycle = Cycle::Idle;
+    double minutes = 0;
+    try {
+        minutes = leadingNumber(automation::toText(RepeatMinutes));
+    } catch (const std::exception &) {
+    }
+    const double ms = std::clamp(minutes * 60000.0, -kMaxIntervalMs, kMaxIntervalMs);
+    m_nextSend = m_clock.localNow().addMSecs(std::llround(ms));
+    emit cycleEnded(sent);
+}
+
+void FormAlertTCP::cmdHide_Click() { hide(); }
+
+void FormAlertTCP::CancelButton_Click() { close(); }
+
+void FormAlertTCP::release()
+{
+    m_timer->stop();
+    m_cycle = Cycle::Idle;
+    m_engine = automation::Object();
+    m_socket->abort();
+}
+
+void FormAlertTCP::closeEvent(QCloseEvent *event)
+{
+    release();
+    event->accept();
+}
+
+} // namespace noctalis

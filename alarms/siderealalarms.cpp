@@ -1,0 +1,37 @@
+#include "siderealalarms.h"
+
+#include "formclk.h"
+#include "variant.h"
+
+namespace noctalis {
+
+double SiderealAlarms::ClockWindowHost::lmstHours()
+{
+    return automation::toDouble(m_clockWindow.engine().get(QStringLiteral("lmst")));
+}
+
+QVariant SiderealAlarms::ClockWindowHost::engineLng()
+{
+    return m_clockWindow.engine().get(QStringLiteral("LNG"));
+}
+
+QString SiderealAlarms::ClockWindowHost::expandTimeFields(const QString &text)
+{
+    return m_clockWindow.ExpandTimeFields(text);
+}
+
+SiderealAlarms::SiderealAlarms(Formclk &clockWindow, AppContext context, ProgramLauncher *launcher,
+                               AlarmWindows::SoundFactory sounds)
+    : m_clockWindow(clockWindow), m_host(clockWindow),
+      m_windows(context.prefs, context.clock, context.engineProgId,
+                launcher ? *launcher : m_processLauncher,
+                sounds ? std::move(sounds)
+                       : AlarmWindows::SoundFactory([] { return std::make_unique<WaveSoundPlayer>(); })),
+      m_check(context.alarms, context.clock, m_host, m_windows)
+{
+    m_clockWindow.setAlarmCheck([this] { m_check.run(); });
+}
+
+SiderealAlarms::~SiderealAlarms() { m_clockWindow.setAlarmCheck({}); }
+
+} // namespace noctalis

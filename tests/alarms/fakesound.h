@@ -1,0 +1,27 @@
+// Fakes of the alarm windows' sound players, recording what they were asked.
+#pragma once
+
+#include "soundplayer.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace noctalis {
+
+// What the notice windows asked of their sound players, in order.
+struct SoundLog {
+    QStringList calls;
+};
+
+class FakeSoundPlayer : public SoundPlayer {
+public:
+    explicit FakeSoundPlayer(std::shared_ptr<SoundLog> log) : m_log(std::move(log)) {}
+    void beep() override { m_log->calls << QStringLiteral("beep"); }
+    void playWave(const QString &path) override { m_log->calls << QStringLiteral("play ") + path; }
+
+private:
+    std::shared_ptr<SoundLog> m_log;
+};
+
+} // namespace noctalis

@@ -1,0 +1,372 @@
+// The TCP sender window against a real listener on 127.0.0.1 port 1556.
+// Every case here uses that port: ctest runs them one at a time.
+
+#include "alarmwindows.h"
+#include "clock.h"
+#include "formalerttcp.h"
+#include "preferences.h"
+#include "programlauncher.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include "qstringprinter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace noctalis;
+
+constexpr quint16 kPort = 1556;
+constexpr int kWaitMs = 5000;
+
+class SenderTest : public ::testing::Test {
+protected:
+    SenderTest()
+    {
+        clock.now = QDateTime(QDate(2024, 3, 20), QTime(8, 4, 5), Qt::UTC);
+        prefs.TZ = -5;  // UT 13:04:05
+    }
+
+    std::unique_ptr<FormAlertTCP> sender(const QString &messageTemplate, const QVariant &repeatMinutes,
+                                         const QVariant &lngWestDeg = 0.0)
+    {
+        auto form = std::make_unique<FormAlertTCP>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
+        form->SenderLng = lngWestDeg;
+        form->MessageTemplate = messageTemplate;
+        form->SetURL(QStringLiteral("example.org:80"));
+        form->RepeatMinutes = repeatMinutes;
+        form->Form_Load();
+        form->timer()->stop();  // timer events are driven by hand
+        return form;
+    }
+
+    void listen() { ASSERT_TRUE(server.listen(QHostAddress::LocalHost, kPort)) << "port 1556 is taken"; }
+
+    // The next connection the listener accepts, or null.
+    QTcpSocket *accept()
+    {
+        if (!server.hasPendingConnections()) {
+            QSignalSpy incoming(&server, &QTcpServer::newConnection);
+            incoming.wait(kWaitMs);
+        }
+        return server.nextPendingConnection();
+    }
+
+    // Waits until size bytes have come in, or the peer is gone.
+    static QByteArray receive(QTcpSocket *peer, qint64 size)
+    {
+        while (peer->bytesAvailable() < size && peer->state() == QAbstractSocket::ConnectedState) {
+            QSignalSpy more(peer, &QTcpSocket::readyRead);
+            if (!more.wait(kWaitMs))
+                break;
+        }
+        return peer->readAll();
+    }
+
+    // The text of the next connection, read until size bytes are in; empty
+    // when no connection comes.
+    QByteArray nextPayload(qint64 size)
+    {
+        QTcpSocket *peer = accept();
+        return peer ? receive(peer, size) : QByteArray();
+    }
+
+    static bool waitForClose(QTcpSocket *peer)
+    {
+        if (peer->state() == QAbstractSocket::UnconnectedState)
+            return true;
+        QSignalSpy closed(peer, &QTcpSocket::disconnected);
+        return closed.wait(kWaitMs);
+    }
+
+    // Lets the socket traffic of the moment be handled, without waiting.
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    void ticks(FormAlertTCP &form, int seconds)
+    {
+        for (int s = 0; s < seconds; ++s) {
+            clock.advance(1);
+            form.Timer1_Timer();
+        }
+    }
+
+    Preferences prefs;
+    ManualClock clock;
+    QTcpServer server;
+};
+
+TEST_F(SenderTest, DesignAndAddress)
+{
+    auto form = sender(QString(), QStringLiteral("5"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("TCP Sidereal Alert"));
+    EXPECT_EQ(form->hideButton()->text(), QStringLiteral("&Hide"));
+    EXPECT_EQ(form->cancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval: 5 minutes."));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
+    EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));
+    EXPECT_EQ(form->hostAddress(), QStringLiteral("127.0.0.1")) << "whatever address the alarm gave";
+    EXPECT_EQ(form->hostPort(), 1556);
+    EXPECT_EQ(form->timer()->interval(), 1000);
+}
+
+TEST_F(SenderTest, SendsTheTextExactlyAndClosesAfterTwoSeconds)
+{
+    listen();
+    auto form = sender(QStringLiteral("UT [UT HH:MM:SS] \u2014 \u03A9 ok]"), QStringLiteral("5"));
+    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    form->Timer1_Timer();
+    QTcpSocket *peer = accept();
+    ASSERT_NE(peer, nullptr);
+    EXPECT_EQ(peer->peerAddress(), QHostAddress(QHostAddress::LocalHost));
+
+    const QByteArray expected = QStringLiteral("UT 13:04:05 \u2014 \u03A9 ok]").toUtf8();
+    EXPECT_EQ(receive(peer, expected.size()), expected) << "UTF-8, no terminator, other ] kept";
+    EXPECT_TRUE(form->cycleRunning());
+
+    ticks(*form, 1);
+    settle();
+    EXPECT_EQ(peer->state(), QAbstractSocket::ConnectedState) << "held open about 2 s";
+    EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:")) << "labels change once the send is over";
+    EXPECT_TRUE(ended.isEmpty());
+
+    ticks(*form, 1);
+    EXPECT_TRUE(waitForClose(peer)) << "the sender closes the connection";
+    EXPECT_TRUE(peer->readAll().isEmpty()) << "nothing after the text";
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_TRUE(ended.first().first().toBool());
+    EXPECT_FALSE(form->cycleRunning());
+    EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message: UT 13:04:05 \u2014 \u03A9 ok]"));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent: 08:04:07 Local Time."));
+    EXPECT_EQ(form->nextSend(), QDateTime(QDate(2024, 3, 20), QTime(8, 9, 7), Qt::UTC));
+}
+
+TEST_F(SenderTest, NextCycleFollowsTheIntervalAfterTheEndOfThisOne)
+{
+    listen();
+    auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("5"));
+    form->Timer1_Timer();
+    EXPECT_EQ(nextPayload(8), QByteArray("13:04:05"));
+    ticks(*form, 2);
+    ASSERT_FALSE(form->cycleRunning());
+
+    ticks(*form, 299);
+    settle();
+    EXPECT_FALSE(form->cycleRunning());
+    EXPECT_FALSE(server.hasPendingConnections());
+
+    ticks(*form, 1);
+    EXPECT_TRUE(form->cycleRunning());
+    EXPECT_EQ(nextPayload(8), QByteArray("13:09:07"));
+}
+
+TEST_F(SenderTest, TheLmstOfItsOwnEngineAtTheAlarmsLongitude)
+{
+    listen();
+    // 2000-01-01 12:00 UT: Greenwich mean sidereal time 18h 41m 50.548s;
+    // 90 degrees west is 6 hours earlier.
+    clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
+    prefs.TZ = 0;
+    auto form = sender(QStringLiteral("[LMST HH:MM:SS]"), QStringLiteral("5"), 90.0);
+    form->Timer1_Timer();
+    EXPECT_EQ(nextPayload(8), QByteArray("12:41:51"));
+}
+
+TEST_F(SenderTest, ATextLongerThan32767CharactersGoesOutWhole)
+{
+    listen();
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += QStringLiteral("\u00E9%1,").arg(i % 10);
+    ASSERT_GT(text.size(), 32767);
+    auto form = sender(text, QStringLiteral("5"));
+    form->Timer1_Timer();
+    QTcpSocket *peer = accept();
+    ASSERT_NE(peer, nullptr);
+    const QByteArray expected = text.toUtf8();
+    EXPECT_EQ(receive(peer, expected.size()), expected);
+    ticks(*form, 2);
+    EXPECT_TRUE(waitForClose(peer));
+    EXPECT_TRUE(form->messageLabel()->text().endsWith(text));
+}
+
+TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
+{
+    auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("2"));
+    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    form->Timer1_Timer();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(kWaitMs));
+    EXPECT_FALSE(ended.first().first().toBool());
+    EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
+    EXPECT_EQ(form->nextSend(), clock.now.addSecs(120));
+
+    listen();
+    ticks(*form, 119);
+    EXPECT_FALSE(form->cycleRunning());
+    ticks(*form, 1);
+    EXPECT_EQ(nextPayload(8), QByteArray("13:06:05"));
+}
+
+// A listener that never accepts and whose queue is full: a connection to it
+// is never made.
+class StuckListener {
+public:
+    StuckListener()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        const int on = 1;
+        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(kPort);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        m_listening = ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                      ::listen(m_fd, 0) == 0;
+        // Connect until one connection is left hanging: the queue is full.
+        for (int i = 0; m_listening && i < 8 && !m_full; ++i) {
+            auto filler = std::make_unique<QTcpSocket>();
+            QSignalSpy connected(filler.get(), &QTcpSocket::connected);
+            filler->connectToHost(QHostAddress(QHostAddress::LocalHost), kPort);
+            m_full = !connected.wait(500);
+            m_fillers.push_back(std::move(filler));
+        }
+    }
+    ~StuckListener() { ::close(m_fd); }
+
+    bool full() const { return m_full; }
+
+private:
+    int m_fd = -1;
+    bool m_listening = false;
+    bool m_full = false;
+    std::vector<std::unique_ptr<QTcpSocket>> m_fillers;
+};
+
+TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
+{
+    StuckListener stuck;
+    ASSERT_TRUE(stuck.full()) << "could not fill the listener's queue";
+    auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
+    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    form->Timer1_Timer();
+    for (int s = 0; s < 10; ++s) {
+        ticks(*form, 1);
+        settle();
+    }
+    EXPECT_TRUE(form->cycleRunning()) << "still waiting at the tenth second";
+    EXPECT_TRUE(ended.isEmpty());
+    ticks(*form, 1);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(ended.first().first().toBool());
+    EXPECT_FALSE(form->cycleRunning());
+    EXPECT_EQ(form->nextSend(), clock.now.addSecs(300));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
+}
+
+TEST_F(SenderTest, AnEmptyIntervalSendsAgainAtTheNextTimerEvent)
+{
+    listen();
+    auto form = sender(QStringLiteral("x"), QVariant());
+    EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval:  minutes."));
+    form->Timer1_Timer();
+    EXPECT_EQ(nextPayload(1), QByteArray("x"));
+    ticks(*form, 2);
+    ASSERT_FALSE(form->cycleRunning());
+    form->Timer1_Timer();  // same second
+    EXPECT_TRUE(form->cycleRunning());
+    EXPECT_EQ(nextPayload(1), QByteArray("x"));
+}
+
+TEST_F(SenderTest, OneCycleAtATime)
+{
+    listen();
+    auto form = sender(QStringLiteral("x"), QStringLiteral("0"));
+    form->Timer1_Timer();
+    form->Timer1_Timer();  // while connecting
+    QTcpSocket *peer = accept();
+    ASSERT_NE(peer, nullptr);
+    EXPECT_EQ(receive(peer, 1), QByteArray("x"));
+    form->Timer1_Timer();  // while holding the connection open
+    settle();
+    EXPECT_FALSE(server.hasPendingConnections());
+    EXPECT_EQ(peer->state(), QAbstractSocket::ConnectedState);
+}
+
+TEST_F(SenderTest, CancelReleasesTheSocket)
+{
+    listen();
+    auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
+    form->show();
+    form->Timer1_Timer();
+    QTcpSocket *peer = accept();
+    ASSERT_NE(peer, nullptr);
+    EXPECT_EQ(receive(peer, 1), QByteArray("x"));
+    QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->timer()->isActive());
+    EXPECT_TRUE(waitForClose(peer));
+}
+
+class NoLauncher : public ProgramLauncher {
+public:
+    bool start(const QString &, bool) override { return false; }
+};
+
+TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
+{
+    listen();
+    NoLauncher launcher;
+    AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {});
+    SenderOrder order;
+    order.tag = QStringLiteral("Tcp");
+    order.senderLng = 0.0;
+    order.messageTemplate = QStringLiteral("[UT HH:MM:SS]");
+    order.url = QStringLiteral("10.1.2.3:80");
+    order.repeatMinutes = QStringLiteral("1");
+    windows.openSender(order);
+    ASSERT_EQ(windows.windows(QStringLiteral("Tcp")).size(), 1);
+    auto *form = qobject_cast<FormAlertTCP *>(windows.windows(QStringLiteral("Tcp")).first());
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->timer()->isActive()) << "running from load";
+    EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval: 1 minutes."));
+
+    QTest::mouseClick(form->hideButton(), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    form->Timer1_Timer();
+    EXPECT_EQ(nextPayload(8), QByteArray("13:04:05"));
+    ticks(*form, 2);
+    ticks(*form, 60);
+    QTcpSocket *second = accept();
+    ASSERT_NE(second, nullptr) << "hidden, it keeps sending";
+    EXPECT_EQ(receive(second, 8), QByteArray("13:05:07"));
+
+    QSignalSpy gone(form, &QObject::destroyed);
+    windows.closeWindows(QStringLiteral("Tcp"));
+    // Outside an event loop, as here, closed windows are deleted on request.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(gone.count(), 1);
+    EXPECT_TRUE(windows.windows().isEmpty());
+    EXPECT_TRUE(waitForClose(second)) << "closing releases the socket";
+}
+
+} // namespace

@@ -2,7 +2,7 @@
 //
 // An invalid QVariant is Empty: it compares equal to "" and converts to 0 and
 // to "". A QVariant holding std::nullptr_t is Null. A QVariant holding a
-// QDateTime (time spec UTC, read as a civil date and time without zone) is a
+// QDateTime (Qt::UTC time, read as a civil date and time without zone) is a
 // date. automation::Missing marks an optional argument that was left out.
 //
 // The automation date is a double counting days from 1899-12-30 00:00; the
@@ -35,7 +35,7 @@ bool isNumber(const QVariant &v);  // numbers and Booleans, not dates or texts
 // year 100 to 9999; times keep their milliseconds.
 double toAutomationDate(const QDateTime &civil);
 double toAutomationDate(const QDate &date, const QTime &time);
-QDateTime fromAutomationDate(double days);  // rounded to the millisecond, spec UTC
+QDateTime fromAutomationDate(double days);  // rounded to the millisecond, Qt::UTC
 QVariant dateValue(double days);            // a date variant for an automation date
 
 // A civil date and time taken apart into the day (days since 1899-12-30) and

@@ -9,7 +9,7 @@ namespace noctalis {
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Local civil date and time now, whole seconds (time spec UTC, read as a
+    // Local civil date and time now, whole seconds (Qt::UTC time, read as a
     // civil time without zone).
     virtual QDateTime localNow() const = 0;
     // Offset of local civil time from UT now, seconds, east positive,

@@ -2,6 +2,7 @@
 // leaves the alarms alone while it is on screen, and the same editor comes
 // back each time.
 
+#include "appparts.h"
 #include "alarmtable.h"
 #include "clock.h"
 #include "filedialogpicker.h"
@@ -27,11 +28,10 @@ namespace {
 
 using namespace noctalis;
 
-class AlarmsMenuTest : public ::testing::Test {
+class AlarmsMenuTest : public ::testing::Test, protected AppParts {
 protected:
     AlarmsMenuTest()
-        : settings(dir.filePath(QStringLiteral("noctalis1.ini"))),
-          form(AppContext{prefs, alarms, settings, messages, clock, QStringLiteral("No.Such.Engine")})
+        : form(context(QStringLiteral("No.Such.Engine")))
     {
         form.setFilePicker(files);
         form.setAlarmCheck([this] { ++checks; });
@@ -40,12 +40,6 @@ protected:
 
     QAction *entry(const char *name) { return form.optionsMenu()->findChild<QAction *>(QLatin1String(name)); }
 
-    QTemporaryDir dir;
-    SettingsStore settings;
-    Preferences prefs;
-    AlarmTable alarms;
-    RecordingMessageService messages;
-    ManualClock clock;
     ScriptedFilePicker files;
     Formclk form;
     int checks = 0;

@@ -1,6 +1,7 @@
 // The window list of fired alarms, and the alarms hooked into the clock
 // window's tick.
 
+#include "appparts.h"
 #include "alarmtable.h"
 #include "alarmwindows.h"
 #include "clock.h"
@@ -140,9 +141,9 @@ TEST_F(AlarmWindowsTest, LaunchGoesToTheLauncher)
 }
 
 // The alarms in the clock window's tick, with the real engine.
-class ClockAlarmsTest : public ::testing::Test {
+class ClockAlarmsTest : public ::testing::Test, protected AppParts {
 protected:
-    ClockAlarmsTest() : settings(dir.filePath(QStringLiteral("noctalis1.ini")))
+    ClockAlarmsTest()
     {
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
         form = std::make_unique<Formclk>(context());
@@ -163,8 +164,6 @@ protected:
         a.Param1 = QStringLiteral("LMST [LMST HH:MM:SS]");
     }
 
-    AppContext context() { return AppContext{prefs, alarms, settings, messages, clock}; }
-
     void tick()
     {
         clock.advance(1);
@@ -172,12 +171,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    QTemporaryDir dir;
-    SettingsStore settings;
-    Preferences prefs;
-    AlarmTable alarms;
-    RecordingMessageService messages;
-    ManualClock clock;
     FakeLauncher launcher;
     std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
     std::unique_ptr<Formclk> form;

@@ -1,6 +1,7 @@
 // The clock window: start-up from the settings, the tick, the menu, closing.
 
 #include "alarmtable.h"
+#include "appparts.h"
 #include "civil.h"
 #include "clock.h"
 #include "formclk.h"
@@ -28,9 +29,9 @@ namespace {
 
 using namespace noctalis;
 
-class FormclkTest : public ::testing::Test {
+class FormclkTest : public ::testing::Test, protected AppParts {
 protected:
-    FormclkTest() : settings(dir.filePath(QStringLiteral("noctalis1.ini")))
+    FormclkTest()
     {
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
         clock.offsetSeconds = 0;
@@ -38,7 +39,7 @@ protected:
 
     std::unique_ptr<Formclk> start(const QString &progId = QStringLiteral("Ephemlib.Ephemkit"))
     {
-        auto form = std::make_unique<Formclk>(AppContext{prefs, alarms, settings, messages, clock, progId});
+        auto form = std::make_unique<Formclk>(context(progId));
         form->Form_Load();
         return form;
     }
@@ -57,12 +58,6 @@ protected:
 
     static double twips(int pixels) { return pixels * 15.0; }  // 96 dots per inch
 
-    QTemporaryDir dir;
-    SettingsStore settings;
-    Preferences prefs;
-    AlarmTable alarms;
-    RecordingMessageService messages;
-    ManualClock clock;
 };
 
 TEST_F(FormclkTest, FirstRunWithAnEmptyStore)

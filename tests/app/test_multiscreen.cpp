@@ -2,6 +2,7 @@
 // primary screen and one to its left, at negative coordinates.
 
 #include "alarmtable.h"
+#include "appparts.h"
 #include "clock.h"
 #include "formclk.h"
 #include "messageservice.h"
@@ -20,25 +21,17 @@ namespace {
 
 using namespace noctalis;
 
-class MultiScreenTest : public ::testing::Test {
+class MultiScreenTest : public ::testing::Test, protected AppParts {
 protected:
-    MultiScreenTest() : settings(dir.filePath(QStringLiteral("noctalis1.ini"))) {}
-
     std::unique_ptr<Formclk> startAt(int leftTwips, int topTwips)
     {
         writeSetting(settings, QStringLiteral("Left"), QString::number(leftTwips));
         writeSetting(settings, QStringLiteral("Top"), QString::number(topTwips));
-        auto form = std::make_unique<Formclk>(AppContext{prefs, alarms, settings, messages, clock});
+        auto form = std::make_unique<Formclk>(context());
         form->Form_Load();
         return form;
     }
 
-    QTemporaryDir dir;
-    SettingsStore settings;
-    Preferences prefs;
-    AlarmTable alarms;
-    RecordingMessageService messages;
-    ManualClock clock;
 };
 
 TEST_F(MultiScreenTest, PositionOnAnyScreenIsKept)

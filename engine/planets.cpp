@@ -44,6 +44,8 @@ Vec3 fromSpherical(double lonRad, double latRad, double r)
             r * std::sin(latRad)};
 }
 
+double length(const Vec3 &v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+
 // Heliocentric ecliptic position of J2000 (libnova), AU.
 bool helioJ2000(int body, double jde, Vec3 &v)
 {
@@ -79,6 +81,16 @@ void precessEclipticFromJ2000(double jde, double &lonRad, double &latRad)
                      std::sin(eta) * std::cos(latRad) * std::sin(bigPi - lonRad);
     lonRad = wrapTwoPi(p + bigPi - std::atan2(a, b));
     latRad = std::asin(std::max(-1.0, std::min(1.0, c)));
+}
+
+// Ecliptic longitude and latitude of date (radians) of a J2000 ecliptic
+// vector, and its length.
+void toSphericalOfDate(const Vec3 &v, double jde, double &lonRad, double &latRad, double &r)
+{
+    lonRad = std::atan2(v.y, v.x);
+    latRad = std::atan2(v.z, std::hypot(v.x, v.y));
+    precessEclipticFromJ2000(jde, lonRad, latRad);
+    r = length(v);
 }
 
 double semidiameterArcsec(int body, double jd)
@@ -174,33 +186,34 @@ bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double 
     for (int i = 0; i < 20; ++i) {
         helioJ2000(body, jde - tau, planet);
         geo = {planet.x - earth.x, planet.y - earth.y, planet.z - earth.z};
-        const double distance = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
-        const double next = distance * kLightDaysPerAu;
+        const double next = length(geo) * kLightDaysPerAu;
         const bool converged = std::fabs(next - tau) < 1e-9;
         tau = next;
         if (converged)
             break;
     }
 
-    double lon = std::atan2(geo.y, geo.x);
-    double lat = std::atan2(geo.z, std::hypot(geo.x, geo.y));
-    precessEclipticFromJ2000(jde, lon, lat);
+    double lon = 0;
+    double lat = 0;
+    double distance = 0;
+    toSphericalOfDate(geo, jde, lon, lat, distance);
     if (lam)
         *lam = lon;
     if (bet)
         *bet = lat;
     if (rho0)
-        *rho0 = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
+        *rho0 = distance;
     if (lpd0 || psi0 || rp0) {
-        double hLon = std::atan2(planet.y, planet.x);
-        double hLat = std::atan2(planet.z, std::hypot(planet.x, planet.y));
-        precessEclipticFromJ2000(jde, hLon, hLat);
+        double hLon = 0;
+        double hLat = 0;
+        double hDistance = 0;
+        toSphericalOfDate(planet, jde, hLon, hLat, hDistance);
         if (lpd0)
             *lpd0 = hLon;
         if (psi0)
             *psi0 = hLat;
         if (rp0)
-            *rp0 = std::sqrt(planet.x * planet.x + planet.y * planet.y + planet.z * planet.z);
+            *rp0 = hDistance;
     }
     if (dia)
         *dia = 2 * semidiameterArcsec(body, jdUtOf(mj));

@@ -2,6 +2,7 @@
 
 #include "automationerror.h"
 #include "ephemkit.h"
+#include "zonescope.h"
 
 #include <QVariant>
 
@@ -12,32 +13,6 @@
 #include <string>
 
 namespace {
-
-// Sets the process time zone for one test and restores it afterwards.
-class ZoneScope {
-public:
-    explicit ZoneScope(const char *zone)
-    {
-        if (const char *old = std::getenv("TZ")) {
-            m_had = true;
-            m_old = old;
-        }
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ZoneScope()
-    {
-        if (m_had)
-            setenv("TZ", m_old.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool m_had = false;
-    std::string m_old;
-};
 
 TEST(GetTimeZone, FixedZonesIncludingFractions)
 {

@@ -3,6 +3,7 @@
 
 #include "messageservice.h"
 #include "noctalismodule.h"
+#include "zonescope.h"
 
 #include <gtest/gtest.h>
 
@@ -55,31 +56,6 @@ TEST(TextBetween, CutsTheFieldBetweenTheMarkers)
     EXPECT_EQ(str(TextBetween(u"a[UT b", u"[UT")), " b");
 }
 
-// Sets the process's time zone for one test and restores it.
-class SystemZone {
-public:
-    explicit SystemZone(const char *tz)
-    {
-        if (const char *old = std::getenv("TZ"))
-            m_saved = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~SystemZone()
-    {
-        if (m_saved)
-            setenv("TZ", m_saved->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    SystemZone(const SystemZone &) = delete;
-    SystemZone &operator=(const SystemZone &) = delete;
-
-private:
-    std::optional<std::string> m_saved;
-};
-
 TEST(GetSystemTimeZone, KeepsHalfAndQuarterHours)
 {
     const struct {
@@ -98,7 +74,7 @@ TEST(GetSystemTimeZone, KeepsHalfAndQuarterHours)
         {"NST3:30NDT,M1.1.0/-168,M12.5.6/168", -2.5},
     };
     for (const auto &c : cases) {
-        const SystemZone zone(c.tz);
+        const ZoneScope zone(c.tz);
         EXPECT_EQ(GetSystemTimeZone(), c.wanted) << "TZ=" << c.tz;
     }
 }

@@ -10,7 +10,7 @@
 
 #include <QStringList>
 
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "alarmfile.h"
 
-#include "qstringprinter.h"
+#include "qtprinters.h"
 #include "variant.h"
 
 #include <QDir>

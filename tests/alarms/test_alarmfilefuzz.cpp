@@ -3,7 +3,7 @@
 // and always give -1 or a valid last index.
 
 #include "alarmfilefuzz.h"
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <QDir>
 #include <QFile>

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

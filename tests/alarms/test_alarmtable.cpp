@@ -1,7 +1,7 @@
 // The alarm record, its action codes and the alarm table.
 
 #include "alarmtable.h"
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

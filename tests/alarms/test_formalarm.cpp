@@ -1,6 +1,6 @@
 // The notice window of an alarm: place, look and its sound every ten seconds.
 
-#include "fakesound.h"
+#include "alarmfakes.h"
 #include "formalarm.h"
 
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

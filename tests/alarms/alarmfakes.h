@@ -1,6 +1,8 @@
-// Fakes of the alarm windows' sound players, recording what they were asked.
+// Fakes of the alarm windows' sound players and of the program launcher,
+// recording what they were asked.
 #pragma once
 
+#include "programlauncher.h"
 #include "soundplayer.h"
 
 #include <QStringList>
@@ -22,6 +24,17 @@ public:
 
 private:
     std::shared_ptr<SoundLog> m_log;
+};
+
+// Records the command lines it was asked to start; starts nothing.
+class FakeLauncher : public ProgramLauncher {
+public:
+    bool start(const QString &commandLine, bool minimized) override
+    {
+        started << commandLine + (minimized ? QStringLiteral(" [min]") : QString());
+        return true;
+    }
+    QStringList started;
 };
 
 } // namespace noctalis

@@ -1,7 +1,7 @@
 // The text encodings of the program's files.
 
 #include "filetext.h"
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // FileExists and StripDirectory.
 
 #include "fileroutines.h"
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <QDir>
 #include <QFile>

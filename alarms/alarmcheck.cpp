@@ -2,27 +2,13 @@
 
 #include "alarmdue.h"
 #include "alarmtable.h"
+#include "backgroundstep.h"
 #include "clock.h"
 #include "variant.h"
 
-#include <exception>
 #include <optional>
 
 namespace noctalis {
-
-namespace {
-
-// Runs one step of the check; a step that fails is skipped.
-template <typename Step>
-void runStep(Step &&step)
-{
-    try {
-        step();
-    } catch (const std::exception &) {
-    }
-}
-
-} // namespace
 
 AlarmCheck::AlarmCheck(AlarmTable &alarms, const Clock &clock, AlarmHost &host, AlarmActions &actions)
     : m_alarms(alarms), m_clock(clock), m_host(host), m_actions(actions)
@@ -35,13 +21,13 @@ void AlarmCheck::run()
         return;
 
     std::optional<double> lmstDays;
-    runStep([&] { lmstDays = m_host.lmstHours() / 24; });
+    runStep(lcAlarms, "read the LMST", [&] { lmstDays = m_host.lmstHours() / 24; });
 
     for (int i = 0; i < m_alarms.size(); ++i) {
         AlarmDef &alarm = m_alarms[i];
         const double nowDays = automation::toAutomationDate(m_clock.localNow());
 
-        runStep([&] {
+        runStep(lcAlarms, "expire an alarm", [&] {
             if (alarm.Triggered && nowDays > automation::toDate(alarm.TriggeredUntil)) {
                 m_actions.closeWindows(alarm.Name);
                 alarm.Triggered = false;
@@ -50,15 +36,15 @@ void AlarmCheck::run()
 
         if (!lmstDays || !alarm.Enabled || alarm.Triggered)
             continue;
-        runStep([&] {
+        runStep(lcAlarms, "test whether an alarm is due", [&] {
             alarm.Triggered = AlarmDue(automation::toDouble(alarm.SiderealTime),
                                        automation::toDouble(alarm.Duration), *lmstDays);
         });
         if (!alarm.Triggered)
             continue;
 
-        runStep([&] { fire(alarm); });
-        runStep([&] {
+        runStep(lcAlarms, "fire an alarm", [&] { fire(alarm); });
+        runStep(lcAlarms, "set the end of an alarm", [&] {
             alarm.TriggeredUntil = automation::dateValue(nowDays + automation::toDouble(alarm.Duration));
         });
     }
@@ -70,9 +56,9 @@ void AlarmCheck::fire(const AlarmDef &alarm)
         NoticeOrder notice;
         notice.tag = alarm.Name;
         notice.caption = QStringLiteral("Sidereal Alarm: ") + alarm.Name;
-        runStep([&] { notice.message = m_host.expandTimeFields(automation::toText(alarm.Param1)); });
+        runStep(lcAlarms, "expand the notice text", [&] { notice.message = m_host.expandTimeFields(automation::toText(alarm.Param1)); });
         if (alarm.Action == kActionMessageBoxSound) {
-            runStep([&] {
+            runStep(lcAlarms, "choose the notice sound", [&] {
                 const QString sound = automation::toText(alarm.Param2);
                 if (IsWaveFile(sound))
                     notice.soundFile = sound;
@@ -88,9 +74,9 @@ void AlarmCheck::fire(const AlarmDef &alarm)
     } else if (alarm.Action == kActionSendLmstTcp) {
         SenderOrder sender;
         sender.tag = alarm.Name;
-        runStep([&] { sender.senderLng = m_host.engineLng(); });
-        runStep([&] { sender.messageTemplate = automation::toText(alarm.Param1); });
-        runStep([&] { sender.url = automation::toText(alarm.Param2); });
+        runStep(lcAlarms, "read the engine longitude", [&] { sender.senderLng = m_host.engineLng(); });
+        runStep(lcAlarms, "read the sender text", [&] { sender.messageTemplate = automation::toText(alarm.Param1); });
+        runStep(lcAlarms, "read the sender address", [&] { sender.url = automation::toText(alarm.Param2); });
         sender.repeatMinutes = alarm.Param3;
         m_actions.openSender(sender);
     }

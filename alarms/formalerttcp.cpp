@@ -1,5 +1,6 @@
 #include "formalerttcp.h"
 
+#include "backgroundstep.h"
 #include "clock.h"
 #include "numbertext.h"
 #include "preferences.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
 namespace noctalis {
 
@@ -73,17 +73,15 @@ void FormAlertTCP::SetURL(const QString &url)
 
 void FormAlertTCP::Form_Load()
 {
-    try {
+    // Without an engine the "[LMST" fields give no value; the rest is sent.
+    runStep(lcAlarms, "create the sender's engine", [&] {
         m_engine = automation::Object::create(m_engineProgId);
         m_engine.set(QStringLiteral("LNG"), SenderLng);
-    } catch (const std::exception &) {
-        // Without an engine the "[LMST" fields give no value; the rest is sent.
-    }
-    try {
+    });
+    runStep(lcAlarms, "show the sender's interval", [&] {
         ui->LBLInterval->setText(QStringLiteral("Interval: ") + automation::toText(RepeatMinutes) +
                                  QStringLiteral(" minutes."));
-    } catch (const std::exception &) {
-    }
+    });
     m_timer->start();
 }
 
@@ -164,10 +162,8 @@ void FormAlertTCP::endCycle(bool sent)
         m_socket->abort();
     m_cycle = Cycle::Idle;
     double minutes = 0;
-    try {
-        minutes = leadingNumber(automation::toText(RepeatMinutes));
-    } catch (const std::exception &) {
-    }
+    runStep(lcAlarms, "read the sender's interval",
+            [&] { minutes = leadingNumber(automation::toText(RepeatMinutes)); });
     const double ms = std::clamp(minutes * 60000.0, -kMaxIntervalMs, kMaxIntervalMs);
     m_nextSend = m_clock.localNow().addMSecs(std::llround(ms));
     emit cycleEnded(sent);

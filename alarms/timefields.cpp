@@ -1,10 +1,10 @@
 #include "timefields.h"
 
+#include "backgroundstep.h"
 #include "noctalismodule.h"
 #include "numbertext.h"
 #include "variant.h"
 
-#include <exception>
 #include <optional>
 
 namespace noctalis {
@@ -19,12 +19,12 @@ const QString kEnd = QStringLiteral("]");
 // engine is missing or fails.
 std::optional<double> lmstNow(const TimeFieldSource &source)
 {
-    try {
+    std::optional<double> lmst;
+    runStep(lcAlarms, "read the LMST of a time field", [&] {
         source.engine.set(QStringLiteral("UTDate"), automation::dateValue(utNow(source)));
-        return automation::toDouble(source.engine.get(QStringLiteral("lmst")));
-    } catch (const std::exception &) {
-        return std::nullopt;
-    }
+        lmst = automation::toDouble(source.engine.get(QStringLiteral("lmst")));
+    });
+    return lmst;
 }
 
 QString selector(const QString &fieldText) { return fieldText.trimmed().toUpper(); }

@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "alarmfile.h"
+#include "backgroundstep.h"
 #include "alarmtable.h"
 #include "clock.h"
 #include "filedialogpicker.h"
@@ -80,15 +81,6 @@ void Formclk::buildMenu()
     add("mnuAbout", tr("&About"), &Formclk::mnuAbout_Click);
 }
 
-void Formclk::runStep(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const std::exception &) {
-        // A failing step is skipped; the next one runs.
-    }
-}
-
 double Formclk::pixelsToTwips(int pixels) const
 {
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -106,35 +98,35 @@ void Formclk::Form_Load()
     Preferences &p = m_ctx.prefs;
     const SettingsStore &s = m_ctx.settings;
 
-    runStep([&] { m_ctx.alarms.clear(); });
-    runStep([&] {
+    runStep(lcClock, "clear the alarm table", [&] { m_ctx.alarms.clear(); });
+    runStep(lcClock, "load the alarm file", [&] {
         p.AlarmFile = readTextSetting(s, QStringLiteral("AlarmFile"), QString());
         if (!p.AlarmFile.isEmpty())
             LoadAlarmFile(p.AlarmFile, m_ctx.alarms, m_ctx.messages);
     });
-    runStep([&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
-    runStep([&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
-    runStep([&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
-    runStep([&] {
+    runStep(lcClock, "create the engine", [&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+    runStep(lcClock, "read DetectTZ", [&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
+    runStep(lcClock, "read StartUp", [&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
+    runStep(lcClock, "read AlarmsEnabled", [&] {
         p.AlarmsEnabled = readBooleanSetting(s, QStringLiteral("AlarmsEnabled"), QStringLiteral("False"));
     });
-    runStep([&] {
+    runStep(lcClock, "read the time zone", [&] {
         // The exact offset, fractions of an hour included.
         p.TZ = p.DetectTZ ? m_ctx.clock.zoneOffsetSeconds() / 3600.0
                           : readNumberSetting(s, QStringLiteral("TZ"), QStringLiteral("0"));
     });
-    runStep([&] {
+    runStep(lcClock, "read DisplayWest", [&] {
         p.DisplayWest = readBooleanSetting(s, QStringLiteral("DisplayWest"), QStringLiteral("True"));
     });
-    runStep([&] {
+    runStep(lcClock, "read LNG", [&] {
         p.LNG = ParseStoredLongitude(readTextSetting(s, QStringLiteral("LNG"), QStringLiteral("0")),
                                      m_ctx.messages);
     });
-    runStep([&] {
+    runStep(lcClock, "read LAT", [&] {
         QString lat = readTextSetting(s, QStringLiteral("LAT"), QStringLiteral("0"));
         p.LAT = ParseLatitude(lat);
     });
-    runStep([&] {
+    runStep(lcClock, "convert the longitude to west", [&] {
         if (!p.DisplayWest)
             p.LNG = 360 - p.LNG;
         // A stored longitude beyond 0..360 (a negative west or east text) is
@@ -146,26 +138,26 @@ void Formclk::Form_Load()
                 p.LNG += 360;
         }
     });
-    runStep([&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
-    runStep([&] {
+    runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
+    runStep(lcClock, "read colours and font", [&] {
         p.BkColor = readNumberSetting(s, QStringLiteral("BkColor"), QStringLiteral("&HFFFFFF"));
         p.DigitColor = readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0"));
         p.FontName = readTextSetting(s, QStringLiteral("FontName"), QStringLiteral("Arial"));
         p.FontBold = readBooleanSetting(s, QStringLiteral("FontBold"), QStringLiteral("True"));
         p.FontSize = readNumberSetting(s, QStringLiteral("FontSize"), QStringLiteral("20"));
     });
-    runStep([&] {
+    runStep(lcClock, "read TopMost and DateFormat", [&] {
         p.TopMost = readBooleanSetting(s, QStringLiteral("TopMost"), QStringLiteral("True"));
         p.DateFormat = readTextSetting(s, QStringLiteral("DateFormat"), QStringLiteral("MM/DD/YYYY"));
     });
-    runStep([&] { styleLabels(); });
-    runStep([&] {
+    runStep(lcClock, "style the labels", [&] { styleLabels(); });
+    runStep(lcClock, "read DisplayUT", [&] {
         m_displayUT = readBooleanSetting(s, QStringLiteral("DisplayUT"), QStringLiteral("False"));
         m_mnuDisplayUT->setChecked(m_displayUT);
     });
-    runStep([&] { Layout(); });
-    runStep([&] { placeWindow(); });
-    runStep([&] { applyTopMost(p.TopMost); });
+    runStep(lcClock, "lay out the window", [&] { Layout(); });
+    runStep(lcClock, "place the window", [&] { placeWindow(); });
+    runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
     m_timer->start();
 }
 
@@ -204,7 +196,7 @@ void Formclk::Layout()
     if (m_inLayout)
         return;
     m_inLayout = true;
-    runStep([&] {
+    runStep(lcClock, "lay out the window", [&] {
         if (isMaximized()) {
             showNormal();  // the state change lays the window out again
             return;
@@ -277,7 +269,7 @@ void Formclk::applyTopMost(bool topMost)
 void Formclk::Timer1_Timer()
 {
     Preferences &p = m_ctx.prefs;
-    runStep([&] {
+    runStep(lcClock, "refresh the time zone", [&] {
         if (!p.DetectTZ)
             return;
         const int minute = m_ctx.clock.localNow().time().minute();
@@ -286,25 +278,25 @@ void Formclk::Timer1_Timer()
             m_lastMinute = m_ctx.clock.localNow().time().minute();
         }
     });
-    runStep([&] {
+    runStep(lcClock, "compute UT", [&] {
         p.CurrentUT = automation::dateValue(automation::toAutomationDate(m_ctx.clock.localNow()) -
                                             p.TZ / 24);
     });
-    runStep([&] {
+    runStep(lcClock, "show UT", [&] {
         ui->LBLUTClock->setText(
             formatTime(automation::toAutomationDate(p.CurrentUT.toDateTime()), u"HH:nn:ss"));
     });
-    runStep([&] {
+    runStep(lcClock, "set the engine's UTDate", [&] {
         const double ut = automation::toAutomationDate(m_ctx.clock.localNow()) - p.TZ / 24;
         m_engine.set(QStringLiteral("UTDate"), automation::dateValue(ut));
     });
-    runStep([&] {
+    runStep(lcClock, "show the LMST", [&] {
         ui->LBLClk->setText(FormatHoursHMS(automation::toDouble(m_engine.get(QStringLiteral("lmst")))));
     });
-    runStep([&] {
+    runStep(lcClock, "set the window caption", [&] {
         setWindowTitle(isMinimized() ? ui->LBLClk->text() : QStringLiteral("LMST"));
     });
-    runStep([&] {
+    runStep(lcClock, "check the alarms", [&] {
         if (p.AlarmsEnabled && !m_dialogOpen && m_alarmCheck)
             m_alarmCheck();
     });
@@ -325,7 +317,7 @@ void Formclk::mnuDisplayUT_Click()
 {
     m_displayUT = !m_displayUT;
     m_mnuDisplayUT->setChecked(m_displayUT);
-    runStep([&] {
+    runStep(lcClock, "store DisplayUT", [&] {
         m_ctx.settings.write(QStringLiteral("settings"), QStringLiteral("DisplayUT"),
                              booleanText(m_displayUT));
     });
@@ -344,7 +336,7 @@ void Formclk::mnuAlarms_Click()
 {
     // The tick leaves the alarms alone while the editor is on screen.
     m_dialogOpen = true;
-    runStep([&] { alarmEditor().exec(); });
+    runStep(lcClock, "show the alarm editor", [&] { alarmEditor().exec(); });
     m_dialogOpen = false;
 }
 
@@ -356,7 +348,7 @@ void Formclk::mnuAbout_Click()
 
 void Formclk::closeEvent(QCloseEvent *event)
 {
-    runStep([&] {
+    runStep(lcClock, "store the window position", [&] {
         if (isMinimized() || isMaximized())
             return;
         const QRect screenArea = screenRect();

@@ -84,7 +84,6 @@ private:
     void styleLabels();
     void placeWindow();
     void applyTopMost(bool topMost);
-    void runStep(const std::function<void()> &step);
     QRect screenRect() const;
 
     AppContext m_ctx;

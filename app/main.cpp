@@ -3,6 +3,7 @@
 #include "alarmtable.h"
 #include "clock.h"
 #include "formclk.h"
+#include "observerexchange.h"
 #include "preferences.h"
 #include "settingsstore.h"
 #include "siderealalarms.h"
@@ -28,8 +29,9 @@ int main(int argc, char *argv[])
     noctalis::SettingsStore settings(noctalis::SettingsStore::defaultPath());
     noctalis::WidgetMessageService messages;
     noctalis::SystemClock clock;
+    noctalis::ObserverExchange observer;
 
-    const noctalis::AppContext context{prefs, alarms, settings, messages, clock};
+    const noctalis::AppContext context{prefs, alarms, settings, messages, clock, observer};
     noctalis::Formclk clockWindow(context);
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context);
     clockWindow.Form_Load();

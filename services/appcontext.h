@@ -9,6 +9,7 @@ class AlarmTable;
 class Clock;
 class MessageService;
 class SettingsStore;
+struct ObserverExchange;
 struct Preferences;
 
 struct AppContext {
@@ -17,6 +18,7 @@ struct AppContext {
     SettingsStore &settings;
     MessageService &messages;
     const Clock &clock;
+    ObserverExchange &observer;
     // The class the windows create their engines from.
     QString engineProgId = QStringLiteral("Ephemlib.Ephemkit");
 };

@@ -7,6 +7,7 @@
 #include "appcontext.h"
 #include "clock.h"
 #include "messageservice.h"
+#include "observerexchange.h"
 #include "preferences.h"
 #include "settingsstore.h"
 
@@ -19,9 +20,10 @@ struct AppParts {
     noctalis::AlarmTable alarms;
     noctalis::RecordingMessageService messages;
     noctalis::ManualClock clock;
+    noctalis::ObserverExchange observer;
 
     noctalis::AppContext context(const QString &engineProgId = QStringLiteral("Ephemlib.Ephemkit"))
     {
-        return noctalis::AppContext{prefs, alarms, settings, messages, clock, engineProgId};
+        return noctalis::AppContext{prefs, alarms, settings, messages, clock, observer, engineProgId};
     }
 };

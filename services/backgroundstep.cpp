@@ -1,0 +1,16 @@
+#include "backgroundstep.h"
+
+Q_LOGGING_CATEGORY(lcClock, "noctalis.clock", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcAlarms, "noctalis.alarms", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcEngine, "noctalis.engine", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSettings, "noctalis.settings", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcObserver, "noctalis.observer", QtWarningMsg)
+
+namespace noctalis {
+
+void logSkippedStep(LogCategory category, const char *step, const char *error)
+{
+    qCInfo(category).noquote() << step << "skipped:" << QString::fromUtf8(error);
+}
+
+} // namespace noctalis

@@ -1,12 +1,17 @@
 #include "fileroutines.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace noctalis {
@@ -37,6 +42,49 @@ QString StripDirectory(const QString &path)
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')),
                                    path.lastIndexOf(QLatin1Char('\\')));
     return cut < 0 ? path : path.mid(cut + 1);
+}
+
+bool openRegularFile(QFile &file, const QString &path, QString *error)
+{
+    const auto fail = [&](const QString &description) {
+        if (error)
+            *error = description;
+        return false;
+    };
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return fail(QString::fromLocal8Bit(strerror(ENOENT)));
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(strerror(errno)));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = S_ISDIR(st.st_mode) ? EISDIR : 0;
+        ::close(fd);
+        return fail(err ? QString::fromLocal8Bit(strerror(err)) : QStringLiteral("Not a regular file"));
+    }
+    // A regular file never blocks; reading goes on in the usual mode.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
+    }
+    return true;
+}
+
+bool commitDurably(QSaveFile &file)
+{
+    const QString folder = QFileInfo(file.fileName()).absolutePath();
+    if (!file.commit())
+        return false;
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
 }
 
 } // namespace noctalis

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -63,6 +64,45 @@ TEST_F(FileExistsTest, NamedPipeIsNotWaitedOn)
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_TRUE(FileExists(fifo));
+}
+
+TEST_F(FileExistsTest, OnlyRegularFilesAreOpenedAndNothingWaits)
+{
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString plain = makeFile(QStringLiteral("plain.obs"));
+    struct Case {
+        QString path;
+        bool opens;
+        QString error;
+    } cases[] = {
+        {plain, true, QString()},
+        {fifo, false, QStringLiteral("Not a regular file")},  // returns at once: no writer is waited for
+        {dir.path(), false, QStringLiteral("Is a directory")},
+        {dir.filePath(QStringLiteral("absent")), false, QStringLiteral("No such file or directory")},
+        {QStringLiteral("/dev/zero"), false, QStringLiteral("Not a regular file")},
+    };
+    for (const Case &c : cases) {
+        QFile file;
+        QString error;
+        EXPECT_EQ(openRegularFile(file, c.path, &error), c.opens) << c.path.toStdString();
+        EXPECT_EQ(error, c.error) << c.path.toStdString();
+        EXPECT_EQ(file.isOpen(), c.opens);
+        if (c.opens)
+            EXPECT_EQ(file.readAll(), QByteArray("x"));
+    }
+}
+
+TEST_F(FileExistsTest, ADurableCommitReplacesTheFile)
+{
+    const QString path = makeFile(QStringLiteral("night.obs"));
+    QSaveFile save(path);
+    ASSERT_TRUE(save.open(QIODevice::WriteOnly));
+    save.write("new\r\n");
+    ASSERT_TRUE(commitDurably(save));
+    QFile back(path);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), QByteArray("new\r\n"));
 }
 
 TEST(StripDirectory, CutsAtTheLastSeparatorOfEitherKind)

@@ -85,11 +85,12 @@ TEST_F(FileExistsTest, OnlyRegularFilesAreOpenedAndNothingWaits)
     for (const Case &c : cases) {
         QFile file;
         QString error;
-        EXPECT_EQ(openRegularFile(file, c.path, &error), c.opens) << c.path.toStdString();
+        EXPECT_EQ(noctalis::openRegularFile(file, c.path, &error), c.opens) << c.path.toStdString();
         EXPECT_EQ(error, c.error) << c.path.toStdString();
         EXPECT_EQ(file.isOpen(), c.opens);
-        if (c.opens)
+        if (c.opens) {
             EXPECT_EQ(file.readAll(), QByteArray("x"));
+        }
     }
 }
 
@@ -99,7 +100,7 @@ TEST_F(FileExistsTest, ADurableCommitReplacesTheFile)
     QSaveFile save(path);
     ASSERT_TRUE(save.open(QIODevice::WriteOnly));
     save.write("new\r\n");
-    ASSERT_TRUE(commitDurably(save));
+    ASSERT_TRUE(noctalis::commitDurably(save));
     QFile back(path);
     ASSERT_TRUE(back.open(QIODevice::ReadOnly));
     EXPECT_EQ(back.readAll(), QByteArray("new\r\n"));

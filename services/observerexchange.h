@@ -6,6 +6,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 namespace noctalis {
 
 struct ObserverExchange {
@@ -18,5 +22,10 @@ struct ObserverExchange {
     int DSTRule = 0;                 // the current observer's rule code; starts at 0
     int USZonePick = 0;              // the US zone picked, hours (-5 ... -10); 0 for none
 };
+
+// Shows the observer location dialog modally over parent; it reads and
+// writes the exchange values. The application provides it to the dialogs that
+// open the observer dialog (tests provide their own).
+using ObserverDialogRunner = std::function<void(QWidget *parent)>;
 
 } // namespace noctalis

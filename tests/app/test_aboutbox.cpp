@@ -28,6 +28,9 @@ TEST(AboutBox, ShowsTheVersionAndOpensItsLinks)
                                  ? QStringLiteral("Version ")
                                  : QCoreApplication::applicationVersion()));
     EXPECT_TRUE(all.contains(QStringLiteral("GNU General Public License")));
+    EXPECT_TRUE(all.contains(QStringLiteral("World map: Natural Earth")) &&
+                all.contains(QStringLiteral("City list: city-timezones (MIT)")))
+        << "the data sources and their licences";
     box.findChild<QPushButton *>(QStringLiteral("cmdHome"))->click();
     box.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->click();
     ASSERT_EQ(catcher.opened.size(), 2);

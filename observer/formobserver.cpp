@@ -43,6 +43,9 @@ constexpr int kHawaiiHours = -10;
 constexpr int kRuleNotUsed = 0;
 constexpr int kRuleUnitedStates = 1;
 
+// Rules the rule list shows without scrolling.
+constexpr int kRulesShown = 5;
+
 // The east longitude of a west one, 0 rather than 360 for Greenwich.
 double eastOf(double lngWestDeg)
 {
@@ -145,6 +148,7 @@ void FormObserver::Form_Load()
         tr("11 - 1st Sun Nov to Last Sun Jan"),
         tr("12 - April 1 to last Sun Oct"),
     });
+    ui->ListDST->setFixedHeight(ui->ListDST->sizeHintForRow(0) * kRulesShown + 2 * ui->ListDST->frameWidth());
     selectRule(observer.DSTRule);
     hideCityLists();
 }
@@ -251,24 +255,29 @@ QString FormObserver::startFolder(const QString &file)
         if (folder.exists())
             return folder.absolutePath();
     }
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A file dialog given a folder that is not there offers its name as a
+    // file name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-FilePickRequest FormObserver::observerFileRequest(bool save, const QString &file) const
+FilePickRequest FormObserver::observerFileRequest(bool save, const QString &file, const QString &folderOf) const
 {
     FilePickRequest request;
     request.purpose = save ? FilePickRequest::Purpose::Save : FilePickRequest::Purpose::Open;
     request.title = save ? tr("Save Observer File") : tr("Load Observer File");
     request.filter = tr("Observer File") + QStringLiteral("|*.obs|") + tr("Any") + QStringLiteral("|*.*");
     request.defaultSuffix = QStringLiteral("obs");
-    request.directory = startFolder(file);
+    request.directory = startFolder(folderOf);
     request.proposedName = StripDirectory(file);
     return request;
 }
 
 void FormObserver::CmdLoad_Click()
 {
-    const std::optional<QString> path = m_files.pickFile(observerFileRequest(false, m_fileName));
+    // Before any file was loaded, the folder of the file last saved.
+    const QString &folderOf = m_fileName.isEmpty() ? m_ctx.observer.ObserverFile : m_fileName;
+    const std::optional<QString> path = m_files.pickFile(observerFileRequest(false, m_fileName, folderOf));
     if (!path)
         return;
     m_fileName = *path;
@@ -304,7 +313,8 @@ bool FormObserver::LoadOb(const QString &fileName)
 void FormObserver::CmdSave_Click()
 {
     ObserverExchange &observer = m_ctx.observer;
-    const std::optional<QString> path = m_files.pickFile(observerFileRequest(true, observer.ObserverFile));
+    const std::optional<QString> path =
+        m_files.pickFile(observerFileRequest(true, observer.ObserverFile, observer.ObserverFile));
     if (!path)
         return;
     if (QFileInfo::exists(*path)) {

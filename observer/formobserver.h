@@ -87,7 +87,7 @@ public:
     double pointerLngWestDeg() const { return m_pointerLngWestDeg; }
 
     // The folder a file dialog starts in for a file: its folder when that
-    // is there, else the user's documents folder.
+    // is there, else the user's documents folder, else the home folder.
     static QString startFolder(const QString &file);
 
 protected:
@@ -95,7 +95,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    FilePickRequest observerFileRequest(bool save, const QString &file) const;
+    // The file dialog of Load or Save: file is the name offered, folderOf
+    // the file whose folder it starts in.
+    FilePickRequest observerFileRequest(bool save, const QString &file, const QString &folderOf) const;
     std::optional<CityList> cityList() const;
     void setFileLabel();
     void selectRule(int code);

@@ -37,6 +37,14 @@ using namespace noctalis;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// Where file dialogs start without a current file: the user's documents
+// folder, or the home folder when there is none.
+QString documentsOrHome()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 class ObserverDialogTest : public ::testing::Test {
 protected:
     ObserverDialogTest() { form.setCityListFile(QStringLiteral(NOCTALIS_CITY_FIXTURE)); }
@@ -438,7 +446,7 @@ TEST_F(ObserverDialogTest, SavingWritesSevenLinesThatLoadBack)
     EXPECT_EQ(request.title, QStringLiteral("Save Observer File"));
     EXPECT_EQ(request.filter, QStringLiteral("Observer File|*.obs|Any|*.*"));
     // No observer file yet: the user's documents folder.
-    EXPECT_EQ(request.directory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(request.directory, documentsOrHome());
 
     AppParts other;
     AppContext otherContext = other.context();
@@ -507,7 +515,12 @@ TEST_F(ObserverDialogTest, SaveAsksBeforeReplacingAndWritesNothingWrong)
     // The next dialog starts in the documents folder: the file's own is not there.
     files.answers.clear();
     click("CmdSave");
-    EXPECT_EQ(files.requests.last().directory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(files.requests.last().directory, documentsOrHome());
+    // Load starts where the last file was saved until a file is loaded.
+    observer().ObserverFile = existing;
+    click("CmdLoad");
+    EXPECT_EQ(files.requests.last().directory, dir.path());
+    EXPECT_EQ(files.requests.last().proposedName, QString());
 }
 
 TEST_F(ObserverDialogTest, PickingACityOrCancel)

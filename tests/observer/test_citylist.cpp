@@ -10,11 +10,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -81,34 +78,6 @@ TEST(CityList, WhereACityLies)
         EXPECT_EQ(place->timeZone, QString::fromUtf8(c.timeZone)) << c.city;
         EXPECT_EQ(place->dstRule, c.dstRule) << c.city;
     }
-}
-
-TEST(CityList, OnlyRegularFilesOfSensibleSizeAreRead)
-{
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString huge = dir.filePath(QStringLiteral("huge.txt"));
-    {
-        QFile f(huge);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(noctalis::kMaxCityListBytes + 1));  // sparse: nothing is written
-    }
-    const QString plain = dir.filePath(QStringLiteral("plain.txt"));
-    {
-        QFile f(plain);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("*R\r\nA, B\r\n1\r\n2\r\n3\r\n4\r\n");
-    }
-    QString error;
-    EXPECT_FALSE(noctalis::readCityList(fifo, &error));
-    EXPECT_EQ(error, QStringLiteral("Not a regular file"));
-    EXPECT_FALSE(noctalis::readCityList(huge, &error));
-    EXPECT_EQ(error, QStringLiteral("The file is larger than 16777216 bytes."));
-    EXPECT_FALSE(noctalis::readCityList(dir.filePath(QStringLiteral("absent.txt")), &error));
-    const std::optional<CityList> list = noctalis::readCityList(plain);
-    ASSERT_TRUE(list);
-    EXPECT_EQ(list->cities(u"R"), QStringList{QStringLiteral("A, B")});
 }
 
 // The city list that ships with the program: every line belongs to a

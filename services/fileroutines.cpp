@@ -1,5 +1,6 @@
 #include "fileroutines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,6 +85,55 @@ bool commitDurably(QSaveFile &file)
         ::fsync(fd);
         ::close(fd);
     }
+    return true;
+}
+
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error)
+{
+    const auto fail = [&](const QString &description) {
+        if (error)
+            *error = description;
+        return std::optional<QByteArray>();
+    };
+    QFile file;
+    QString openError;
+    if (!openRegularFile(file, path, &openError))
+        return fail(openError);
+    const auto tooLarge = [&] {
+        return fail(QCoreApplication::translate("noctalis", "The file is larger than %1 bytes.")
+                        .arg(maxBytes));
+    };
+    if (file.size() > maxBytes)
+        return tooLarge();
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (bytes.size() > maxBytes)
+        return tooLarge();
+    return bytes;
+}
+
+bool saveFileDurably(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const auto fail = [&](const QString &description) {
+        if (error)
+            *error = description;
+        return false;
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString description = file.errorString();
+            file.cancelWriting();
+            return fail(description);
+        }
+        written += n;
+    }
+    if (!commitDurably(file))
+        return fail(file.errorString());
     return true;
 }
 

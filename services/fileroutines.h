@@ -3,7 +3,10 @@
 // or a device, and committing a save so that it survives a power cut.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 class QFile;
 class QSaveFile;
@@ -64,5 +67,38 @@ bool openRegularFile(QFile &file, const QString &path, QString *error = nullptr)
 //     itself is on disk. A failure of that last sync is not reported: the
 //     file is complete either way.
 bool commitDurably(QSaveFile &file);
+
+// readRegularFile: the whole contents of a regular file of bounded size.
+//
+// Given:
+//   path      the file's path
+//   maxBytes  the largest size accepted, bytes (>= 0)
+// Returned:
+//   function value  the contents; nothing on failure
+//   error           on failure, what openRegularFile or the read says, or
+//                   "The file is larger than <maxBytes> bytes."
+//
+// Notes:
+//  1. Opened with openRegularFile: a pipe or a device is refused at once.
+//  2. At most maxBytes + 1 bytes are ever read, so a file that grows while
+//     it is read is refused too, never read without end.
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes,
+                                          QString *error = nullptr);
+
+// saveFileDurably: replaces a file by new contents, whole or not at all.
+//
+// Given:
+//   path    the file; an existing file is replaced
+//   bytes   the new contents
+// Returned:
+//   function value  true when the new file is in place and synced
+//   error           on failure, the system's description; the old file,
+//                   if any, is then as it was
+//
+// Notes:
+//  1. Written through QSaveFile without buffering, so that every failing
+//     write is seen before the commit (Qt 6.4's commit() can report success
+//     after a failed buffered write), then committed with commitDurably.
+bool saveFileDurably(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace noctalis

@@ -1,0 +1,81 @@
+// The city list ("latlngtz.txt"): places an observer can pick by name,
+// grouped into regions. Plain text, one item per line:
+//
+//   *Europe                     a region: "*" and its name
+//   London, United Kingdom      a city: any line holding a ","
+//   51.50853                    then latitude, degrees north,
+//   0.12574                     longitude, degrees west (0 to 360),
+//   0                           time zone, hours east of UT, as shown,
+//   2                           daylight-saving rule code (0 to 12)
+//
+// A region runs to the next "*" line or the end of the text. The four lines
+// after a city hold no ",", so they are never taken for cities. A city is
+// found again by its whole line, compared exactly.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace noctalis {
+
+// A city list is never larger than this; a larger file is refused.
+constexpr qint64 kMaxCityListBytes = 16 * 1024 * 1024;
+
+// Where a city of the list lies.
+struct CityPlace {
+    double latDeg = 0;      // degrees north
+    double lngWestDeg = 0;  // degrees west
+    QString timeZone;       // the time zone line as it stands
+    int dstRule = 0;        // rule code, 0 to kDstRuleCount - 1
+};
+
+class CityList {
+public:
+    // The list in a city list's text. Lines end at CR LF, LF or CR; the
+    // empty text after the last line end is no line.
+    explicit CityList(QStringView text);
+
+    // The names of the regions, in file order.
+    QStringList regions() const;
+
+    // cities: the city lines of a region.
+    //
+    // Given:
+    //   region   a region's name, as regions() gives it
+    // Returned (function value):
+    //   every line holding a "," from the line "*" region to the next "*"
+    //   line or the end of the text, a city line that is the very last line
+    //   included; nothing when no line reads "*" region.
+    std::optional<QStringList> cities(QStringView region) const;
+
+    // place: where a city lies.
+    //
+    // Given:
+    //   cityLine   a city line, as cities() gives it
+    // Returned (function value):
+    //   the four lines after the first line equal to cityLine: latitude and
+    //   longitude by the leading-number rule, the time zone line unchanged,
+    //   the rule by dstRuleCode; nothing when no line equals cityLine or
+    //   fewer than four lines follow it.
+    std::optional<CityPlace> place(QStringView cityLine) const;
+
+private:
+    QStringList lines_;
+};
+
+// readCityList: the city list of a file.
+//
+// Given:
+//   path   the city list file
+// Returned:
+//   function value  the list; nothing when the file cannot be read, is no
+//                   regular file or is larger than kMaxCityListBytes
+//   error           then what went wrong
+//
+// Notes:
+//  1. The text is Windows-1252 or UTF-8, as filetext.h reads it.
+std::optional<CityList> readCityList(const QString &path, QString *error = nullptr);
+
+} // namespace noctalis

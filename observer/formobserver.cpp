@@ -1,0 +1,476 @@
+#include "formobserver.h"
+
+#include "appcontext.h"
+#include "backgroundstep.h"
+#include "clock.h"
+#include "datafiles.h"
+#include "dstrules.h"
+#include "filepicker.h"
+#include "fileroutines.h"
+#include "formustimezone.h"
+#include "internet.h"
+#include "latlng.h"
+#include "messageservice.h"
+#include "numbertext.h"
+#include "observerexchange.h"
+#include "observerfile.h"
+#include "preferences.h"
+#include "ui_formobserver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QShowEvent>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace noctalis {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The map: plate carree, 180 degrees of latitude over its height.
+constexpr double kDegPerPixel = 180.0 / WorldMapView::kHeight;  // 0.5625
+constexpr double kMapTopLatDeg = 90.0;
+constexpr double kMapLeftLngWestDeg = 180.0;
+
+// The US zones whose daylight saving the rule list does not cover.
+constexpr int kAlaskaHours = -9;
+constexpr int kHawaiiHours = -10;
+constexpr int kRuleNotUsed = 0;
+constexpr int kRuleUnitedStates = 1;
+
+// Rules the rule list shows without scrolling.
+constexpr int kRulesShown = 5;
+
+// The east longitude of a west one, 0 rather than 360 for Greenwich.
+double eastOf(double lngWestDeg)
+{
+    const double east = 360.0 - lngWestDeg;
+    return east == 360.0 ? 0.0 : east;
+}
+
+// A west longitude in [0, 360).
+double wrappedWest(double lngWestDeg)
+{
+    const double wrapped = std::fmod(lngWestDeg, 360.0);
+    return wrapped < 0 ? wrapped + 360.0 : wrapped + 0.0;
+}
+
+} // namespace
+
+FormObserver::FormObserver(AppContext &context, FilePicker &files, QWidget *parent)
+    : QDialog(parent),
+      m_ctx(context),
+      m_files(files),
+      ui(std::make_unique<Ui::FormObserver>()),
+      m_cityListFile(dataFilePath(QStringLiteral("latlngtz.txt")))
+{
+    ui->setupUi(this);
+    ui->picMap->setPictures(dataFilePath(QStringLiteral("worldmap.png")),
+                            dataFilePath(QStringLiteral("worldmap@2x.png")));
+    hideCityLists();
+    for (QWidget *label : {ui->Label1, ui->LBLLNG, ui->Label4})
+        label->installEventFilter(this);
+
+    connect(ui->cmdEW, &QPushButton::clicked, this, &FormObserver::cmdEW_Click);
+    connect(ui->CmdOK, &QPushButton::clicked, this, &FormObserver::CmdOK_Click);
+    connect(ui->CmdCancel, &QPushButton::clicked, this, &FormObserver::reject);
+    connect(ui->ListDST, &QListWidget::currentRowChanged, this, &FormObserver::ListDST_Click);
+    connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &FormObserver::chkDetectTZ_Click);
+    connect(ui->CmdLoad, &QPushButton::clicked, this, &FormObserver::CmdLoad_Click);
+    connect(ui->CmdSave, &QPushButton::clicked, this, &FormObserver::CmdSave_Click);
+    connect(ui->CmdCities, &QPushButton::clicked, this, &FormObserver::CmdCities_Click);
+    for (auto signal : {&QListWidget::itemClicked, &QListWidget::itemActivated}) {
+        connect(ui->ListRegions, signal, this, &FormObserver::ListRegions_Click);
+        connect(ui->ListCities, signal, this, &FormObserver::ListCities_Click);
+    }
+    connect(ui->cmdUSTZ, &QPushButton::clicked, this, &FormObserver::cmdUSTZ_Click);
+    connect(ui->cmdGoogle, &QPushButton::clicked, this, &FormObserver::cmdGoogle_Click);
+    connect(ui->picMap, &WorldMapView::pointerMoved, this, &FormObserver::Form_MouseMove);
+    connect(ui->picMap, &WorldMapView::rightButtonPressed, this, &FormObserver::Form_RightMouseDown);
+    connect(ui->picMap, &WorldMapView::doubleClicked, this, &FormObserver::Form_DblClick);
+}
+
+FormObserver::~FormObserver() = default;
+
+void FormObserver::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QDialog::showEvent(event);
+}
+
+bool FormObserver::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && (watched == ui->Label1 || watched == ui->LBLLNG)) {
+        Label1_DblClick();
+        return true;
+    }
+    // The caption of the detect box is a label of its own; a click on it
+    // ticks the box as a click on a check box's text would.
+    if (event->type() == QEvent::MouseButtonRelease && watched == ui->Label4
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        ui->chkDetectTZ->toggle();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormObserver::Form_Load()
+{
+    const ObserverExchange &observer = m_ctx.observer;
+    ui->cmdEW->setText(m_ctx.prefs.DisplayWest ? tr("W") : tr("E"));
+    m_latDeg = observer.ObserverLat;
+    ui->Txtlat->setText(FormatLatitude(m_latDeg));
+    m_lngWestDeg = observer.ObserverLng;
+    DisplayLongitude();
+    ui->TxtTZ->setText(plainNumberText(observer.ObserverTZ));
+    m_fileName = observer.ObserverFile;
+    setFileLabel();
+
+    ui->ListDST->clear();
+    ui->ListDST->addItems({
+        tr("0 - Not Used"),
+        tr("1 - 2nd Sun Mar to First Sun Nov"),
+        tr("2 - Last Sun Mar to Last Sun Oct"),
+        tr("3 - Last Sun Oct to Last Sun Mar"),
+        tr("4 - 1st Sun Oct to Last Sun Mar"),
+        tr("5 - 1st Sun Oct to 3rd Sun Mar"),
+        tr("6 - Last Fri Apr to Last Thur Sep"),
+        tr("7 - Apr 1 to Oct 1 "),
+        tr("8 - 2nd Sat Oct to 2nd Sat Mar"),
+        tr("9 - Last Fri Apr to Last Thur Sep"),
+        tr("10 - 1st Sun Sept 8 to 1st Sun April 6"),
+        tr("11 - 1st Sun Nov to Last Sun Jan"),
+        tr("12 - April 1 to last Sun Oct"),
+    });
+    ui->ListDST->setFixedHeight(ui->ListDST->sizeHintForRow(0) * kRulesShown + 2 * ui->ListDST->frameWidth());
+    selectRule(observer.DSTRule);
+    hideCityLists();
+}
+
+void FormObserver::setFileLabel()
+{
+    ui->LBLObFileName->setText(tr("Observer File: ") + m_fileName);
+    ui->LBLObFileName->setToolTip(QDir::toNativeSeparators(m_fileName));
+}
+
+void FormObserver::selectRule(int code)
+{
+    ui->ListDST->setCurrentRow(code >= 0 && code < ui->ListDST->count() ? code : kRuleNotUsed);
+}
+
+QString FormObserver::longitudeShown(double lngWestDeg) const
+{
+    return m_ctx.prefs.DisplayWest ? FormatLongitude(lngWestDeg) : FormatLongitude(eastOf(lngWestDeg));
+}
+
+void FormObserver::DisplayLongitude() { ui->TxtLng->setText(longitudeShown(m_lngWestDeg)); }
+
+void FormObserver::cmdEW_Click()
+{
+    Preferences &prefs = m_ctx.prefs;
+    if (prefs.DisplayWest) {
+        ui->cmdEW->setText(tr("E"));
+        ui->TxtLng->setToolTip(tr("East Longitude"));
+    } else {
+        ui->cmdEW->setText(tr("W"));
+        ui->TxtLng->setToolTip(tr("West Longitude"));
+    }
+    prefs.DisplayWest = !prefs.DisplayWest;
+    DisplayLongitude();
+}
+
+bool FormObserver::CheckValues()
+{
+    QString latitudeText = ui->Txtlat->text();
+    const float latDeg = ParseLatitude(latitudeText);
+    // The decimal form has no range of its own; a latitude beyond a pole is
+    // as wrong there as in the colon forms.
+    if (latDeg == kInvalidAngle || std::fabs(latDeg) > 90.0f) {
+        m_ctx.messages.show(tr("Error in Latitude format."), programTitle());
+        return false;
+    }
+    QString longitudeText = ui->TxtLng->text();
+    float lngDeg = ParseLongitude(longitudeText);
+    if (lngDeg == kInvalidAngle) {
+        m_ctx.messages.show(tr("Error in Longitude format."), programTitle());
+        return false;
+    }
+    const double timeZoneHours = leadingNumber(ui->TxtTZ->text());
+    if (timeZoneHours < -24 || timeZoneHours > 24) {
+        m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter."),
+                            tr("Time Zone Error"));
+        return false;
+    }
+    m_latDeg = latDeg;
+    const double lngWestDeg = m_ctx.prefs.DisplayWest ? double(lngDeg) : 360.0 - double(lngDeg);
+    // Held in [0, 360) like every longitude of the program: "-75" west is
+    // 285 west, 0 east is 0 west.
+    m_lngWestDeg = wrappedWest(lngWestDeg);
+    return true;
+}
+
+bool FormObserver::UpdateValues()
+{
+    if (!CheckValues())
+        return false;
+    ObserverExchange &observer = m_ctx.observer;
+    observer.ObserverLng = m_lngWestDeg;
+    observer.ObserverLat = m_latDeg;
+    observer.ObserverTZ = leadingNumber(ui->TxtTZ->text());
+    observer.ObserverDSTRule = m_dstRule;
+    observer.ObserverFile = m_fileName;
+    return true;
+}
+
+void FormObserver::CmdOK_Click()
+{
+    if (!UpdateValues())
+        return;
+    m_ctx.observer.ObserverCancelled = false;
+    accept();
+}
+
+void FormObserver::ListDST_Click(int index)
+{
+    if (index >= 0)
+        m_dstRule = index;
+}
+
+void FormObserver::chkDetectTZ_Click(bool checked)
+{
+    if (checked)
+        ui->txtSCTZ->setText(plainNumberText(m_ctx.clock.zoneOffsetSeconds() / 3600.0));
+}
+
+QString FormObserver::startFolder(const QString &file)
+{
+    if (!file.isEmpty()) {
+        const QDir folder = QFileInfo(file).absoluteDir();
+        if (folder.exists())
+            return folder.absolutePath();
+    }
+    // A file dialog given a folder that is not there offers its name as a
+    // file name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+FilePickRequest FormObserver::observerFileRequest(bool save, const QString &file, const QString &folderOf) const
+{
+    FilePickRequest request;
+    request.purpose = save ? FilePickRequest::Purpose::Save : FilePickRequest::Purpose::Open;
+    request.title = save ? tr("Save Observer File") : tr("Load Observer File");
+    request.filter = tr("Observer File") + QStringLiteral("|*.obs|") + tr("Any") + QStringLiteral("|*.*");
+    request.defaultSuffix = QStringLiteral("obs");
+    request.directory = startFolder(folderOf);
+    request.proposedName = StripDirectory(file);
+    return request;
+}
+
+void FormObserver::CmdLoad_Click()
+{
+    // Before any file was loaded, the folder of the file last saved.
+    const QString &folderOf = m_fileName.isEmpty() ? m_ctx.observer.ObserverFile : m_fileName;
+    const std::optional<QString> path = m_files.pickFile(observerFileRequest(false, m_fileName, folderOf));
+    if (!path)
+        return;
+    m_fileName = *path;
+    LoadOb(*path);
+}
+
+bool FormObserver::LoadOb(const QString &fileName)
+{
+    QString error;
+    const std::optional<QByteArray> bytes = readRegularFile(fileName, kMaxObserverFileBytes, &error);
+    const std::optional<ObserverFileValues> values = bytes ? readObserverFile(*bytes, &error) : std::nullopt;
+    if (!values) {
+        m_ctx.messages.show(tr("There was an error loading the observer file:") + kCrLf
+                                + QDir::toNativeSeparators(fileName) + kCrLf + error,
+                            programTitle());
+        m_fileName = m_ctx.observer.ObserverFile;
+        return false;
+    }
+    m_reserved = values->reserved;
+    ui->txtLocation->setText(values->location);
+    m_lngWestDeg = values->lngWestDeg;
+    m_latDeg = values->latDeg;
+    ui->Txtlat->setText(FormatLatitude(m_latDeg));
+    m_elevationM = values->elevationM;
+    ui->txtElevation->setText(plainNumberText(m_elevationM));
+    DisplayLongitude();
+    ui->TxtTZ->setText(plainNumberText(values->timeZoneHours));
+    selectRule(values->dstRule);
+    setFileLabel();
+    return true;
+}
+
+void FormObserver::CmdSave_Click()
+{
+    ObserverExchange &observer = m_ctx.observer;
+    const std::optional<QString> path =
+        m_files.pickFile(observerFileRequest(true, observer.ObserverFile, observer.ObserverFile));
+    if (!path)
+        return;
+    if (QFileInfo::exists(*path)) {
+        const QString question = QDir::toNativeSeparators(*path) + kCrLf
+                                 + tr("already exists. Do you want to replace it?");
+        if (m_ctx.messages.show(question, tr("Save Observer File"), MessageButtons::YesNo) != MessageAnswer::Yes)
+            return;
+    }
+    observer.ObserverFile = *path;
+    SaveoB();
+}
+
+bool FormObserver::SaveoB()
+{
+    if (!CheckValues())
+        return false;
+    if (ui->ListDST->currentRow() < 0)
+        ui->ListDST->setCurrentRow(kRuleNotUsed);
+    ObserverFileFields fields;
+    fields.latitude = plainNumberText(m_latDeg);
+    fields.longitude = plainNumberText(m_lngWestDeg);
+    fields.timeZone = ui->TxtTZ->text();
+    fields.location = ui->txtLocation->text();
+    fields.dstRule = QString::number(ui->ListDST->currentRow());
+    fields.reserved = m_reserved;
+    fields.elevation = ui->txtElevation->text();
+
+    const QString &path = m_ctx.observer.ObserverFile;
+    QString error;
+    if (!saveFileDurably(path, writeObserverFile(fields), &error)) {
+        m_ctx.messages.show(tr("An error occured while trying to save the observer file.") + kCrLf
+                                + QDir::toNativeSeparators(path) + kCrLf + error,
+                            tr("Save Error"));
+        return false;
+    }
+    return true;
+}
+
+std::optional<CityList> FormObserver::cityList() const
+{
+    std::optional<CityList> list;
+    runStep(lcObserver, "read the city list", [&] {
+        QString error;
+        list = readCityList(m_cityListFile, &error);
+        if (!list)
+            throw std::runtime_error((m_cityListFile + QStringLiteral(": ") + error).toStdString());
+    });
+    return list;
+}
+
+void FormObserver::hideCityLists()
+{
+    for (QWidget *widget : {static_cast<QWidget *>(ui->ListCities), static_cast<QWidget *>(ui->LBLCities),
+                            static_cast<QWidget *>(ui->ListRegions), static_cast<QWidget *>(ui->LBLRegions)})
+        widget->hide();
+    ui->ListCities->clear();
+    ui->ListRegions->clear();
+}
+
+void FormObserver::CmdCities_Click()
+{
+    ui->ListRegions->clear();
+    const std::optional<CityList> list = cityList();
+    // Without a city list there is nothing to pick: an empty region list
+    // would only hide the map.
+    if (!list)
+        return;
+    ui->ListRegions->addItems(list->regions());
+    ui->ListRegions->show();
+    ui->LBLRegions->show();
+    ui->ListRegions->setFocus();
+}
+
+void FormObserver::ListRegions_Click()
+{
+    const QListWidgetItem *item = ui->ListRegions->currentItem();
+    if (!item)
+        return;
+    const QString region = item->text();
+    ui->ListCities->clear();
+    ui->ListCities->addItem(tr("<CANCEL>"));
+    const std::optional<CityList> list = cityList();
+    const std::optional<QStringList> cities = list ? list->cities(region) : std::nullopt;
+    if (!cities)
+        return;
+    ui->ListCities->addItems(*cities);
+    ui->ListCities->addItem(tr("<CANCEL>"));
+    ui->ListCities->show();
+    ui->LBLCities->show();
+}
+
+void FormObserver::ListCities_Click()
+{
+    const QListWidgetItem *item = ui->ListCities->currentItem();
+    const QString city = item ? item->text() : QString();
+    if (item && city != tr("<CANCEL>")) {
+        const std::optional<CityList> list = cityList();
+        if (const std::optional<CityPlace> place = list ? list->place(city) : std::nullopt) {
+            m_latDeg = place->latDeg;
+            ui->Txtlat->setText(FormatLatitude(m_latDeg));
+            m_lngWestDeg = place->lngWestDeg;
+            DisplayLongitude();
+            ui->TxtTZ->setText(place->timeZone);
+            selectRule(place->dstRule);
+            ui->txtLocation->setText(city);
+        }
+    }
+    hideCityLists();
+}
+
+void FormObserver::cmdUSTZ_Click()
+{
+    ObserverExchange &observer = m_ctx.observer;
+    observer.USZonePick = 0;
+    FormUSTimeZone picker(observer, this);
+    picker.exec();
+    if (observer.USZonePick == 0)
+        return;
+    ui->TxtTZ->setText(plainNumberText(observer.USZonePick));
+    const bool noRule = observer.USZonePick == kAlaskaHours || observer.USZonePick == kHawaiiHours;
+    selectRule(noRule ? kRuleNotUsed : kRuleUnitedStates);
+}
+
+void FormObserver::cmdGoogle_Click()
+{
+    if (CheckValues())
+        ShowMapAt(m_latDeg, m_lngWestDeg);
+}
+
+void FormObserver::Label1_DblClick() { ShowMapAt(m_latDeg, m_lngWestDeg); }
+
+void FormObserver::Form_MouseMove(QPointF position)
+{
+    const double latDeg = kMapTopLatDeg - kDegPerPixel * position.y();
+    if (latDeg < -90)
+        return;
+    double lngWestDeg = kMapLeftLngWestDeg - kDegPerPixel * position.x();
+    if (lngWestDeg < 0)
+        lngWestDeg = 360 - std::fabs(lngWestDeg);
+    m_pointerLatDeg = latDeg;
+    m_pointerLngWestDeg = lngWestDeg;
+    const QString side = m_ctx.prefs.DisplayWest ? tr(" W") : tr(" E");
+    ui->LBLLatLng->setText(tr("Lat: ") + FormatLatitude(latDeg) + tr("   Lng:") + longitudeShown(lngWestDeg) + side);
+}
+
+void FormObserver::Form_RightMouseDown(QPointF position)
+{
+    Form_MouseMove(position);
+    ui->Txtlat->setText(FormatLatitude(m_pointerLatDeg));
+    ui->TxtLng->setText(longitudeShown(m_pointerLngWestDeg));
+}
+
+void FormObserver::Form_DblClick(QPointF position)
+{
+    Form_MouseMove(position);
+    ShowMapAt(m_pointerLatDeg, m_pointerLngWestDeg);
+}
+
+} // namespace noctalis

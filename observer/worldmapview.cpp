@@ -1,0 +1,83 @@
+#include "worldmapview.h"
+
+#include "backgroundstep.h"
+#include "fileroutines.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <stdexcept>
+
+namespace noctalis {
+
+namespace {
+
+// A picture file is never larger than this.
+constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
+
+// The picture of a file; a null image when it is missing or unreadable.
+QImage readPicture(const QString &path)
+{
+    QImage picture;
+    runStep(lcObserver, "read the world map picture", [&] {
+        QString error;
+        const std::optional<QByteArray> bytes = readRegularFile(path, kMaxPictureBytes, &error);
+        if (!bytes)
+            throw std::runtime_error((path + QStringLiteral(": ") + error).toStdString());
+        if (!picture.loadFromData(*bytes))
+            throw std::runtime_error((path + QStringLiteral(": not a picture")).toStdString());
+    });
+    return picture;
+}
+
+} // namespace
+
+WorldMapView::WorldMapView(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool WorldMapView::setPictures(const QString &path, const QString &path2x)
+{
+    m_picture = readPicture(path);
+    m_picture2x = readPicture(path2x);
+    update();
+    return hasPicture();
+}
+
+void WorldMapView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const bool dense = devicePixelRatioF() > 1.0;
+    const QImage &picture = (dense && !m_picture2x.isNull()) || m_picture.isNull() ? m_picture2x : m_picture;
+    if (picture.isNull()) {
+        painter.fillRect(rect(), palette().color(QPalette::Mid));
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), picture);
+}
+
+void WorldMapView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+void WorldMapView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        emit rightButtonPressed(event->position());
+    QWidget::mousePressEvent(event);
+}
+
+void WorldMapView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(event->position());
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+} // namespace noctalis

@@ -1,0 +1,52 @@
+// WorldMapView: the world map of the observer dialog, and the pointer over
+// it.
+//
+// The map is a plate carree picture of the Earth, north up, 180 degrees at
+// the left edge and Greenwich in the middle, shown at 640 x 320 logical
+// pixels: 0.5625 degree a pixel. On a high-density screen the picture of
+// twice the size is drawn when there is one; without any picture the map is
+// a plain background. Pointer positions are logical pixels from the map's
+// top-left corner.
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+namespace noctalis {
+
+class WorldMapView : public QWidget {
+    Q_OBJECT
+
+public:
+    // The map's size in logical pixels.
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 320;
+
+    explicit WorldMapView(QWidget *parent = nullptr);
+
+    // Loads the map's pictures: path at 640 x 320, path2x at 1280 x 640 for
+    // high-density screens. Either may be missing or unreadable; a missing
+    // one is not drawn. True when at least one was read.
+    bool setPictures(const QString &path, const QString &path2x);
+    bool hasPicture() const { return !m_picture.isNull() || !m_picture2x.isNull(); }
+
+    QSize sizeHint() const override { return {kWidth, kHeight}; }
+
+signals:
+    void pointerMoved(QPointF position);
+    void rightButtonPressed(QPointF position);
+    void doubleClicked(QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+    QImage m_picture2x;
+};
+
+} // namespace noctalis

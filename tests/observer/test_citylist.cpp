@@ -1,0 +1,184 @@
+// The city list: regions, the cities of a region, where a city lies; and
+// the city list that ships with the program.
+
+#include "citylist.h"
+#include "filetext.h"
+#include "numbertext.h"
+#include "qtprinters.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using noctalis::CityList;
+
+const QString kList = QStringLiteral(
+    "*North America\r\n"
+    "New York, USA\r\n40.71427\r\n74.00597\r\n-5\r\n1\r\n"
+    "Not a city\r\n"
+    "*Europe\n"
+    "London, UK\n51.50853\n0.12574\n0\n2\n"
+    "Odd, Rules\n1\n2\n 5.75 \n13\n"
+    "*Empty\r"
+    "*Cut short\r\n"
+    "Half, Place\r\n10\r\n20\r\n"
+    "Last, City");
+
+TEST(CityList, RegionsAndTheirCities)
+{
+    const CityList list(kList);
+    EXPECT_EQ(list.regions(), QStringList({"North America", "Europe", "Empty", "Cut short"}));
+    const struct {
+        const char *region;
+        std::optional<QStringList> cities;
+    } cases[] = {
+        {"North America", QStringList{"New York, USA"}},
+        {"Europe", QStringList{"London, UK", "Odd, Rules"}},
+        {"Empty", QStringList{}},
+        // A city line that is the very last line is listed.
+        {"Cut short", QStringList{"Half, Place", "Last, City"}},
+        {"Asia", std::nullopt},
+        {"europe", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(list.cities(QString::fromUtf8(c.region)), c.cities) << c.region;
+}
+
+TEST(CityList, WhereACityLies)
+{
+    const CityList list(kList);
+    const struct {
+        const char *city;
+        bool found;
+        double latDeg = 0, lngWestDeg = 0;
+        const char *timeZone = "";
+        int dstRule = 0;
+    } cases[] = {
+        {"New York, USA", true, 40.71427, 74.00597, "-5", 1},
+        {"London, UK", true, 51.50853, 0.12574, "0", 2},
+        {"Odd, Rules", true, 1, 2, " 5.75 ", 0},  // the zone line as it stands; rule 13 reads as 0
+        {"Half, Place", false},                  // fewer than four lines follow
+        {"Last, City", false},
+        {"London", false},
+        {"london, uk", false},
+    };
+    for (const auto &c : cases) {
+        const std::optional<noctalis::CityPlace> place = list.place(QString::fromUtf8(c.city));
+        ASSERT_EQ(place.has_value(), c.found) << c.city;
+        if (!place)
+            continue;
+        EXPECT_EQ(place->latDeg, c.latDeg) << c.city;
+        EXPECT_EQ(place->lngWestDeg, c.lngWestDeg) << c.city;
+        EXPECT_EQ(place->timeZone, QString::fromUtf8(c.timeZone)) << c.city;
+        EXPECT_EQ(place->dstRule, c.dstRule) << c.city;
+    }
+}
+
+// The city list that ships with the program: every line belongs to a
+// region, every city has its four lines with values in range, no city line
+// comes twice, and well-known cities carry the zone and rule they should.
+class ShippedCityList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString path = QStringLiteral(NOCTALIS_SOURCE_DATA_DIR "/latlngtz.txt");
+        if (!QFileInfo::exists(path))
+            GTEST_SKIP() << "no shipped city list yet: " << path.toStdString();
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        text = noctalis::decodeFileText(f.readAll());
+        lines = text.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+    }
+
+    QString text;
+    QStringList lines;
+};
+
+TEST_F(ShippedCityList, ParsesCompletely)
+{
+    ASSERT_GT(lines.size(), 5);
+    ASSERT_TRUE(lines.first().startsWith(u'*')) << "the list starts with a region";
+    const CityList list(text);
+    QSet<QString> seen;
+    QString region;
+    qsizetype cities = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        if (line.startsWith(u'*')) {
+            region = line.mid(1);
+            ASSERT_FALSE(region.isEmpty()) << "line " << i + 1;
+            continue;
+        }
+        ASSERT_TRUE(line.contains(u',')) << "line " << i + 1 << " is neither a region nor a city: " << line.toStdString();
+        ASSERT_FALSE(seen.contains(line)) << "twice: " << line.toStdString();
+        seen.insert(line);
+        ASSERT_LT(i + 4, lines.size()) << line.toStdString();
+        bool ok[4] = {};
+        const double lat = lines[i + 1].toDouble(&ok[0]);
+        const double lng = lines[i + 2].toDouble(&ok[1]);
+        const double tz = lines[i + 3].toDouble(&ok[2]);
+        const int rule = lines[i + 4].toInt(&ok[3]);
+        ASSERT_TRUE(ok[0] && ok[1] && ok[2] && ok[3]) << "the four lines of " << line.toStdString();
+        EXPECT_TRUE(lat >= -90 && lat <= 90) << line.toStdString();
+        EXPECT_TRUE(lng >= 0 && lng <= 360) << line.toStdString();
+        EXPECT_TRUE(tz >= -12 && tz <= 14) << line.toStdString();
+        EXPECT_TRUE(rule >= 0 && rule <= 12) << line.toStdString();
+        // The reader finds it in its region, with the same values.
+        ASSERT_TRUE(list.cities(region).value_or(QStringList()).contains(line)) << line.toStdString();
+        const std::optional<noctalis::CityPlace> place = list.place(line);
+        ASSERT_TRUE(place) << line.toStdString();
+        EXPECT_EQ(place->latDeg, lat);
+        EXPECT_EQ(place->lngWestDeg, lng);
+        EXPECT_EQ(place->timeZone, lines[i + 3]);
+        EXPECT_EQ(place->dstRule, rule);
+        ++cities;
+        i += 4;
+    }
+    EXPECT_GT(cities, 1000);
+}
+
+TEST_F(ShippedCityList, WellKnownCitiesCarryTheirZoneAndRule)
+{
+    const CityList list(text);
+    const struct {
+        QStringList names;  // any of them, before the ", "
+        const char *country;
+        double timeZoneHours;
+        int dstRule;  // -1: not checked
+    } cases[] = {
+        {{"New York", "New York City"}, "United States", -5, 1},
+        {{"Los Angeles"}, "United States", -8, 1},
+        {{"London"}, "United Kingdom", 0, 2},
+        {{"Paris"}, "France", 1, 2},
+        {{"Sydney"}, "Australia", 10, -1},
+        {{"Kolkata", "Calcutta"}, "India", 5.5, 0},
+        {{"Kathmandu"}, "Nepal", 5.75, 0},
+        {{"Tokyo"}, "Japan", 9, 0},
+    };
+    for (const auto &c : cases) {
+        std::optional<noctalis::CityPlace> place;
+        for (const QString &line : lines) {
+            for (const QString &name : c.names) {
+                if (line.startsWith(name + QStringLiteral(", ")) && line.contains(QLatin1String(c.country)))
+                    place = list.place(line);
+            }
+            if (place)
+                break;
+        }
+        ASSERT_TRUE(place) << c.names.first().toStdString();
+        EXPECT_EQ(noctalis::leadingNumber(place->timeZone), c.timeZoneHours) << c.names.first().toStdString();
+        if (c.dstRule >= 0) {
+            EXPECT_EQ(place->dstRule, c.dstRule) << c.names.first().toStdString();
+        }
+    }
+}
+
+} // namespace

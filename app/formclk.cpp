@@ -7,6 +7,7 @@
 #include "clock.h"
 #include "filedialogpicker.h"
 #include "formconfigurealarms.h"
+#include "formsiderealcalculator.h"
 #include "latlng.h"
 #include "messageservice.h"
 #include "noctalismodule.h"
@@ -77,6 +78,7 @@ void Formclk::buildMenu()
     add("mnuMinimize", tr("&Minimize"), &Formclk::mnuMinimize_Click);
     m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &Formclk::mnuDisplayUT_Click);
     m_mnuDisplayUT->setCheckable(true);
+    add("mnuCalculator", tr("Ca&lculator"), &Formclk::mnuCalculator_Click);
     add("mnuAlarms", tr("&Alarms"), &Formclk::mnuAlarms_Click);
     add("mnuAbout", tr("&About"), &Formclk::mnuAbout_Click);
 }
@@ -330,6 +332,26 @@ FormConfigureAlarms &Formclk::alarmEditor()
         m_formConfigureAlarms = new FormConfigureAlarms(m_ctx.alarms, m_ctx.prefs, m_ctx.settings,
                                                         m_ctx.messages, *m_filePicker, this);
     return *m_formConfigureAlarms;
+}
+
+FormSiderealCalculator &Formclk::calculator()
+{
+    if (!m_calculator)
+        m_calculator = std::make_unique<FormSiderealCalculator>(m_ctx, m_observerDialog);
+    return *m_calculator;
+}
+
+void Formclk::mnuCalculator_Click()
+{
+    // Modeless: shown (loaded afresh after a close) or brought to the front,
+    // and the menu returns at once.
+    runStep(lcClock, "show the calculator", [&] {
+        FormSiderealCalculator &form = calculator();
+        form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+        form.show();
+        form.raise();
+        form.activateWindow();
+    });
 }
 
 void Formclk::mnuAlarms_Click()

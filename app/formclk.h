@@ -4,6 +4,7 @@
 
 #include "appcontext.h"
 #include "automationobject.h"
+#include "observerexchange.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -24,6 +25,7 @@ namespace noctalis {
 
 class FilePicker;
 class FormConfigureAlarms;
+class FormSiderealCalculator;
 
 class Formclk : public QWidget {
     Q_OBJECT
@@ -49,11 +51,19 @@ public:
     void mnuClose_Click();
     void mnuMinimize_Click();
     void mnuDisplayUT_Click();
+    void mnuCalculator_Click();
     void mnuAlarms_Click();
     void mnuAbout_Click();
 
     // The alarm editor, created on first use and kept while the window lives.
     FormConfigureAlarms &alarmEditor();
+    // The calculator, created on first use. A window of its own, without a
+    // parent: it stays open when this window closes, and the program ends
+    // only when it closes too. Destroyed with this window.
+    FormSiderealCalculator &calculator();
+    // How the windows opened from here show the observer location dialog;
+    // set before the first use.
+    void setObserverDialogRunner(ObserverDialogRunner runner) { m_observerDialog = std::move(runner); }
     // The file dialogs of the windows opened from here (the platform's file
     // dialogs unless told otherwise); set before the first use.
     void setFilePicker(FilePicker &picker) { m_filePicker = &picker; }
@@ -96,6 +106,8 @@ private:
     std::unique_ptr<FilePicker> m_fileDialogs;
     FilePicker *m_filePicker = nullptr;
     FormConfigureAlarms *m_formConfigureAlarms = nullptr;
+    ObserverDialogRunner m_observerDialog;
+    std::unique_ptr<FormSiderealCalculator> m_calculator;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;

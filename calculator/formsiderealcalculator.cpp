@@ -1,0 +1,437 @@
+#include "formsiderealcalculator.h"
+
+#include "automationdate.h"
+#include "backgroundstep.h"
+#include "clock.h"
+#include "latlng.h"
+#include "messageservice.h"
+#include "numbertext.h"
+#include "preferences.h"
+#include "ui_formsiderealcalculator.h"
+#include "variant.h"
+
+#include <QFontMetrics>
+#include <QShowEvent>
+
+#include <array>
+#include <cmath>
+
+namespace noctalis {
+
+namespace {
+
+// The dates the calculator works with: those of the automation date.
+constexpr int kFirstYear = 100;
+constexpr int kLastYear = 9999;
+
+// Room around the digits of a box: its frame and inner margins, pixels.
+constexpr int kBoxPaddingPx = 14;
+
+// t moved by a number of hours, to the millisecond; nothing when the hours
+// are not finite or move it further than the calendar reaches.
+std::optional<QDateTime> shifted(const QDateTime &t, double hours)
+{
+    constexpr double kMaxHours = 24.0 * 366 * (kLastYear + 1);
+    if (!(std::fabs(hours) <= kMaxHours))
+        return std::nullopt;
+    return t.addMSecs(std::llround(hours * 3600000.0));
+}
+
+// The automation date of t moved by hours; nothing when the result leaves
+// the years 100 to 9999.
+std::optional<double> dateAfter(const QDateTime &t, double hours)
+{
+    const std::optional<QDateTime> moved = shifted(t, hours);
+    if (!moved || moved->date().year() < kFirstYear || moved->date().year() > kLastYear)
+        return std::nullopt;
+    return automation::toAutomationDate(*moved);
+}
+
+QDateTime roundedToSecond(const QDateTime &t)
+{
+    const int ms = t.time().msec();
+    const QDateTime whole = t.addMSecs(-ms);
+    return ms >= 500 ? whole.addSecs(1) : whole;
+}
+
+// A civil date and time from parts that may lie outside their ranges; each
+// carries into the next larger one as calendar arithmetic does (month 13 is
+// January of the next year, day 0 the last day of the month before, hour 25
+// 1 o'clock of the next day). Nothing when the year the months come to
+// cannot lead back into the years 100 to 9999.
+std::optional<QDateTime> civilInstant(int year, int month, int day, int hours, int minutes, int seconds)
+{
+    const int months = year * 12 + (month - 1);
+    // Days, hours, minutes and seconds of 16 bits move the date by less than
+    // 94 years, and the calendar has no year 0.
+    if (months < 12 || months / 12 > kLastYear + 100)
+        return std::nullopt;
+    const int wholeYear = months / 12;
+    const QDate date = QDate(wholeYear, months - wholeYear * 12 + 1, 1).addDays(day - 1);
+    return QDateTime(date, QTime(0, 0), Qt::UTC)
+        .addSecs(qint64(hours) * 3600 + qint64(minutes) * 60 + seconds);
+}
+
+void fitToDigits(QLineEdit *box, int digits)
+{
+    const QFontMetrics metrics(box->font());
+    box->setFixedWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) + kBoxPaddingPx);
+}
+
+} // namespace
+
+FormSiderealCalculator::FormSiderealCalculator(AppContext context, ObserverDialogRunner observerDialog,
+                                               QWidget *parent)
+    : QWidget(parent),
+      m_ctx(context),
+      m_observerDialog(std::move(observerDialog)),
+      ui(std::make_unique<Ui::FormSiderealCalculator>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    for (QLineEdit *box : {ui->txtMonth, ui->txtDay, ui->txtHr, ui->txtMin, ui->txtSec, ui->txtSidHr,
+                           ui->txtSidMin, ui->txtSidSec})
+        fitToDigits(box, 2);
+    fitToDigits(ui->txtYear, 4);
+    fitToDigits(ui->txtTz, 5);
+    ui->txtLng->setMinimumWidth(QFontMetrics(ui->txtLng->font()).horizontalAdvance(QStringLiteral("-000:00:00.0")) +
+                                kBoxPaddingPx);
+    ui->calendar1->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
+    ui->cmdMap->setEnabled(bool(m_observerDialog));
+
+    connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &FormSiderealCalculator::cmdTime2Sidereal_Click);
+    connect(ui->cmdSidereal2Time, &QPushButton::clicked, this, &FormSiderealCalculator::cmdSidereal2Time_Click);
+    connect(ui->cmdNow, &QPushButton::clicked, this, &FormSiderealCalculator::cmdNow_Click);
+    connect(ui->cmdEW, &QPushButton::clicked, this, &FormSiderealCalculator::cmdEW_Click);
+    connect(ui->cmdMap, &QPushButton::clicked, this, &FormSiderealCalculator::cmdMap_Click);
+    connect(ui->chkLocal, &QCheckBox::clicked, this, &FormSiderealCalculator::chkLocal_Click);
+    connect(ui->OptUT, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptUT_Click();
+    });
+    connect(ui->OptLocal, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptLocal_Click();
+    });
+    // Picking a day: a click on it, or Enter (or a double click) on the
+    // day the keys moved to.
+    connect(ui->calendar1, &QCalendarWidget::clicked, this, &FormSiderealCalculator::calendar1_DateClick);
+    connect(ui->calendar1, &QCalendarWidget::activated, this, &FormSiderealCalculator::calendar1_DateClick);
+}
+
+FormSiderealCalculator::~FormSiderealCalculator() = default;
+
+void FormSiderealCalculator::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QWidget::showEvent(event);
+}
+
+void FormSiderealCalculator::Form_Load()
+{
+    const Preferences &p = m_ctx.prefs;
+    runStep(lcEngine, "create the calculator's engine",
+            [&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+    ui->FrameTime->setTitle(p.DateFormat + QLatin1Char(' ') + tr("Time/Date"));
+    arrangeDateBoxes();
+    // Boxes that a failing engine leaves alone start from their design texts.
+    for (QLineEdit *box : {ui->txtSidHr, ui->txtSidMin, ui->txtSidSec})
+        box->setText(QStringLiteral("00"));
+    ui->txtTz->setText(QStringLiteral("0"));
+
+    m_state.showWest = p.DisplayWest;
+    m_state.lngWest = p.LNG;
+    m_state.latDeg = p.LAT;
+    DisplayLongitude();
+    showSense();
+    m_state.tzHours = p.TZ;
+    const QDateTime now = m_ctx.clock.localNow();
+    m_state.utInstant = dateAfter(now, -m_state.tzHours).value_or(automation::toAutomationDate(now));
+    ui->OptUT->setChecked(true);
+    ui->chkLocal->setChecked(true);
+    chkLocal_Click();
+    setEngineInstant();
+    DisplayTime();
+    DisplaySiderealTime();
+}
+
+void FormSiderealCalculator::arrangeDateBoxes()
+{
+    // The year keeps its place at the end of the row; month and day stand
+    // before it in the order of the date format.
+    const bool monthFirst = m_ctx.prefs.DateFormat == QLatin1String("MM/DD/YYYY");
+    QLineEdit *first = monthFirst ? ui->txtMonth : ui->txtDay;
+    QLineEdit *second = monthFirst ? ui->txtDay : ui->txtMonth;
+    ui->layoutDateBoxes->removeWidget(first);
+    ui->layoutDateBoxes->removeWidget(second);
+    ui->layoutDateBoxes->insertWidget(0, first);
+    ui->layoutDateBoxes->insertWidget(1, second);
+    setTabOrder(first, second);
+    setTabOrder(second, ui->txtYear);
+    ui->FrameTime->layout()->activate();  // placed now, also while being shown
+}
+
+void FormSiderealCalculator::showSense()
+{
+    ui->cmdEW->setText(m_state.showWest ? tr("W") : tr("E"));
+    ui->txtLng->setToolTip(m_state.showWest ? tr("West Longitude") : tr("East Longitude"));
+}
+
+void FormSiderealCalculator::DisplayLongitude()
+{
+    ui->txtLng->setText(FormatLongitude(m_state.showWest ? m_state.lngWest : 360 - m_state.lngWest));
+}
+
+std::optional<QDateTime> FormSiderealCalculator::shownInstant() const
+{
+    const QDateTime ut = automation::fromAutomationDate(m_state.utInstant);
+    const std::optional<QDateTime> shown = ui->OptLocal->isChecked() ? shifted(ut, m_state.tzHours) : ut;
+    if (!shown)
+        return std::nullopt;
+    return roundedToSecond(*shown);
+}
+
+void FormSiderealCalculator::DisplayTime()
+{
+    // Nothing to show for a time zone further from UT than the calendar
+    // reaches; the boxes keep what they show.
+    const std::optional<QDateTime> shown = shownInstant();
+    if (!shown)
+        return;
+    const QDate date = shown->date();
+    const QTime time = shown->time();
+    ui->txtYear->setText(formatNumber(date.year(), u"0000"));
+    ui->txtMonth->setText(formatNumber(date.month(), u"00"));
+    ui->txtDay->setText(formatNumber(date.day(), u"00"));
+    ui->txtHr->setText(formatNumber(time.hour(), u"00"));
+    ui->txtMin->setText(formatNumber(time.minute(), u"00"));
+    ui->txtSec->setText(formatNumber(time.second(), u"00"));
+    ui->calendar1->setSelectedDate(date);
+}
+
+void FormSiderealCalculator::DisplaySiderealTime()
+{
+    runStep(lcEngine, "show the calculator's LMST", [&] {
+        const double timeOfDay = automation::toDouble(m_engine.get(QStringLiteral("LMST"))) / 24;
+        ui->txtSidHr->setText(formatTime(timeOfDay, u"HH"));
+        ui->txtSidMin->setText(formatTime(timeOfDay, u"nn"));
+        ui->txtSidSec->setText(formatTime(timeOfDay, u"ss"));
+    });
+}
+
+std::optional<qint16> FormSiderealCalculator::wholePart(const QLineEdit *box)
+{
+    const double value = leadingNumber(box->text());
+    if (const std::optional<qint16> whole = wholeNumber16(value))
+        return whole;
+    // The box's tooltip is its name: "Year", "Hours", ...
+    m_ctx.messages.show(tr("The %1 box holds %2, beyond the range of -32768 to 32767.")
+                            .arg(box->toolTip(), plainNumberText(value)),
+                        programTitle());
+    return std::nullopt;
+}
+
+void FormSiderealCalculator::refuseOutsideCalendar()
+{
+    m_ctx.messages.show(tr("The date and time lie outside the years 100 to 9999."), programTitle());
+}
+
+std::optional<double> FormSiderealCalculator::utFromDisplay(const std::optional<QDate> &pickedDay)
+{
+    const std::array<const QLineEdit *, 6> boxes{ui->txtYear, ui->txtMonth, ui->txtDay,
+                                                 ui->txtHr,   ui->txtMin,   ui->txtSec};
+    std::array<int, 6> parts{};
+    std::size_t first = 0;
+    if (pickedDay) {
+        parts = {pickedDay->year(), pickedDay->month(), pickedDay->day(), 0, 0, 0};
+        first = 3;
+    }
+    for (std::size_t i = first; i < boxes.size(); ++i) {
+        const std::optional<qint16> part = wholePart(boxes[i]);
+        if (!part)
+            return std::nullopt;
+        parts[i] = *part;
+    }
+    const std::optional<QDateTime> civil = civilInstant(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
+    const double zoneHours = ui->OptLocal->isChecked() ? leadingNumber(ui->txtTz->text()) : 0.0;
+    const std::optional<double> ut = civil ? dateAfter(*civil, -zoneHours) : std::nullopt;
+    if (!ut)
+        refuseOutsideCalendar();
+    return ut;
+}
+
+bool FormSiderealCalculator::GetTimeFromDisplay()
+{
+    const std::optional<double> ut = utFromDisplay(std::nullopt);
+    if (!ut)
+        return false;
+    m_state.utInstant = *ut;
+    GetTZfromDisplay();
+    return true;
+}
+
+bool FormSiderealCalculator::GetLngFromDisplay()
+{
+    QString text = ui->txtLng->text();
+    float lng = ParseLongitude(text);
+    if (lng != kInvalidAngle && !m_state.showWest)
+        lng = 360 - lng;
+    // The engine takes 0 to 360 only; it would keep its last longitude for
+    // any other and give a plausible wrong answer.
+    if (lng == kInvalidAngle || !(lng >= 0 && lng <= 360)) {
+        m_ctx.messages.show(tr("Error in Longitude format."), programTitle());
+        return false;
+    }
+    m_state.lngWest = lng;
+    return true;
+}
+
+bool FormSiderealCalculator::GetLngAndTimeFromDisplay()
+{
+    const State before = m_state;
+    if (GetLngFromDisplay() && GetTimeFromDisplay())
+        return true;
+    m_state = before;
+    return false;
+}
+
+void FormSiderealCalculator::GetTZfromDisplay() { m_state.tzHours = leadingNumber(ui->txtTz->text()); }
+
+double FormSiderealCalculator::GetLMSTfromDisplay() const
+{
+    return leadingNumber(ui->txtSidHr->text()) + leadingNumber(ui->txtSidMin->text()) / 60 +
+           leadingNumber(ui->txtSidSec->text()) / 3600;
+}
+
+std::optional<double> FormSiderealCalculator::LMST2UT(double tlmstHours, double mDate, double tLngWestDeg)
+{
+    // Mean solar time per unit of mean sidereal time (this literal).
+    constexpr double kUtPerSidereal = 0.997269567;
+
+    const double midnight = automation::midnightOf(automation::splitAutomationDate(mDate).day);
+    m_engine.set(QStringLiteral("LNG"), tLngWestDeg);
+    m_engine.set(QStringLiteral("UTDate"), automation::dateValue(midnight));
+    const double lmst0 = automation::toDouble(m_engine.get(QStringLiteral("LMST")));
+    double siderealHours = 0;
+    if (tlmstHours > lmst0)
+        siderealHours = tlmstHours - lmst0;
+    else if (tlmstHours < lmst0)
+        siderealHours = tlmstHours + 24 - lmst0;
+    return dateAfter(automation::fromAutomationDate(midnight), siderealHours * kUtPerSidereal);
+}
+
+void FormSiderealCalculator::setEngineInstant()
+{
+    runStep(lcEngine, "hand the calculator's longitude and time to the engine", [&] {
+        m_engine.set(QStringLiteral("LNG"), double(m_state.lngWest));
+        m_engine.set(QStringLiteral("UTDate"), automation::dateValue(m_state.utInstant));
+    });
+}
+
+void FormSiderealCalculator::cmdTime2Sidereal_Click()
+{
+    if (!GetLngAndTimeFromDisplay())
+        return;
+    setEngineInstant();
+    DisplaySiderealTime();
+}
+
+void FormSiderealCalculator::cmdSidereal2Time_Click()
+{
+    const State before = m_state;
+    if (!GetLngAndTimeFromDisplay())
+        return;
+    std::optional<double> ut;
+    const bool converted = runStep(lcEngine, "convert the sidereal time to UT", [&] {
+        ut = LMST2UT(GetLMSTfromDisplay(), m_state.utInstant, m_state.lngWest);
+    });
+    if (!ut) {
+        m_state = before;
+        if (converted)
+            refuseOutsideCalendar();
+        return;
+    }
+    // The sidereal boxes keep what the user typed.
+    m_state.utInstant = *ut;
+    DisplayTime();
+}
+
+void FormSiderealCalculator::cmdNow_Click()
+{
+    const State before = m_state;
+    GetTZfromDisplay();
+    const std::optional<double> ut = dateAfter(m_ctx.clock.localNow(), -m_state.tzHours);
+    if (!GetLngFromDisplay()) {
+        m_state = before;
+        return;
+    }
+    if (!ut) {
+        m_state = before;
+        refuseOutsideCalendar();
+        return;
+    }
+    m_state.utInstant = *ut;
+    setEngineInstant();
+    DisplayTime();
+    DisplaySiderealTime();
+}
+
+void FormSiderealCalculator::cmdEW_Click()
+{
+    // The same place, shown in the other sense.
+    m_state.showWest = !m_state.showWest;
+    showSense();
+    DisplayLongitude();
+}
+
+void FormSiderealCalculator::chkLocal_Click()
+{
+    if (!ui->chkLocal->isChecked())
+        return;
+    runStep(lcEngine, "read the system time zone", [&] {
+        const double zone = automation::toDouble(m_engine.call(QStringLiteral("GetTimeZone")));
+        m_state.tzHours = zone;
+        ui->txtTz->setText(formatNumber(zone, u"0.#"));
+    });
+}
+
+void FormSiderealCalculator::calendar1_DateClick(QDate date)
+{
+    const std::optional<double> ut = utFromDisplay(date);
+    if (!ut) {
+        // Back to the day the boxes show.
+        if (const std::optional<QDateTime> shown = shownInstant())
+            ui->calendar1->setSelectedDate(shown->date());
+        return;
+    }
+    GetTZfromDisplay();
+    m_state.utInstant = *ut;
+    DisplayTime();
+}
+
+void FormSiderealCalculator::cmdMap_Click()
+{
+    if (!m_observerDialog)
+        return;
+    ObserverExchange &x = m_ctx.observer;
+    x.ObserverCancelled = true;
+    x.ObserverTZ = m_state.tzHours;
+    x.ObserverDSTRule = x.DSTRule;
+    x.ObserverLng = m_state.lngWest;
+    x.ObserverLat = m_state.latDeg;
+    runStep(lcObserver, "show the observer dialog", [&] { m_observerDialog(this); });
+    if (x.ObserverCancelled)
+        return;
+    m_state.tzHours = x.ObserverTZ;
+    x.DSTRule = x.ObserverDSTRule;
+    m_state.lngWest = float(x.ObserverLng);
+    m_state.latDeg = float(x.ObserverLat);
+    DisplayLongitude();
+    ui->txtTz->setText(shortNumberText(m_state.tzHours));
+    ui->chkLocal->setChecked(false);
+    DisplayTime();
+}
+
+} // namespace noctalis

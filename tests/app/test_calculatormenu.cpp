@@ -1,0 +1,84 @@
+// The clock window's "Ca&lculator" entry: the calculator opens beside the
+// clock and returns at once, the same window comes back after a close, and it
+// stays open, keeping the program running, when the clock window closes.
+
+#include "appparts.h"
+#include "formclk.h"
+#include "formsiderealcalculator.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+class CalculatorMenuTest : public ::testing::Test, protected AppParts {
+protected:
+    CalculatorMenuTest() : form(context(QStringLiteral("No.Such.Engine"))) {}
+
+    QAction *entry(const char *name) { return form.optionsMenu()->findChild<QAction *>(QLatin1String(name)); }
+
+    Formclk form;
+};
+
+TEST_F(CalculatorMenuTest, OneModelessCalculatorLoadedAgainAfterAClose)
+{
+    form.Form_Load();
+    ASSERT_EQ(entry("mnuCalculator")->text(), QStringLiteral("Ca&lculator"));
+    entry("mnuCalculator")->trigger();  // returns at once
+    FormSiderealCalculator *calculator = &form.calculator();
+    EXPECT_TRUE(calculator->isVisible());
+    EXPECT_TRUE(calculator->isWindow());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    auto *year = calculator->findChild<QLineEdit *>(QStringLiteral("txtYear"));
+    year->setText(QStringLiteral("1999"));
+    entry("mnuCalculator")->trigger();
+    EXPECT_EQ(year->text(), QStringLiteral("1999")) << "an open calculator is only raised";
+    calculator->close();
+    entry("mnuCalculator")->trigger();
+    EXPECT_EQ(&form.calculator(), calculator);
+    EXPECT_TRUE(calculator->isVisible());
+    EXPECT_EQ(year->text(), QStringLiteral("2024")) << "loaded again";
+}
+
+TEST_F(CalculatorMenuTest, CalculatorOutlivesTheClockWindowAndEndsTheProgramLast)
+{
+    form.Form_Load();
+    form.show();
+    entry("mnuCalculator")->trigger();
+    QPointer<FormSiderealCalculator> calculator = &form.calculator();
+
+    // The program's own event loop: the application tells of its last
+    // window only while it runs, and ends it then.
+    int lastClosed = 0;
+    bool calculatorOpenAtLast = true;
+    const QMetaObject::Connection watch = QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [&] {
+        ++lastClosed;
+        calculatorOpenAtLast = calculator && calculator->isVisible();
+    });
+    bool openAfterClock = false;
+    QTimer::singleShot(0, qApp, [&] {
+        form.close();
+        openAfterClock = calculator && calculator->isVisible();
+        if (calculator)
+            calculator->close();
+    });
+    QTimer::singleShot(30000, qApp, &QCoreApplication::quit);  // a guard, should the program not end
+    QApplication::exec();
+    QObject::disconnect(watch);
+
+    EXPECT_TRUE(openAfterClock);
+    EXPECT_EQ(lastClosed, 1) << "only the calculator's close was the last";
+    EXPECT_FALSE(calculatorOpenAtLast);
+    EXPECT_FALSE(calculator.isNull()) << "kept by the clock window";
+}
+
+} // namespace

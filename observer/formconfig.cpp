@@ -74,7 +74,7 @@ void FormConfig::LoadParams()
     paintSwatch(ui->LBLforecolor, colorFromSetting(numberOf(p.DigitColor)));
     ui->TxtTZ->setText(plainNumberText(p.TZ));
     ui->chkDetectTZ->setChecked(p.DetectTZ);  // ticking fills and locks TxtTZ
-    ui->cmdEW->setText(m_displayWest ? QStringLiteral("W") : QStringLiteral("E"));
+    ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
     DisplayLongitude();
     ui->chkAlarm->setChecked(p.AlarmsEnabled);
     ui->chkTopMost->setChecked(p.TopMost);
@@ -89,7 +89,7 @@ void FormConfig::DisplayLongitude()
 void FormConfig::cmdEW_Click()
 {
     m_displayWest = !m_displayWest;
-    ui->cmdEW->setText(m_displayWest ? QStringLiteral("W") : QStringLiteral("E"));
+    ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
     ui->TxtLng->setToolTip(m_displayWest ? tr("West Longitude") : tr("East Longitude"));
     DisplayLongitude();
 }

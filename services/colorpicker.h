@@ -2,8 +2,9 @@
 // colour dialog in the program, a script of answers in tests.
 #pragma once
 
+#include "scriptedanswers.h"
+
 #include <QColor>
-#include <QList>
 
 #include <optional>
 
@@ -19,18 +20,9 @@ public:
 
 // Records every colour offered and gives the queued answers in turn; an
 // empty queue answers as a cancelled dialog (tests).
-class ScriptedColorPicker : public ColorPicker {
+class ScriptedColorPicker : public ColorPicker, public ScriptedAnswers<QColor, QColor> {
 public:
-    std::optional<QColor> pickColor(const QColor &initial) override
-    {
-        offered.push_back(initial);
-        if (answers.isEmpty())
-            return std::nullopt;
-        return answers.takeFirst();
-    }
-
-    QList<QColor> offered;
-    QList<std::optional<QColor>> answers;
+    std::optional<QColor> pickColor(const QColor &initial) override { return answer(initial); }
 };
 
 } // namespace noctalis

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "fontsizes.h"
+#include "scriptedanswers.h"
 
-#include <QList>
 #include <QString>
 
 #include <optional>
@@ -23,7 +23,7 @@ struct FontChoice {
 // What a font dialog is asked to show.
 struct FontPickRequest {
     QString title;
-    FontChoice initial;              // the font selected at first
+    FontChoice initial;                 // the font selected at first
     int minPointSize = kMinFontPoints;  // the sizes offered, points
     int maxPointSize = kMaxFontPoints;
 };
@@ -38,18 +38,9 @@ public:
 
 // Records every request and gives the queued answers in turn; an empty queue
 // answers as a cancelled dialog (tests).
-class ScriptedFontPicker : public FontPicker {
+class ScriptedFontPicker : public FontPicker, public ScriptedAnswers<FontPickRequest, FontChoice> {
 public:
-    std::optional<FontChoice> pickFont(const FontPickRequest &request) override
-    {
-        requests.push_back(request);
-        if (answers.isEmpty())
-            return std::nullopt;
-        return answers.takeFirst();
-    }
-
-    QList<FontPickRequest> requests;
-    QList<std::optional<FontChoice>> answers;
+    std::optional<FontChoice> pickFont(const FontPickRequest &request) override { return answer(request); }
 };
 
 } // namespace noctalis

@@ -369,7 +369,7 @@ TEST_F(FormConfigTest, SwatchesTakeThePickedColourAndKeepItWhenCancelled)
     auto form = open();
     click(*form, "LBLBackcolor");
     click(*form, "LBLforecolor");  // cancelled
-    EXPECT_EQ(colors.offered, (QList<QColor>{Qt::white, Qt::black}));
+    EXPECT_EQ(colors.requests, (QList<QColor>{Qt::white, Qt::black}));
     click(*form, "cmdUpdate");
     EXPECT_EQ(read("BkColor"), QStringLiteral("255")) << "red in the low byte";
     EXPECT_EQ(read("DigitColor"), QStringLiteral("0"));

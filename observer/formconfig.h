@@ -49,7 +49,7 @@ public:
     };
 
     // Opens the dialog on the shared preferences (Form_Load).
-    FormConfig(const AppContext &context, Openers openers, QWidget *parent = nullptr);
+    explicit FormConfig(const AppContext &context, Openers openers, QWidget *parent = nullptr);
     ~FormConfig() override;
 
     // Opening: re-reads "DisplayWest" into the shared preferences, takes the

@@ -80,16 +80,4 @@ TEST(AutostartEntry, FolderThatCannotBeMadeThrowsNamingIt)
     }
 }
 
-TEST(AutostartEntry, DefaultFolderFollowsXdgConfigHome)
-{
-    QTemporaryDir dir;
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
-    EXPECT_EQ(AutostartEntry::defaultFolder(), dir.filePath(QStringLiteral("autostart")));
-    if (saved.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", saved);
-}
-
 } // namespace

@@ -5,8 +5,12 @@
 #include "backgroundstep.h"
 #include "alarmtable.h"
 #include "clock.h"
+#include "colordialogpicker.h"
 #include "filedialogpicker.h"
+#include "fontdialogpicker.h"
+#include "formconfig.h"
 #include "formconfigurealarms.h"
+#include "formobserver.h"
 #include "formsiderealcalculator.h"
 #include "latlng.h"
 #include "messageservice.h"
@@ -44,7 +48,11 @@ Formclk::Formclk(AppContext context, QWidget *parent)
       m_ctx(context),
       ui(std::make_unique<Ui::Formclk>()),
       m_fileDialogs(std::make_unique<FileDialogPicker>()),
-      m_filePicker(m_fileDialogs.get())
+      m_filePicker(m_fileDialogs.get()),
+      m_colorDialogs(std::make_unique<ColorDialogPicker>()),
+      m_colorPicker(m_colorDialogs.get()),
+      m_fontDialogs(std::make_unique<FontDialogPicker>()),
+      m_fontPicker(m_fontDialogs.get())
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -53,6 +61,12 @@ Formclk::Formclk(AppContext context, QWidget *parent)
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock})
         label->installEventFilter(this);
     buildMenu();
+    // The observer location dialog of the configuration dialog and the
+    // calculator, over the exchange values of the application.
+    m_observerDialog = [this](QWidget *parent) {
+        FormObserver dialog(m_ctx, *m_filePicker, parent);
+        dialog.exec();
+    };
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &Formclk::Timer1_Timer);
@@ -78,6 +92,7 @@ void Formclk::buildMenu()
     add("mnuMinimize", tr("&Minimize"), &Formclk::mnuMinimize_Click);
     m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &Formclk::mnuDisplayUT_Click);
     m_mnuDisplayUT->setCheckable(true);
+    add("mnuConfig", tr("C&onfigure"), &Formclk::mnuConfig_Click);
     add("mnuCalculator", tr("Ca&lculator"), &Formclk::mnuCalculator_Click);
     add("mnuAlarms", tr("&Alarms"), &Formclk::mnuAlarms_Click);
     add("mnuAbout", tr("&About"), &Formclk::mnuAbout_Click);
@@ -134,11 +149,7 @@ void Formclk::Form_Load()
         // A stored longitude beyond 0..360 (a negative west or east text) is
         // the same meridian taken round the circle; the engine would refuse it
         // and go on with longitude 0.
-        if (p.LNG < 0 || p.LNG > 360) {
-            p.LNG = std::fmod(p.LNG, 360.0f);
-            if (p.LNG < 0)
-                p.LNG += 360;
-        }
+        p.LNG = WrapWestLongitude(p.LNG);
     });
     runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "read colours and font", [&] {
@@ -326,6 +337,50 @@ void Formclk::mnuDisplayUT_Click()
     Layout();
 }
 
+bool Formclk::showConfigDialog()
+{
+    FormConfig::Openers openers{
+        *m_colorPicker,
+        *m_fontPicker,
+        m_observerDialog,
+        [this](QWidget *) { runStep(lcClock, "show the alarm editor", [&] { alarmEditor().exec(); }); },
+        [](QWidget *parent) {
+            AboutBox box(parent);
+            box.exec();
+        },
+        m_autostart,
+        QCoreApplication::applicationFilePath(),
+    };
+    FormConfig dialog(m_ctx, std::move(openers), this);
+    dialog.exec();
+    return !m_ctx.prefs.ConfigCancelled;
+}
+
+void Formclk::applyConfiguration()
+{
+    const Preferences &p = m_ctx.prefs;
+    runStep(lcClock, "style the labels", [&] { styleLabels(); });
+    runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
+    runStep(lcClock, "hand LAT to the engine", [&] { m_engine.set(QStringLiteral("LAT"), double(p.LAT)); });
+    runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
+    Layout();
+}
+
+void Formclk::mnuConfig_Click()
+{
+    // The tick leaves the alarms alone while the dialog is on screen.
+    m_dialogOpen = true;
+    if (showConfigDialog())
+        applyConfiguration();
+    m_dialogOpen = false;
+}
+
+void Formclk::LBLClk_DblClick()
+{
+    if (showConfigDialog())
+        applyConfiguration();
+}
+
 FormConfigureAlarms &Formclk::alarmEditor()
 {
     if (!m_formConfigureAlarms)
@@ -416,6 +471,11 @@ bool Formclk::eventFilter(QObject *watched, QEvent *event)
             m_mnuOptions->popup(mouse->globalPosition().toPoint());
             return true;
         }
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && watched == ui->LBLClk
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        LBLClk_DblClick();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

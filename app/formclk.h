@@ -3,6 +3,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "autostartentry.h"
 #include "automationobject.h"
 #include "observerexchange.h"
 
@@ -23,7 +24,9 @@ class Formclk;
 
 namespace noctalis {
 
+class ColorPicker;
 class FilePicker;
+class FontPicker;
 class FormConfigureAlarms;
 class FormSiderealCalculator;
 
@@ -51,6 +54,12 @@ public:
     void mnuClose_Click();
     void mnuMinimize_Click();
     void mnuDisplayUT_Click();
+    // The configuration dialog, then the new look, longitude, latitude and
+    // topmost switch applied; alarms are not checked while it is open.
+    void mnuConfig_Click();
+    // The same from a double-click on the LMST, but alarms go on being
+    // checked while the dialog is open.
+    void LBLClk_DblClick();
     void mnuCalculator_Click();
     void mnuAlarms_Click();
     void mnuAbout_Click();
@@ -61,12 +70,19 @@ public:
     // parent: it stays open when this window closes, and the program ends
     // only when it closes too. Destroyed with this window.
     FormSiderealCalculator &calculator();
-    // How the windows opened from here show the observer location dialog;
-    // set before the first use.
+    // How the windows opened from here show the observer location dialog
+    // (the real dialog unless told otherwise); set before the first use.
     void setObserverDialogRunner(ObserverDialogRunner runner) { m_observerDialog = std::move(runner); }
     // The file dialogs of the windows opened from here (the platform's file
     // dialogs unless told otherwise); set before the first use.
     void setFilePicker(FilePicker &picker) { m_filePicker = &picker; }
+    // The colour and font dialogs of the configuration dialog (the
+    // platform's unless told otherwise).
+    void setColorPicker(ColorPicker &picker) { m_colorPicker = &picker; }
+    void setFontPicker(FontPicker &picker) { m_fontPicker = &picker; }
+    // Where the configuration dialog writes the autostart entry (the user's
+    // autostart folder unless told otherwise).
+    void setAutostartEntry(AutostartEntry entry) { m_autostart = std::move(entry); }
 
     automation::Object &engine() { return m_engine; }
     bool displayUT() const { return m_displayUT; }
@@ -94,6 +110,9 @@ private:
     void styleLabels();
     void placeWindow();
     void applyTopMost(bool topMost);
+    // Shows the configuration dialog modally; true when it was confirmed.
+    bool showConfigDialog();
+    void applyConfiguration();
     QRect screenRect() const;
 
     AppContext m_ctx;
@@ -105,8 +124,13 @@ private:
     std::function<void()> m_alarmCheck;
     std::unique_ptr<FilePicker> m_fileDialogs;
     FilePicker *m_filePicker = nullptr;
-    FormConfigureAlarms *m_formConfigureAlarms = nullptr;
+    std::unique_ptr<ColorPicker> m_colorDialogs;
+    ColorPicker *m_colorPicker = nullptr;
+    std::unique_ptr<FontPicker> m_fontDialogs;
+    FontPicker *m_fontPicker = nullptr;
     ObserverDialogRunner m_observerDialog;
+    AutostartEntry m_autostart;
+    FormConfigureAlarms *m_formConfigureAlarms = nullptr;
     std::unique_ptr<FormSiderealCalculator> m_calculator;
 
     bool m_displayUT = false;

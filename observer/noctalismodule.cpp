@@ -40,29 +40,38 @@ QString FormatHoursHMS(double hours)
            + formatNumber(seconds - minutes * 60, u"00");
 }
 
+std::optional<float> StoredLongitudeValue(QStringView text)
+{
+    const qsizetype p1 = text.indexOf(u':');
+    if (p1 < 0)
+        return float32Number(leadingNumber(text));
+    const qsizetype p2 = text.indexOf(u':', p1 + 1);
+    const qsizetype last = text.size() - 1;
+    if (p1 == 0 || p2 <= p1 + 1 || p2 >= last)
+        return std::nullopt;
+    double degrees = std::fabs(leadingNumber(text.first(p1)))
+                     + leadingNumber(text.sliced(p1 + 1, p2 - p1 - 1)) / 60
+                     + leadingNumber(text.sliced(p2 + 1)) / 3600;
+    if (text.trimmed().startsWith(u'-'))
+        degrees = -degrees;
+    return float32Number(degrees);
+}
+
 float ParseStoredLongitude(QStringView text, MessageService &messages)
 {
-    std::optional<float> value;
-    const qsizetype p1 = text.indexOf(u':');
-    if (p1 < 0) {
-        value = float32Number(leadingNumber(text));
-    } else {
-        const qsizetype p2 = text.indexOf(u':', p1 + 1);
-        const qsizetype last = text.size() - 1;
-        if (p1 > 0 && p2 > p1 + 1 && p2 < last) {
-            double degrees = std::fabs(leadingNumber(text.first(p1)))
-                             + leadingNumber(text.sliced(p1 + 1, p2 - p1 - 1)) / 60
-                             + leadingNumber(text.sliced(p2 + 1)) / 3600;
-            if (text.trimmed().startsWith(u'-'))
-                degrees = -degrees;
-            value = float32Number(degrees);
-        }
-    }
-    if (value)
+    if (const std::optional<float> value = StoredLongitudeValue(text))
         return *value;
     messages.show(QStringLiteral("Could not interpret as Longitude\nUse HH:MM:SS or decimal value"),
                   QStringLiteral("Longitude Error"), MessageButtons::Ok);
     return 0;
+}
+
+float WrapWestLongitude(float lngWestDeg)
+{
+    if (lngWestDeg >= 0 && lngWestDeg <= 360)
+        return lngWestDeg;
+    const float wrapped = std::fmod(lngWestDeg, 360.0f);
+    return wrapped < 0 ? wrapped + 360 : wrapped;
 }
 
 } // namespace noctalis

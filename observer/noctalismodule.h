@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace noctalis {
 
 class MessageService;
@@ -56,5 +58,19 @@ QString FormatHoursHMS(double hours);
 //     title "Longitude Error" and gives 0. So is a value beyond the 32-bit
 //     float range.
 float ParseStoredLongitude(QStringView text, MessageService &messages);
+
+// The value of ParseStoredLongitude without its message: nothing for a text
+// that it reports as malformed.
+std::optional<float> StoredLongitudeValue(QStringView text);
+
+// WrapWestLongitude: a longitude west taken round the circle.
+//
+// Given:
+//   lngWestDeg   degrees west, any finite value (a negative west or east
+//                text gives one below 0 or above 360)
+// Returned (function value):
+//   the same meridian in [0, 360); a value within [0, 360] is returned as it
+//   is, 360 included (the engine takes it as 0)
+float WrapWestLongitude(float lngWestDeg);
 
 } // namespace noctalis

@@ -2,7 +2,8 @@
 // dialog in the program, a script of answers in tests.
 #pragma once
 
-#include <QList>
+#include "scriptedanswers.h"
+
 #include <QString>
 
 #include <optional>
@@ -33,18 +34,9 @@ public:
 
 // Records every request and gives the queued answers in turn; an empty queue
 // answers as a cancelled dialog (tests).
-class ScriptedFilePicker : public FilePicker {
+class ScriptedFilePicker : public FilePicker, public ScriptedAnswers<FilePickRequest, QString> {
 public:
-    std::optional<QString> pickFile(const FilePickRequest &request) override
-    {
-        requests.push_back(request);
-        if (answers.isEmpty())
-            return std::nullopt;
-        return answers.takeFirst();
-    }
-
-    QList<FilePickRequest> requests;
-    QList<std::optional<QString>> answers;
+    std::optional<QString> pickFile(const FilePickRequest &request) override { return answer(request); }
 };
 
 } // namespace noctalis

@@ -347,9 +347,10 @@ TEST_F(FormclkTest, MenuHoldsTheWorkingEntriesInOrder)
     QStringList names;
     for (QAction *a : form->optionsMenu()->actions())
         names << a->objectName();
-    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuCalculator", "mnuAlarms", "mnuAbout"}));
+    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuConfig", "mnuCalculator", "mnuAlarms", "mnuAbout"}));
     EXPECT_EQ(menuAction(*form, "mnuClose")->text(), QStringLiteral("&Close"));
     EXPECT_EQ(menuAction(*form, "mnuDisplayUT")->text(), QStringLiteral("Display &UT"));
+    EXPECT_EQ(menuAction(*form, "mnuConfig")->text(), QStringLiteral("C&onfigure"));
 }
 
 TEST_F(FormclkTest, RightButtonOnAnyLabelOpensTheMenuAtTheMouse)

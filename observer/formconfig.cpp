@@ -1,0 +1,263 @@
+#include "formconfig.h"
+
+#include "backgroundstep.h"
+#include "clock.h"
+#include "colorpicker.h"
+#include "fontpicker.h"
+#include "latlng.h"
+#include "messageservice.h"
+#include "noctalismodule.h"
+#include "numbertext.h"
+#include "preferences.h"
+#include "settingsstore.h"
+#include "settingvalues.h"
+#include "ui_formconfig.h"
+#include "variant.h"
+
+#include <QMouseEvent>
+
+namespace noctalis {
+
+namespace {
+
+const QString kMonthFirst = QStringLiteral("MM/DD/YYYY");
+const QString kDayFirst = QStringLiteral("DD/MM/YYYY");
+
+// A preference held as a variant, as a number; 0 when it is none.
+double numberOf(const QVariant &value) { return automation::numericValue(value).value_or(0); }
+
+// The system's zone now, hours east of UT, to the minute (UT+5:30 gives 5.5).
+double systemZoneHours(const Clock &clock) { return clock.zoneOffsetSeconds() / 3600.0; }
+
+QString colorText(const QColor &color) { return QString::number(qint64(settingFromColor(color))); }
+
+} // namespace
+
+FormConfig::FormConfig(const AppContext &context, Openers openers, QWidget *parent)
+    : QDialog(parent),
+      m_ctx(context),
+      m_openers(std::move(openers)),
+      ui(std::make_unique<Ui::FormConfig>())
+{
+    ui->setupUi(this);
+    for (QLabel *swatch : {ui->LBLBackcolor, ui->LBLforecolor})
+        swatch->installEventFilter(this);
+
+    connect(ui->cmdEW, &QPushButton::clicked, this, &FormConfig::cmdEW_Click);
+    connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &FormConfig::chkDetectTZ_Click);
+    connect(ui->cmdFont, &QPushButton::clicked, this, &FormConfig::cmdFont_Click);
+    connect(ui->cmdMap, &QPushButton::clicked, this, &FormConfig::cmdMap_Click);
+    connect(ui->cmdAlarms, &QPushButton::clicked, this, &FormConfig::cmdAlarms_Click);
+    connect(ui->cmdAbout, &QPushButton::clicked, this, &FormConfig::cmdAbout_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &FormConfig::cmdCancel_Click);
+    connect(ui->cmdUpdate, &QPushButton::clicked, this, &FormConfig::cmdUpdate_Click);
+    Form_Load();
+}
+
+FormConfig::~FormConfig() = default;
+
+void FormConfig::Form_Load()
+{
+    Preferences &p = m_ctx.prefs;
+    p.DisplayWest = readBooleanSetting(m_ctx.settings, QStringLiteral("DisplayWest"), QStringLiteral("True"));
+    m_lat = p.LAT;
+    LoadParams();
+}
+
+void FormConfig::LoadParams()
+{
+    const Preferences &p = m_ctx.prefs;
+    (p.DateFormat == kMonthFirst ? ui->OptMMDDYYYY : ui->OptDDMMYYYY)->setChecked(true);
+    m_displayWest = p.DisplayWest;
+    m_lng = p.LNG;
+    paintSwatch(ui->LBLBackcolor, colorFromSetting(numberOf(p.BkColor)));
+    paintSwatch(ui->LBLforecolor, colorFromSetting(numberOf(p.DigitColor)));
+    ui->TxtTZ->setText(plainNumberText(p.TZ));
+    ui->chkDetectTZ->setChecked(p.DetectTZ);  // ticking fills and locks TxtTZ
+    ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
+    DisplayLongitude();
+    ui->chkAlarm->setChecked(p.AlarmsEnabled);
+    ui->chkTopMost->setChecked(p.TopMost);
+    ui->chkAutoStart->setChecked(p.StartUp);
+}
+
+void FormConfig::DisplayLongitude()
+{
+    ui->TxtLng->setText(FormatLongitude(m_displayWest ? m_lng : 360 - m_lng));
+}
+
+void FormConfig::cmdEW_Click()
+{
+    m_displayWest = !m_displayWest;
+    ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
+    ui->TxtLng->setToolTip(m_displayWest ? tr("West Longitude") : tr("East Longitude"));
+    DisplayLongitude();
+}
+
+void FormConfig::chkDetectTZ_Click()
+{
+    const bool detect = ui->chkDetectTZ->isChecked();
+    if (detect)
+        ui->TxtTZ->setText(plainNumberText(systemZoneHours(m_ctx.clock)));
+    ui->TxtTZ->setEnabled(!detect);
+}
+
+bool FormConfig::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == ui->LBLBackcolor) {
+            LBLBackcolor_Click();
+            return true;
+        }
+        if (watched == ui->LBLforecolor) {
+            LBLforecolor_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormConfig::LBLBackcolor_Click() { pickSwatchColor(ui->LBLBackcolor); }
+
+void FormConfig::LBLforecolor_Click() { pickSwatchColor(ui->LBLforecolor); }
+
+void FormConfig::pickSwatchColor(QLabel *swatch)
+{
+    if (const std::optional<QColor> chosen = m_openers.colors.pickColor(swatchColor(swatch)))
+        paintSwatch(swatch, *chosen);
+}
+
+QColor FormConfig::swatchColor(const QLabel *swatch) { return swatch->palette().color(QPalette::Window); }
+
+void FormConfig::paintSwatch(QLabel *swatch, const QColor &color)
+{
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, color);
+    swatch->setPalette(palette);
+}
+
+void FormConfig::cmdFont_Click()
+{
+    Preferences &p = m_ctx.prefs;
+    FontPickRequest request;
+    request.title = tr("Select a Font for the Clock");
+    request.initial = {p.FontName.toString(), numberOf(p.FontSize), numberOf(p.FontBold) != 0};
+    const std::optional<FontChoice> chosen = m_openers.fonts.pickFont(request);
+    if (!chosen)
+        return;
+    p.FontBold = chosen->bold;
+    p.FontSize = chosen->pointSize;
+    p.FontName = chosen->family;
+}
+
+void FormConfig::cmdMap_Click()
+{
+    ObserverExchange &o = m_ctx.observer;
+    o.ObserverCancelled = true;
+    o.ObserverTZ = m_ctx.prefs.TZ;
+    o.ObserverDSTRule = o.DSTRule;
+    o.ObserverLng = m_lng;
+    o.ObserverLat = m_lat;
+    if (m_openers.observerDialog)
+        m_openers.observerDialog(this);
+    if (o.ObserverCancelled)
+        return;
+    o.DSTRule = o.ObserverDSTRule;
+    m_lng = o.ObserverLng;
+    m_lat = o.ObserverLat;
+    DisplayLongitude();
+    ui->chkDetectTZ->setChecked(false);
+    ui->TxtTZ->setText(plainNumberText(o.ObserverTZ));
+}
+
+void FormConfig::cmdAlarms_Click()
+{
+    if (m_openers.alarmEditor)
+        m_openers.alarmEditor(this);
+}
+
+void FormConfig::cmdAbout_Click()
+{
+    if (m_openers.aboutBox)
+        m_openers.aboutBox(this);
+}
+
+void FormConfig::cmdCancel_Click()
+{
+    m_ctx.prefs.ConfigCancelled = true;
+    reject();
+}
+
+bool FormConfig::textsAreValid()
+{
+    // A longitude that the start-up reader would refuse is as wrong as one
+    // out of range: it would put the clock on longitude 0 at the next start.
+    QString lng = ui->TxtLng->text();
+    if (ParseLongitude(lng) == kInvalidAngle || !StoredLongitudeValue(ui->TxtLng->text())) {
+        m_ctx.messages.show(tr("Error in Longitude format."), programTitle());
+        return false;
+    }
+    if (!ui->chkDetectTZ->isChecked()) {
+        const double tz = leadingNumber(ui->TxtTZ->text());
+        if (tz < -24 || tz > 24) {
+            m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter."),
+                                tr("Time Zone Error"));
+            return false;
+        }
+    }
+    return true;
+}
+
+void FormConfig::cmdUpdate_Click()
+{
+    if (!textsAreValid())
+        return;
+    Preferences &p = m_ctx.prefs;
+    SettingsStore &s = m_ctx.settings;
+    const auto store = [&s](const char *key, const QString &text) {
+        writeSetting(s, QLatin1String(key), text);
+    };
+
+    p.DetectTZ = ui->chkDetectTZ->isChecked();
+    p.TZ = p.DetectTZ ? systemZoneHours(m_ctx.clock) : leadingNumber(ui->TxtTZ->text());
+    p.StartUp = ui->chkAutoStart->isChecked();
+    p.DateFormat = ui->OptMMDDYYYY->isChecked() ? kMonthFirst : kDayFirst;
+    p.AlarmsEnabled = ui->chkAlarm->checkState() != Qt::Unchecked;
+    store("AlarmsEnabled", booleanText(p.AlarmsEnabled));
+    p.TopMost = ui->chkTopMost->isChecked();
+    store("TopMost", booleanText(p.TopMost));
+    p.LAT = float(m_lat);
+    QString lngText = ui->TxtLng->text();
+    const float lng = ParseLongitude(lngText);
+    p.LNG = WrapWestLongitude(m_displayWest ? lng : 360 - lng);
+    p.DisplayWest = m_displayWest;
+    p.BkColor = settingFromColor(swatchColor(ui->LBLBackcolor));
+    p.DigitColor = settingFromColor(swatchColor(ui->LBLforecolor));
+
+    store("DetectTZ", booleanText(p.DetectTZ));
+    store("LNG", ui->TxtLng->text());
+    store("LAT", FormatLatitude(p.LAT));
+    store("TZ", plainNumberText(p.TZ));
+    store("BkColor", colorText(swatchColor(ui->LBLBackcolor)));
+    store("DigitColor", colorText(swatchColor(ui->LBLforecolor)));
+    store("DisplayWest", booleanText(m_displayWest));
+    store("FontBold", booleanText(numberOf(p.FontBold) != 0));
+    store("FontName", p.FontName.toString());
+    store("FontSize", plainNumberText(numberOf(p.FontSize)));
+    store("DateFormat", p.DateFormat);
+    SetAutoStart();
+
+    p.ConfigCancelled = false;
+    accept();
+}
+
+void FormConfig::SetAutoStart()
+{
+    const bool startUp = m_ctx.prefs.StartUp;
+    runStep(lcSettings, "write the autostart entry",
+            [&] { m_openers.autostart.write(m_openers.programPath, startUp); });
+    writeSetting(m_ctx.settings, QStringLiteral("StartUp"), booleanText(startUp));
+}
+
+} // namespace noctalis

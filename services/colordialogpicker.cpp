@@ -1,0 +1,16 @@
+#include "colordialogpicker.h"
+
+#include <QApplication>
+#include <QColorDialog>
+
+namespace noctalis {
+
+std::optional<QColor> ColorDialogPicker::pickColor(const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+} // namespace noctalis

@@ -1,0 +1,143 @@
+// The clock window's "C&onfigure" entry and the double-click on the LMST:
+// the configuration dialog opens modally, and what it confirms is on the
+// face at once and in the LMST at the next tick.
+
+#include "appparts.h"
+#include "autostartentry.h"
+#include "colorpicker.h"
+#include "fontpicker.h"
+#include "formclk.h"
+#include "formconfig.h"
+#include "settingvalues.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+class ConfigMenuTest : public ::testing::Test, protected AppParts {
+protected:
+    ConfigMenuTest()
+    {
+        writeSetting(settings, QStringLiteral("LNG"), QStringLiteral("75"));
+        writeSetting(settings, QStringLiteral("DisplayUT"), QStringLiteral("True"));
+        writeSetting(settings, QStringLiteral("AlarmsEnabled"), QStringLiteral("True"));
+        clock.offsetSeconds = -5 * 3600;
+        clock.now = QDateTime(QDate(2000, 1, 1), QTime(7, 0, 0), Qt::UTC);  // 12:00 UT
+        form.setColorPicker(colors);
+        form.setFontPicker(fonts);
+        form.setAutostartEntry(AutostartEntry(dir.filePath(QStringLiteral("autostart"))));
+        form.setObserverDialogRunner([this](QWidget *) {
+            observer.ObserverLat = 51.5;
+            observer.ObserverCancelled = false;
+        });
+        form.setAlarmCheck([this] { ++checks; });
+        form.Form_Load();
+        form.show();
+    }
+
+    // Runs open, and meanwhile, from the dialog's own event loop: lets a tick
+    // pass, moves the observer to 51.5 N on the map and to Greenwich by
+    // typing, takes a 40-point font, turns always-on-top off and confirms.
+    void configure(const std::function<void()> &open)
+    {
+        fonts.answers = {FontChoice{QStringLiteral("DejaVu Sans"), 40, true}};
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<FormConfig *>(QApplication::activeModalWidget());
+            seen = dialog != nullptr;
+            if (!dialog)
+                return;  // nothing to close; the test fails below
+            dialogOpenWhileShown = form.dialogOpen();
+            form.Timer1_Timer();
+            checksWhileShown = checks;
+            dialog->cmdMap_Click();
+            dialog->findChild<QLineEdit *>(QStringLiteral("TxtLng"))->setText(QStringLiteral("0"));
+            dialog->cmdFont_Click();
+            dialog->findChild<QCheckBox *>(QStringLiteral("chkTopMost"))->setChecked(false);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdUpdate")), Qt::LeftButton);
+        });
+        open();
+        ASSERT_TRUE(seen) << "the configuration dialog was not the modal window";
+    }
+
+    ScriptedColorPicker colors;
+    ScriptedFontPicker fonts;
+    Formclk form{context()};
+    int checks = 0;
+    int checksWhileShown = -1;
+    bool dialogOpenWhileShown = false;
+};
+
+TEST_F(ConfigMenuTest, BothWaysApplyTheFaceTheLongitudeAndTheTopmostSwitch)
+{
+    struct Way {
+        const char *name;
+        std::function<void()> open;
+        bool alarmsHeldOff;
+    } ways[] = {
+        {"menu", [this] { form.optionsMenu()->findChild<QAction *>(QStringLiteral("mnuConfig"))->trigger(); }, true},
+        {"double-click", [this] { QTest::mouseDClick(form.clockLabel(), Qt::LeftButton); }, false},
+    };
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.name);
+        writeSetting(settings, QStringLiteral("LNG"), QStringLiteral("75"));
+        writeSetting(settings, QStringLiteral("TopMost"), QStringLiteral("True"));
+        writeSetting(settings, QStringLiteral("FontSize"), QStringLiteral("20"));
+        form.Form_Load();
+        form.Timer1_Timer();
+        ASSERT_EQ(form.clockLabel()->text(), QStringLiteral("13:41:50")) << "75 W";
+        ASSERT_TRUE(form.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+        const QSize before = form.size();
+        checks = 0;
+
+        configure(way.open);
+        EXPECT_EQ(dialogOpenWhileShown, way.alarmsHeldOff);
+        EXPECT_EQ(checksWhileShown, way.alarmsHeldOff ? 0 : 1);
+        EXPECT_FALSE(form.dialogOpen());
+        EXPECT_GT(form.width(), before.width());
+        EXPECT_GT(form.height(), before.height());
+        for (QLabel *label : {form.clockLabel(), form.utClockLabel()})
+            EXPECT_EQ(label->font().pointSizeF(), 40.0) << label->objectName().toStdString();
+        EXPECT_EQ(form.utHeadingLabel()->font().pointSizeF(), 24.0);
+        EXPECT_EQ(form.engine().get(QStringLiteral("LNG")), QVariant(0.0));
+        EXPECT_EQ(form.engine().get(QStringLiteral("LAT")), QVariant(51.5));
+        EXPECT_FALSE(form.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(form.clockLabel()->text(), QStringLiteral("13:41:50")) << "until the next tick";
+        form.Timer1_Timer();
+        EXPECT_EQ(form.clockLabel()->text(), QStringLiteral("18:41:50")) << "Greenwich";
+    }
+}
+
+TEST_F(ConfigMenuTest, CancelledDialogAppliesNothing)
+{
+    fonts.answers = {FontChoice{QStringLiteral("DejaVu Sans"), 40, true}};
+    const QSize before = form.size();
+    QTimer::singleShot(0, [] {
+        if (auto *dialog = qobject_cast<FormConfig *>(QApplication::activeModalWidget())) {
+            dialog->cmdFont_Click();
+            dialog->cmdCancel_Click();
+        }
+    });
+    form.optionsMenu()->findChild<QAction *>(QStringLiteral("mnuConfig"))->trigger();
+    EXPECT_TRUE(prefs.ConfigCancelled);
+    EXPECT_EQ(prefs.FontSize.toDouble(), 40.0) << "the font choice is kept";
+    EXPECT_EQ(form.size(), before) << "but not applied";
+    EXPECT_FALSE(form.dialogOpen());
+}
+
+} // namespace

@@ -1,0 +1,372 @@
+// The configuration dialog, driven as a user drives it: text typed into its
+// boxes, clicks on its buttons, check boxes and swatches, and scripted
+// answers from the colour and font pickers and the observer dialog.
+
+#include "appparts.h"
+#include "autostartentry.h"
+#include "colorpicker.h"
+#include "fontpicker.h"
+#include "formconfig.h"
+#include "latlng.h"
+#include "settingvalues.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+const QString kProgram = QStringLiteral("/opt/noctalis/bin/noctalis");
+
+class FormConfigTest : public ::testing::Test, protected AppParts {
+protected:
+    FormConfigTest()
+    {
+        // As start-up leaves them for an observer at 75.5 W, 40.5 N.
+        prefs.DetectTZ = false;
+        prefs.TZ = -5;
+        prefs.LNG = 75.5f;
+        prefs.LAT = 40.5f;
+        prefs.BkColor = 16777215.0;
+        prefs.DigitColor = 0.0;
+        prefs.FontName = QStringLiteral("Arial");
+        prefs.FontBold = true;
+        prefs.FontSize = 20.0;
+        prefs.TopMost = true;
+        prefs.DateFormat = QStringLiteral("MM/DD/YYYY");
+        prefs.ConfigCancelled = true;
+        clock.offsetSeconds = 5 * 3600 + 30 * 60;  // the system is on UT+5:30
+    }
+
+    std::unique_ptr<FormConfig> open()
+    {
+        FormConfig::Openers openers{colors,
+                                    fonts,
+                                    [this](QWidget *parent) {
+                                        seen = observer;
+                                        observerParent = parent;
+                                        if (observerAnswer)
+                                            observerAnswer();
+                                    },
+                                    [this](QWidget *parent) { opened.push_back({QStringLiteral("alarms"), parent}); },
+                                    [this](QWidget *parent) { opened.push_back({QStringLiteral("about"), parent}); },
+                                    AutostartEntry(autostartFolder()),
+                                    kProgram};
+        auto form = std::make_unique<FormConfig>(context(), std::move(openers));
+        form->show();
+        return form;
+    }
+
+    template <typename T = QWidget>
+    static T *control(FormConfig &form, const char *name)
+    {
+        T *widget = form.findChild<T *>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static QString text(FormConfig &form, const char *name) { return control<QLineEdit>(form, name)->text(); }
+    static void click(FormConfig &form, const char *name)
+    {
+        QWidget *w = control(form, name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
+    }
+    static void type(FormConfig &form, const char *name, const QString &typed)
+    {
+        QLineEdit *edit = control<QLineEdit>(form, name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+    }
+    static bool checked(FormConfig &form, const char *name) { return control<QCheckBox>(form, name)->isChecked(); }
+
+    void store(const char *key, const char *value) { writeSetting(settings, QLatin1String(key), QLatin1String(value)); }
+    QString read(const char *key) { return settings.read(settingsSection(), QLatin1String(key), QStringLiteral("<none>")); }
+    QString autostartFolder() { return dir.filePath(QStringLiteral("autostart")); }
+    QString autostartText()
+    {
+        QFile file(AutostartEntry(autostartFolder()).filePath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    ScriptedColorPicker colors;
+    ScriptedFontPicker fonts;
+    std::function<void()> observerAnswer;  // what the observer dialog does; nothing is Cancel
+    ObserverExchange seen;                 // the exchange values the observer dialog was opened with
+    QWidget *observerParent = nullptr;
+    QList<std::pair<QString, QWidget *>> opened;  // what the Alarms and About buttons opened, over what
+};
+
+TEST_F(FormConfigTest, ConfirmingWithoutChangesRewritesEverySettingWithItsCurrentValue)
+{
+    for (const char *key : {"AlarmsEnabled", "TopMost", "DetectTZ", "LNG", "LAT", "TZ", "BkColor", "DigitColor",
+                            "FontBold", "FontName", "FontSize", "DateFormat", "StartUp"})
+        store(key, "stale");
+    auto form = open();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Noctalis Configuration"));
+    EXPECT_TRUE(form->isModal());
+    click(*form, "cmdUpdate");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_FALSE(prefs.ConfigCancelled);
+    const std::pair<const char *, const char *> expected[] = {
+        {"AlarmsEnabled", "False"}, {"TopMost", "True"},    {"DetectTZ", "False"},  {"LNG", "75:30:00.0"},
+        {"LAT", "40:30:00.0"},      {"TZ", "-5"},           {"BkColor", "16777215"}, {"DigitColor", "0"},
+        {"DisplayWest", "True"},    {"FontBold", "True"},   {"FontName", "Arial"},  {"FontSize", "20"},
+        {"DateFormat", "MM/DD/YYYY"}, {"StartUp", "False"},
+    };
+    for (const auto &[key, value] : expected)
+        EXPECT_EQ(read(key), QLatin1String(value)) << key;
+    EXPECT_EQ(prefs.LNG, 75.5f);
+    EXPECT_EQ(prefs.LAT, 40.5f);
+    EXPECT_EQ(prefs.TZ, -5.0);
+    EXPECT_TRUE(autostartText().contains(QStringLiteral("\nHidden=true\n"))) << "start-up off";
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(FormConfigTest, TypedEastLongitudeIsHeldWestAndStoredAsTyped)
+{
+    store("DisplayWest", "False");
+    auto form = open();
+    EXPECT_EQ(control<QPushButton>(*form, "cmdEW")->text(), QStringLiteral("E"));
+    EXPECT_EQ(text(*form, "TxtLng"), QStringLiteral("284:30:00.0")) << "75.5 W is 284.5 E";
+    type(*form, "TxtLng", QStringLiteral("10"));
+    click(*form, "cmdUpdate");
+    EXPECT_EQ(prefs.LNG, 350.0f);
+    EXPECT_FALSE(prefs.DisplayWest);
+    EXPECT_EQ(read("LNG"), QStringLiteral("10"));
+    EXPECT_EQ(read("DisplayWest"), QStringLiteral("False"));
+}
+
+TEST_F(FormConfigTest, EastWestButtonShowsTheWorkingLongitudeAgainDiscardingTyping)
+{
+    auto form = open();
+    type(*form, "TxtLng", QStringLiteral("12:34:56"));
+    click(*form, "cmdEW");
+    EXPECT_EQ(control<QPushButton>(*form, "cmdEW")->text(), QStringLiteral("E"));
+    EXPECT_EQ(control(*form, "TxtLng")->toolTip(), QStringLiteral("East Longitude"));
+    EXPECT_EQ(text(*form, "TxtLng"), QStringLiteral("284:30:00.0"));
+    type(*form, "TxtLng", QStringLiteral("1"));
+    click(*form, "cmdEW");
+    EXPECT_EQ(control<QPushButton>(*form, "cmdEW")->text(), QStringLiteral("W"));
+    EXPECT_EQ(control(*form, "TxtLng")->toolTip(), QStringLiteral("West Longitude"));
+    EXPECT_EQ(text(*form, "TxtLng"), QStringLiteral("75:30:00.0"));
+    EXPECT_TRUE(prefs.DisplayWest);
+    click(*form, "cmdUpdate");
+    EXPECT_EQ(prefs.LNG, 75.5f);
+    EXPECT_EQ(read("LNG"), QStringLiteral("75:30:00.0"));
+}
+
+TEST_F(FormConfigTest, DetectShowsTheSystemZoneExactlyAndLocksTheBox)
+{
+    auto form = open();
+    click(*form, "chkDetectTZ");
+    EXPECT_EQ(text(*form, "TxtTZ"), QStringLiteral("5.5")) << "UT+5:30";
+    EXPECT_FALSE(control(*form, "TxtTZ")->isEnabled());
+    click(*form, "chkDetectTZ");
+    EXPECT_EQ(text(*form, "TxtTZ"), QStringLiteral("5.5")) << "unticking keeps the text";
+    EXPECT_TRUE(control(*form, "TxtTZ")->isEnabled());
+    click(*form, "chkDetectTZ");
+    clock.offsetSeconds = 6 * 3600;  // the zone moves while the dialog is open
+    click(*form, "cmdUpdate");
+    EXPECT_TRUE(prefs.DetectTZ);
+    EXPECT_EQ(prefs.TZ, 6.0) << "read again on OK";
+    EXPECT_EQ(read("DetectTZ"), QStringLiteral("True"));
+    EXPECT_EQ(read("TZ"), QStringLiteral("6"));
+
+    prefs.DetectTZ = true;
+    auto reopened = open();
+    EXPECT_TRUE(checked(*reopened, "chkDetectTZ"));
+    EXPECT_EQ(text(*reopened, "TxtTZ"), QStringLiteral("6"));
+    EXPECT_FALSE(control(*reopened, "TxtTZ")->isEnabled());
+}
+
+TEST_F(FormConfigTest, AutostartEntryStartsTheProgramAndIsOnlyHiddenWhenOff)
+{
+    auto on = open();
+    click(*on, "chkAutoStart");
+    click(*on, "cmdUpdate");
+    EXPECT_TRUE(prefs.StartUp);
+    EXPECT_EQ(read("StartUp"), QStringLiteral("True"));
+    const QString entry = autostartText();
+    EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n"))) << entry.toStdString();
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=") + kProgram + QLatin1Char('\n')));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nType=Application\n")));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nHidden=false\n")));
+
+    auto off = open();
+    EXPECT_TRUE(checked(*off, "chkAutoStart"));
+    click(*off, "chkAutoStart");
+    click(*off, "cmdUpdate");
+    EXPECT_EQ(read("StartUp"), QStringLiteral("False"));
+    EXPECT_EQ(autostartText(), QString(entry).replace(QStringLiteral("Hidden=false"), QStringLiteral("Hidden=true")));
+}
+
+TEST_F(FormConfigTest, AutostartEntryThatCannotBeWrittenIsSilentAndStartUpIsStored)
+{
+    QFile blocker(autostartFolder());  // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto form = open();
+    click(*form, "chkAutoStart");
+    click(*form, "cmdUpdate");
+    EXPECT_EQ(read("StartUp"), QStringLiteral("True"));
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(FormConfigTest, ConfirmedObserverDialogUnticksDetectAndShowsTheObserver)
+{
+    prefs.DetectTZ = true;
+    prefs.TZ = 5.5;  // as start-up detects it
+    observer.DSTRule = 1;
+    observerAnswer = [this] {
+        observer.ObserverLng = 284.5;  // 75.5 E
+        observer.ObserverLat = -33.8667;
+        observer.ObserverTZ = 10;
+        observer.ObserverDSTRule = 4;
+        observer.ObserverCancelled = false;
+    };
+    auto form = open();
+    click(*form, "cmdMap");
+    EXPECT_EQ(observerParent, form.get());
+    EXPECT_TRUE(seen.ObserverCancelled);
+    EXPECT_EQ(seen.ObserverTZ, 5.5);
+    EXPECT_EQ(seen.ObserverDSTRule, 1);
+    EXPECT_EQ(seen.ObserverLng, 75.5);
+    EXPECT_EQ(seen.ObserverLat, 40.5);
+    EXPECT_FALSE(checked(*form, "chkDetectTZ"));
+    EXPECT_TRUE(control(*form, "TxtTZ")->isEnabled());
+    EXPECT_EQ(text(*form, "TxtTZ"), QStringLiteral("10"));
+    EXPECT_EQ(text(*form, "TxtLng"), QStringLiteral("284:30:00.0"));
+    EXPECT_EQ(observer.DSTRule, 4);
+
+    observerAnswer = [this] { observer.ObserverLng = 1; };  // Cancel there
+    click(*form, "cmdMap");
+    EXPECT_EQ(text(*form, "TxtLng"), QStringLiteral("284:30:00.0"));
+    EXPECT_EQ(observer.DSTRule, 4);
+
+    click(*form, "cmdUpdate");
+    EXPECT_FALSE(prefs.DetectTZ);
+    EXPECT_EQ(prefs.TZ, 10.0);
+    EXPECT_EQ(prefs.LNG, 284.5f);
+    EXPECT_EQ(read("LAT"), QStringLiteral("-33:52:00.1"));
+    EXPECT_EQ(read("TZ"), QStringLiteral("10"));
+}
+
+TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
+{
+    const QString zoneMessage = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.");
+    const QString lngMessage = QStringLiteral("Error in Longitude format.");
+    struct Case {
+        const char *lng;
+        const char *tz;
+        QString message;
+        QString title;
+    } cases[] = {
+        {"361:00:00", "-5", lngMessage, programTitle()},
+        // Texts the start-up reader refuses, which would put the clock on
+        // longitude 0 at the next start.
+        {"75:30", "-5", lngMessage, programTitle()},
+        {"5::00", "-5", lngMessage, programTitle()},
+        {"75", "25", zoneMessage, QStringLiteral("Time Zone Error")},
+        {"75", "-24.5", zoneMessage, QStringLiteral("Time Zone Error")},
+    };
+    for (const Case &c : cases) {
+        messages.messages.clear();
+        auto form = open();
+        click(*form, "chkTopMost");
+        type(*form, "TxtLng", QLatin1String(c.lng));
+        type(*form, "TxtTZ", QLatin1String(c.tz));
+        click(*form, "cmdUpdate");
+        ASSERT_EQ(messages.messages.size(), 1) << c.lng << " " << c.tz;
+        EXPECT_EQ(messages.messages[0].text, c.message) << c.lng << " " << c.tz;
+        EXPECT_EQ(messages.messages[0].title, c.title);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(text(*form, "TxtLng"), QLatin1String(c.lng));
+        EXPECT_EQ(text(*form, "TxtTZ"), QLatin1String(c.tz));
+        EXPECT_FALSE(QFile::exists(settings.filePath()));
+        EXPECT_TRUE(prefs.ConfigCancelled);
+        EXPECT_TRUE(prefs.TopMost);
+        EXPECT_EQ(prefs.LNG, 75.5f);
+    }
+    // The limits of the zone pass.
+    for (const char *tz : {"24", "-24"}) {
+        auto form = open();
+        type(*form, "TxtTZ", QLatin1String(tz));
+        click(*form, "cmdUpdate");
+        EXPECT_EQ(form->result(), QDialog::Accepted) << tz;
+        EXPECT_EQ(read("TZ"), QLatin1String(tz));
+    }
+}
+
+TEST_F(FormConfigTest, CancelStoresNothingButTheFontChoiceIsKept)
+{
+    fonts.answers = {FontChoice{QStringLiteral("DejaVu Serif"), 36, false}};
+    prefs.ConfigCancelled = false;
+    auto form = open();
+    click(*form, "cmdFont");
+    ASSERT_EQ(fonts.requests.size(), 1);
+    const FontPickRequest &request = fonts.requests[0];
+    EXPECT_EQ(request.title, QStringLiteral("Select a Font for the Clock"));
+    EXPECT_EQ(request.initial, (FontChoice{QStringLiteral("Arial"), 20, true}));
+    EXPECT_EQ(request.minPointSize, 6);
+    EXPECT_EQ(request.maxPointSize, 144);
+    EXPECT_EQ(prefs.FontName, QVariant(QStringLiteral("DejaVu Serif")));
+    EXPECT_EQ(prefs.FontSize.toDouble(), 36.0);
+    EXPECT_FALSE(prefs.FontBold.toBool());
+
+    click(*form, "cmdFont");  // cancelled: nothing changes
+    EXPECT_EQ(prefs.FontSize.toDouble(), 36.0);
+    type(*form, "TxtLng", QStringLiteral("10"));
+    click(*form, "cmdCancel");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(prefs.ConfigCancelled);
+    EXPECT_EQ(prefs.LNG, 75.5f);
+    EXPECT_FALSE(QFile::exists(settings.filePath()));
+    EXPECT_FALSE(QFile::exists(AutostartEntry(autostartFolder()).filePath()));
+
+    // The window frame leaves the flag as it was, either way.
+    for (bool before : {false, true}) {
+        prefs.ConfigCancelled = before;
+        auto framed = open();
+        framed->close();
+        EXPECT_EQ(prefs.ConfigCancelled, before);
+    }
+    EXPECT_FALSE(QFile::exists(settings.filePath()));
+}
+
+TEST_F(FormConfigTest, SwatchesTakeThePickedColourAndKeepItWhenCancelled)
+{
+    colors.answers = {QColor(255, 0, 0)};
+    auto form = open();
+    click(*form, "LBLBackcolor");
+    click(*form, "LBLforecolor");  // cancelled
+    EXPECT_EQ(colors.requests, (QList<QColor>{Qt::white, Qt::black}));
+    click(*form, "cmdUpdate");
+    EXPECT_EQ(read("BkColor"), QStringLiteral("255")) << "red in the low byte";
+    EXPECT_EQ(read("DigitColor"), QStringLiteral("0"));
+    EXPECT_EQ(prefs.BkColor.toDouble(), 255.0);
+}
+
+TEST_F(FormConfigTest, AlarmsAndAboutOpenOverTheDialog)
+{
+    auto form = open();
+    click(*form, "cmdAlarms");
+    click(*form, "cmdAbout");
+    const QList<std::pair<QString, QWidget *>> expected{{QStringLiteral("alarms"), form.get()},
+                                                       {QStringLiteral("about"), form.get()}};
+    EXPECT_EQ(opened, expected);
+    EXPECT_TRUE(form->isVisible());
+}
+
+} // namespace

@@ -45,7 +45,7 @@ void DBusNotifier::notify(const QString &tag, const QString &title, const QStrin
         // The notice window makes its own sound, or none.
         {QStringLiteral("suppress-sound"), true},
     };
-    call << m_appName << m_ids.value(tag, 0u) << applicationId() << title << body.toHtmlEscaped()
+    call << m_appName << notificationId(tag) << applicationId() << title << body.toHtmlEscaped()
          << QStringList() << hints << kDefaultTimeout;
     send(call, [this, tag](const QDBusMessage &reply) {
         const QVariantList values = reply.arguments();

@@ -29,6 +29,10 @@ public:
     void notify(const QString &tag, const QString &title, const QString &body) override;
     void withdraw(const QString &tag) override;
 
+    // The service's id of the notification shown for tag, once the service
+    // has answered; 0 when none is shown.
+    uint notificationId(const QString &tag) const { return m_ids.value(tag, 0u); }
+
     static QString serviceName();  // "org.freedesktop.Notifications"
     static QString objectPath();   // "/org/freedesktop/Notifications"
 

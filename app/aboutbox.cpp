@@ -27,7 +27,7 @@ QString AboutBox::helpPage()
 {
     // The README installed beside the program, or the one of the source tree.
     const QDir appDir(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {appDir.filePath(QStringLiteral("../share/doc/noctalis/README.md")),
+    for (const QString &candidate : {appDir.filePath(QStringLiteral(NOCTALIS_INSTALL_DOC_DIR "/README.md")),
                                      QStringLiteral(NOCTALIS_SOURCE_README)}) {
         if (QFileInfo::exists(candidate))
             return QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath()).toString();

@@ -1,7 +1,9 @@
 // noctalis: the sidereal clock.
 
 #include "alarmtable.h"
+#include "applicationid.h"
 #include "clock.h"
+#include "desktopintegration.h"
 #include "formclk.h"
 #include "observerexchange.h"
 #include "preferences.h"
@@ -10,9 +12,47 @@
 #include "widgetmessageservice.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+namespace {
+
+// The command line: --help and --version besides Qt's own options, which
+// QApplication takes out of the arguments.
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Sidereal clock and alarms for astronomical observers."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version print and end the program before the application
+// object is made, so they need no display and touch nothing else.
+void answerInformationOptions(QCommandLineParser &parser, int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);  // Qt's own options are unknown to it yet
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!version && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all")))
+        return;
+    QCoreApplication info(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("noctalis"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
+    if (version)
+        parser.showVersion();
+    parser.process(info);  // prints the help and ends
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCommandLineParser commandLine;
+    describeOptions(commandLine);
+    answerInformationOptions(commandLine, argc, argv);
+
     // Placing the window and keeping it on top need X11; under Wayland the
     // clock runs through XWayland when it can.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -20,9 +60,12 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
+    commandLine.process(app);  // an unknown option ends the program with a message
     QApplication::setApplicationName(QStringLiteral("noctalis1"));
     QApplication::setOrganizationName(QStringLiteral("noctalis1"));
     QApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
+    QGuiApplication::setDesktopFileName(noctalis::applicationId());
+    QApplication::setWindowIcon(noctalis::DesktopIntegration::applicationIcon());
 
     noctalis::Preferences prefs;
     noctalis::AlarmTable alarms;
@@ -33,7 +76,8 @@ int main(int argc, char *argv[])
 
     const noctalis::AppContext context{prefs, alarms, settings, messages, clock, observer};
     noctalis::Formclk clockWindow(context);
-    noctalis::SiderealAlarms siderealAlarms(clockWindow, context);
+    noctalis::DesktopIntegration desktop(clockWindow, settings);
+    noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
     clockWindow.Form_Load();
     clockWindow.show();
     return app.exec();

@@ -20,14 +20,36 @@ QString SiderealAlarms::ClockWindowHost::expandTimeFields(const QString &text)
     return m_clockWindow.ExpandTimeFields(text);
 }
 
+void SiderealAlarms::NotifyingActions::openNotice(const NoticeOrder &order)
+{
+    m_windows.openNotice(order);
+    if (m_notifier)
+        m_notifier->notify(order.tag, order.caption, order.message);
+}
+
+bool SiderealAlarms::NotifyingActions::launchProgram(const QString &commandLine, bool minimized)
+{
+    return m_windows.launchProgram(commandLine, minimized);
+}
+
+void SiderealAlarms::NotifyingActions::openSender(const SenderOrder &order) { m_windows.openSender(order); }
+
+void SiderealAlarms::NotifyingActions::closeWindows(const QString &tag)
+{
+    m_windows.closeWindows(tag);
+    if (m_notifier)
+        m_notifier->withdraw(tag);
+}
+
 SiderealAlarms::SiderealAlarms(Formclk &clockWindow, AppContext context, ProgramLauncher *launcher,
-                               AlarmWindows::SoundFactory sounds)
+                               AlarmWindows::SoundFactory sounds, Notifier *notifier)
     : m_clockWindow(clockWindow), m_host(clockWindow),
       m_windows(context.prefs, context.clock, context.engineProgId,
                 launcher ? *launcher : m_processLauncher,
                 sounds ? std::move(sounds)
                        : AlarmWindows::SoundFactory([] { return std::make_unique<WaveSoundPlayer>(); })),
-      m_check(context.alarms, context.clock, m_host, m_windows)
+      m_actions(m_windows, notifier),
+      m_check(context.alarms, context.clock, m_host, m_actions)
 {
     m_clockWindow.setAlarmCheck([this] { m_check.run(); });
 }

@@ -1,11 +1,13 @@
 // SiderealAlarms: the alarms of the clock program put together. Reads the
 // LMST, longitude and time fields of the clock window, checks the alarm
-// table at every tick the clock window allows, and opens the alarm windows.
+// table at every tick the clock window allows, and opens the alarm windows;
+// a notice is also shown as a desktop notification when a notifier is given.
 #pragma once
 
 #include "alarmcheck.h"
 #include "alarmwindows.h"
 #include "appcontext.h"
+#include "notifier.h"
 
 #include <memory>
 
@@ -16,9 +18,10 @@ class Formclk;
 class SiderealAlarms {
 public:
     // Hooks the check into the clock window's tick. launcher and sounds
-    // default to starting real processes and playing real sounds.
+    // default to starting real processes and playing real sounds; without a
+    // notifier, notices show in their windows only.
     SiderealAlarms(Formclk &clockWindow, AppContext context, ProgramLauncher *launcher = nullptr,
-                   AlarmWindows::SoundFactory sounds = {});
+                   AlarmWindows::SoundFactory sounds = {}, Notifier *notifier = nullptr);
     ~SiderealAlarms();
 
     SiderealAlarms(const SiderealAlarms &) = delete;
@@ -38,10 +41,26 @@ private:
         Formclk &m_clockWindow;
     };
 
+    // The alarm windows, with a notification beside each notice; the
+    // notification goes when the tick closes the alarm's windows.
+    class NotifyingActions : public AlarmActions {
+    public:
+        NotifyingActions(AlarmActions &windows, Notifier *notifier) : m_windows(windows), m_notifier(notifier) {}
+        void openNotice(const NoticeOrder &order) override;
+        bool launchProgram(const QString &commandLine, bool minimized) override;
+        void openSender(const SenderOrder &order) override;
+        void closeWindows(const QString &tag) override;
+
+    private:
+        AlarmActions &m_windows;
+        Notifier *m_notifier;
+    };
+
     Formclk &m_clockWindow;
     ClockWindowHost m_host;
     ProcessLauncher m_processLauncher;
     AlarmWindows m_windows;
+    NotifyingActions m_actions;
     AlarmCheck m_check;
 };
 

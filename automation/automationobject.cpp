@@ -145,8 +145,8 @@ QStringList pluginFolders()
     const QString appDir = QCoreApplication::instance()
                                ? QCoreApplication::applicationDirPath()
                                : QDir::currentPath();
-    return {QDir(appDir).filePath(QStringLiteral("plugins")),
-            QDir(appDir).filePath(QStringLiteral("../lib/noctalis/plugins"))};
+    return {QDir(appDir).filePath(QStringLiteral(NOCTALIS_BUILD_PLUGIN_DIR)),
+            QDir(appDir).filePath(QStringLiteral(NOCTALIS_INSTALL_PLUGIN_DIR))};
 }
 
 QString findLibrary(const QString &progId, const QStringList &folders)

@@ -41,8 +41,9 @@ private:
     std::shared_ptr<Instance> d;
 };
 
-// The folders searched for automation libraries: "plugins" next to the
-// executable, then lib/noctalis/plugins under the install prefix.
+// The folders searched for automation libraries, relative to the program's
+// folder: "plugins" beside it in the build tree, then the installed plugin
+// folder (lib/noctalis/plugins, or the multiarch libdir, under the prefix).
 QStringList pluginFolders();
 
 // The path of the library that serves progId in folders, or empty.

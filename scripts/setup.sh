@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Noctalis needs (only those missing), then
-# configures and builds the given CMake preset (default: "default").
+# configures and builds the given CMake preset (default: "default"; "none"
+# builds nothing). Further arguments name further packages to install.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-default}
+shift || true
 
 packages=(
   g++ cmake ninja-build pkg-config
@@ -13,6 +15,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool
   python3
+  # the check of the installed tree: manual pages, desktop entry, AppStream
+  gzip man-db groff-base desktop-file-utils appstream
+  "$@"
 )
 
 missing=()
@@ -30,6 +35,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+[ "$preset" != none ] || exit 0
 cd "$here"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

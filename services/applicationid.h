@@ -1,15 +1,18 @@
-// The program's application id: the name of its desktop file, AppStream
-// file and icon, the desktop file name Qt hands to the window system, and the
-// file name of its autostart entry.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// The program's name on the desktop: its desktop entry, AppStream component
+// and icon are named after applicationId(), and its launcher and autostart
+// entries are both files named desktopFileName().
 #pragma once
 
 #include <QString>
 
 namespace noctalis {
 
-inline QString applicationId() { return QStringLiteral("org.noctalis.Noctalis"); }
-
+// "org.noctalis.Noctalis"
+QString applicationId();
 // "org.noctalis.Noctalis.desktop"
-inline QString desktopFileName() { return applicationId() + QStringLiteral(".desktop"); }
+QString desktopFileName();
 
 } // namespace noctalis

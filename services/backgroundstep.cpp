@@ -5,6 +5,7 @@ Q_LOGGING_CATEGORY(lcAlarms, "noctalis.alarms", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcEngine, "noctalis.engine", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "noctalis.settings", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcObserver, "noctalis.observer", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDesktop, "noctalis.desktop", QtWarningMsg)
 
 namespace noctalis {
 

@@ -17,6 +17,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcAlarms)   // noctalis.alarms: alarm files, check, w
 Q_DECLARE_LOGGING_CATEGORY(lcEngine)   // noctalis.engine: creating and calling engine objects
 Q_DECLARE_LOGGING_CATEGORY(lcSettings) // noctalis.settings: the settings store
 Q_DECLARE_LOGGING_CATEGORY(lcObserver) // noctalis.observer: observer files, city list, dialogs
+Q_DECLARE_LOGGING_CATEGORY(lcDesktop)  // noctalis.desktop: tray icon, desktop notifications
 
 namespace noctalis {
 

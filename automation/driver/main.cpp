@@ -12,6 +12,7 @@
 #include "steps.h"
 #include "variant.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -20,30 +21,36 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    QString progId = QStringLiteral("Ephemlib.Ephemkit");
-    bool iso = false;
+    QCoreApplication::setApplicationName(QStringLiteral("ephemkit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ephemkit",
+        "Runs steps on one astronomy engine object, in order.\n"
+        "  Name=VALUE     set a property\n"
+        "  Name           read a property or call a method without arguments\n"
+        "  Name(ARG,...)  call a method (an empty slot omits an optional argument)\n"
+        "VALUE and ARG: a number, 2000-01-01T12:00:00 (UT), \"text\" or empty."));
+    // Options come before the first step; everything after it is a step.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption progIdOption(
+        QStringLiteral("progid"), QCoreApplication::translate("ephemkit", "Create an object of class <ID>."),
+        QStringLiteral("ID"), QStringLiteral("Ephemlib.Ephemkit"));
+    const QCommandLineOption isoOption(
+        QStringLiteral("iso"), QCoreApplication::translate("ephemkit", "Print dates as ISO 8601 (UT)."));
+    parser.addOption(progIdOption);
+    parser.addOption(isoOption);
+    parser.addPositionalArgument(QStringLiteral("steps"), QCoreApplication::translate("ephemkit", "The steps to run."),
+                                 QStringLiteral("STEP..."));
+    parser.process(app);
+
+    const QString progId = parser.value(progIdOption);
+    const bool iso = parser.isSet(isoOption);
     QTextStream out(stdout);
     QTextStream err(stderr);
-
-    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--progid") && !args.isEmpty()) {
-            progId = args.takeFirst();
-        } else if (option == QLatin1String("--iso")) {
-            iso = true;
-        } else if (option == QLatin1String("--help")) {
-            out << "usage: ephemkit [--progid ID] [--iso] STEP...\n"
-                   "  Name=VALUE     set a property\n"
-                   "  Name           read a property or call a method without arguments\n"
-                   "  Name(ARG,...)  call a method (an empty slot omits an optional argument)\n"
-                   "VALUE and ARG: a number, 2000-01-01T12:00:00 (UT), \"text\" or empty\n";
-            return 0;
-        } else {
-            err << "ephemkit: unknown option " << option << "\n";
-            return 1;
-        }
-    }
 
     automation::Object object = automation::Object::create(progId);
     if (object.isEmpty()) {
@@ -51,7 +58,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    for (const QString &text : std::as_const(args)) {
+    const QStringList steps = parser.positionalArguments();
+    for (const QString &text : steps) {
         try {
             const driver::Step step = driver::parseStep(text);
             QVariant result;

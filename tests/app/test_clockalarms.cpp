@@ -3,6 +3,7 @@
 
 #include "appparts.h"
 #include "alarmfakes.h"
+#include "fakenotifier.h"
 #include "alarmtable.h"
 #include "clock.h"
 #include "formalarm.h"
@@ -34,7 +35,8 @@ protected:
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
         form = std::make_unique<Formclk>(context());
         alarmsRuntime = std::make_unique<SiderealAlarms>(
-            *form, context(), &launcher, [this] { return std::make_unique<FakeSoundPlayer>(sounds); });
+            *form, context(), &launcher, [this] { return std::make_unique<FakeSoundPlayer>(sounds); },
+            &notifier);
         form->Form_Load();
         form->timer()->stop();  // ticks are driven by hand
 
@@ -58,6 +60,7 @@ protected:
     }
 
     FakeLauncher launcher;
+    FakeNotifier notifier;
     std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
     std::unique_ptr<Formclk> form;
     std::unique_ptr<SiderealAlarms> alarmsRuntime;
@@ -101,6 +104,25 @@ TEST_F(ClockAlarmsTest, TheNoticeClosesAtTheFirstTickAfterItsTime)
     EXPECT_TRUE(alarmsRuntime->windows().windows().isEmpty());
 }
 
+TEST_F(ClockAlarmsTest, ANoticeIsAlsoADesktopNotificationUntilItsWindowCloses)
+{
+    prefs.AlarmsEnabled = true;
+    tick();
+    ASSERT_EQ(alarmsRuntime->windows().windows().size(), 1);
+    auto *notice = static_cast<FormAlarm *>(alarmsRuntime->windows().windows().first());
+    ASSERT_EQ(notifier.shown.size(), 1);
+    EXPECT_EQ(notifier.shown[0],
+              QStringList({QStringLiteral("Vega"), QStringLiteral("Sidereal Alarm: Vega"), notice->message()}));
+    EXPECT_TRUE(notice->message().startsWith(QStringLiteral("LMST "))) << "time fields expanded";
+    EXPECT_TRUE(notifier.withdrawn.isEmpty());
+
+    for (int s = 0; s < 601; ++s)
+        tick();
+    EXPECT_TRUE(alarmsRuntime->windows().windows().isEmpty());
+    EXPECT_EQ(notifier.withdrawn, QStringList{QStringLiteral("Vega")});
+    EXPECT_EQ(notifier.shown.size(), 1);
+}
+
 TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)
 {
     alarms[0].Action = kActionLaunchProgram;
@@ -110,6 +132,7 @@ TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)
     tick();
     tick();
     EXPECT_EQ(launcher.started, QStringList({QStringLiteral("xterm -e \"tail -f log\" [min]")}));
+    EXPECT_TRUE(notifier.shown.isEmpty()) << "only notices notify";
 }
 
 } // namespace

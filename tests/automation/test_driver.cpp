@@ -82,6 +82,18 @@ TEST(Driver, UnknownProgIdIsNamed)
     EXPECT_TRUE(r.err.contains(QStringLiteral("No.Such")));
 }
 
+TEST(Driver, PrintsItsVersionAndRefusesUnknownOptions)
+{
+    DriverRun r = ephemkit({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("ephemkit " NOCTALIS_VERSION "\n"));
+
+    r = ephemkit({"--isodate", "LMST"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("isodate"))) << r.err.toStdString();
+}
+
 TEST(DriverSteps, ValuesAndArguments)
 {
     using driver::parseStep;

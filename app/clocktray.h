@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// ClockTray: the clock in the desktop's tray. Its tooltip shows the LMST of
+// the clock window's last tick, its menu is the clock window's right-click
+// menu, and a click brings the clock window up. It is shown while the clock
+// window is, when the desktop has a tray.
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace noctalis {
+
+class Formclk;
+
+class ClockTray : public QObject {
+    Q_OBJECT
+
+public:
+    ClockTray(Formclk &clockWindow, const QIcon &icon);
+
+    // Shows the icon when the desktop has a tray; false when it has none.
+    bool showIfAvailable();
+
+    const QSystemTrayIcon &icon() const { return m_icon; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void followTick();
+    void activate(QSystemTrayIcon::ActivationReason reason);
+
+    Formclk &m_clockWindow;
+    QSystemTrayIcon m_icon;
+};
+
+} // namespace noctalis

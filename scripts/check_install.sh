@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+#
+# Installs a build folder into a temporary DESTDIR under a prefix no one
+# uses, and checks the installed tree as a user meets it: the programs find
+# their engine plugin relative to their own folder, print their version,
+# the clock starts and keeps running, the launcher and AppStream files
+# validate, the manual pages render without warnings, and every file the
+# desktop and the package expect is there.
+#
+# Usage: check_install.sh BUILD_DIR
+# The environment gives the layout, as the test suite registers it:
+#   NOCTALIS_VERSION, NOCTALIS_APP_ID, and the folders below the prefix
+#   BINDIR, PLUGINDIR, DATADIR, MANDIR, DOCDIR.
+set -uo pipefail
+build=$1
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+prefix="/opt/night sky/noctalis"
+top=$work/root$prefix
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_file() { [ -f "$top/$1" ] || fail "not installed: $1"; }
+expect_output() {  # what, wanted, got
+  [ "$2" = "$3" ] || fail "$1: wanted '$2', got '$3'"
+}
+
+if ! DESTDIR=$work/root cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+  cat "$work/install.log"
+  echo "FAIL: cmake --install"
+  exit 1
+fi
+
+# Every file in its place.
+id=$NOCTALIS_APP_ID
+for program in noctalis ephemkit; do
+  [ -x "$top/$BINDIR/$program" ] || fail "not installed: $BINDIR/$program"
+  expect_file "$MANDIR/man1/$program.1.gz"
+done
+expect_file "$PLUGINDIR/libEphemkit.so"
+expect_file "$DATADIR/applications/$id.desktop"
+expect_file "$DATADIR/metainfo/$id.metainfo.xml"
+expect_file "$DATADIR/icons/hicolor/scalable/apps/$id.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  expect_file "$DATADIR/icons/hicolor/${size}x$size/apps/$id.png"
+done
+for doc in README.md LICENSE copyright changelog.gz; do
+  expect_file "$DOCDIR/$doc"
+done
+# The data files the program reads (the city list, the world map) go with it.
+for data in "$source_dir"/data/latlngtz.txt "$source_dir"/data/*.png "$source_dir"/data/*.jpg; do
+  [ -f "$data" ] && expect_file "$DATADIR/noctalis/$(basename "$data")"
+done
+
+# The engine from a shell, run from elsewhere: it finds its plugin from bin/.
+ephemkit=$top/$BINDIR/ephemkit
+expect_output "installed ephemkit" 13.6973745421238 \
+  "$(cd / && "$ephemkit" LNG=75 UTDate=2000-01-01T12:00:00 LMST 2>&1)"
+expect_output "ephemkit --version" "ephemkit $NOCTALIS_VERSION" "$("$ephemkit" --version 2>&1)"
+
+# The clock: --version needs no display; started offscreen it keeps running,
+# and with its log on it reports no step skipped (the engine was found).
+noctalis=$top/$BINDIR/noctalis
+expect_output "noctalis --version" "noctalis $NOCTALIS_VERSION" \
+  "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$noctalis" --version 2>&1)"
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+env XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
+  DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" QT_LOGGING_RULES='noctalis.*=true' \
+  timeout 4 "$noctalis" >"$work/noctalis.log" 2>&1
+status=$?
+[ $status -eq 124 ] || fail "noctalis ended by itself within 4 s (status $status): $(cat "$work/noctalis.log")"
+if grep -q "skipped" "$work/noctalis.log"; then
+  fail "noctalis skipped steps at start-up: $(grep skipped "$work/noctalis.log")"
+fi
+
+# The launcher and the AppStream description, as the desktop reads them.
+desktop=$top/$DATADIR/applications/$id.desktop
+# Hints pass: the menu's categories Education and Science are both main ones,
+# which the validator points out.
+report=$(desktop-file-validate "$desktop" 2>&1 | grep -v ": hint: ")
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+grep -qx "Exec=noctalis" "$desktop" || fail "the launcher does not start noctalis"
+grep -qx "Icon=$id" "$desktop" || fail "the launcher's icon is not $id"
+metainfo=$top/$DATADIR/metainfo/$id.metainfo.xml
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)
+expect_output "newest release in the AppStream file" "$NOCTALIS_VERSION" "$newest"
+
+# The manual pages render without a warning.
+for program in noctalis ephemkit; do
+  report=$(MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$top/$MANDIR/man1/$program.1.gz" 2>&1 >/dev/null)
+  [ -z "$report" ] || fail "man $program: $report"
+done
+
+if [ $failures -gt 0 ]; then
+  echo "$failures check(s) of the installed tree failed"
+  exit 1
+fi
+echo "The installed tree under '$prefix' passed every check"

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// DBusNotifier: notifications through the freedesktop notification service
+// (org.freedesktop.Notifications on the session bus). Every call is
+// asynchronous: nothing here waits for the service, and a desktop without a
+// bus or without the service shows nothing and logs one line.
+#pragma once
+
+#include "notifier.h"
+
+#include <QDBusConnection>
+#include <QHash>
+#include <QObject>
+
+class QDBusError;
+class QDBusMessage;
+
+namespace noctalis {
+
+class DBusNotifier : public QObject, public Notifier {
+    Q_OBJECT
+
+public:
+    // Notifications of the application appName through the service on bus.
+    explicit DBusNotifier(const QString &appName, QDBusConnection bus = QDBusConnection::sessionBus(),
+                          QObject *parent = nullptr);
+
+    void notify(const QString &tag, const QString &title, const QString &body) override;
+    void withdraw(const QString &tag) override;
+
+    // The service's id of the notification shown for tag, once the service
+    // has answered; 0 when none is shown.
+    uint notificationId(const QString &tag) const { return m_ids.value(tag, 0u); }
+
+    static QString serviceName();  // "org.freedesktop.Notifications"
+    static QString objectPath();   // "/org/freedesktop/Notifications"
+
+private:
+    template <typename OnReply>
+    void send(const QDBusMessage &call, OnReply onReply);
+    void logFailure(const QDBusError &error);
+
+    QString m_appName;
+    QDBusConnection m_bus;
+    QHash<QString, uint> m_ids;  // the service's id of the notification shown for each tag
+    bool m_failureLogged = false;
+};
+
+} // namespace noctalis

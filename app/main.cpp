@@ -7,6 +7,7 @@
 #include "preferences.h"
 #include "settingsstore.h"
 #include "siderealalarms.h"
+#include "singleinstance.h"
 #include "widgetmessageservice.h"
 
 #include <QApplication>
@@ -24,6 +25,11 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("noctalis1"));
     QApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
 
+    // One clock per session: a second start shows the running clock and ends.
+    noctalis::SingleInstance instance(noctalis::SingleInstance::defaultFolder());
+    if (instance.claim() == noctalis::SingleInstance::Role::HandedOver)
+        return 0;
+
     noctalis::Preferences prefs;
     noctalis::AlarmTable alarms;
     noctalis::SettingsStore settings(noctalis::SettingsStore::defaultPath());
@@ -36,5 +42,7 @@ int main(int argc, char *argv[])
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context);
     clockWindow.Form_Load();
     clockWindow.show();
+    QObject::connect(&instance, &noctalis::SingleInstance::activationRequested, &clockWindow,
+                     &noctalis::Formclk::bringToFront);
     return app.exec();
 }

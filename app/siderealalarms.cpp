@@ -27,7 +27,8 @@ SiderealAlarms::SiderealAlarms(Formclk &clockWindow, AppContext context, Program
                 launcher ? *launcher : m_processLauncher,
                 sounds ? std::move(sounds)
                        : AlarmWindows::SoundFactory([] { return std::make_unique<WaveSoundPlayer>(); })),
-      m_check(context.alarms, context.clock, m_host, m_windows)
+      // The check's "now" is the reading of the tick it runs in.
+      m_check(context.alarms, clockWindow.tickClock(), m_host, m_windows)
 {
     m_clockWindow.setAlarmCheck([this] { m_check.run(); });
 }

@@ -4,6 +4,7 @@
 #include "appparts.h"
 #include "civil.h"
 #include "clock.h"
+#include "fontlimits.h"
 #include "formclk.h"
 #include "messageservice.h"
 #include "modastrosubs.h"
@@ -11,6 +12,7 @@
 #include "secondticker.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
+#include "variant.h"
 
 #include <QAction>
 #include <QFile>
@@ -340,6 +342,46 @@ TEST_F(FormclkTest, BiggerFontGivesABiggerClock)
     auto big = start();
     EXPECT_GT(big->width(), small->width());
     EXPECT_GT(big->height(), small->height());
+}
+
+TEST_F(FormclkTest, AbsurdFontSizesAreKeptToThePickersRangeAndTheWindowToItsScreen)
+{
+    store("DisplayUT", "True");
+    const struct {
+        const char *stored;
+        double points;
+    } cases[] = {{"3", kMinClockFontPoints}, {"200", kMaxClockFontPoints}, {"1e6", kMaxClockFontPoints}, {"30", 30}};
+    for (const auto &c : cases) {
+        store("FontSize", c.stored);
+        auto form = start();
+        EXPECT_EQ(form->clockLabel()->font().pointSizeF(), c.points) << c.stored;
+        EXPECT_EQ(form->utClockLabel()->font().pointSizeF(), c.points) << c.stored;
+        EXPECT_EQ(automation::toDouble(prefs.FontSize), c.points) << c.stored;
+        EXPECT_TRUE(form->screen()->availableGeometry().contains(form->frameGeometry()))
+            << c.stored << ": the whole clock on its screen, not only its corner at the middle";
+    }
+}
+
+TEST_F(FormclkTest, MenuKeyAndShiftF10OpenTheMenuAtTheClockFace)
+{
+    auto form = start();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QPoint face = form->clockLabel()->mapToGlobal(form->clockLabel()->rect().center());
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } cases[] = {{Qt::Key_Menu, Qt::NoModifier, true}, {Qt::Key_F10, Qt::ShiftModifier, true},
+                 {Qt::Key_F10, Qt::NoModifier, false}};
+    for (const auto &c : cases) {
+        QTest::keyClick(form.get(), c.key, c.modifiers);
+        EXPECT_EQ(form->optionsMenu()->isVisible(), c.opens) << c.key;
+        if (c.opens) {
+            EXPECT_EQ(form->optionsMenu()->pos(), face);
+        }
+        form->optionsMenu()->hide();
+    }
 }
 
 TEST_F(FormclkTest, MenuHoldsTheWorkingEntriesInOrder)

@@ -195,7 +195,7 @@ TEST_F(SenderTest, ALongTextGoesOutWholeAndIsShownCut)
     listen();
     // About 10 MB in many lines: the label shows a few of them, the wire
     // gets every byte.
-    const QString text = QStringLiteral("Jupiter \u00E9 transit\n").repeated(500000);
+    const QString text = QStringLiteral("Jupiter \u00E9 transit\n").repeated(600000);
     ASSERT_GT(text.size(), 10'000'000);
     auto form = sender(text, QStringLiteral("5"));
     form->Timer1_Timer();

@@ -19,14 +19,19 @@ const char kTagProperty[] = "alarmTag";
 // The most of a caption a title bar is given.
 constexpr qsizetype kCaptionChars = 200;
 
-// The frames of the program's windows on screen, but for window itself.
-QList<QRect> otherWindowFrames(const QWidget *window)
+// The frames of the program's windows on screen, but for window itself; a
+// window not framed yet (shown in this same tick) is given decoration.
+QList<QRect> otherWindowFrames(const QWidget *window, const QSize &decoration)
 {
     QList<QRect> frames;
     for (const QWidget *w : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = w->windowType();
-        if (w != window && w->isVisible() && type != Qt::Popup && type != Qt::ToolTip)
-            frames.append(w->frameGeometry());
+        if (w == window || !w->isVisible() || type == Qt::Popup || type == Qt::ToolTip)
+            continue;
+        QRect frame = w->frameGeometry();
+        if (frame.size() == w->size())
+            frame.setSize(frame.size() + decoration);
+        frames.append(frame);
     }
     return frames;
 }
@@ -106,8 +111,9 @@ void AlarmWindows::openSender(const SenderOrder &order)
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen) {
         sender->adjustSize();
-        sender->move(freeTopRightSpot(sender->size() + decorationSize(), screen->availableGeometry(),
-                                      otherWindowFrames(sender)));
+        const QSize decoration = decorationSize();
+        sender->move(freeTopRightSpot(sender->size() + decoration, screen->availableGeometry(),
+                                      otherWindowFrames(sender, decoration)));
     }
     sender->show();
 }

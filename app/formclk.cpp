@@ -166,6 +166,7 @@ void Formclk::Form_Load()
     runStep(lcClock, "lay out the window", [&] { Layout(); });
     runStep(lcClock, "place the window", [&] { placeWindow(); });
     runStep(lcClock, "keep the window on its screen", [&] { keepOnScreen(); });
+    m_fitWhenFramed = true;
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
     m_ticker->start();
 }
@@ -414,6 +415,17 @@ void Formclk::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Layout();
+}
+
+void Formclk::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager's title bar and borders are known once it has
+    // framed the window: the whole frame is kept on the screen, once.
+    if (m_fitWhenFramed && frameGeometry() != geometry()) {
+        m_fitWhenFramed = false;
+        runStep(lcClock, "keep the framed window on its screen", [&] { keepOnScreen(); });
+    }
 }
 
 void Formclk::mousePressEvent(QMouseEvent *event)

@@ -86,6 +86,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -118,6 +119,7 @@ private:
     int m_frameHeight = 0;   // window height minus client height, pixels
     QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
     bool m_inLayout = false;
+    bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
 };
 
 } // namespace noctalis

@@ -7,7 +7,6 @@
 #include "preferences.h"
 #include "programlauncher.h"
 #include "variant.h"
-#include "windowplacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -123,25 +122,6 @@ TEST_F(AlarmWindowsTest, LaunchGoesToTheLauncher)
     EXPECT_TRUE(windows.launchProgram(QStringLiteral("xclock -digital"), true));
     EXPECT_EQ(launcher.started, QStringList({QStringLiteral("xclock -digital [min]")}));
     EXPECT_TRUE(windows.windows().isEmpty()) << "a program gets no window of ours";
-}
-
-TEST(FreeTopRightSpot, DownTheRightEdgeThenFurtherLeft)
-{
-    const QRect area(0, 0, 1000, 800);
-    const QSize frame(200, 100);
-    const struct {
-        QList<QRect> occupied;
-        QPoint spot;
-    } cases[] = {
-        {{}, {800, 0}},
-        {{QRect(850, 0, 150, 60)}, {800, 60}},                            // the clock in the corner
-        {{QRect(400, 300, 100, 100)}, {800, 0}},                          // the clock elsewhere
-        {{QRect(700, 0, 300, 750)}, {500, 0}},                            // the right edge taken
-        {{QRect(700, 0, 300, 750), QRect(450, 0, 250, 120)}, {500, 120}},
-        {{QRect(0, 0, 1000, 800)}, {800, 0}},                             // no room: the corner
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(freeTopRightSpot(frame, area, c.occupied), c.spot) << c.occupied.size();
 }
 
 TEST_F(AlarmWindowsTest, ASenderOpensBesideTheClockNotUnderIt)

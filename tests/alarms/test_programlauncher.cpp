@@ -61,23 +61,17 @@ TEST(ProcessLauncher, AProgramThatCannotStartGivesFalse)
     EXPECT_FALSE(launcher.start(QString(), false));
     EXPECT_FALSE(launcher.start(QStringLiteral("   "), false));
 
-    // Each refusal leaves one line in the alarms' log.
+    // A refusal leaves its line in the alarms' log.
     static QStringList lines;
-    lines.clear();
     const QtMessageHandler previous = qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext &context, const QString &text) {
             lines << QString::fromLatin1(context.category) + QStringLiteral(": ") + text;
         });
     QLoggingCategory::setFilterRules(QStringLiteral("noctalis.alarms=true"));
     EXPECT_FALSE(launcher.start(QStringLiteral("xterm -e 'tail -f log"), false));
-    EXPECT_FALSE(launcher.start(QStringLiteral("/nonexistent/noctalis-no-such-program"), false));
     QLoggingCategory::setFilterRules(QString());
     qInstallMessageHandler(previous);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0], QStringLiteral("noctalis.alarms: start a program skipped: a quote of the command line is not closed"));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("noctalis.alarms: start a program skipped: "
-                                                   "/nonexistent/noctalis-no-such-program: ")))
-        << lines[1].toStdString();
+    EXPECT_EQ(lines, QStringList{"noctalis.alarms: start a program skipped: a quote of the command line is not closed"});
 }
 
 } // namespace

@@ -121,7 +121,6 @@ public:
     QDateTime localNow() const override { return wholeSecond(localNowMs()); }
     QDateTime localNowMs() const override { return std::exchange(now, now.addSecs(1)); }
     int zoneOffsetSeconds() const override { return 0; }
-
     mutable QDateTime now = QDateTime(QDate(2024, 3, 20), QTime(11, 59, 59, 500), Qt::UTC);
 };
 
@@ -135,11 +134,9 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     SiderealAlarms alarmsRuntime(form, context, &launcher,
                                  [] { return std::make_unique<FakeSoundPlayer>(std::make_shared<SoundLog>()); });
     form.Form_Load();
-    form.timer()->stop();
     AlarmDef &a = parts.alarms[0];
     a.Name = QStringLiteral("Always");
     a.Enabled = true;
-    a.SiderealTime = 0.0;
     a.Duration = 1.5;  // due at any LMST
     a.Param1 = QStringLiteral("UT [UT HH:MM:SS]");
     parts.prefs.AlarmsEnabled = true;
@@ -149,8 +146,8 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     EXPECT_EQ(form.utClockLabel()->text(), formatTime(engineUt, u"HH:nn:ss"));
     EXPECT_EQ(automation::toDate(parts.prefs.CurrentUT), engineUt);
     ASSERT_EQ(alarmsRuntime.windows().windows().size(), 1);
-    auto *notice = static_cast<FormAlarm *>(alarmsRuntime.windows().windows().first());
-    EXPECT_EQ(notice->message(), QStringLiteral("UT ") + form.utClockLabel()->text());
+    EXPECT_EQ(static_cast<FormAlarm *>(alarmsRuntime.windows().windows().first())->message(),
+              QStringLiteral("UT ") + form.utClockLabel()->text());
     EXPECT_NEAR(automation::toDate(a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
 }
 

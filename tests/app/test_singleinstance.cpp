@@ -4,7 +4,6 @@
 #include "singleinstance.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -81,15 +80,8 @@ TEST_F(SingleInstanceTest, ALockLeftBehindNeverKeepsTheClockFromStarting)
     QLockFile hung(lockPath());
     ASSERT_TRUE(hung.tryLock(0));
     SingleInstance beside(runtime.path());
-    QElapsedTimer waited;
-    waited.start();
     EXPECT_EQ(beside.claim(500), Role::First);
     EXPECT_FALSE(beside.holdsLock());
-    EXPECT_LT(waited.elapsed(), 3000);
-
-    // No runtime folder at all: the clock runs.
-    SingleInstance nowhere{QString()};
-    EXPECT_EQ(nowhere.claim(), Role::First);
 }
 
 } // namespace

@@ -25,11 +25,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-
-#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -267,9 +266,9 @@ void Formclk::placeWindow()
 
 void Formclk::keepOnScreen()
 {
-    // A window bigger than it should be, or placed at the middle of a small
-    // screen, is moved back so that its right and bottom edges are on the
-    // screen it starts on; its top-left corner never leaves that screen.
+    // A big clock placed at the middle of the screen, or at a stored place
+    // near its edges, is moved back so that its right and bottom edges are on
+    // the screen it starts on; its top-left corner never leaves that screen.
     const QRect frame = frameGeometry();
     const QScreen *s = QGuiApplication::screenAt(frame.topLeft());
     if (!s)

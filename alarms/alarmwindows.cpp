@@ -1,7 +1,13 @@
 #include "alarmwindows.h"
 
+#include "displaytext.h"
 #include "formalarm.h"
 #include "formalerttcp.h"
+#include "windowplacement.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -10,6 +16,36 @@ namespace noctalis {
 namespace {
 
 const char kTagProperty[] = "alarmTag";
+// The most of a caption a title bar is given.
+constexpr qsizetype kCaptionChars = 200;
+
+// The frames of the program's windows on screen, but for window itself; a
+// window not framed yet (shown in this same tick) is given decoration.
+QList<QRect> otherWindowFrames(const QWidget *window, const QSize &decoration)
+{
+    QList<QRect> frames;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (w == window || !w->isVisible() || type == Qt::Popup || type == Qt::ToolTip)
+            continue;
+        QRect frame = w->frameGeometry();
+        if (frame.size() == w->size())
+            frame.setSize(frame.size() + decoration);
+        frames.append(frame);
+    }
+    return frames;
+}
+
+// The title bar and borders the window manager puts round a window, as the
+// windows already on screen show them; none when no window is on screen.
+QSize decorationSize()
+{
+    QSize largest(0, 0);
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            largest = largest.expandedTo(w->frameGeometry().size() - w->size());
+    return largest;
+}
 
 } // namespace
 
@@ -50,7 +86,7 @@ void AlarmWindows::openNotice(const NoticeOrder &order)
     auto *notice = new FormAlarm(m_sounds ? m_sounds() : nullptr);
     add(notice, order.tag);
     notice->setMessage(order.message);
-    notice->setWindowTitle(order.caption);
+    notice->setWindowTitle(boundedText(order.caption, kCaptionChars));
     notice->SoundFile = order.soundFile;
     notice->BeepOn = order.beepOn;
     notice->show();
@@ -70,6 +106,15 @@ void AlarmWindows::openSender(const SenderOrder &order)
     sender->SetURL(order.url);
     sender->RepeatMinutes = order.repeatMinutes;
     sender->Form_Load();
+    // In the top-right area like the notices, where no window of the program
+    // covers it (the clock stays on top of everything else).
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        sender->adjustSize();
+        const QSize decoration = decorationSize();
+        sender->move(freeTopRightSpot(sender->size() + decoration, screen->availableGeometry(),
+                                      otherWindowFrames(sender, decoration)));
+    }
     sender->show();
 }
 

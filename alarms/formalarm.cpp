@@ -1,6 +1,7 @@
 #include "formalarm.h"
 
 #include "alarmdue.h"
+#include "displaytext.h"
 #include "ui_formalarm.h"
 
 #include <QGuiApplication>
@@ -12,6 +13,9 @@ namespace noctalis {
 namespace {
 
 constexpr int kSoundIntervalMs = 10000;
+// The most of a message the window shows; a longer one is cut with "…".
+constexpr qsizetype kShownChars = 600;
+constexpr int kShownLines = 12;
 
 } // namespace
 
@@ -21,7 +25,10 @@ FormAlarm::FormAlarm(std::unique_ptr<SoundPlayer> player, QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+    // Typing at the telescope goes on in the window it went to.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     connect(ui->CancelButton, &QPushButton::clicked, this, &FormAlarm::CancelButton_Click);
+    m_message = ui->LBLMsg->text();
 
     adjustSize();
     setFixedSize(size());
@@ -39,9 +46,13 @@ FormAlarm::~FormAlarm() = default;
 
 QLabel *FormAlarm::messageLabel() const { return ui->LBLMsg; }
 
-void FormAlarm::setMessage(const QString &text) { ui->LBLMsg->setText(text); }
+void FormAlarm::setMessage(const QString &text)
+{
+    m_message = text;
+    ui->LBLMsg->setText(boundedText(text, kShownChars, kShownLines));
+}
 
-QString FormAlarm::message() const { return ui->LBLMsg->text(); }
+QString FormAlarm::message() const { return m_message; }
 
 void FormAlarm::Timer1_Timer()
 {

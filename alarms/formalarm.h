@@ -23,11 +23,14 @@ class FormAlarm : public QWidget {
 
 public:
     // Loads the window: on top of all others, in the top-right corner, its
-    // ten-second timer running. player makes its sounds.
+    // ten-second timer running; shown, it leaves the keyboard focus where it
+    // was. player makes its sounds.
     explicit FormAlarm(std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
     ~FormAlarm() override;
 
-    void setMessage(const QString &text);  // the expanded alarm message
+    // The expanded alarm message; the window shows as much of it as a few
+    // lines hold.
+    void setMessage(const QString &text);
     QString message() const;
 
     bool BeepOn = false;  // beep at every timer event
@@ -45,6 +48,7 @@ private:
     std::unique_ptr<Ui::FormAlarm> ui;
     std::unique_ptr<SoundPlayer> m_player;
     QTimer *m_timer = nullptr;
+    QString m_message;
 };
 
 } // namespace noctalis

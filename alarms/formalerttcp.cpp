@@ -2,6 +2,7 @@
 
 #include "backgroundstep.h"
 #include "clock.h"
+#include "displaytext.h"
 #include "numbertext.h"
 #include "preferences.h"
 #include "timefields.h"
@@ -26,6 +27,9 @@ constexpr int kLingerSeconds = 2;         // the connection stays open this long
 // Longest wait between cycles, milliseconds (about 3000 years): keeps the
 // interval finite and inside QDateTime's range.
 constexpr double kMaxIntervalMs = 1e14;
+// The most of a sent text the window shows; the whole text goes out.
+constexpr qsizetype kShownChars = 300;
+constexpr int kShownLines = 4;
 
 // Every sender talks to the local machine: the address an alarm gives is
 // replaced by this one.
@@ -41,6 +45,8 @@ FormAlertTCP::FormAlertTCP(const Preferences &prefs, const Clock &clock, const Q
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    // Typing at the telescope goes on in the window it went to.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     connect(ui->cmdHide, &QPushButton::clicked, this, &FormAlertTCP::cmdHide_Click);
     connect(ui->CancelButton, &QPushButton::clicked, this, &FormAlertTCP::CancelButton_Click);
 
@@ -150,7 +156,7 @@ void FormAlertTCP::onErrorOccurred(QAbstractSocket::SocketError error)
 void FormAlertTCP::finishSend()
 {
     m_socket->disconnectFromHost();  // what is still buffered goes out first
-    ui->LBLMsg->setText(QStringLiteral("Message: ") + m_text);
+    ui->LBLMsg->setText(QStringLiteral("Message: ") + boundedText(m_text, kShownChars, kShownLines));
     ui->LBLSent->setText(QStringLiteral("Sent: ") + m_clock.localNow().toString(QStringLiteral("HH:mm:ss")) +
                          QStringLiteral(" Local Time."));
     endCycle(true);

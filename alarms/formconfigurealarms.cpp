@@ -2,6 +2,7 @@
 
 #include "alarmfile.h"
 #include "alarmtable.h"
+#include "displaytext.h"
 #include "filepicker.h"
 #include "fileroutines.h"
 #include "messageservice.h"
@@ -12,9 +13,14 @@
 #include "variant.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QTreeWidgetItem>
 
+#include <cmath>
 #include <optional>
 
 namespace noctalis {
@@ -28,6 +34,32 @@ constexpr double kMinutesPerDay = 1440.0;
 // The alarm file holds at most this many alarms: the loader counts blocks in
 // a signed 16-bit integer.
 constexpr int kMaxAlarms = 32768;
+// The longest name or parameter an alarm takes: the sender writes its text
+// with a 16-bit length.
+constexpr qsizetype kMaxFieldChars = 32767;
+// The most of a name a list row shows.
+constexpr qsizetype kShownNameChars = 200;
+
+// The number a box holds: its whole text, blanks around it aside, a decimal
+// number ("12", "-0.5", "1E3"); nothing for any other text, an empty one
+// included.
+std::optional<double> boxNumber(const QString &text)
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = c.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A duration or an interval: a number of minutes greater than 0.
+bool positiveMinutes(const QString &text)
+{
+    const std::optional<double> minutes = boxNumber(text);
+    return minutes && *minutes > 0;
+}
 
 // Days of a sidereal time, the fraction being the time of day: 0 for Empty
 // or a value that is no number.
@@ -36,11 +68,13 @@ double siderealDays(const QVariant &time)
     return automation::numericValue(time).value_or(0.0);
 }
 
-// One of the hour, minute and second boxes: its leading number rounded to a
-// whole number, ties to even; nothing when it is negative or beyond 32767.
+// One of the hour, minute and second boxes: its number rounded to a whole
+// number, ties to even; nothing when the box holds no number or the number
+// is negative or beyond 32767.
 std::optional<qint16> timeField(const QString &text)
 {
-    const std::optional<qint16> value = wholeNumber16(leadingNumber(text));
+    const std::optional<double> number = boxNumber(text);
+    const std::optional<qint16> value = number ? wholeNumber16(*number) : std::nullopt;
     if (!value || *value < 0)
         return std::nullopt;
     return value;
@@ -60,17 +94,17 @@ void copyStoredFields(AlarmDef &to, const AlarmDef &from)
     to.Duration = from.Duration;
 }
 
-// The file dialog of Load and Save: alarm files, starting in the program's
-// folder.
+// The file dialog of Load and Save: alarm files, starting in the folder of
+// the current alarm file, else in the user's documents folder.
 FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString &title,
-                                 const QString &proposedName)
+                                 const QString &proposedName, const QString &currentFile)
 {
     FilePickRequest request;
     request.purpose = purpose;
     request.title = title;
     request.filter = QStringLiteral("Alarm File|*.alm");
     request.defaultSuffix = QStringLiteral("alm");
-    request.directory = FormConfigureAlarms::programFolder();
+    request.directory = FormConfigureAlarms::startFolder(currentFile);
     request.proposedName = proposedName;
     return request;
 }
@@ -91,6 +125,11 @@ FormConfigureAlarms::FormConfigureAlarms(AlarmTable &alarms, Preferences &prefs,
     txtParam = {ui->txtParam0, ui->txtParam1, ui->txtParam2};
     LBLParam = {ui->LBLParam0, ui->LBLParam1, ui->LBLParam2};
     cmdBrowse = {ui->cmdBrowse0, ui->cmdBrowse1, ui->cmdBrowse2};
+    // One character more than an alarm takes, so that a longer text is
+    // refused with a message rather than cut short without a word.
+    ui->txtName->setMaxLength(int(kMaxFieldChars + 1));
+    for (QLineEdit *box : txtParam)
+        box->setMaxLength(int(kMaxFieldChars + 1));
     ui->cmdCancel->hide();
     ui->FrameEdit->hide();
     for (QPushButton *browse : cmdBrowse)
@@ -113,6 +152,17 @@ FormConfigureAlarms::~FormConfigureAlarms() = default;
 
 QString FormConfigureAlarms::programFolder() { return QCoreApplication::applicationDirPath(); }
 
+QString FormConfigureAlarms::startFolder(const QString &alarmFile)
+{
+    if (!alarmFile.isEmpty()) {
+        const QFileInfo file(alarmFile);
+        if (file.absoluteDir().exists())
+            return file.absolutePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
 void FormConfigureAlarms::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
@@ -124,6 +174,8 @@ void FormConfigureAlarms::reject()
 {
     if (m_adding || m_editing)
         cmdCancel_Click();
+    if (m_unsavedChanges && askToSave())
+        cmdSave_Click();
     QDialog::reject();
 }
 
@@ -162,7 +214,7 @@ void FormConfigureAlarms::AddAlarmRow(const AlarmDef &alarm)
 {
     auto *row = new QTreeWidgetItem(ui->LV1);
     row->setText(0, shortNumberText(ui->LV1->topLevelItemCount()));
-    row->setText(1, alarm.Name);
+    row->setText(1, boundedText(alarm.Name, kShownNameChars));
     row->setText(2, formatTime(siderealDays(alarm.SiderealTime), u"HH:nn:ss"));
     row->setText(3, booleanText(alarm.Enabled));
     row->setText(4, Action2Str(alarm.Action));
@@ -280,6 +332,27 @@ void FormConfigureAlarms::cmdEdit_Click()
     SetEditDisplay(alarm.Action);
 }
 
+QString FormConfigureAlarms::refusedField() const
+{
+    if (ui->txtName->text().size() > kMaxFieldChars)
+        return tr("Name is longer than 32767 characters.");
+    for (std::size_t i = 0; i < txtParam.size(); ++i) {
+        if (txtParam[i]->text().size() <= kMaxFieldChars)
+            continue;
+        QString caption = LBLParam[i]->isHidden() ? QString() : LBLParam[i]->text();
+        if (caption.endsWith(QLatin1Char(':')))
+            caption.chop(1);
+        if (caption.isEmpty())
+            caption = tr("Parameter %1").arg(i + 1);
+        return tr("%1 is longer than 32767 characters.").arg(caption);
+    }
+    if (!ui->txtDuration->isHidden() && !positiveMinutes(ui->txtDuration->text()))
+        return tr("Duration must be a number of minutes greater than 0.");
+    if (!txtParam[2]->isHidden() && !positiveMinutes(txtParam[2]->text()))
+        return tr("Interval must be a number of minutes greater than 0.");
+    return QString();
+}
+
 bool FormConfigureAlarms::storeEditedAlarm()
 {
     const std::optional<qint16> hours = timeField(ui->txtHr->text());
@@ -287,6 +360,10 @@ bool FormConfigureAlarms::storeEditedAlarm()
     const std::optional<qint16> seconds = timeField(ui->txtSec->text());
     if (!hours || !minutes || !seconds) {
         m_messages.show(tr("Hr, Min and Sec must be whole numbers from 0 to 32767."), programTitle());
+        return false;
+    }
+    if (const QString refused = refusedField(); !refused.isEmpty()) {
+        m_messages.show(refused, programTitle());
         return false;
     }
     if (m_adding) {
@@ -377,8 +454,9 @@ void FormConfigureAlarms::cmdNew_Click()
 
 void FormConfigureAlarms::cmdLoad_Click()
 {
-    const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
-        FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"), QStringLiteral("*.alm")));
+    const std::optional<QString> path =
+        m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"),
+                                          QStringLiteral("*.alm"), m_prefs.AlarmFile));
     if (!path)
         return;
 
@@ -400,14 +478,22 @@ FormConfigureAlarms::SaveResult FormConfigureAlarms::cmdSave_Click()
     }
     const QString proposedName =
         m_prefs.AlarmFile.isEmpty() ? QStringLiteral("*.alm") : StripDirectory(m_prefs.AlarmFile);
-    const std::optional<QString> path = m_files.pickFile(
-        alarmFileRequest(FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName));
+    const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
+        FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName, m_prefs.AlarmFile));
     if (!path)
         return SaveResult::Cancelled;
+    if (QFileInfo::exists(*path)) {
+        const QString question =
+            tr("%1 already exists.").arg(StripDirectory(*path)) + kCrLf + tr("Do you want to replace it?");
+        if (m_messages.show(question, programTitle(), MessageButtons::YesNo) != MessageAnswer::Yes)
+            return SaveResult::Cancelled;
+    }
 
     if (!SaveAlarmFile(*path, m_alarms, m_messages))
         return SaveResult::Failed;
     m_prefs.AlarmFile = *path;
+    // The file saved is the one the next start loads.
+    writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
     setFileLabel(StripDirectory(m_prefs.AlarmFile));
     m_unsavedChanges = false;
     return SaveResult::Saved;

@@ -85,12 +85,15 @@ public:
     bool adding() const { return m_adding; }
     bool editing() const { return m_editing; }
 
-    // The program's own folder, where every file dialog of the editor starts.
+    // The program's own folder, where the Browse dialogs start.
     static QString programFolder();
+    // Where the Load and Save dialogs start: the folder of alarmFile (the
+    // current alarm file) when there is one, else the user's documents folder.
+    static QString startFolder(const QString &alarmFile);
 
 public slots:
     // The close box and Escape: an add or edit in progress is abandoned as by
-    // Cancel, then the dialog closes without the save question.
+    // Cancel; then, with unsaved changes, the save question that OK asks.
     void reject() override;
 
 protected:
@@ -103,6 +106,7 @@ private:
     int selectedIndex() const;
     bool askToSave();
     bool storeEditedAlarm();
+    QString refusedField() const;
 
     AlarmTable &m_alarms;
     Preferences &m_prefs;

@@ -56,29 +56,55 @@ QString utFieldValue(const QString &fieldText, double utDate)
     return formatNumber(utDate * 24, g);
 }
 
+namespace {
+
+// Every field of one marker in text, each replaced in place by value(its
+// selector); a field whose selector is empty stays as typed, and text
+// outside fields stays as typed.
+template <typename Value>
+QString replaceFields(const QString &text, const QString &marker, Value value)
+{
+    QString out;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype start = text.indexOf(marker, from);
+        if (start < 0)
+            break;
+        const qsizetype inside = start + marker.size();
+        const qsizetype end = text.indexOf(kEnd, inside);
+        if (end < 0)
+            break;
+        const QString f = selector(text.mid(inside, end - inside));
+        out += QStringView(text).mid(from, start - from);
+        if (f.isEmpty())
+            out += QStringView(text).mid(start, end + 1 - start);
+        else
+            out += value(f);
+        from = end + 1;
+    }
+    if (from == 0)
+        return text;
+    out += QStringView(text).mid(from);
+    return out;
+}
+
+} // namespace
+
 QString ExpandTimeFields(const QString &text, const TimeFieldSource &source)
 {
-    QString t = text;
-    const QString f = TextBetween(t, kLmstMarker, kEnd);
-    if (!f.isEmpty())
-        t.remove(f);
-    const QString bigF = selector(f);
-    const std::optional<double> lmst = lmstNow(source);
-    if (!bigF.isEmpty() && lmst) {
-        t.replace(kLmstMarker, lmstFieldValue(bigF, *lmst));
-        t.remove(kEnd);
-    }
-
-    const QString g = TextBetween(t, kUtMarker, kEnd);
-    if (!g.isEmpty())
-        t.remove(g);
-    const QString bigG = selector(g);
+    // The LMST is read once, and only for a text that needs it.
+    bool lmstRead = false;
+    std::optional<double> lmst;
+    const QString t = replaceFields(text, kLmstMarker, [&](const QString &f) {
+        if (!lmstRead) {
+            lmst = lmstNow(source);
+            lmstRead = true;
+        }
+        // Without an LMST the field keeps its marker and loses its text.
+        return lmst ? lmstFieldValue(f, *lmst) : kLmstMarker + kEnd;
+    });
     const double u = utNow(source);
-    if (!bigG.isEmpty()) {
-        t.replace(kUtMarker, utFieldValue(bigG, u));
-        t.remove(kEnd);
-    }
-    return t;
+    return replaceFields(t, kUtMarker, [&](const QString &g) { return utFieldValue(g, u); });
 }
 
 QString CvtMsg(const QString &text, const TimeFieldSource &source)

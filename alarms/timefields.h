@@ -28,9 +28,10 @@ struct TimeFieldSource {
 QString lmstFieldValue(const QString &fieldText, double lmstHours);
 QString utFieldValue(const QString &fieldText, double utDate);
 
-// Expands the first "[LMST" and "[UT" fields: the field text is removed
-// wherever it occurs, the marker replaced by the value and every "]" of the
-// text removed. A field with no text ("[LMST]") stays as it is.
+// Puts the value of every "[LMST" and then every "[UT" field in place of
+// the field, each by its own field text; everything else stays as typed,
+// "]" included. A field with no text ("[LMST]", "[UT  ]") stays as it is;
+// without an engine an "[LMST" field becomes the bare "[LMST]".
 QString ExpandTimeFields(const QString &text, const TimeFieldSource &source);
 
 // Puts the value once, at the place of the first "[LMST" (then "[UT") field,

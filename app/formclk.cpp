@@ -8,6 +8,7 @@
 #include "colordialogpicker.h"
 #include "filedialogpicker.h"
 #include "fontdialogpicker.h"
+#include "fontlimits.h"
 #include "formconfig.h"
 #include "formconfigurealarms.h"
 #include "formobserver.h"
@@ -17,6 +18,7 @@
 #include "noctalismodule.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "secondticker.h"
 #include "settingvalues.h"
 #include "timefields.h"
 #include "ui_formclk.h"
@@ -24,14 +26,19 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace noctalis {
 
@@ -47,6 +54,7 @@ Formclk::Formclk(AppContext context, QWidget *parent)
     : QWidget(parent),
       m_ctx(context),
       ui(std::make_unique<Ui::Formclk>()),
+      m_tickClock(context.clock),
       m_fileDialogs(std::make_unique<FileDialogPicker>()),
       m_filePicker(m_fileDialogs.get()),
       m_colorDialogs(std::make_unique<ColorDialogPicker>()),
@@ -67,13 +75,12 @@ Formclk::Formclk(AppContext context, QWidget *parent)
         FormObserver dialog(m_ctx, *m_filePicker, parent);
         dialog.exec();
     };
-    m_timer = new QTimer(this);
-    m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, &Formclk::Timer1_Timer);
+    m_ticker = new SecondTicker(m_ctx.clock, [this](const QDateTime &reading) { runTick(reading); }, this);
 }
 
 Formclk::~Formclk() = default;
 
+QTimer *Formclk::timer() const { return m_ticker->timer(); }
 QLabel *Formclk::clockLabel() const { return ui->LBLClk; }
 QLabel *Formclk::utHeadingLabel() const { return ui->LBLUT; }
 QLabel *Formclk::utClockLabel() const { return ui->LBLUTClock; }
@@ -157,7 +164,7 @@ void Formclk::Form_Load()
         p.DigitColor = readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0"));
         p.FontName = readTextSetting(s, QStringLiteral("FontName"), QStringLiteral("Arial"));
         p.FontBold = readBooleanSetting(s, QStringLiteral("FontBold"), QStringLiteral("True"));
-        p.FontSize = readNumberSetting(s, QStringLiteral("FontSize"), QStringLiteral("20"));
+        p.FontSize = clampClockFontPoints(readNumberSetting(s, QStringLiteral("FontSize"), QStringLiteral("20")));
     });
     runStep(lcClock, "read TopMost and DateFormat", [&] {
         p.TopMost = readBooleanSetting(s, QStringLiteral("TopMost"), QStringLiteral("True"));
@@ -170,8 +177,10 @@ void Formclk::Form_Load()
     });
     runStep(lcClock, "lay out the window", [&] { Layout(); });
     runStep(lcClock, "place the window", [&] { placeWindow(); });
+    runStep(lcClock, "keep the window on its screen", [&] { keepOnScreen(); });
+    m_fitWhenFramed = true;
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
-    m_timer->start();
+    m_ticker->start();
 }
 
 void Formclk::styleLabels()
@@ -180,7 +189,7 @@ void Formclk::styleLabels()
     const QColor back = colorFromSetting(automation::toDouble(p.BkColor));
     const QColor digits = colorFromSetting(automation::toDouble(p.DigitColor));
     const QString face = automation::toText(p.FontName);
-    const double size = automation::toDouble(p.FontSize);
+    const double size = clampClockFontPoints(automation::toDouble(p.FontSize));
     const bool bold = automation::toDouble(p.FontBold) != 0;
 
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock}) {
@@ -268,6 +277,24 @@ void Formclk::placeWindow()
          yOk ? twipsToPixels(y) : primaryRect.top() + twipsToPixels(halfHeight));
 }
 
+void Formclk::keepOnScreen()
+{
+    // A big clock placed at the middle of the screen, or at a stored place
+    // near its edges, is moved back so that its right and bottom edges are on
+    // the screen it starts on; its top-left corner never leaves that screen.
+    const QRect frame = frameGeometry();
+    const QScreen *s = QGuiApplication::screenAt(frame.topLeft());
+    if (!s)
+        s = QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top())
+        move(x, y);
+}
+
 void Formclk::applyTopMost(bool topMost)
 {
     if (!isVisible() || !windowHandle()) {
@@ -279,29 +306,39 @@ void Formclk::applyTopMost(bool topMost)
     windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topMost);
 }
 
-void Formclk::Timer1_Timer()
+void Formclk::Timer1_Timer() { runTick(m_ctx.clock.localNowMs()); }
+
+void Formclk::runTick(const QDateTime &reading)
 {
+    // Every value of this tick comes from this one reading: the zone's
+    // minute, UT, the engine's UTDate, the alarm check's "now" and the time
+    // fields of the notices it opens.
+    const QDateTime local = wholeSecond(reading);
+    m_tickClock.hold(local);
+    const auto release = qScopeGuard([this] { m_tickClock.release(); });
+
     Preferences &p = m_ctx.prefs;
     runStep(lcClock, "refresh the time zone", [&] {
         if (!p.DetectTZ)
             return;
-        const int minute = m_ctx.clock.localNow().time().minute();
+        const int minute = local.time().minute();
         if (minute != automation::toDouble(m_lastMinute)) {
             p.TZ = m_ctx.clock.zoneOffsetSeconds() / 3600.0;
-            m_lastMinute = m_ctx.clock.localNow().time().minute();
+            m_lastMinute = minute;
         }
     });
+    std::optional<double> ut;
     runStep(lcClock, "compute UT", [&] {
-        p.CurrentUT = automation::dateValue(automation::toAutomationDate(m_ctx.clock.localNow()) -
-                                            p.TZ / 24);
+        ut = automation::toAutomationDate(local) - p.TZ / 24;
+        p.CurrentUT = automation::dateValue(*ut);
     });
     runStep(lcClock, "show UT", [&] {
-        ui->LBLUTClock->setText(
-            formatTime(automation::toAutomationDate(p.CurrentUT.toDateTime()), u"HH:nn:ss"));
+        if (ut)
+            ui->LBLUTClock->setText(formatTime(*ut, u"HH:nn:ss"));
     });
     runStep(lcClock, "set the engine's UTDate", [&] {
-        const double ut = automation::toAutomationDate(m_ctx.clock.localNow()) - p.TZ / 24;
-        m_engine.set(QStringLiteral("UTDate"), automation::dateValue(ut));
+        if (ut)
+            m_engine.set(QStringLiteral("UTDate"), automation::dateValue(*ut));
     });
     runStep(lcClock, "show the LMST", [&] {
         ui->LBLClk->setText(FormatHoursHMS(automation::toDouble(m_engine.get(QStringLiteral("lmst")))));
@@ -317,7 +354,7 @@ void Formclk::Timer1_Timer()
 
 QString Formclk::ExpandTimeFields(const QString &text)
 {
-    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_ctx.prefs.TZ, m_ctx.clock});
+    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_ctx.prefs.TZ, m_tickClock});
 }
 
 void Formclk::setAlarmCheck(std::function<void()> check) { m_alarmCheck = std::move(check); }
@@ -439,7 +476,7 @@ void Formclk::closeEvent(QCloseEvent *event)
         if (spareHeight > top && pixelsToTwips(frame.height()) > 100)
             writeSetting(m_ctx.settings, QStringLiteral("Top"), numberText(float(top)));
     });
-    m_timer->stop();  // with the window gone, its tick stops
+    m_ticker->stop();  // with the window gone, its tick stops
     event->accept();
 }
 
@@ -456,11 +493,60 @@ void Formclk::resizeEvent(QResizeEvent *event)
     Layout();
 }
 
+void Formclk::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager's title bar and borders are known once it has
+    // framed the window: the whole frame is kept on the screen, once.
+    if (m_fitWhenFramed && frameGeometry() != geometry()) {
+        m_fitWhenFramed = false;
+        runStep(lcClock, "keep the framed window on its screen", [&] { keepOnScreen(); });
+    }
+}
+
 void Formclk::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton)
         m_mnuOptions->popup(event->globalPosition().toPoint());
     QWidget::mousePressEvent(event);
+}
+
+void Formclk::popupMenuAtClockFace()
+{
+    m_mnuOptions->popup(ui->LBLClk->mapToGlobal(ui->LBLClk->rect().center()));
+}
+
+void Formclk::keyPressEvent(QKeyEvent *event)
+{
+    // The menu key and Shift+F10 open the menu, as in every desktop program.
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Menu || shiftF10) {
+        popupMenuAtClockFace();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Formclk::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The platform's own menu request: from the keyboard at the clock face;
+    // the mouse opens the menu on its press already.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popupMenuAtClockFace();
+    event->accept();
+}
+
+void Formclk::bringToFront()
+{
+    if (!isVisible()) {
+        show();
+        m_ticker->start();
+    }
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }
 
 bool Formclk::eventFilter(QObject *watched, QEvent *event)

@@ -5,6 +5,7 @@
 #include "appcontext.h"
 #include "autostartentry.h"
 #include "automationobject.h"
+#include "clock.h"
 #include "observerexchange.h"
 
 #include <QVariant>
@@ -29,6 +30,7 @@ class FilePicker;
 class FontPicker;
 class FormConfigureAlarms;
 class FormSiderealCalculator;
+class SecondTicker;
 
 class Formclk : public QWidget {
     Q_OBJECT
@@ -38,15 +40,23 @@ public:
     ~Formclk() override;
 
     // Start-up: reads the settings, loads the alarm file, creates the engine,
-    // styles, lays out and places the window. Run once, before showing.
+    // styles, lays out and places the window, and starts the tick. Run once,
+    // before showing.
     void Form_Load();
-    // The tick, every 1000 ms while the window lives.
+    // The tick, from one reading of the clock. The window's timer runs it a
+    // few milliseconds after every whole second of the clock.
     void Timer1_Timer();
     // Sizes the window around its labels.
     void Layout();
-
-    // Time fields of a text, with this window's engine.
+    // Shows the window to the user: reopened (with its tick) when it was
+    // closed, restored when minimised, raised and activated.
+    void bringToFront();
+    // Time fields of a text, with this window's engine; within a tick, at
+    // the tick's reading of the clock.
     QString ExpandTimeFields(const QString &text);
+    // The clock as the tick sees it: within a tick every reading gives the
+    // tick's own reading. The alarm check reads its "now" here.
+    const Clock &tickClock() const { return m_tickClock; }
 
     // Run by the tick when alarms are on and no menu dialog is open.
     void setAlarmCheck(std::function<void()> check);
@@ -89,7 +99,7 @@ public:
     bool dialogOpen() const { return m_dialogOpen; }
     void setDialogOpen(bool open) { m_dialogOpen = open; }
     QMenu *optionsMenu() const { return m_mnuOptions; }
-    QTimer *timer() const { return m_timer; }
+    QTimer *timer() const;
     QLabel *clockLabel() const;
     QLabel *utHeadingLabel() const;
     QLabel *utClockLabel() const;
@@ -102,13 +112,19 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
     void styleLabels();
     void placeWindow();
+    void keepOnScreen();
+    void runTick(const QDateTime &reading);
+    void popupMenuAtClockFace();
     void applyTopMost(bool topMost);
     // Shows the configuration dialog modally; true when it was confirmed.
     bool showConfigDialog();
@@ -118,7 +134,8 @@ private:
     AppContext m_ctx;
     std::unique_ptr<Ui::Formclk> ui;
     automation::Object m_engine;
-    QTimer *m_timer = nullptr;
+    HeldClock m_tickClock;
+    SecondTicker *m_ticker = nullptr;
     QMenu *m_mnuOptions = nullptr;
     QAction *m_mnuDisplayUT = nullptr;
     std::function<void()> m_alarmCheck;
@@ -138,6 +155,7 @@ private:
     int m_frameHeight = 0;   // window height minus client height, pixels
     QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
     bool m_inLayout = false;
+    bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
 };
 
 } // namespace noctalis

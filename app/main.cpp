@@ -9,6 +9,7 @@
 #include "preferences.h"
 #include "settingsstore.h"
 #include "siderealalarms.h"
+#include "singleinstance.h"
 #include "widgetmessageservice.h"
 
 #include <QApplication>
@@ -67,6 +68,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(noctalis::applicationId());
     QApplication::setWindowIcon(noctalis::DesktopIntegration::applicationIcon());
 
+    // One clock per session: a second start shows the running clock and ends.
+    noctalis::SingleInstance instance(noctalis::SingleInstance::defaultFolder());
+    if (instance.claim() == noctalis::SingleInstance::Role::HandedOver)
+        return 0;
+
     noctalis::Preferences prefs;
     noctalis::AlarmTable alarms;
     noctalis::SettingsStore settings(noctalis::SettingsStore::defaultPath());
@@ -80,5 +86,7 @@ int main(int argc, char *argv[])
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
     clockWindow.Form_Load();
     clockWindow.show();
+    QObject::connect(&instance, &noctalis::SingleInstance::activationRequested, &clockWindow,
+                     &noctalis::Formclk::bringToFront);
     return app.exec();
 }

@@ -49,7 +49,8 @@ SiderealAlarms::SiderealAlarms(Formclk &clockWindow, AppContext context, Program
                 sounds ? std::move(sounds)
                        : AlarmWindows::SoundFactory([] { return std::make_unique<WaveSoundPlayer>(); })),
       m_actions(m_windows, notifier),
-      m_check(context.alarms, context.clock, m_host, m_actions)
+      // The check's "now" is the reading of the tick it runs in.
+      m_check(context.alarms, clockWindow.tickClock(), m_host, m_actions)
 {
     m_clockWindow.setAlarmCheck([this] { m_check.run(); });
 }

@@ -7,24 +7,24 @@
 
 namespace noctalis {
 
-namespace {
-
-bool localTm(std::tm &local)
+QDateTime wholeSecond(const QDateTime &reading)
 {
-    tzset();
-    const std::time_t now = std::time(nullptr);
-    return now != std::time_t(-1) && localtime_r(&now, &local) != nullptr;
+    return reading.addMSecs(-reading.time().msec());
 }
 
-} // namespace
+QDateTime SystemClock::localNow() const { return wholeSecond(localNowMs()); }
 
-QDateTime SystemClock::localNow() const
+QDateTime SystemClock::localNowMs() const
 {
+    tzset();
+    std::timespec now{};
     std::tm t{};
-    if (!localTm(t))
+    if (std::timespec_get(&now, TIME_UTC) != TIME_UTC || localtime_r(&now.tv_sec, &t) == nullptr)
         return QDateTime::currentDateTimeUtc();
+    // A leap second shows as the last second of its minute.
     return QDateTime(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
-                     QTime(t.tm_hour, t.tm_min, t.tm_sec < 60 ? t.tm_sec : 59), Qt::UTC);
+                     QTime(t.tm_hour, t.tm_min, t.tm_sec < 60 ? t.tm_sec : 59, int(now.tv_nsec / 1000000)),
+                     Qt::UTC);
 }
 
 int SystemClock::zoneOffsetSeconds() const

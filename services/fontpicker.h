@@ -2,7 +2,7 @@
 // dialog in the program, a script of answers in tests.
 #pragma once
 
-#include "fontsizes.h"
+#include "fontlimits.h"
 #include "scriptedanswers.h"
 
 #include <QString>
@@ -24,8 +24,8 @@ struct FontChoice {
 struct FontPickRequest {
     QString title;
     FontChoice initial;                 // the font selected at first
-    int minPointSize = kMinFontPoints;  // the sizes offered, points
-    int maxPointSize = kMaxFontPoints;
+    int minPointSize = int(kMinClockFontPoints);  // the sizes offered, points
+    int maxPointSize = int(kMaxClockFontPoints);
 };
 
 class FontPicker {

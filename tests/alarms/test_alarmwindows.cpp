@@ -8,7 +8,9 @@
 #include "programlauncher.h"
 #include "variant.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -120,6 +122,29 @@ TEST_F(AlarmWindowsTest, LaunchGoesToTheLauncher)
     EXPECT_TRUE(windows.launchProgram(QStringLiteral("xclock -digital"), true));
     EXPECT_EQ(launcher.started, QStringList({QStringLiteral("xclock -digital [min]")}));
     EXPECT_TRUE(windows.windows().isEmpty()) << "a program gets no window of ours";
+}
+
+TEST_F(AlarmWindowsTest, ASenderOpensBesideTheClockNotUnderIt)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget clockWindow;
+    clockWindow.setGeometry(area.right() - 300, area.top(), 300, 80);
+    clockWindow.show();
+    open("Vega");  // a notice in the corner too
+    SenderOrder order;
+    order.tag = QStringLiteral("Deneb");
+    order.repeatMinutes = 5;
+    windows.openSender(order);
+    ASSERT_EQ(windows.windows(QStringLiteral("Deneb")).size(), 1);
+    QWidget *sender = windows.windows(QStringLiteral("Deneb")).first();
+    EXPECT_TRUE(sender->isVisible());
+    EXPECT_TRUE(sender->testAttribute(Qt::WA_ShowWithoutActivating));
+    const QRect frame = sender->frameGeometry();
+    EXPECT_TRUE(area.contains(frame));
+    EXPECT_FALSE(frame.intersects(clockWindow.frameGeometry()));
+    EXPECT_FALSE(frame.intersects(windows.windows(QStringLiteral("Vega")).first()->frameGeometry()));
+    EXPECT_GT(frame.right(), area.center().x()) << "in the right half";
+    windows.closeWindows(QStringLiteral("Deneb"));
 }
 
 } // namespace

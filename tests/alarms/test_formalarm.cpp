@@ -32,6 +32,7 @@ TEST(FormAlarm, LoadsOnTopInTheTopRightCornerWithATenSecondTimer)
     EXPECT_EQ(form->x() + form->width(), screen.x() + screen.width());
     EXPECT_EQ(form->y(), screen.y());
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(form->testAttribute(Qt::WA_ShowWithoutActivating)) << "typing goes on where it went";
     EXPECT_TRUE(form->timer()->isActive()) << "running from load, before it is shown";
     EXPECT_EQ(form->timer()->interval(), 10000);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Sidereal Alarm"));
@@ -52,6 +53,19 @@ TEST(FormAlarm, ALongMessageWrapsOverSeveralLines)
     const QFontMetrics metrics(form->messageLabel()->font());
     EXPECT_GE(form->messageLabel()->height(), 3 * metrics.lineSpacing()) << "room for a few lines";
     EXPECT_LE(form->x() + form->width(), QGuiApplication::primaryScreen()->geometry().right() + 1);
+}
+
+TEST(FormAlarm, AHugeMessageIsShownCutAndKeptWhole)
+{
+    auto form = notice(std::make_shared<SoundLog>());
+    const QString message = QStringLiteral("Saturn transit, dome open\n").repeated(400000);  // about 10 MB
+    form->setMessage(message);
+    EXPECT_EQ(form->message(), message);
+    const QString shown = form->messageLabel()->text();
+    EXPECT_TRUE(message.startsWith(shown.chopped(1)));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_LE(shown.count(QLatin1Char('\n')), 11) << "a few lines";
+    EXPECT_LE(form->messageLabel()->sizeHint().height(), QGuiApplication::primaryScreen()->geometry().height());
 }
 
 TEST(FormAlarm, SoundAtEveryTimerEvent)

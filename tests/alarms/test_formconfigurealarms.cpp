@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -27,6 +28,8 @@
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -141,13 +144,13 @@ protected:
     }
     QString storedAlarmFile() { return settings.read(settingsSection(), QStringLiteral("AlarmFile"), QStringLiteral("<none>")); }
     static void expectAlarmFileRequest(const FilePickRequest &request, FilePickRequest::Purpose purpose,
-                                       const char *title, const char *proposedName)
+                                       const char *title, const char *proposedName, const QString &directory)
     {
         EXPECT_EQ(request.purpose, purpose);
         EXPECT_EQ(request.title, QLatin1String(title));
         EXPECT_EQ(request.filter, QStringLiteral("Alarm File|*.alm"));
         EXPECT_EQ(request.defaultSuffix, QStringLiteral("alm"));
-        EXPECT_EQ(request.directory, FormConfigureAlarms::programFolder());
+        EXPECT_EQ(request.directory, directory);
         EXPECT_EQ(request.proposedName, QLatin1String(proposedName));
     }
     QString lastMessage() { return messages.messages.isEmpty() ? QString() : messages.messages.last().text; }
@@ -252,6 +255,7 @@ TEST_F(AlarmEditorTest, NewAlarmThenOkTakesIndexZeroAndSaveWritesOneBlock)
                            "END ALARM DEF", ""}));
     EXPECT_EQ(fileLabel(), QStringLiteral("Alarm File: jupiter.alm"));
     EXPECT_FALSE(form.unsavedChanges());
+    EXPECT_EQ(storedAlarmFile(), path("jupiter.alm")) << "the next start loads it";
 }
 
 TEST_F(AlarmEditorTest, UnnamedFirstAlarmIsListedRefusedBySaveAndReplacedByAdd)
@@ -404,6 +408,57 @@ TEST_F(AlarmEditorTest, NegativeOrOversizedTimesAreRefused)
     EXPECT_FALSE(form.adding());
 }
 
+TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
+{
+    threeAlarms();
+    open();
+    const QString hms = QStringLiteral("Hr, Min and Sec must be whole numbers from 0 to 32767.");
+    const QString duration = QStringLiteral("Duration must be a number of minutes greater than 0.");
+    const QString interval = QStringLiteral("Interval must be a number of minutes greater than 0.");
+    const struct {
+        QString hr;
+        int action;
+        QString duration, interval;
+        const char *longBox;  // a box given more than 32767 characters
+        QString message;
+    } cases[] = {
+        {"abc", 0, "5", "", nullptr, hms},
+        {"", 0, "5", "", nullptr, hms},
+        {"12s", 0, "5", "", nullptr, hms},
+        {"1", 0, "abc", "", nullptr, duration},
+        {"1", 1, "-5", "", nullptr, duration},
+        {"1", 0, "0", "", nullptr, duration},
+        {"1", 3, "5", "abc", nullptr, interval},
+        {"1", 3, "5", "", nullptr, interval},
+        {"1", 0, "5", "", "txtName", "Name is longer than 32767 characters."},
+        {"1", 2, "5", "", "txtParam1", "Minimized Y/N is longer than 32767 characters."},
+    };
+    for (const auto &c : cases) {
+        click("cmdAdd");
+        Entry e(QStringLiteral("Bad"), c.hr);
+        e.action = c.action;
+        e.param[2] = c.interval;
+        e.duration = c.duration;
+        fill(e);
+        if (c.longBox)
+            box(c.longBox)->setText(QString(40000, QLatin1Char('x')));
+        click("cmdOK");
+        EXPECT_EQ(lastMessage(), c.message) << c.hr.toStdString() << " " << c.duration.toStdString();
+        EXPECT_EQ(alarms.size(), 3) << "nothing added";
+        EXPECT_TRUE(form.adding()) << "still adding, so the user can mend the field";
+        click("cmdCancel");
+        messages.messages.clear();
+    }
+    // A launch alarm shows no duration box: what it holds is not checked.
+    click("cmdAdd");
+    Entry launch(QStringLiteral("Focuser"), QStringLiteral("1"));
+    launch.action = kActionLaunchProgram;
+    fill(launch);
+    box("txtDuration")->setText(QStringLiteral("oops"));
+    click("cmdOK");
+    EXPECT_EQ(alarms.size(), 4);
+}
+
 TEST_F(AlarmEditorTest, SevenMinutesComeBackAsSeven)
 {
     open();
@@ -443,8 +498,10 @@ TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
     EXPECT_EQ(box("txtDuration")->text(), QStringLiteral("0")) << "an empty duration";
 
     type("txtName", QStringLiteral("Jupiter"));
+    type("txtDuration", QStringLiteral("10"));
     click("cmdOK");
     EXPECT_EQ(alarms[1].Name, QStringLiteral("Jupiter"));
+    EXPECT_EQ(alarms[1].Duration.toDouble(), 10 / kMinutesPerDay);
     EXPECT_EQ(alarms[1].Action, kActionSendLmstTcp);
     EXPECT_TRUE(alarms[1].Triggered);
     EXPECT_EQ(automation::toDouble(alarms[1].TriggeredUntil), 45000.5);
@@ -619,17 +676,24 @@ TEST_F(AlarmEditorTest, NoToTheSaveQuestionAsksAgainNextTime)
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(files.requests.isEmpty());
 
-    // The editor is kept: opening it again keeps the flag.
-    messages.messages.clear();
-    open();
-    click("cmdOK");
-    EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your changes to:\r\nnight.alm"));
+    // The editor is kept: opening it again keeps the flag. Escape and the
+    // window's close box ask as OK does.
+    const std::function<void()> closings[] = {[&] { click("cmdOK"); },
+                                              [&] { QTest::keyClick(&form, Qt::Key_Escape); },
+                                              [&] { form.close(); }};
+    for (const auto &closeEditor : closings) {
+        messages.messages.clear();
+        open();
+        closeEditor();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your changes to:\r\nnight.alm"));
+    }
 
     // Yes saves, after which closing asks nothing.
     open();
     messages.answerYes = true;
     files.answers << path("night.alm");
-    click("cmdOK");
+    QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_EQ(files.requests.size(), 1);
     EXPECT_EQ(fileLines(path("night.alm")).size(), 1 + 2 * 9 + 1);
     messages.messages.clear();
@@ -651,7 +715,9 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     files.answers << path("three.alm");
     click("cmdLoad");
     ASSERT_EQ(files.requests.size(), 1);
-    expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load  Sidereal Alarms", "*.alm");
+    // No alarm file yet: the dialog starts in the documents folder.
+    expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load  Sidereal Alarms", "*.alm",
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 
     EXPECT_TRUE(messages.messages.isEmpty()) << "no question about the unsaved alarm";
     EXPECT_EQ(alarms.size(), 3);
@@ -690,7 +756,7 @@ TEST_F(AlarmEditorTest, LoadOfSomethingElseChangesNothing)
     EXPECT_EQ(alarms.size(), 3);
 }
 
-TEST_F(AlarmEditorTest, SaveUnderANewNameLeavesTheStartUpFileAlone)
+TEST_F(AlarmEditorTest, SaveRemembersTheFileStartsInItsFolderAndAsksBeforeReplacing)
 {
     threeAlarms();
     ASSERT_TRUE(SaveAlarmFile(path("first.alm"), alarms, messages));
@@ -703,12 +769,28 @@ TEST_F(AlarmEditorTest, SaveUnderANewNameLeavesTheStartUpFileAlone)
     click("cmdSave");
     ASSERT_EQ(files.requests.size(), 2);
     expectAlarmFileRequest(files.requests.last(), FilePickRequest::Purpose::Save, "Save Sidereal Alarm File",
-                           "first.alm");
-
+                           "first.alm", dir.path());
+    EXPECT_TRUE(messages.messages.isEmpty()) << "a new file: nothing asked";
     EXPECT_EQ(fileLabel(), QStringLiteral("Alarm File: second.alm"));
     EXPECT_EQ(prefs.AlarmFile, path("second.alm"));
-    EXPECT_EQ(storedAlarmFile(), path("first.alm")) << "the next start loads the file last loaded";
+    EXPECT_EQ(storedAlarmFile(), path("second.alm")) << "the next start loads the file last saved";
     EXPECT_EQ(fileLines(path("second.alm")), fileLines(path("first.alm")));
+
+    // An existing file: No keeps it as it was, Yes replaces it.
+    selectRow(1);
+    click("cmdDelete");
+    messages.answerYes = false;
+    files.answers << path("first.alm");
+    EXPECT_EQ(form.cmdSave_Click(), FormConfigureAlarms::SaveResult::Cancelled);
+    EXPECT_EQ(lastMessage(), QStringLiteral("first.alm already exists.\r\nDo you want to replace it?"));
+    EXPECT_EQ(messages.messages.last().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(fileLines(path("first.alm")).size(), 1 + 3 * 9 + 1);
+    EXPECT_EQ(storedAlarmFile(), path("second.alm"));
+    messages.answerYes = true;
+    files.answers << path("first.alm");
+    EXPECT_EQ(form.cmdSave_Click(), FormConfigureAlarms::SaveResult::Saved);
+    EXPECT_EQ(fileLines(path("first.alm")).size(), 1 + 2 * 9 + 1);
+    EXPECT_EQ(storedAlarmFile(), path("first.alm"));
 }
 
 TEST_F(AlarmEditorTest, SaveProposesAWildcardWithoutAFileAndKeepsStateWhenCancelledOrFailing)

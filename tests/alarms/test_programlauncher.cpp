@@ -3,14 +3,44 @@
 #include "programlauncher.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace noctalis;
+
+TEST(CommandLine, SplitsAsAPosixShellSplitsWordsAndExpandsNothing)
+{
+    const struct {
+        const char *line;
+        QStringList words;
+    } cases[] = {
+        {"xterm -e  top", {"xterm", "-e", "top"}},
+        {" \t lead\ttrail \n", {"lead", "trail"}},
+        {"echo 'two  words' 'it\"s' '\\n'", {"echo", "two  words", "it\"s", "\\n"}},
+        {"echo \"a 'b' \\\"c\\\" \\\\ \\$HOME \\` \\x\"", {"echo", "a 'b' \"c\" \\ $HOME ` \\x"}},
+        {"a\\ b c\\\\d \\'e\\'", {"a b", "c\\d", "'e'"}},
+        {"one\"two\"'three'four", {"onetwothreefour"}},
+        {"prog '' \"\" x", {"prog", "", "", "x"}},
+        {"long\\\nline \"in\\\nside\"", {"longline", "inside"}},
+        {"~/bin/cam *.fits $HOME `date` #1 a;b|c>d&", {"~/bin/cam", "*.fits", "$HOME", "`date`", "#1", "a;b|c>d&"}},
+        {"trailing\\", {"trailing\\"}},
+        {"", {}},
+    };
+    for (const auto &c : cases) {
+        const std::optional<QStringList> words = splitCommandLine(QString::fromUtf8(c.line));
+        ASSERT_TRUE(words.has_value()) << c.line;
+        EXPECT_EQ(*words, c.words) << c.line;
+    }
+    for (const char *open : {"prog 'open", "prog \"open", "prog \"a\\\"", "'"})
+        EXPECT_FALSE(splitCommandLine(QString::fromUtf8(open)).has_value()) << open;
+}
 
 TEST(ProcessLauncher, SplitsLikeAShellAndStartsDetached)
 {
@@ -30,6 +60,18 @@ TEST(ProcessLauncher, AProgramThatCannotStartGivesFalse)
     EXPECT_FALSE(launcher.start(QStringLiteral("/nonexistent/noctalis-no-such-program --flag"), false));
     EXPECT_FALSE(launcher.start(QString(), false));
     EXPECT_FALSE(launcher.start(QStringLiteral("   "), false));
+
+    // A refusal leaves its line in the alarms' log.
+    static QStringList lines;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &context, const QString &text) {
+            lines << QString::fromLatin1(context.category) + QStringLiteral(": ") + text;
+        });
+    QLoggingCategory::setFilterRules(QStringLiteral("noctalis.alarms=true"));
+    EXPECT_FALSE(launcher.start(QStringLiteral("xterm -e 'tail -f log"), false));
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(lines, QStringList{"noctalis.alarms: start a program skipped: a quote of the command line is not closed"});
 }
 
 } // namespace

@@ -68,12 +68,31 @@ TEST_F(TimeFieldsTest, UtHoursCountFromTheEpochNotTheDay)
 
 TEST_F(TimeFieldsTest, TheTwoExpandersDifferOnPurpose)
 {
-    // ExpandTimeFields drops every "]" of the text and every other copy of
-    // the field text; CvtMsg removes whole fields only and inserts the value
-    // once, at the first field.
+    // ExpandTimeFields puts the value in place of every field; CvtMsg inserts
+    // it once, at the first field, and removes the other fields of that text.
+    // Both leave the rest of the text as typed.
     const QString text = QStringLiteral("[x] [LMST HH:MM:SS] and [LMST HH:MM:SS] HH:MM:SS");
-    EXPECT_EQ(expand(text), QStringLiteral("[x 07:15:00 and 07:15:00"));
+    EXPECT_EQ(expand(text), QStringLiteral("[x] 07:15:00 and 07:15:00 HH:MM:SS"));
     EXPECT_EQ(cvt(text), QStringLiteral("[x] 07:15:00 and  HH:MM:SS"));
+}
+
+TEST_F(TimeFieldsTest, ANoticeShowsEveryFieldInPlaceAndTheRestAsTyped)
+{
+    const QString both = QStringLiteral("Transit now [LMST HH:MM:SS] / UT [UT HH:MM:SS]");
+    EXPECT_EQ(expand(both), QStringLiteral("Transit now 07:15:00 / UT 13:04:05"));
+    EXPECT_EQ(cvt(both), expand(both)) << "as the sender gives it";
+    const struct {
+        const char *text;
+        const char *shown;
+    } cases[] = {
+        {"[UT HH:MM:SS] before [LMST HOURS]] (x]", "13:04:05 before 7.2500] (x]"},
+        {"[LMST] and [UT] stay, [LMST HH:MM:SS] goes", "[LMST] and [UT] stay, 07:15:00 goes"},
+        {"[LMST  ]  two blanks", "[LMST  ]  two blanks"},
+        {"[LMST HOURS] h, [UT hh:mm:ss], [LMST 00]", "7.2500 h, 13:04:05, 07"},
+        {"open [LMST HH:MM:SS", "open [LMST HH:MM:SS"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(expand(QString::fromUtf8(c.text)), QString::fromUtf8(c.shown)) << c.text;
 }
 
 TEST_F(TimeFieldsTest, OtherPatternsGoThroughTheNumberPattern)
@@ -89,10 +108,10 @@ TEST_F(TimeFieldsTest, WithoutAnEngineLmstFieldsGetNoValue)
     automation::Object none;
     const TimeFieldSource s{none, 2.0, clock};
     EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HH:MM:SS]"), s),
-              QStringLiteral("[LMST] [UT]"))
-        << "the field text is removed everywhere, the UT field's too";
+              QStringLiteral("[LMST] 13:04:05"))
+        << "the LMST field loses its text; the UT field still gets its value";
     EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HOURS]"), s),
-              QStringLiteral("[LMST ") + utFieldValue(QStringLiteral("HOURS"), civil(2024, 3, 20, 13, 4, 5)));
+              QStringLiteral("[LMST] ") + utFieldValue(QStringLiteral("HOURS"), civil(2024, 3, 20, 13, 4, 5)));
     EXPECT_EQ(CvtMsg(QStringLiteral("<[LMST HH:MM:SS]>"), s), QStringLiteral("<>"));
 }
 

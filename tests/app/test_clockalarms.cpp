@@ -9,11 +9,13 @@
 #include "formalarm.h"
 #include "formclk.h"
 #include "modastrosubs.h"
+#include "numbertext.h"
 #include "preferences.h"
 #include "siderealalarms.h"
 #include "variant.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -22,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -133,6 +136,42 @@ TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)
     tick();
     EXPECT_EQ(launcher.started, QStringList({QStringLiteral("xterm -e \"tail -f log\" [min]")}));
     EXPECT_TRUE(notifier.shown.isEmpty()) << "only notices notify";
+}
+
+// A clock that moves on a second at every reading.
+class SteppingClock : public Clock {
+public:
+    QDateTime localNow() const override { return wholeSecond(localNowMs()); }
+    QDateTime localNowMs() const override { return std::exchange(now, now.addSecs(1)); }
+    int zoneOffsetSeconds() const override { return 0; }
+    mutable QDateTime now = QDateTime(QDate(2024, 3, 20), QTime(11, 59, 59, 500), Qt::UTC);
+};
+
+TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
+{
+    AppParts parts;
+    SteppingClock stepping;
+    const AppContext context{parts.prefs, parts.alarms, parts.settings, parts.messages, stepping, parts.observer};
+    FakeLauncher launcher;
+    Formclk form(context);
+    SiderealAlarms alarmsRuntime(form, context, &launcher,
+                                 [] { return std::make_unique<FakeSoundPlayer>(std::make_shared<SoundLog>()); });
+    form.Form_Load();
+    AlarmDef &a = parts.alarms[0];
+    a.Name = QStringLiteral("Always");
+    a.Enabled = true;
+    a.Duration = 1.5;  // due at any LMST
+    a.Param1 = QStringLiteral("UT [UT HH:MM:SS]");
+    parts.prefs.AlarmsEnabled = true;
+
+    form.Timer1_Timer();
+    const double engineUt = automation::toDate(form.engine().get(QStringLiteral("UTDate")));
+    EXPECT_EQ(form.utClockLabel()->text(), formatTime(engineUt, u"HH:nn:ss"));
+    EXPECT_EQ(automation::toDate(parts.prefs.CurrentUT), engineUt);
+    ASSERT_EQ(alarmsRuntime.windows().windows().size(), 1);
+    EXPECT_EQ(static_cast<FormAlarm *>(alarmsRuntime.windows().windows().first())->message(),
+              QStringLiteral("UT ") + form.utClockLabel()->text());
+    EXPECT_NEAR(automation::toDate(a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
 }
 
 } // namespace

@@ -4,12 +4,15 @@
 #include "appparts.h"
 #include "civil.h"
 #include "clock.h"
+#include "fontlimits.h"
 #include "formclk.h"
 #include "messageservice.h"
 #include "modastrosubs.h"
 #include "preferences.h"
+#include "secondticker.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
+#include "variant.h"
 
 #include <QAction>
 #include <QFile>
@@ -88,7 +91,7 @@ TEST_F(FormclkTest, FirstRunWithAnEmptyStore)
     EXPECT_TRUE(alarms.isPlaceholder());
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_TRUE(form->timer()->isActive());
-    EXPECT_EQ(form->timer()->interval(), 1000);
+    EXPECT_EQ(form->timer()->interval(), 1000 + SecondTicker::kPhaseMs) << "just after the next whole second";
 }
 
 TEST_F(FormclkTest, StoredValues)
@@ -339,6 +342,37 @@ TEST_F(FormclkTest, BiggerFontGivesABiggerClock)
     auto big = start();
     EXPECT_GT(big->width(), small->width());
     EXPECT_GT(big->height(), small->height());
+}
+
+TEST_F(FormclkTest, AbsurdFontSizesAreKeptToThePickersRangeAndTheWindowToItsScreen)
+{
+    store("DisplayUT", "True");
+    const struct {
+        const char *stored;
+        double points;
+    } cases[] = {{"3", kMinClockFontPoints}, {"200", kMaxClockFontPoints}, {"1e6", kMaxClockFontPoints}, {"30", 30}};
+    for (const auto &c : cases) {
+        store("FontSize", c.stored);
+        auto form = start();
+        EXPECT_EQ(form->clockLabel()->font().pointSizeF(), c.points) << c.stored;
+        EXPECT_EQ(form->utClockLabel()->font().pointSizeF(), c.points) << c.stored;
+        EXPECT_EQ(automation::toDouble(prefs.FontSize), c.points) << c.stored;
+        EXPECT_TRUE(form->screen()->availableGeometry().contains(form->frameGeometry()))
+            << c.stored << ": the whole clock on its screen, not only its corner at the middle";
+    }
+}
+
+TEST_F(FormclkTest, MenuKeyAndShiftF10OpenTheMenuAtTheClockFace)
+{
+    auto form = start();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+        QTest::keyClick(form.get(), key, modifiers);
+        EXPECT_TRUE(form->optionsMenu()->isVisible()) << key;
+        EXPECT_EQ(form->optionsMenu()->pos(), form->clockLabel()->mapToGlobal(form->clockLabel()->rect().center()));
+        form->optionsMenu()->hide();
+    }
 }
 
 TEST_F(FormclkTest, MenuHoldsTheWorkingEntriesInOrder)

@@ -1,0 +1,52 @@
+#include "secondticker.h"
+
+#include "clock.h"
+
+#include <QTimer>
+
+namespace noctalis {
+
+SecondTicker::SecondTicker(const Clock &clock, std::function<void(const QDateTime &)> tick, QObject *parent)
+    : QObject(parent), m_clock(clock), m_tick(std::move(tick)), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &SecondTicker::timerFired);
+}
+
+void SecondTicker::start()
+{
+    m_running = true;
+    arm();
+}
+
+void SecondTicker::stop()
+{
+    m_running = false;
+    m_timer->stop();
+}
+
+bool SecondTicker::isActive() const { return m_running; }
+
+int SecondTicker::msecsToNextTick(const QDateTime &reading)
+{
+    return 1000 - reading.time().msec() + kPhaseMs;
+}
+
+void SecondTicker::arm() { m_timer->start(msecsToNextTick(m_clock.localNowMs())); }
+
+void SecondTicker::timerFired()
+{
+    const QDateTime reading = m_clock.localNowMs();
+    const QDateTime second = wholeSecond(reading);
+    if (second != m_lastSecond) {
+        m_lastSecond = second;
+        m_tick(reading);
+    }
+    // Armed from a fresh reading: the time the tick took is not added on.
+    // A tick that stopped the ticker leaves it stopped.
+    if (m_running)
+        arm();
+}
+
+} // namespace noctalis

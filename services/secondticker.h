@@ -1,0 +1,63 @@
+// SecondTicker: a tick once a second, in step with the clock's seconds. Each
+// tick fires a few milliseconds after a whole second of the clock, from a
+// precise single-shot timer armed afresh after every tick from the clock's
+// own millisecond reading, so the ticks never drift from the clock.
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace noctalis {
+
+class Clock;
+
+class SecondTicker : public QObject {
+    Q_OBJECT
+
+public:
+    // How long after a whole second of the clock a tick aims to fire.
+    static constexpr int kPhaseMs = 5;
+
+    // tick receives the clock's reading (to the millisecond) that the tick
+    // belongs to.
+    SecondTicker(const Clock &clock, std::function<void(const QDateTime &reading)> tick,
+                 QObject *parent = nullptr);
+
+    // Arms the timer for the next second; the first tick follows at most a
+    // second later.
+    void start();
+    void stop();
+    bool isActive() const;
+
+    // The timer's event: one tick for a second of the clock not ticked yet,
+    // none for a timer that woke before its second began; then the timer is
+    // armed for the next second.
+    //
+    // Notes:
+    //  1. A late wake-up ticks once, with the reading it woke at, and the
+    //     next tick still comes a few milliseconds after the next second: a
+    //     late tick never delays the ones after it.
+    //  2. The clock set back (or local time turned back by a zone change)
+    //     ticks on: only a second equal to the last ticked one is left out.
+    void timerFired();
+
+    // Milliseconds from a reading to kPhaseMs after the next whole second.
+    static int msecsToNextTick(const QDateTime &reading);
+
+    QTimer *timer() const { return m_timer; }
+
+private:
+    void arm();
+
+    const Clock &m_clock;
+    std::function<void(const QDateTime &)> m_tick;
+    QTimer *m_timer = nullptr;
+    bool m_running = false;
+    QDateTime m_lastSecond;  // whole second of the last tick; invalid before the first
+};
+
+} // namespace noctalis

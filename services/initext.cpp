@@ -1,5 +1,6 @@
 #include "initext.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -120,7 +121,8 @@ QString iniName(QByteArrayView raw)
     return name;
 }
 
-// The spelling of a name in the file.
+// The spelling of a name in the file. QSettings writes "/" as "\", which a
+// following "=" would escape; "%2F" reads the same and never does.
 QByteArray iniNameText(const QString &name)
 {
     static const char hex[] = "0123456789ABCDEF";
@@ -128,10 +130,8 @@ QByteArray iniNameText(const QString &name)
     out.reserve(name.size());
     for (const QChar qc : name) {
         const char16_t c = qc.unicode();
-        if (c == '/') {
-            out += '\\';
-        } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'
-                   || c == '-' || c == '.') {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'
+            || c == '-' || c == '.') {
             out += char(c);
         } else if (c <= 0xFF) {
             out += '%';
@@ -208,10 +208,15 @@ void appendUtf8(QByteArray &out, char32_t c)
     }
 }
 
-QString withoutDoubledAt(QString text)
+// A text as QSettings reads a text it wrote: one "@" off "@@...", the inside
+// of "@String(...)" (its form for a text holding a NUL character). Nothing
+// else is decoded.
+QString plainText(QString text)
 {
     if (text.startsWith(QLatin1String("@@")))
         text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("@String(")) && text.endsWith(QLatin1Char(')')))
+        text = text.mid(8, text.size() - 9);
     return text;
 }
 
@@ -288,6 +293,10 @@ QString iniValue(QByteArrayView raw)
         return i >= n;  // the value ended inside the escape
     };
 
+    // Each run of bytes on its own, a byte-order mark kept as a character.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+
     skipBlanks();
     bool cutShort = false;  // the value ended inside an escape: nothing is chopped
     while (i < n && !cutShort) {
@@ -339,23 +348,25 @@ QString iniValue(QByteArrayView raw)
             qsizetype j = i + 1;
             while (j < n && raw[j] != '\\' && raw[j] != '"' && raw[j] != ',')
                 ++j;
-            text += QString::fromUtf8(raw.sliced(i, j - i));
+            text += utf8(raw.sliced(i, j - i));
             i = j;
         }
     }
     if (!quotedItem && !cutShort)
         chopTrailingBlanks(text, chopLimit);
     if (!isList)
-        return withoutDoubledAt(text);
+        return plainText(text);
     items.append(text);
     for (QString &item : items)
-        item = withoutDoubledAt(item);
+        item = plainText(item);
     return items.join(QLatin1Char(','));
 }
 
 QByteArray iniValueText(const QString &text)
 {
-    const QString s = text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
+    const QString s = text.contains(QChar::Null)         ? QStringLiteral("@String(") + text + QLatin1Char(')')
+                      : text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text
+                                                          : text;
     QByteArray out;
     out.reserve(s.size() + 2);
     bool needsQuotes = false;

@@ -11,9 +11,9 @@
 //   - A line is "[name]" or "key=value"; blanks around it are skipped. A ";"
 //     at the start of a line makes it a comment; a ";" outside double
 //     quotes ends the line's value. Other lines are ignored.
-//   - Key and section names escape "/" as "\" and every character other
-//     than A-Z, a-z, 0-9, "_", "-" and "." as %XX (up to U+00FF) or %UXXXX;
-//     unescaped bytes of a name are Latin-1. Section "[General]" holds the
+//   - Key and section names escape every character other than A-Z, a-z,
+//     0-9, "_", "-" and "." as %XX (up to U+00FF) or %UXXXX; reading takes
+//     "\" for "/" too, and any other byte as a Latin-1 character. Section "[General]" holds the
 //     keys before any section; a section really named General is written
 //     "[%General]".
 //   - A value is UTF-8 with C-style escapes (\a \b \f \n \r \t \v \" \\ \?
@@ -22,7 +22,8 @@
 //     unquoted value are dropped. Unquoted commas split the value into a
 //     list, which is read here as its items joined by ",". A text that
 //     starts with "@" is written with a second "@" in front, which reading
-//     takes off again.
+//     takes off again; a text holding a NUL character is written as
+//     "@String(text)".
 #pragma once
 
 #include <QByteArray>
@@ -79,8 +80,8 @@ QByteArray iniText(const QList<IniSection> &sections);
 //   rawValue   the bytes after the key's "="
 // Returned (function value):
 //   the value as plain text: escapes and quotes resolved, list items joined
-//   by ",", one "@" taken off a text (or item) that starts with "@@".
-//   Nothing else that starts with "@" is decoded.
+//   by ",", one "@" taken off a text (or item) that starts with "@@", the
+//   inside of "@String(...)". Nothing else that starts with "@" is decoded.
 QString iniValue(QByteArrayView rawValue);
 
 // iniValueText: the bytes that stand for a text after a key's "=".
@@ -89,7 +90,7 @@ QString iniValue(QByteArrayView rawValue);
 //   text   any text
 // Returned (function value):
 //   the text escaped as QSettings writes a text value: "@" doubled in
-//   front, control characters, "\" and double quotes escaped, the rest as
+//   front or "@String(...)" around a text with a NUL, control characters, "\" and double quotes escaped, the rest as
 //   UTF-8, and the whole in double quotes when it holds ";", "," or "=" or
 //   starts or ends with a blank. A lone surrogate is written as \xHHHH, so
 //   iniValue gives every text back unchanged.

@@ -26,9 +26,9 @@ public:
     // (~/.config/noctalis1/noctalis1.ini by default).
     static QString defaultPath();
 
-    // The largest settings file read: a file of the program's keys is a
-    // few hundred bytes.
-    static constexpr qint64 kMaxFileBytes = 1 << 20;
+    // The largest settings file read (16 MiB): a file of the program's keys
+    // is a few hundred bytes.
+    static constexpr qint64 kMaxFileBytes = qint64(16) << 20;
 
     QString filePath() const;
 

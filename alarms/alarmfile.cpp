@@ -37,7 +37,10 @@ constexpr QStringView kEndMarker = u"END ALARM DEF";
 // Blocks a file may hold: the block counter is a signed 16-bit index.
 constexpr int kMaxLastIndex = 32767;
 
-QString tr(const char *text) { return QCoreApplication::translate("AlarmFile", text); }
+// The translation context of the loader's messages.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(AlarmFile)
+};
 
 // The lines of a text, one at a time; a line ends at CR LF, LF or CR.
 class LineReader {
@@ -84,7 +87,7 @@ QString fieldValue(QStringView line, QStringView tag, qint64 lineNumber)
 {
     const QString value = TextAfterColon(line);
     if (value.size() > kMaxAlarmFieldChars)
-        throw ReadFailure{atLine(lineNumber, tr("the %1 value is longer than %2 characters.")
+        throw ReadFailure{atLine(lineNumber, Texts::tr("the %1 value is longer than %2 characters.")
                                                  .arg(tag.chopped(1))
                                                  .arg(kMaxAlarmFieldChars))};
     return value;
@@ -203,10 +206,10 @@ QString disablingReason(const AlarmDef &alarm)
     QStringList reasons;
     const double start = automation::toDouble(alarm.SiderealTime);
     if (!(start >= 0 && start < 1))
-        reasons << tr("the sidereal time %1 is not from 0 up to 1 day").arg(plainNumberText(start));
+        reasons << Texts::tr("the sidereal time %1 is not from 0 up to 1 day").arg(plainNumberText(start));
     const double duration = automation::toDouble(alarm.Duration);
     if (!(duration >= 0))
-        reasons << tr("the duration %1 days is negative").arg(plainNumberText(duration));
+        reasons << Texts::tr("the duration %1 days is negative").arg(plainNumberText(duration));
     return reasons.join(QStringLiteral("; "));
 }
 
@@ -223,7 +226,7 @@ void disableRunawayAlarms(AlarmTable &alarms, int lastIndex, MessageService &mes
         if (reason.isEmpty())
             continue;
         alarm.Enabled = false;
-        lines << tr("Alarm %1 \"%2\": %3.").arg(i + 1).arg(alarm.Name, reason);
+        lines << Texts::tr("Alarm %1 \"%2\": %3.").arg(i + 1).arg(alarm.Name, reason);
     }
     if (lines.isEmpty())
         return;
@@ -235,7 +238,7 @@ void disableRunawayAlarms(AlarmTable &alarms, int lastIndex, MessageService &mes
 
 QString disabledAlarmsHeading()
 {
-    return tr("These alarms were loaded disabled, because they could fire again at every tick:");
+    return Texts::tr("These alarms were loaded disabled, because they could fire again at every tick:");
 }
 
 qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms,
@@ -292,7 +295,7 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
         return -1;
     }
     const QString tooBig =
-        tr("The file is larger than %1 bytes (64 MiB), the most an alarm file may hold.").arg(kMaxAlarmFileBytes);
+        Texts::tr("The file is larger than %1 bytes (64 MiB), the most an alarm file may hold.").arg(kMaxAlarmFileBytes);
     if (file.size() > kMaxAlarmFileBytes)
         return openFailure(tooBig);
     bytes += file.read(kMaxAlarmFileBytes + 1 - bytes.size());

@@ -43,10 +43,17 @@ void AlarmCheck::run()
         if (!alarm.Triggered)
             continue;
 
+        // The end of the activation first: an alarm whose values make no
+        // date (a duration of 1e308 days) is not fired at all.
+        QVariant until;
+        if (!runStep(lcAlarms, "compute the end of an alarm", [&] {
+                until = automation::dateValue(nowDays + automation::toDouble(alarm.Duration));
+            })) {
+            alarm.Triggered = false;
+            continue;
+        }
         runStep(lcAlarms, "fire an alarm", [&] { fire(alarm); });
-        runStep(lcAlarms, "set the end of an alarm", [&] {
-            alarm.TriggeredUntil = automation::dateValue(nowDays + automation::toDouble(alarm.Duration));
-        });
+        alarm.TriggeredUntil = until;
     }
 }
 

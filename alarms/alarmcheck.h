@@ -34,7 +34,9 @@ public:
     //  4. A step that fails (a field that does not convert, an engine call
     //     that throws) is skipped and the check goes on with the next one.
     //     When the LMST cannot be read no alarm is due in this check; expiry
-    //     still runs.
+    //     still runs. A due alarm whose end (local time + Duration) is no
+    //     date of years 100 to 9999 is not fired and stays armed, with one
+    //     line in noctalis.alarms.
     void run();
 
 private:

@@ -7,11 +7,14 @@
 #include "numbertext.h"
 #include "variant.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace noctalis {
@@ -34,13 +37,18 @@ constexpr QStringView kEndMarker = u"END ALARM DEF";
 // Blocks a file may hold: the block counter is a signed 16-bit index.
 constexpr int kMaxLastIndex = 32767;
 
+// The translation context of the loader's messages.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(AlarmFile)
+};
+
 // The lines of a text, one at a time; a line ends at CR LF, LF or CR.
 class LineReader {
 public:
     explicit LineReader(QStringView text) : text_(text) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
-    int lineNumber() const { return lineNumber_; }
+    qint64 lineNumber() const { return lineNumber_; }
 
     // The next line without its end; only when !atEnd().
     QStringView next()
@@ -61,7 +69,7 @@ public:
 private:
     QStringView text_;
     qsizetype pos_ = 0;
-    int lineNumber_ = 0;
+    qint64 lineNumber_ = 0;
 };
 
 // A failure while reading, with its description.
@@ -69,12 +77,23 @@ struct ReadFailure {
     QString description;
 };
 
-QString atLine(int lineNumber, const QString &what)
+QString atLine(qint64 lineNumber, const QString &what)
 {
     return QStringLiteral("Line %1: %2").arg(lineNumber).arg(what);
 }
 
-qint16 actionValue(const QString &value, int lineNumber)
+// The value after a tag's colon, refused when it is longer than a field may be.
+QString fieldValue(QStringView line, QStringView tag, qint64 lineNumber)
+{
+    const QString value = TextAfterColon(line);
+    if (value.size() > kMaxAlarmFieldChars)
+        throw ReadFailure{atLine(lineNumber, Texts::tr("the %1 value is longer than %2 characters.")
+                                                 .arg(tag.chopped(1))
+                                                 .arg(kMaxAlarmFieldChars))};
+    return value;
+}
+
+qint16 actionValue(const QString &value, qint64 lineNumber)
 {
     const auto action = wholeNumber16(leadingNumber(value));
     if (!action)
@@ -84,7 +103,7 @@ qint16 actionValue(const QString &value, int lineNumber)
 }
 
 // "True" or "False" in any letter case, or a number (0 is false).
-bool enabledValue(const QString &value, int lineNumber)
+bool enabledValue(const QString &value, qint64 lineNumber)
 {
     const QString word = value.trimmed();
     if (word.compare(u"True", Qt::CaseInsensitive) == 0)
@@ -98,23 +117,39 @@ bool enabledValue(const QString &value, int lineNumber)
 }
 
 // Sets the field of alarm whose tag the line holds, if any.
-void readBlockLine(QStringView line, int lineNumber, AlarmDef &alarm)
+void readBlockLine(QStringView line, qint64 lineNumber, AlarmDef &alarm)
 {
-    const auto value = [line] { return TextAfterColon(line); };
+    const auto value = [&](QStringView tag) { return fieldValue(line, tag, lineNumber); };
     if (line.contains(kActionTag))
-        alarm.Action = actionValue(value(), lineNumber);
+        alarm.Action = actionValue(value(kActionTag), lineNumber);
     else if (line.contains(kSiderealTimeTag))
-        alarm.SiderealTime = leadingNumber(value());
+        alarm.SiderealTime = leadingNumber(value(kSiderealTimeTag));
     else if (line.contains(kEnabledTag))
-        alarm.Enabled = enabledValue(value(), lineNumber);
+        alarm.Enabled = enabledValue(value(kEnabledTag), lineNumber);
     else if (line.contains(kParam1Tag))
-        alarm.Param1 = value();
+        alarm.Param1 = value(kParam1Tag);
     else if (line.contains(kParam2Tag))
-        alarm.Param2 = value();
+        alarm.Param2 = value(kParam2Tag);
     else if (line.contains(kParam3Tag))
-        alarm.Param3 = value();
+        alarm.Param3 = value(kParam3Tag);
     else if (line.contains(kDurationTag))
-        alarm.Duration = leadingNumber(value());
+        alarm.Duration = leadingNumber(value(kDurationTag));
+}
+
+// The stored fields of a fresh record; the run-time state of the index stays.
+void startFresh(AlarmDef &alarm)
+{
+    AlarmDef fresh;
+    fresh.Triggered = alarm.Triggered;
+    fresh.TriggeredUntil = alarm.TriggeredUntil;
+    alarm = std::move(fresh);
+}
+
+// The bytes up to the first CR or LF.
+QByteArrayView firstLine(QByteArrayView bytes)
+{
+    const auto end = std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    return bytes.first(end - bytes.begin());
 }
 
 QString inputPastEnd()
@@ -136,11 +171,13 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         if (lastIndex == kMaxLastIndex)
             throw ReadFailure{atLine(lines.lineNumber(),
                 QStringLiteral("more than %1 alarms.").arg(kMaxLastIndex + 1))};
+        QString name = fieldValue(line, kNameTag, lines.lineNumber());
         ++lastIndex;
         if (lastIndex >= alarms.size())
             alarms.resize(lastIndex + 1);
         AlarmDef &alarm = alarms[lastIndex];
-        alarm.Name = TextAfterColon(line);
+        startFresh(alarm);
+        alarm.Name = std::move(name);
         line = QStringView();
         while (!line.contains(kEndMarker) && !lines.atEnd()) {
             line = lines.next();
@@ -161,7 +198,48 @@ void showReadFailure(MessageService &messages, const QString &path, const QStrin
                   programTitle());
 }
 
+// Why an enabled alarm must not stay enabled: a sidereal time outside
+// [0, 1) or a negative duration lets it fire again at every tick (the end
+// of its activation lies in the past). Empty when nothing is wrong.
+QString disablingReason(const AlarmDef &alarm)
+{
+    QStringList reasons;
+    const double start = automation::toDouble(alarm.SiderealTime);
+    if (!(start >= 0 && start < 1))
+        reasons << Texts::tr("the sidereal time %1 is not from 0 up to 1 day").arg(plainNumberText(start));
+    const double duration = automation::toDouble(alarm.Duration);
+    if (!(duration >= 0))
+        reasons << Texts::tr("the duration %1 days is negative").arg(plainNumberText(duration));
+    return reasons.join(QStringLiteral("; "));
+}
+
+// Disables every alarm read that would fire at every tick, and tells the
+// user which and why in one message.
+void disableRunawayAlarms(AlarmTable &alarms, int lastIndex, MessageService &messages)
+{
+    QStringList lines;
+    for (int i = 0; i <= lastIndex; ++i) {
+        AlarmDef &alarm = alarms[i];
+        if (!alarm.Enabled)
+            continue;
+        const QString reason = disablingReason(alarm);
+        if (reason.isEmpty())
+            continue;
+        alarm.Enabled = false;
+        lines << Texts::tr("Alarm %1 \"%2\": %3.").arg(i + 1).arg(alarm.Name, reason);
+    }
+    if (lines.isEmpty())
+        return;
+    lines.prepend(disabledAlarmsHeading());
+    messages.show(lines.join(kCrLf), programTitle());
+}
+
 } // namespace
+
+QString disabledAlarmsHeading()
+{
+    return Texts::tr("These alarms were loaded disabled, because they could fire again at every tick:");
+}
 
 qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms,
                       MessageService &messages)
@@ -184,6 +262,7 @@ qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &
     // no alarm was read.
     if (lastIndex >= 0)
         alarms.resize(lastIndex + 1);
+    disableRunawayAlarms(alarms, lastIndex, messages);
     return qint16(lastIndex);
 }
 
@@ -200,15 +279,30 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
         return qint16(-1);
     };
     // A pipe or a device could block or never end.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isDir() && !info.isFile())
-        return openFailure(QStringLiteral("Not a regular file."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return openFailure(file.errorString());
-    const QByteArray bytes = file.readAll();
+    QFile file;
+    QString error;
+    if (!openRegularFile(file, path, &error))
+        return openFailure(error);
+
+    // The header first: a file that is no alarm file is refused after its
+    // first line, however big it is. The header is ASCII, so the bytes show
+    // it in either encoding of alarm files.
+    QByteArray bytes = file.read(kHeaderProbeBytes);
     if (file.error() != QFileDevice::NoError)
         return openFailure(file.errorString());
+    if (!bytes.isEmpty() && !firstLine(bytes).contains(kHeader.toLatin1())) {
+        messages.show(QStringLiteral("Not an alarm file."), programTitle());
+        return -1;
+    }
+    const QString tooBig =
+        Texts::tr("The file is larger than %1 bytes (64 MiB), the most an alarm file may hold.").arg(kMaxAlarmFileBytes);
+    if (file.size() > kMaxAlarmFileBytes)
+        return openFailure(tooBig);
+    bytes += file.read(kMaxAlarmFileBytes + 1 - bytes.size());
+    if (file.error() != QFileDevice::NoError)
+        return openFailure(file.errorString());
+    if (bytes.size() > kMaxAlarmFileBytes)  // it grew while being read
+        return openFailure(tooBig);
     file.close();
     return loadAlarmBytes(bytes, path, alarms, messages);
 }

@@ -28,6 +28,14 @@
 
 namespace noctalis {
 
+// The longest value a line of an alarm file may hold, in characters.
+constexpr qsizetype kMaxAlarmFieldChars = 32767;
+// The largest alarm file read: 64 MiB, 2 KiB for each of 32768 alarms (a
+// block of short texts takes about 150 bytes).
+constexpr qint64 kMaxAlarmFileBytes = qint64(64) << 20;
+// How much of a file is read to find the header in its first line.
+constexpr qint64 kHeaderProbeBytes = 64 * 1024;
+
 // LoadAlarmFile: fills the alarm table from an alarm file.
 //
 // Given:
@@ -47,7 +55,10 @@ namespace noctalis {
 //     The first two leave the table untouched. After any other failure the
 //     alarms read up to it stay, the one being read included, and the
 //     result is the index of the last of them (-1 when none).
-//  2. The first line must contain "SIDEREAL ALARM FILE". A line containing
+//  2. The first line must contain "SIDEREAL ALARM FILE" within its first
+//     kHeaderProbeBytes bytes; it is checked before the rest of the file is
+//     read, and a file over kMaxAlarmFileBytes is refused after it (a read
+//     failure, the table untouched). A line containing
 //     "NAME:" starts a block; the block's lines up to one containing
 //     "END ALARM DEF" (or the end of the file) are tested for "ACTION:",
 //     "SIDEREALTIME:", "ENABLED:", "PARAM1:", "PARAM2:", "PARAM3:",
@@ -56,14 +67,23 @@ namespace noctalis {
 //     A header without any line after it is a failure (input past the end).
 //  3. Failures inside a block: an ENABLED value that is neither "True" nor
 //     "False" (any letter case, blanks around it ignored) nor a number; an
-//     ACTION value outside -32768 to 32767 after rounding ties to even; more
-//     than 32768 blocks.
-//  4. The table keeps every record it had at the indices the file fills, and
-//     every field of them that the file does not set, Triggered and
-//     TriggeredUntil always; it ends with exactly the alarms read (when at
-//     least one was).
-//  5. Lines end at CR LF, LF or CR. Only regular files are read.
+//     ACTION value outside -32768 to 32767 after rounding ties to even; a
+//     value (NAME included) longer than kMaxAlarmFieldChars; more than 32768
+//     blocks. Line numbers in the messages count in 64 bits.
+//  4. Every block starts from a fresh record: a field without its line in
+//     the block is that of a fresh record (AlarmDef's defaults), whatever the
+//     index held before. Only Triggered and TriggeredUntil of an index stay.
+//     The table ends with exactly the alarms read (when at least one was).
+//  5. An enabled alarm whose SIDEREALTIME is outside [0, 1) or whose
+//     DURATION is negative could fire again at every tick: it is loaded
+//     disabled, and after loading one message (disabledAlarmsHeading, then
+//     one line per alarm: its number, name and why) names all of them.
+//  6. Lines end at CR LF, LF or CR. Only regular files are read, opened
+//     without waiting on them.
 qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &messages);
+
+// The first line of the message that lists alarms loaded disabled.
+QString disabledAlarmsHeading();
 
 // loadAlarmBytes: LoadAlarmFile on the bytes of a file already read (the
 // steps after opening it). path is only used in messages.

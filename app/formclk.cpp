@@ -137,7 +137,7 @@ void Formclk::Form_Load()
     runStep(lcClock, "read the time zone", [&] {
         // The exact offset, fractions of an hour included.
         p.TZ = p.DetectTZ ? m_ctx.clock.zoneOffsetSeconds() / 3600.0
-                          : readNumberSetting(s, QStringLiteral("TZ"), QStringLiteral("0"));
+                          : readTimeZoneSetting(s, m_ctx.messages);
     });
     runStep(lcClock, "read DisplayWest", [&] {
         p.DisplayWest = readBooleanSetting(s, QStringLiteral("DisplayWest"), QStringLiteral("True"));
@@ -368,8 +368,7 @@ void Formclk::mnuDisplayUT_Click()
     m_displayUT = !m_displayUT;
     m_mnuDisplayUT->setChecked(m_displayUT);
     runStep(lcClock, "store DisplayUT", [&] {
-        m_ctx.settings.write(QStringLiteral("settings"), QStringLiteral("DisplayUT"),
-                             booleanText(m_displayUT));
+        writeSetting(m_ctx.settings, QStringLiteral("DisplayUT"), booleanText(m_displayUT));
     });
     Layout();
 }

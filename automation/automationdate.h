@@ -6,10 +6,29 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace automation {
 
 constexpr std::int64_t kMsPerDay = 86400000;
+
+// The earliest and latest automation dates that convert (years 100 and 9999).
+constexpr double kMinAutomationDate = -657434.0;
+constexpr double kMaxAutomationDate = 2958465.99999999;
+
+// isAutomationDate: whether a number converts to a civil date and time.
+//
+// Given:   days  a number taken as an automation date
+// Returned (function value):
+//   true when days falls on a civil day from 0100-01-01 (day
+//   kMinAutomationDate, whose times count back from it: -657434.5 is
+//   0100-01-01 12:00) to 10000-01-01, which the civil calendar still holds
+//   (up to kMaxAutomationDate + 1); false for anything else, NaN and the
+//   infinities included.
+constexpr bool isAutomationDate(double days)
+{
+    return days > kMinAutomationDate - 1.0 && days <= kMaxAutomationDate + 1.0;
+}
 
 // A date taken apart into its civil day (days from 1899-12-30) and the
 // milliseconds of that day, the fraction rounded to the millisecond.
@@ -18,8 +37,17 @@ struct DayAndMs {
     std::int64_t msOfDay;
 };
 
-inline DayAndMs splitDayAndMs(double days)
+// splitDayAndMs: an automation date taken apart.
+//
+// Given:   days  automation date
+// Returned (function value):
+//   the civil day and the milliseconds of that day; nothing when days is no
+//   automation date (isAutomationDate), so no number is ever cast out of the
+//   range of the integers.
+inline std::optional<DayAndMs> splitDayAndMs(double days)
 {
+    if (!isAutomationDate(days))
+        return std::nullopt;
     const double whole = std::trunc(days);
     const double fraction = std::fabs(days - whole);  // exact
     DayAndMs r{static_cast<std::int64_t>(whole),

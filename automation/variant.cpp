@@ -68,6 +68,9 @@ bool isNumber(const QVariant &v)
 
 double toAutomationDate(const QDate &date, const QTime &time)
 {
+    // An invalid date has no day number to count from.
+    if (!date.isValid())
+        throw AutomationError(kTypeMismatch);
     const qint64 day = date.toJulianDay() - kEpochJulianDay;
     const double fraction = double(time.msecsSinceStartOfDay()) / double(kMsPerDay);
     return day >= 0 ? double(day) + fraction : double(day) - fraction;
@@ -80,32 +83,29 @@ double toAutomationDate(const QDateTime &civil)
 
 namespace {
 
-void splitToMs(double days, qint64 &day, qint64 &msOfDay)
+DayAndMs checkedSplit(double days)
 {
-    const DayAndMs split = splitDayAndMs(days);
-    day = split.day;
-    msOfDay = split.msOfDay;
+    const std::optional<DayAndMs> split = splitDayAndMs(days);
+    if (!split)
+        throw AutomationError(kOverflow);
+    return *split;
 }
 
 } // namespace
 
 QDateTime fromAutomationDate(double days)
 {
-    qint64 day = 0;
-    qint64 ms = 0;
-    splitToMs(days, day, ms);
-    const QDate date = QDate::fromJulianDay(day + kEpochJulianDay);
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(ms)), Qt::UTC);
+    const DayAndMs split = checkedSplit(days);
+    const QDate date = QDate::fromJulianDay(split.day + kEpochJulianDay);
+    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(split.msOfDay)), Qt::UTC);
 }
 
 QVariant dateValue(double days) { return QVariant(fromAutomationDate(days)); }
 
 DayAndSeconds splitAutomationDate(double days)
 {
-    qint64 day = 0;
-    qint64 ms = 0;
-    splitToMs(days, day, ms);
-    return {day, int(ms / 1000)};
+    const DayAndMs split = checkedSplit(days);
+    return {split.day, int(split.msOfDay / 1000)};
 }
 
 double toDouble(const QVariant &v)
@@ -137,7 +137,7 @@ double toDate(const QVariant &v)
         throw AutomationError(kTypeMismatch);
     }
     const double d = toDouble(v);
-    if (!(d >= kMinAutomationDate && d <= kMaxAutomationDate + 1.0))
+    if (!isAutomationDate(d))
         throw AutomationError(kOverflow);
     return d;
 }

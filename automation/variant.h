@@ -11,6 +11,8 @@
 // 1899-12-29 06:00).
 #pragma once
 
+#include "automationdate.h"
+
 #include <QDateTime>
 #include <QMetaType>
 #include <QString>
@@ -32,7 +34,11 @@ bool isText(const QVariant &v);
 bool isNumber(const QVariant &v);  // numbers and Booleans, not dates or texts
 
 // Civil date and time <-> automation date. Exact for every whole second from
-// year 100 to 9999; times keep their milliseconds.
+// year 100 to 9999; times keep their milliseconds. A number that is no
+// automation date (isAutomationDate: NaN, the infinities, anything before
+// year 100 or after year 9999) throws AutomationError 6 "Overflow" from
+// every function below that takes days; an invalid QDate or QDateTime throws
+// 13 "Type mismatch".
 double toAutomationDate(const QDateTime &civil);
 double toAutomationDate(const QDate &date, const QTime &time);
 QDateTime fromAutomationDate(double days);  // rounded to the millisecond, Qt::UTC
@@ -47,14 +53,10 @@ struct DayAndSeconds {
 };
 DayAndSeconds splitAutomationDate(double days);
 
-// The earliest and latest automation dates that convert (years 100 and 9999).
-constexpr double kMinAutomationDate = -657434.0;
-constexpr double kMaxAutomationDate = 2958465.99999999;
-
 // Conversions with the run-time's rules; each throws AutomationError
 // (13 "Type mismatch", 94 "Invalid use of Null") when the value does not convert.
 double toDouble(const QVariant &v);  // Empty 0, True -1, a date its day count, a numeric text
-double toDate(const QVariant &v);    // automation date of a date, number, ISO text or Empty
+double toDate(const QVariant &v);    // automation date of a date, number, ISO text or Empty (6 out of range)
 QString toText(const QVariant &v);   // Empty "", numbers in 15 significant digits
 
 // The number a range-tested setter sees, or nothing when the value is not

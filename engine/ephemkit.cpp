@@ -129,7 +129,7 @@ void Ephemkit::setPlanetNum(const QVariant &v)
         return;  // a null never passes the range test
     guarded([&] {
         const double n = std::floor(automation::toDouble(v));
-        if (n < -1 || n > 11)
+        if (!(n >= -1 && n <= 11))  // NaN too
             return;
         const int number = int(n);
         m_PlanetNum = number;

@@ -54,10 +54,14 @@ double ReduceSiderealHours(double hours)
 
 void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
 {
-    const automation::DayAndMs split = automation::splitDayAndMs(utDate);
-    const double uts = double(split.msOfDay / 1000);  // whole seconds of the day
+    const std::optional<automation::DayAndMs> split = automation::splitDayAndMs(utDate);
+    if (!split) {
+        lmstHours = std::nan("");
+        return;
+    }
+    const double uts = double(split->msOfDay / 1000);  // whole seconds of the day
 
-    const double jd0 = double(split.day) + kDayNumberEpochJd;
+    const double jd0 = double(split->day) + kDayNumberEpochJd;
     const double t = (jd0 - kJ2000Jd) / kJulianCentury;
 
     double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;
@@ -81,6 +85,8 @@ double localMeanSiderealTime(double utDate, double lngWestDeg)
 
 double SiderealToUT(double lmstHours, double utDate, double lngWestDeg)
 {
+    if (!automation::isAutomationDate(utDate))
+        return std::nan("");
     const double midnight = automation::midnightOf(std::int64_t(std::trunc(utDate)));
     const double lmst0 = localMeanSiderealTime(midnight, lngWestDeg);
     if (lmstHours == lmst0)

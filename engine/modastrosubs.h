@@ -20,6 +20,8 @@ namespace ephemkit {
 //     strictly above 24 h, so an exact 24.0 stays 24.0.
 //  3. Bounded work: one reduction step per 86400 s of negative polynomial
 //     value is done in a single jump, with the same result as repeated steps.
+//  4. A utDate that is no automation date (automation::isAutomationDate:
+//     NaN, the infinities, before year 100, after year 9999) gives NaN.
 //
 // Reference: Aoki et al., "The new definition of universal time", A&A 105
 // (1982) 359; Explanatory Supplement to the Astronomical Almanac (1992) 2.24.
@@ -46,6 +48,7 @@ double localMeanSiderealTime(double utDate, double lngWestDeg);
 //  1. No iteration: 0.997269567 UT hours per sidereal hour, from the LMST at
 //     0h UT of the day. An LMST within about 3 min 56 s after that of 0h UT
 //     occurs twice in the day; the earlier instant is returned.
+//  2. A utDate that is no automation date gives NaN.
 double SiderealToUT(double lmstHours, double utDate, double lngWestDeg);
 
 } // namespace ephemkit

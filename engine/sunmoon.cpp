@@ -207,12 +207,14 @@ double eccentricAnomaly(double meanAnomalyRad, double e)
 
 HandbookTime handbookTime(double utDate)
 {
-    const automation::DayAndMs split = automation::splitDayAndMs(utDate);
-    const std::int64_t secondsOfDay = split.msOfDay / 1000;
+    const std::optional<automation::DayAndMs> split = automation::splitDayAndMs(utDate);
+    if (!split)
+        return {std::nan(""), std::nan("")};
+    const std::int64_t secondsOfDay = split->msOfDay / 1000;
     std::int64_t y = 0;
     int m = 0;
     int d = 0;
-    civilFromDay(split.day, y, m, d);
+    civilFromDay(split->day, y, m, d);
     if (m <= 2) {
         y -= 1;
         m += 12;

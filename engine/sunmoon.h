@@ -32,6 +32,8 @@ struct HandbookTime {
 //     and the Gregorian term B = 2 - a + floor(a / 4), a = floor(y / 100).
 //  2. T = day count / 36525 + UT hours / 876600; T2 = day count / 36525 - 1.
 //     1899 December 31, 12:00 UT gives T = 0 exactly.
+//  3. A utDate that is no automation date (automation::isAutomationDate)
+//     gives NaN for both.
 HandbookTime handbookTime(double utDate);
 
 // handbookNutation: nutation in longitude and in obliquity.

@@ -5,6 +5,9 @@
 #include "modastrosubs.h"
 #include "sunmoon.h"
 
+#include <cmath>
+#include <optional>
+
 namespace ephemkit {
 
 namespace {
@@ -31,7 +34,13 @@ Horizon horizonAt(Body body, double t, double latDeg, double lngWestDeg)
 
 void search(Body body, double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
-    const double t0 = automation::midnightOf(automation::splitDayAndMs(utDate).day);
+    const std::optional<automation::DayAndMs> split = automation::splitDayAndMs(utDate);
+    if (!split) {
+        const double nan = std::nan("");
+        rs = RiseSet{nan, nan, nan, nan};
+        return;
+    }
+    const double t0 = automation::midnightOf(split->day);
     int step = 0;
     auto instant = [&] { return t0 + double(step) / kStepsPerDay; };
     Horizon h = horizonAt(body, t0, latDeg, lngWestDeg);

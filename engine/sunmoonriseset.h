@@ -31,6 +31,8 @@ struct RiseSet {
 //     second search. Second not found: a missing set gives setDate -1.0
 //     (azimuth untouched); a missing rise gives riseDate and riseAzDeg -1.
 //  4. At most 1441 positions are computed.
+//  5. A utDate that is no automation date (automation::isAutomationDate)
+//     gives NaN in all four results and computes nothing.
 void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 

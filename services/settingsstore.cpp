@@ -1,17 +1,69 @@
 #include "settingsstore.h"
 
+#include "backgroundstep.h"
+#include "fileroutines.h"
+
 #include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 namespace noctalis {
 
-SettingsStore::SettingsStore(const QString &filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+namespace {
+
+bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// Merges every section named like `section` into the first of them, and
+// every repeated key of it into its first occurrence (the later value
+// wins). Returns the index of that section, appending it when missing.
+// Linear in the number of sections and entries.
+qsizetype mergedSection(QList<IniSection> &sections, const QString &section)
 {
+    QList<IniSection> kept;
+    kept.reserve(sections.size() + 1);
+    qsizetype first = -1;
+    for (IniSection &s : sections) {
+        if (!sameName(s.name, section)) {
+            kept.append(std::move(s));
+        } else if (first < 0) {
+            first = kept.size();
+            kept.append(std::move(s));
+        } else {
+            kept[first].entries.append(std::move(s.entries));
+        }
+    }
+    sections = std::move(kept);
+    if (first < 0) {
+        sections.append({section, {}});
+        return sections.size() - 1;
+    }
+    QList<IniEntry> unique;
+    QHash<QString, qsizetype> at;  // folded key -> index in unique
+    for (IniEntry &entry : sections[first].entries) {
+        const QString folded = entry.key.toCaseFolded();
+        if (const auto it = at.constFind(folded); it != at.constEnd()) {
+            unique[*it].rawValue = std::move(entry.rawValue);
+        } else {
+            at.insert(folded, unique.size());
+            unique.append(std::move(entry));
+        }
+    }
+    sections[first].entries = std::move(unique);
+    return first;
 }
 
-SettingsStore::~SettingsStore() = default;
+qint64 nanoseconds(const struct timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
+
+} // namespace
+
+SettingsStore::SettingsStore(const QString &filePath) : m_path(filePath) {}
 
 QString SettingsStore::defaultPath()
 {
@@ -19,56 +71,103 @@ QString SettingsStore::defaultPath()
     return QDir(config).filePath(QStringLiteral("noctalis1/noctalis1.ini"));
 }
 
-QString SettingsStore::filePath() const { return m_settings->fileName(); }
+QString SettingsStore::filePath() const { return m_path; }
 
-QString SettingsStore::existingGroup(const QString &section) const
+SettingsStore::Stamp SettingsStore::currentStamp() const
 {
-    const QStringList groups = m_settings->childGroups();
-    for (const QString &g : groups) {
-        if (g.compare(section, Qt::CaseInsensitive) == 0)
-            return g;
+    struct stat st {};
+    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
+        return Stamp{};
+    return Stamp{true, st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+}
+
+void SettingsStore::refresh() const
+{
+    const Stamp stamp = currentStamp();
+    if (m_loaded && stamp == m_stamp)
+        return;
+    m_loaded = true;
+    m_stamp = stamp;
+    m_sections.clear();
+    m_state = FileState::Missing;
+    if (!stamp.exists)
+        return;
+
+    m_state = FileState::Unreadable;
+    QFile file;
+    QString error;
+    if (!openRegularFile(file, m_path, &error)) {
+        qCWarning(lcSettings).noquote() << "settings file" << m_path << "not read:" << error;
+        return;
     }
-    return QString();
-}
-
-QString SettingsStore::existingKey(const QString &group, const QString &key) const
-{
-    m_settings->beginGroup(group);
-    const QStringList keys = m_settings->childKeys();
-    m_settings->endGroup();
-    for (const QString &k : keys) {
-        if (k.compare(key, Qt::CaseInsensitive) == 0)
-            return k;
+    if (file.size() > kMaxFileBytes) {
+        qCWarning(lcSettings).noquote() << "settings file" << m_path << "not read: larger than"
+                                        << kMaxFileBytes << "bytes";
+        return;
     }
-    return QString();
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) {
+        qCWarning(lcSettings).noquote() << "settings file" << m_path << "not read:" << file.errorString();
+        return;
+    }
+    m_sections = parseIniText(bytes);
+    m_state = FileState::Read;
 }
 
-QString SettingsStore::read(const QString &section, const QString &key,
-                            const QString &defaultText) const
+QString SettingsStore::read(const QString &section, const QString &key, const QString &defaultText) const
 {
-    const QString group = existingGroup(section);
-    if (group.isEmpty())
-        return defaultText;
-    const QString storedKey = existingKey(group, key);
-    if (storedKey.isEmpty())
-        return defaultText;
-    const QVariant value = m_settings->value(group + QLatin1Char('/') + storedKey);
-    // A value with a "," comes back from the INI format as a list of texts.
-    if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    refresh();
+    const QByteArray *raw = nullptr;
+    for (const IniSection &s : std::as_const(m_sections)) {
+        if (!sameName(s.name, section))
+            continue;
+        for (const IniEntry &entry : s.entries) {
+            if (sameName(entry.key, key))
+                raw = &entry.rawValue;
+        }
+    }
+    return raw ? iniValue(*raw) : defaultText;
 }
 
-void SettingsStore::write(const QString &section, const QString &key, const QString &text)
+bool SettingsStore::write(const QString &section, const QString &key, const QString &text)
 {
-    QString group = existingGroup(section);
-    if (group.isEmpty())
-        group = section;
-    QString storedKey = existingKey(group, key);
-    if (storedKey.isEmpty())
-        storedKey = key;
-    m_settings->setValue(group + QLatin1Char('/') + storedKey, text);
-    m_settings->sync();
+    refresh();
+    const qsizetype index = mergedSection(m_sections, section);
+    IniSection &target = m_sections[index];
+    if (sameName(section, settingsSection()))
+        target.name = settingsSection();
+    auto entry = std::find_if(target.entries.begin(), target.entries.end(),
+                              [&](const IniEntry &e) { return sameName(e.key, key); });
+    if (entry == target.entries.end())
+        target.entries.append({key, iniValueText(text)});
+    else
+        entry->rawValue = iniValueText(text);
+
+    const auto notWritten = [&](const QString &why) {
+        qCWarning(lcSettings).noquote() << "settings file" << m_path << "not written:" << why;
+        return false;
+    };
+    if (m_state == FileState::Unreadable)
+        return notWritten(QStringLiteral("the file there could not be read and is left as it is"));
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return notWritten(QStringLiteral("cannot create the folder ") + info.absolutePath());
+    // Unbuffered, so that a failing write shows here and not only inside
+    // commit(), which could then take a cut-short file for complete.
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return notWritten(file.errorString());
+    const QByteArray bytes = iniText(m_sections);
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return notWritten(why);
+    }
+    if (!commitDurably(file))
+        return notWritten(file.errorString());
+    m_stamp = currentStamp();
+    m_state = FileState::Read;
+    return true;
 }
 
 } // namespace noctalis

@@ -1,12 +1,17 @@
 // The per-user settings store: texts by application, section and key, with
 // section and key names matched without regard to case.
+//
+// The store is an INI file (see initext.h for its form) read and written as
+// plain text: a value is never decoded into anything but its text, so no
+// value in the file can make reading it fail or crash.
 #pragma once
 
+#include "initext.h"
+
+#include <QList>
 #include <QString>
 
-#include <memory>
-
-class QSettings;
+#include <sys/types.h>
 
 namespace noctalis {
 
@@ -14,7 +19,6 @@ class SettingsStore {
 public:
     // The store in an INI file at filePath (tests use a temporary file).
     explicit SettingsStore(const QString &filePath);
-    ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
@@ -22,19 +26,68 @@ public:
     // (~/.config/noctalis1/noctalis1.ini by default).
     static QString defaultPath();
 
+    // The largest settings file read (16 MiB): a file of the program's keys
+    // is a few hundred bytes.
+    static constexpr qint64 kMaxFileBytes = qint64(16) << 20;
+
     QString filePath() const;
 
-    // The stored text, or defaultText when the key is missing.
+    // read: the stored text of a key.
+    //
+    // Returned (function value):
+    //   the text of the key in the section, or defaultText when the key is
+    //   missing. Sections and keys that occur more than once, in any letter
+    //   case, are one: the last occurrence in the file wins.
+    //
+    // Notes:
+    //  1. The file is read again when it changed on disk since the last
+    //     read or write. Only a regular file is read, without ever waiting
+    //     on it; a missing file is an empty store. A pipe, a device, a
+    //     folder, an unreadable file or one over kMaxFileBytes reads as an
+    //     empty store too, with one warning in noctalis.settings.
     QString read(const QString &section, const QString &key, const QString &defaultText) const;
-    // Stores the text, under the spelling already in the file when the
-    // section or key exists in another case. Written to disk at once.
-    void write(const QString &section, const QString &key, const QString &text);
+
+    // write: stores a text and writes the file at once.
+    //
+    // Returned (function value):
+    //   true when the file on disk holds the text; false when it could not
+    //   be written (one warning in noctalis.settings says why). Either way
+    //   read gives the text back for as long as the file does not change.
+    //
+    // Notes:
+    //  1. Every section of the same name in another case is merged into
+    //     the first of them and every repeated key into its first
+    //     occurrence, later values winning. A key keeps the spelling it has
+    //     in the file; the section "Settings" is always written as
+    //     "[Settings]", another section keeps its first spelling.
+    //  2. The new file is written beside the old one and takes its place
+    //     only once complete and synced to disk (QSaveFile, commitDurably);
+    //     a missing folder is created.
+    //  3. A file that cannot be read (a pipe, a device, a folder, a file
+    //     over kMaxFileBytes) is never replaced: the text is not written.
+    bool write(const QString &section, const QString &key, const QString &text);
 
 private:
-    QString existingGroup(const QString &section) const;
-    QString existingKey(const QString &group, const QString &key) const;
+    // What identifies one version of the file on disk.
+    struct Stamp {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
+        bool operator==(const Stamp &) const = default;
+    };
+    enum class FileState { Missing, Read, Unreadable };
 
-    std::unique_ptr<QSettings> m_settings;
+    Stamp currentStamp() const;
+    void refresh() const;
+
+    QString m_path;
+    mutable Stamp m_stamp;
+    mutable bool m_loaded = false;
+    mutable FileState m_state = FileState::Missing;
+    mutable QList<IniSection> m_sections;
 };
 
 // The program's one section.

@@ -2,6 +2,8 @@
 
 #include "numbertext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace noctalis {
@@ -38,6 +40,18 @@ QString readTextSetting(const SettingsStore &store, const QString &key, const QS
 void writeSetting(SettingsStore &store, const QString &key, const QString &text)
 {
     store.write(settingsSection(), key, text);
+}
+
+double readTimeZoneSetting(const SettingsStore &store, MessageService &messages)
+{
+    constexpr double kMaxZoneHours = 24;
+    const double hours = readNumberSetting(store, QStringLiteral("TZ"), QStringLiteral("0"));
+    if (std::fabs(hours) <= kMaxZoneHours)
+        return hours;
+    messages.show(QCoreApplication::translate("SettingValues",
+                                              "Could not interpret as Time Zone\nUse a number of hours from -24 to 24"),
+                  QCoreApplication::translate("SettingValues", "Time Zone Error"), MessageButtons::Ok);
+    return 0;
 }
 
 QColor colorFromSetting(double value)

@@ -1,6 +1,7 @@
 #include "alarmfilefuzz.h"
 
 #include "alarmfile.h"
+#include "variant.h"
 
 #include <algorithm>
 
@@ -39,9 +40,16 @@ QString checkLoad(const QByteArray &bytes)
         if (alarms[i].Triggered || alarms[i].TriggeredUntil.isValid())
             return QStringLiteral("new record %1 is not fresh").arg(i);
     }
-    if (messages.messages.size() > 1)
-        return QStringLiteral("%1 messages").arg(messages.messages.size());
-    for (const auto &m : messages.messages) {
+    for (int i = 0; i <= result; ++i) {
+        const double start = automation::toDouble(alarms[i].SiderealTime);
+        if (alarms[i].Enabled && !(start >= 0 && start < 1 && automation::toDouble(alarms[i].Duration) >= 0))
+            return QStringLiteral("alarm %1 left enabled to fire at every tick").arg(i + 1);
+    }
+    // At most the failure and then the list of alarms loaded disabled.
+    const auto &all = messages.messages;
+    if (all.size() > 2 || (all.size() == 2 && !all[1].text.startsWith(noctalis::disabledAlarmsHeading())))
+        return QStringLiteral("%1 messages").arg(all.size());
+    for (const auto &m : all) {
         if (m.title != noctalis::programTitle() || m.buttons != noctalis::MessageButtons::Ok)
             return QStringLiteral("message without the program's title or OK button");
     }

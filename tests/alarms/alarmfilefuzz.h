@@ -11,8 +11,10 @@ namespace alarmfuzz {
 // Loads bytes over a table of three records and checks the result: never a
 // crash; -1 with the table as it was, or the last index read with a table of
 // exactly that many records plus one; records that were there keep their
-// run-time state; at most one message, with the program's title. Gives the
-// empty text when all holds, otherwise what did not.
+// run-time state; no alarm read is left enabled with a sidereal time outside
+// [0, 1) or a negative duration; at most one failure message and one list
+// of alarms loaded disabled, with the program's title. Gives the empty text
+// when all holds, otherwise what did not.
 QString checkLoad(const QByteArray &bytes);
 
 } // namespace alarmfuzz

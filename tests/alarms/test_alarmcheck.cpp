@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -300,6 +301,21 @@ TEST_F(AlarmCheckTest, DurationOfADayFiresAgainRightAfterEachExpiry)
     EXPECT_EQ(actions.log, QStringList({QStringLiteral("open Always"), QStringLiteral("close Always"),
                                         QStringLiteral("open Always")}))
         << "closed, re-armed and fired again in the same tick";
+}
+
+// An end that no date can hold: the alarm is skipped, not fired, and the
+// alarms after it are checked as usual.
+TEST_F(AlarmCheckTest, DurationBeyondAnyDateIsSkippedAndTheNextAlarmFires)
+{
+    add("Huge", 2, 0.25, 1e308).Param1 = QStringLiteral("xterm");
+    add("Forever", 0, 0.25, std::numeric_limits<double>::infinity());
+    add("Next", 0, 0.25, 0.01);
+    host.fixedLmstHours = 6;
+    tick(3);
+    EXPECT_EQ(actions.log, QStringList({QStringLiteral("open Next")}));
+    EXPECT_FALSE(alarms[0].Triggered);
+    EXPECT_FALSE(alarms[1].Triggered);
+    EXPECT_TRUE(alarms[2].Triggered);
 }
 
 TEST_F(AlarmCheckTest, SiderealTimeHeldAsATimeValue)

@@ -13,6 +13,8 @@
 
 #include <cmath>
 #include <csignal>
+#include <fstream>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -273,7 +275,7 @@ TEST_F(AlarmFileTest, FolderAndPipeAreReadFailures)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_EQ(LoadAlarmFile(fifo, alarms, messages), -1);  // returns instead of waiting
     ASSERT_EQ(messages.messages.size(), 2);
-    EXPECT_EQ(messages.messages[1].text, readFailure(fifo, QStringLiteral("Not a regular file.")));
+    EXPECT_EQ(messages.messages[1].text, readFailure(fifo, QStringLiteral("Not a regular file")));
 }
 
 TEST_F(AlarmFileTest, FileWithoutAlarmsLeavesTheTable)
@@ -323,7 +325,7 @@ TEST_F(AlarmFileTest, ActionTagInsideAMessageWinsBecauseItIsTestedFirst)
                                         QStringLiteral("END ALARM DEF")});
     EXPECT_EQ(load(bytes), 0);
     EXPECT_EQ(alarms[0].Action, 2);
-    EXPECT_EQ(alarms[0].Param1.toString(), QStringLiteral("before"));
+    EXPECT_FALSE(alarms[0].Param1.isValid()) << "the block has no PARAM1 line: a fresh record's Empty";
 }
 
 TEST_F(AlarmFileTest, TagsAreCaseSensitiveAndFoundAnywhereInTheLine)
@@ -426,7 +428,7 @@ TEST_F(AlarmFileTest, LoadOverALongerTableKeepsRunTimeStateByIndex)
     }
     QStringList second = jupiterBlock();
     second[0] = QStringLiteral("NAME:Saturn");
-    second.removeAt(6);  // no PARAM3 line: the field keeps what the table held
+    second.removeAt(6);  // no PARAM3 line: the field of a fresh record
     const QByteArray bytes = crlfLines(QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock() + second);
 
     EXPECT_EQ(load(bytes), 1);
@@ -437,11 +439,124 @@ TEST_F(AlarmFileTest, LoadOverALongerTableKeepsRunTimeStateByIndex)
     EXPECT_EQ(alarms[1].TriggeredUntil.toDateTime(), until.addSecs(1));
     EXPECT_EQ(alarms[0].Param3.toString(), QString());
     EXPECT_EQ(alarms[1].Name, QStringLiteral("Saturn"));
-    EXPECT_EQ(alarms[1].Param3.toString(), QStringLiteral("old param 1"));
+    EXPECT_FALSE(alarms[1].Param3.isValid()) << "nothing of the record the index held before";
 
     alarms.resize(3);  // index 2 went with the load: it comes back fresh
     EXPECT_TRUE(alarms[2].Name.isEmpty());
     EXPECT_FALSE(alarms[2].Triggered);
+}
+
+// A file loaded over a table that held an enabled alarm at 05:00:00 at
+// index 1: a second block of only its name takes nothing from it.
+TEST_F(AlarmFileTest, BlockWithMissingTagsIsAFreshRecord)
+{
+    QStringList dome = jupiterBlock();
+    dome[0] = QStringLiteral("NAME:Dome");
+    dome[2] = QStringLiteral("SIDEREALTIME:.208333333333333");
+    EXPECT_EQ(load(crlfLines(QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock() + dome)), 1);
+    ASSERT_TRUE(alarms[1].Enabled);
+
+    EXPECT_EQ(load(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), jupiterBlock().join(QStringLiteral("\r\n")),
+                              QStringLiteral("NAME:Cut short")})),
+              1);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    AlarmDef fresh;
+    fresh.Name = QStringLiteral("Cut short");
+    expectSameStoredFields(fresh, alarms[1], 1);
+    EXPECT_FALSE(alarms[1].SiderealTime.isValid());
+    EXPECT_FALSE(alarms[1].Duration.isValid());
+}
+
+// A sidereal time outside [0, 1) or a negative duration would fire the alarm
+// at every tick: such alarms load disabled, all named in one message.
+TEST_F(AlarmFileTest, RunawayAlarmsLoadDisabledAndAreToldOnce)
+{
+    const auto block = [](const char *name, const char *time, const char *enabled, const char *duration) {
+        return QStringList{QStringLiteral("NAME:") + QLatin1String(name), QStringLiteral("ACTION:2"),
+                           QStringLiteral("SIDEREALTIME:") + QLatin1String(time),
+                           QStringLiteral("ENABLED:") + QLatin1String(enabled), QStringLiteral("PARAM1:xterm"),
+                           QStringLiteral("DURATION:") + QLatin1String(duration), QStringLiteral("END ALARM DEF")};
+    };
+    const QString path = write(crlfLines(QStringList{QStringLiteral("SIDEREAL ALARM FILE")}
+                                         + block("Fine", ".25", "True", ".01")
+                                         + block("Loop", "2", "True", "-0.5")
+                                         + block("Late", "1", "True", ".01")
+                                         + block("Back", ".5", "-1", "-.001")
+                                         + block("Off", "-3", "False", "-1")
+                                         + block("Edge", "0", "True", "0")));
+    EXPECT_EQ(LoadAlarmFile(path, alarms, messages), 5);
+    const bool enabled[] = {true, false, false, false, false, true};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(alarms[i].Enabled, enabled[i]) << i;
+    EXPECT_EQ(automation::toDouble(alarms[1].SiderealTime), 2.0) << "the values stay as they were read";
+    expectOneMessage(QStringLiteral(
+        "These alarms were loaded disabled, because they could fire again at every tick:\r\n"
+        "Alarm 2 \"Loop\": the sidereal time 2 is not from 0 up to 1 day; the duration -0.5 days is negative.\r\n"
+        "Alarm 3 \"Late\": the sidereal time 1 is not from 0 up to 1 day.\r\n"
+        "Alarm 4 \"Back\": the duration -0.001 days is negative."));
+}
+
+// Bytes this process has read from files so far.
+qint64 bytesReadSoFar()
+{
+    std::ifstream io("/proc/self/io");
+    std::string field;
+    qint64 value = 0;
+    while (io >> field >> value) {
+        if (field == "rchar:")
+            return value;
+    }
+    return -1;
+}
+
+TEST_F(AlarmFileTest, FileThatIsNoAlarmFileIsRefusedFromItsFirstLine)
+{
+    const QString path = write("This is no alarm file\r\n" + QByteArray(4 << 20, 'x') + "\r\nSIDEREAL ALARM FILE\r\n");
+    const qint64 before = bytesReadSoFar();
+    ASSERT_GE(before, 0) << "no /proc/self/io";
+    EXPECT_EQ(LoadAlarmFile(path, alarms, messages), -1);
+    EXPECT_LE(bytesReadSoFar() - before, noctalis::kHeaderProbeBytes + 4096) << "more than the first line read";
+    expectOneMessage(QStringLiteral("Not an alarm file."));
+}
+
+TEST_F(AlarmFileTest, FileOverTheLimitIsRefusedAfterItsHeader)
+{
+    alarms[0].Name = QStringLiteral("kept");
+    for (const char *first : {"SIDEREAL ALARM FILE\r\nNAME:a\r\n", "NAME:a\r\n"}) {
+        messages.messages.clear();
+        const QString path = write(first);
+        ASSERT_TRUE(QFile::resize(path, noctalis::kMaxAlarmFileBytes + 1));  // sparse: no disk used
+        EXPECT_EQ(LoadAlarmFile(path, alarms, messages), -1);
+        expectOneMessage(QByteArray(first).startsWith("SIDEREAL")
+                             ? readFailure(path, QStringLiteral("The file is larger than 67108864 bytes (64 MiB), "
+                                                                "the most an alarm file may hold."))
+                             : QStringLiteral("Not an alarm file."));
+        EXPECT_EQ(alarms[0].Name, QStringLiteral("kept"));
+    }
+}
+
+TEST_F(AlarmFileTest, ValueLongerThan32767CharactersStopsTheLoad)
+{
+    const QString longest(32767, QLatin1Char('m'));
+    QStringList lines = QStringList{QStringLiteral("SIDEREAL ALARM FILE")} + jupiterBlock();
+    lines[5] = QStringLiteral("PARAM1:") + longest;
+    const QString fits = write(crlfLines(lines), QStringLiteral("fits.alm"));
+    EXPECT_EQ(LoadAlarmFile(fits, alarms, messages), 0);
+    EXPECT_EQ(alarms[0].Param1.toString(), longest);
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    for (const QString &tag : {QStringLiteral("PARAM1"), QStringLiteral("NAME")}) {
+        AlarmTable table;
+        messages.messages.clear();
+        QStringList over = lines + jupiterBlock();
+        const int line = tag == QLatin1String("NAME") ? 11 : 6;  // of the second alarm, of the first
+        over[line - 1] = tag + QLatin1Char(':') + longest + QLatin1Char('m');
+        const QString path = write(crlfLines(over), QStringLiteral("over.alm"));
+        EXPECT_EQ(LoadAlarmFile(path, table, messages), 0);
+        EXPECT_EQ(table.size(), 1) << "no record for a name that is too long";
+        expectOneMessage(readFailure(
+            path, QStringLiteral("Line %1: the %2 value is longer than 32767 characters.").arg(line).arg(tag)));
+    }
 }
 
 TEST_F(AlarmFileTest, AtMost32768Alarms)

@@ -30,10 +30,10 @@ QList<QByteArray> seeds()
 }
 
 // Pieces that steer the loader into its branches.
-const std::array<QByteArray, 18> kWords = {
+const std::array<QByteArray, 19> kWords = {
     "SIDEREAL ALARM FILE", "NAME:", "ACTION:", "SIDEREALTIME:", "ENABLED:", "PARAM1:",
     "PARAM2:", "PARAM3:", "DURATION:", "END ALARM DEF", "\r\n", "\n", "\r", "True",
-    "32767.5", "1E999", "\xC3\xA9", "\xC3"};
+    "32767.5", "1E999", "-0.5", "\xC3\xA9", "\xC3"};
 
 QByteArray mutate(QByteArray bytes, std::mt19937 &rng)
 {

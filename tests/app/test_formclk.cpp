@@ -159,6 +159,28 @@ TEST_F(FormclkTest, MalformedStoredLongitudeIsToldOnceAndGivesZero)
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("Longitude Error"));
 }
 
+TEST_F(FormclkTest, TimeZoneBeyond24HoursIsToldOnceAndGivesZero)
+{
+    store("DetectTZ", "False");
+    for (const char *tz : {"1e308", "-25"}) {
+        store("TZ", tz);
+        messages.messages.clear();
+        auto form = start();
+        EXPECT_EQ(prefs.TZ, 0.0) << tz;
+        ASSERT_EQ(messages.messages.size(), 1) << tz;
+        EXPECT_EQ(messages.messages[0].title, QStringLiteral("Time Zone Error"));
+        EXPECT_EQ(messages.messages[0].text,
+                  QStringLiteral("Could not interpret as Time Zone\nUse a number of hours from -24 to 24"));
+        form->Timer1_Timer();
+        EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("05:30:00")) << "the clock runs on UT = local time";
+    }
+    store("TZ", "-24");
+    messages.messages.clear();
+    start();
+    EXPECT_EQ(prefs.TZ, -24.0);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
 TEST_F(FormclkTest, AlarmFileOfTheSettingsIsLoaded)
 {
     const QString path = dir.filePath(QStringLiteral("night.alm"));
@@ -333,6 +355,9 @@ TEST_F(FormclkTest, DisplayUtToggledTwice)
     menuAction(*form, "mnuDisplayUT")->trigger();
     EXPECT_EQ(read("DisplayUT"), QStringLiteral("False"));
     EXPECT_EQ(form->size(), before);
+    QFile file(settings.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[Settings]\nDisplayUT=False\n")) << "the program's one section";
 }
 
 TEST_F(FormclkTest, BiggerFontGivesABiggerClock)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace automation;
@@ -98,6 +100,31 @@ TEST(AutomationDate, RoundTripEveryDayAndEverySecondOfSomeDays)
             ASSERT_EQ(split.day, d.toJulianDay() - QDate(1899, 12, 30).toJulianDay());
         }
     }
+}
+
+// Numbers that no civil date stands for are refused as an overflow, never
+// cast out of the range of the integers; the years 100 and 9999 still convert.
+TEST(AutomationDate, NumbersBeyondTheCalendarOverflow)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const double beyond[] = {1e308, -1e308, inf, -inf, std::nan(""), 2958467.0, -657435.0, 9.3e18};
+    for (const double days : beyond) {
+        SCOPED_TRACE(days);
+        EXPECT_FALSE(isAutomationDate(days));
+        EXPECT_FALSE(splitDayAndMs(days).has_value());
+        for (const auto &convert : {+[](double d) { dateValue(d); }, +[](double d) { splitAutomationDate(d); },
+                                    +[](double d) { formatIsoDate(d); }, +[](double d) { toDate(d); }}) {
+            try {
+                convert(days);
+                ADD_FAILURE() << "no error";
+            } catch (const AutomationError &e) {
+                EXPECT_EQ(e.number(), kOverflow);
+            }
+        }
+    }
+    EXPECT_EQ(fromAutomationDate(civil(100, 1, 1, 12)), QDateTime(QDate(100, 1, 1), QTime(12, 0), Qt::UTC));
+    EXPECT_EQ(formatIsoDate(civil(9999, 12, 31, 23, 59, 59)), QStringLiteral("9999-12-31T23:59:59"));
+    EXPECT_THROW(toDouble(QVariant(QDateTime())), AutomationError) << "an invalid date has no day number";
 }
 
 } // namespace

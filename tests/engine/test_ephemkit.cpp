@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 QVariant date(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
@@ -83,6 +85,7 @@ TEST(Ephemkit, BodyNumbersAndNames)
     e.setPlanetNum(12);
     e.setPlanetNum(-2);
     e.setPlanetNum(-1.5);  // floor gives -2
+    e.setPlanetNum(std::nan(""));
     EXPECT_EQ(e.PlanetNum(), QVariant(2));
     EXPECT_EQ(e.PlanetName(), QVariant(QStringLiteral("Mars")));
     e.setPlanetNum(-0.5);  // floor gives -1: the fixed position

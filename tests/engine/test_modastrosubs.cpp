@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using ephemkit::LocalMeanSiderealTime;
 using ephemkit::localMeanSiderealTime;
 using ephemkit::SiderealToUT;
@@ -125,6 +127,14 @@ TEST(SiderealToUT, MidnightAndTheEarlierOfTwoInstants)
     // earlier instant, near 0:02, is the answer.
     const double ut = SiderealToUT(lmst0 + 2.0 / 60, day, 0);
     EXPECT_NEAR((ut - midnight) * 24 * 60, 2 * 0.997269567, 1e-6);
+}
+
+TEST(LocalMeanSiderealTime, NoDateGivesNaN)
+{
+    for (const double utDate : {1e308, -1e308, std::nan(""), 3e6}) {
+        EXPECT_TRUE(std::isnan(localMeanSiderealTime(utDate, 75))) << utDate;
+        EXPECT_TRUE(std::isnan(SiderealToUT(6, utDate, 75))) << utDate;
+    }
 }
 
 } // namespace

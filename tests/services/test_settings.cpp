@@ -3,16 +3,52 @@
 #include "settingsstore.h"
 #include "settingvalues.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace noctalis;
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Texts that need every kind of escape or quote the INI form has.
+const QStringList kAwkwardTexts = {
+    QStringLiteral("plain"),
+    QString(),
+    QStringLiteral("C:\\alarms\\night, west.alm"),
+    QStringLiteral("say \"hi\"; = [x]"),
+    QStringLiteral("  blanks  "),
+    QStringLiteral("tab\tand\nline\r\nbreaks"),
+    QStringLiteral("bell\a\x01\x1f0f"),
+    QString(QChar(0)) + QStringLiteral("12"),
+    QStringLiteral("Z\u00fcrich \u2013 \u5317\u4eac \U0001F52D"),
+    QStringLiteral("@Variant(\x7f)"),
+    QStringLiteral("@@twice"),
+    QStringLiteral("@"),
+    QStringLiteral("a,b;c=d"),
+    QStringLiteral("ends with a backslash\\"),
+    QStringLiteral("#hash %25 [Settings]"),
+};
 
 TEST(SettingsStore, SectionAndKeyNamesMatchWithoutRegardToCase)
 {
@@ -75,6 +111,109 @@ TEST(SettingValues, BooleansNumbersAndColours)
     EXPECT_EQ(readNumberSetting(store, QStringLiteral("fontsize"), QStringLiteral("20")), 30);
     writeSetting(store, QStringLiteral("TZ"), QStringLiteral("abc"));
     EXPECT_EQ(readNumberSetting(store, QStringLiteral("TZ"), QStringLiteral("0")), 0);
+}
+
+// Files that earlier versions wrote with QSettings read back the same, and
+// the files written now read back the same in QSettings, byte for byte alike.
+TEST(SettingsStore, ValuesAsQSettingsWritesAndReadsThem)
+{
+    QTemporaryDir dir;
+    const QString theirs = dir.filePath(QStringLiteral("qsettings.ini"));
+    const QString ours = dir.filePath(QStringLiteral("store.ini"));
+    {
+        QSettings qsettings(theirs, QSettings::IniFormat);
+        SettingsStore store(ours);
+        for (int i = 0; i < kAwkwardTexts.size(); ++i) {
+            const QString key = QStringLiteral("Key%1").arg(i, 2, 10, QLatin1Char('0'));
+            qsettings.setValue(settingsSection() + QLatin1Char('/') + key, kAwkwardTexts[i]);
+            EXPECT_TRUE(store.write(settingsSection(), key, kAwkwardTexts[i]));
+        }
+    }
+    EXPECT_EQ(fileBytes(ours), fileBytes(theirs));
+    SettingsStore store(theirs);
+    QSettings qsettings(ours, QSettings::IniFormat);
+    for (int i = 0; i < kAwkwardTexts.size(); ++i) {
+        const QString key = QStringLiteral("Key%1").arg(i, 2, 10, QLatin1Char('0'));
+        EXPECT_EQ(store.read(QStringLiteral("settings"), key, QStringLiteral("<none>")), kAwkwardTexts[i]) << i;
+        EXPECT_EQ(qsettings.value(settingsSection() + QLatin1Char('/') + key).toString(), kAwkwardTexts[i]) << i;
+    }
+}
+
+// A variant list holding a list ... 200 000 deep, as QSettings would write
+// it: its decoder recursed once per level. Here it is only text.
+TEST(SettingsStore, VariantNestedDeepIsReadAsItsText)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("noctalis1.ini"));
+    constexpr int kDepth = 200000;
+    // One level of the stream: type 9 (a list), not null, one item.
+    const QByteArray level("\0\0\0\t\0\0\0\0\x01", 9);
+    const QByteArray escapedLevel(R"(\0\0\0\t\0\0\0\0\x1)");
+    writeBytes(path, "[Settings]\nFontName=@Variant(" + escapedLevel.repeated(kDepth) + ")\nFontSize=30\n");
+    const QString text = QStringLiteral("@Variant(") + QString::fromLatin1(level.repeated(kDepth)) + QLatin1Char(')');
+
+    SettingsStore store(path);
+    EXPECT_EQ(store.read(settingsSection(), QStringLiteral("FontName"), QString()), text);
+    EXPECT_EQ(readNumberSetting(store, QStringLiteral("FontSize"), QStringLiteral("20")), 30);
+    EXPECT_TRUE(store.write(settingsSection(), QStringLiteral("FontSize"), QStringLiteral("12")));
+    EXPECT_EQ(SettingsStore(path).read(settingsSection(), QStringLiteral("FontName"), QString()), text)
+        << "written back as the same text";
+}
+
+TEST(SettingsStore, BothSpellingsOfTheSectionAreOneAndEveryWriteGoesToSettings)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("noctalis1.ini"));
+    writeBytes(path, "[settings]\nDisplayUT=False\nLNG=75\n\n[Other]\nx=1\n\n"
+                     "[Settings]\nTop=300\ndisplayut=True\n");
+    SettingsStore store(path);
+    EXPECT_EQ(store.read(settingsSection(), QStringLiteral("DisplayUT"), QString()), QStringLiteral("True"))
+        << "the later key wins";
+    EXPECT_EQ(store.read(settingsSection(), QStringLiteral("LNG"), QString()), QStringLiteral("75"));
+    EXPECT_EQ(store.read(QStringLiteral("SETTINGS"), QStringLiteral("top"), QString()), QStringLiteral("300"));
+    EXPECT_TRUE(store.write(QStringLiteral("settings"), QStringLiteral("LNG"), QStringLiteral("80")));
+    EXPECT_EQ(fileBytes(path), QByteArray("[Settings]\nDisplayUT=True\nLNG=80\nTop=300\n\n[Other]\nx=1\n"));
+}
+
+// A pipe, a folder or an oversized file where the settings file should be:
+// read at once as an empty store, and left as it is by a write.
+TEST(SettingsStore, SpecialFileReadsAsEmptyWithoutWaitingAndIsNeverReplaced)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString big = dir.filePath(QStringLiteral("big.ini"));
+    writeBytes(big, "[Settings]\nTZ=5\n");
+    ASSERT_TRUE(QFile::resize(big, SettingsStore::kMaxFileBytes + 1));
+
+    for (const QString &path : {fifo, folder, big}) {
+        SCOPED_TRACE(path.toStdString());
+        struct stat before {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+        SettingsStore store(path);
+        EXPECT_EQ(readNumberSetting(store, QStringLiteral("TZ"), QStringLiteral("0")), 0);
+        EXPECT_FALSE(store.write(settingsSection(), QStringLiteral("TZ"), QStringLiteral("3")));
+        EXPECT_EQ(store.read(settingsSection(), QStringLiteral("TZ"), QString()), QStringLiteral("3"))
+            << "kept for this run";
+        struct stat after {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_size, before.st_size);
+    }
+}
+
+TEST(SettingsStore, MissingFolderIsCreatedAndAChangeOnDiskIsSeen)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("noctalis1/noctalis1.ini"));
+    SettingsStore store(path);
+    EXPECT_TRUE(store.write(settingsSection(), QStringLiteral("TZ"), QStringLiteral("2")));
+    EXPECT_EQ(fileBytes(path), QByteArray("[Settings]\nTZ=2\n"));
+    writeBytes(path, "[Settings]\nTZ=-7\n");
+    EXPECT_EQ(store.read(settingsSection(), QStringLiteral("TZ"), QString()), QStringLiteral("-7"));
 }
 
 } // namespace

@@ -34,6 +34,18 @@ noctalis::AlarmTable fullTable()
     return alarms;
 }
 
+// Writes the full table to full.alm in dir; the path, or empty after a
+// failure (the benchmark is then skipped).
+QString savedFullFile(const QTemporaryDir &dir, benchmark::State &state)
+{
+    const QString path = dir.filePath(QStringLiteral("full.alm"));
+    noctalis::RecordingMessageService messages;
+    if (noctalis::SaveAlarmFile(path, fullTable(), messages))
+        return path;
+    state.SkipWithError("save failed");
+    return QString();
+}
+
 void BM_SaveFullAlarmFile(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -53,12 +65,9 @@ BENCHMARK(BM_SaveFullAlarmFile)->Unit(benchmark::kMillisecond);
 void BM_SaveFullAlarmFileBytesOnly(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.alm"));
-    noctalis::RecordingMessageService messages;
-    if (!noctalis::SaveAlarmFile(path, fullTable(), messages)) {
-        state.SkipWithError("save failed");
+    const QString path = savedFullFile(dir, state);
+    if (path.isEmpty())
         return;
-    }
     QFile made(path);
     if (!made.open(QIODevice::ReadOnly)) {
         state.SkipWithError("read failed");
@@ -78,12 +87,10 @@ BENCHMARK(BM_SaveFullAlarmFileBytesOnly)->Unit(benchmark::kMillisecond);
 void BM_LoadFullAlarmFile(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.alm"));
-    noctalis::RecordingMessageService messages;
-    if (!noctalis::SaveAlarmFile(path, fullTable(), messages)) {
-        state.SkipWithError("save failed");
+    const QString path = savedFullFile(dir, state);
+    if (path.isEmpty())
         return;
-    }
+    noctalis::RecordingMessageService messages;
     noctalis::AlarmTable alarms;
     for (auto _ : state) {
         // Over a fresh table each time, so that every record is appended.
@@ -102,12 +109,9 @@ BENCHMARK(BM_LoadFullAlarmFile)->Unit(benchmark::kMillisecond);
 void BM_LoadFullAlarmFileLinesOnly(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.alm"));
-    noctalis::RecordingMessageService messages;
-    if (!noctalis::SaveAlarmFile(path, fullTable(), messages)) {
-        state.SkipWithError("save failed");
+    const QString path = savedFullFile(dir, state);
+    if (path.isEmpty())
         return;
-    }
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -116,9 +120,12 @@ void BM_LoadFullAlarmFileLinesOnly(benchmark::State &state)
         }
         const QString text = noctalis::decodeFileText(file.readAll());
         qsizetype lines = 0;
-        for (const QStringView line : QStringView(text).tokenize(u"\r\n"))
-            lines += line.size() >= 0;
-        benchmark::DoNotOptimize(lines);
+        for (const QStringView line : QStringView(text).tokenize(u"\r\n")) {
+            benchmark::DoNotOptimize(line.data());
+            ++lines;
+        }
+        if (lines < 9 * kFullTable)
+            state.SkipWithError("lines missing");
     }
     state.SetItemsProcessed(state.iterations() * kFullTable);
 }

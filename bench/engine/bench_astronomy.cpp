@@ -8,6 +8,7 @@
 
 #include <libnova/julian_day.h>
 #include <libnova/lunar.h>
+#include <libnova/mars.h>
 #include <libnova/solar.h>
 
 #include <benchmark/benchmark.h>
@@ -92,6 +93,19 @@ void BM_PlanetPosition(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PlanetPosition)->Unit(benchmark::kMicrosecond);
+
+// Reference: libnova's own apparent place of Mars at the same instants.
+void BM_PlanetPositionLibnova(benchmark::State &state)
+{
+    double jd = kDate + 2415018.5;
+    for (auto _ : state) {
+        ln_equ_posn position{};
+        ln_get_mars_equ_coords(jd, &position);
+        benchmark::DoNotOptimize(position);
+        jd += 1.0 / 1440;
+    }
+}
+BENCHMARK(BM_PlanetPositionLibnova)->Unit(benchmark::kMicrosecond);
 
 void BM_NextTransitMoon(benchmark::State &state)
 {

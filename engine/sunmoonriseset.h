@@ -35,7 +35,7 @@ struct RiseSet {
 //     minutes to reach the horizon, r being a proven bound of the altitude's
 //     rate (see sunmoonriseset.cpp). Only whole minutes of the same grid are
 //     evaluated, so every result is the very double of the minute-by-minute
-//     search below; at latitude 40 about 40 positions are computed instead
+//     search below; at latitude 40 about 30 positions are computed instead
 //     of up to 1441.
 void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);

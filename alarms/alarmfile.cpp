@@ -326,38 +326,113 @@ struct WriteFailure {
     QString description;
 };
 
-void appendLine(QString &text, QStringView tag, const QString &value, int index)
+// The file's bytes when every character is ASCII, built straight into one
+// buffer; full() tells when a value held any other character.
+class AsciiSink {
+public:
+    explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized) {}
+
+    // Appends head, value and CR LF; false when value holds a line break.
+    // One pass over the value copies it and looks at every character.
+    bool appendLine(QStringView head, QStringView value)
+    {
+        const qsizetype lineSize = head.size() + value.size() + 2;
+        if (m_used + lineSize > m_bytes.size())
+            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
+        char *out = m_bytes.data() + m_used;
+        for (const QChar c : head)  // the program's own ASCII tags
+            *out++ = static_cast<char>(c.unicode());
+        char16_t all = 0;
+        bool lineBreak = false;
+        for (const QChar c : value) {
+            const char16_t u = c.unicode();
+            all |= u;
+            lineBreak |= (u == u'\r') | (u == u'\n');
+            *out++ = static_cast<char>(u);
+        }
+        if (lineBreak)
+            return false;
+        m_full = m_full || all >= 0x80;
+        *out++ = '\r';
+        *out++ = '\n';
+        m_used += lineSize;
+        return true;
+    }
+    bool full() const { return m_full; }
+    QByteArray take()
+    {
+        m_bytes.truncate(m_used);
+        return std::move(m_bytes);
+    }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+    bool m_full = false;
+};
+
+// The file's text, for encodeFileText to choose the code page.
+class TextSink {
+public:
+    bool appendLine(QStringView head, QStringView value)
+    {
+        if (value.contains(u'\r') || value.contains(u'\n'))
+            return false;
+        m_text += head;
+        m_text += value;
+        m_text += kCrLf;
+        return true;
+    }
+    bool full() const { return false; }
+    QString take() { return std::move(m_text); }
+
+private:
+    QString m_text;
+};
+
+template <typename Sink>
+void appendLine(Sink &sink, QStringView tag, QStringView value, int index)
 {
-    if (value.contains(u'\r') || value.contains(u'\n'))
+    if (!sink.appendLine(tag, value))
         throw WriteFailure{QStringLiteral("Alarm %1: the %2 value holds a line break.")
                                .arg(index + 1)
                                .arg(tag.chopped(1))};
-    text += tag;
-    text += value;
-    text += kCrLf;
 }
 
-QString alarmFileText(const AlarmTable &alarms)
+// Writes the lines of the file into sink, stopping early once the sink is
+// full. Failures are thrown in the order of the file.
+template <typename Sink>
+void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
 {
-    QString text;
-    text += kHeader;
-    text += kCrLf;
-    for (int i = 0; i < alarms.size(); ++i) {
+    sink.appendLine(kHeader, {});
+    for (int i = 0; i < alarms.size() && !sink.full(); ++i) {
         const AlarmDef &alarm = alarms[i];
-        appendLine(text, kNameTag, alarm.Name, i);
-        appendLine(text, kActionTag, QString::number(alarm.Action), i);
-        appendLine(text, kSiderealTimeTag,
-                   shortNumberText(automation::toDouble(alarm.SiderealTime)).trimmed(), i);
-        appendLine(text, kEnabledTag,
-                   alarm.Enabled ? QStringLiteral("True") : QStringLiteral("False"), i);
-        appendLine(text, kParam1Tag, heldText(alarm.Param1), i);
-        appendLine(text, kParam2Tag, heldText(alarm.Param2), i);
-        appendLine(text, kParam3Tag, heldText(alarm.Param3), i);
-        appendLine(text, kDurationTag, heldText(alarm.Duration), i);
-        text += kEndMarker;
-        text += kCrLf;
+        appendLine(sink, kNameTag, alarm.Name, i);
+        appendLine(sink, kActionTag, QString::number(alarm.Action), i);
+        appendLine(sink, kSiderealTimeTag,
+                   QStringView(shortNumberText(automation::toDouble(alarm.SiderealTime))).trimmed(), i);
+        appendLine(sink, kEnabledTag, alarm.Enabled ? u"True" : u"False", i);
+        appendLine(sink, kParam1Tag, heldText(alarm.Param1), i);
+        appendLine(sink, kParam2Tag, heldText(alarm.Param2), i);
+        appendLine(sink, kParam3Tag, heldText(alarm.Param3), i);
+        appendLine(sink, kDurationTag, heldText(alarm.Duration), i);
+        sink.appendLine(kEndMarker, {});
     }
-    return text;
+}
+
+// The bytes of the whole file. Plain ASCII, the usual content, is the same
+// in every code page and goes straight into the bytes; any other character
+// sends the text through encodeFileText.
+QByteArray alarmFileBytes(const AlarmTable &alarms)
+{
+    constexpr qsizetype kBytesPerAlarm = 256;  // a typical alarm takes 150 to 250
+    AsciiSink ascii(kBytesPerAlarm * (alarms.size() + 1));
+    writeAlarmFile(ascii, alarms);
+    if (!ascii.full())
+        return ascii.take();
+    TextSink text;
+    writeAlarmFile(text, alarms);
+    return encodeFileText(text.take());
 }
 
 } // namespace
@@ -371,13 +446,14 @@ bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService
     };
     QByteArray bytes;
     try {
-        bytes = encodeFileText(alarmFileText(alarms));
+        bytes = alarmFileBytes(alarms);
     } catch (const WriteFailure &f) {
         return failure(f.description);
     } catch (const automation::AutomationError &e) {
         return failure(e.description());
     }
-    // Unbuffered, so that every failing write is seen here: a failure in a
+    // The whole file in as few writes as the system takes, each checked.
+    // Unbuffered, so that a failing write is seen here: a failure in a
     // buffered write only shows when commit() flushes, and Qt 6.4's commit()
     // then reports success over a cut-short file.
     QSaveFile file(path);
@@ -392,7 +468,7 @@ bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService
         }
         written += n;
     }
-    if (!file.commit())
+    if (!commitDurably(file))
         return failure(file.errorString());
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "automationerror.h"
 #include "classfactory.h"
+#include "membertable.h"
 #include "variant.h"
 
 #include <QCoreApplication>
@@ -44,10 +45,13 @@ public:
         return m_factory != nullptr;
     }
     ClassFactory *factory() const { return m_factory; }
+    // The members of the library's classes, each class looked up once.
+    MemberTables &memberTables() { return m_memberTables; }
 
 private:
     QPluginLoader m_loader;
     ClassFactory *m_factory = nullptr;
+    MemberTables m_memberTables;
 };
 
 // Libraries in use, by path. The map holds no ownership: a library lives as
@@ -85,9 +89,9 @@ bool metadataServes(const QJsonObject &metaData, const QString &progId)
     return false;
 }
 
-void raisePendingError(QObject *object)
+void raisePendingError(ErrorInfo *info)
 {
-    if (auto *info = qobject_cast<ErrorInfo *>(object)) {
+    if (info) {
         int number = 0;
         QString description;
         if (info->takeError(number, description))
@@ -95,38 +99,14 @@ void raisePendingError(QObject *object)
     }
 }
 
-int findProperty(const QMetaObject *mo, const QString &name)
-{
-    for (int i = QObject::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i) {
-        if (QString::fromLatin1(mo->property(i).name()).compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
-}
-
-// The method of that name with the most parameters (optional parameters are
-// QVariants that receive Missing).
-int findMethod(const QMetaObject *mo, const QString &name)
-{
-    int found = -1;
-    for (int i = QObject::staticMetaObject.methodCount(); i < mo->methodCount(); ++i) {
-        const QMetaMethod m = mo->method(i);
-        if (m.methodType() != QMetaMethod::Method || m.access() != QMetaMethod::Public)
-            continue;
-        if (QString::fromLatin1(m.name()).compare(name, Qt::CaseInsensitive) != 0)
-            continue;
-        if (found < 0 || m.parameterCount() > mo->method(found).parameterCount())
-            found = i;
-    }
-    return found;
-}
-
 } // namespace
 
 class Instance {
 public:
     Instance(std::shared_ptr<Library> library, QObject *object)
-        : m_library(std::move(library)), m_object(object)
+        : m_library(std::move(library)), m_object(object),
+          m_members(m_library->memberTables().of(*object->metaObject())),
+          m_errorInfo(qobject_cast<ErrorInfo *>(object))
     {
     }
     ~Instance() { delete m_object; }  // the object first, then (maybe) its library
@@ -134,10 +114,14 @@ public:
     Instance &operator=(const Instance &) = delete;
 
     QObject *object() const { return m_object; }
+    Member member(const QString &name) const { return m_members->find(name); }
+    ErrorInfo *errorInfo() const { return m_errorInfo; }
 
 private:
     std::shared_ptr<Library> m_library;
     QObject *m_object;
+    std::shared_ptr<const MemberTable> m_members;
+    ErrorInfo *m_errorInfo;  // the object's error channel, or null
 };
 
 QStringList pluginFolders()
@@ -202,10 +186,11 @@ QString Object::memberName(const QString &member) const
     if (!d)
         return QString();
     const QMetaObject *mo = d->object()->metaObject();
-    if (int p = findProperty(mo, member); p >= 0)
-        return QString::fromLatin1(mo->property(p).name());
-    if (int m = findMethod(mo, member); m >= 0)
-        return QString::fromLatin1(mo->method(m).name());
+    const Member m = d->member(member);
+    if (m.property >= 0)
+        return QString::fromLatin1(mo->property(m.property).name());
+    if (m.method >= 0)
+        return QString::fromLatin1(mo->method(m.method).name());
     return QString();
 }
 
@@ -215,14 +200,15 @@ QVariant Object::get(const QString &member) const
         throw AutomationError(kObjectNotSet);
     QObject *object = d->object();
     const QMetaObject *mo = object->metaObject();
-    const int p = findProperty(mo, member);
+    const Member m = d->member(member);
+    const int p = m.property;
     if (p < 0) {
-        if (findMethod(mo, member) >= 0)
+        if (m.method >= 0)
             return const_cast<Object *>(this)->call(member);
         throw AutomationError(kMemberNotSupported);
     }
     const QVariant value = mo->property(p).read(object);
-    raisePendingError(object);
+    raisePendingError(d->errorInfo());
     return value;
 }
 
@@ -232,7 +218,7 @@ void Object::set(const QString &member, const QVariant &value)
         throw AutomationError(kObjectNotSet);
     QObject *object = d->object();
     const QMetaObject *mo = object->metaObject();
-    const int p = findProperty(mo, member);
+    const int p = d->member(member).property;
     if (p < 0)
         throw AutomationError(kMemberNotSupported);
     const QMetaProperty property = mo->property(p);
@@ -246,7 +232,7 @@ void Object::set(const QString &member, const QVariant &value)
             throw AutomationError(kTypeMismatch);
         property.write(object, converted);
     }
-    raisePendingError(object);
+    raisePendingError(d->errorInfo());
 }
 
 QVariant Object::call(const QString &member, const QVariantList &args)
@@ -255,9 +241,10 @@ QVariant Object::call(const QString &member, const QVariantList &args)
         throw AutomationError(kObjectNotSet);
     QObject *object = d->object();
     const QMetaObject *mo = object->metaObject();
-    const int index = findMethod(mo, member);
+    const Member m = d->member(member);
+    const int index = m.method;
     if (index < 0) {
-        if (findProperty(mo, member) >= 0) {
+        if (m.property >= 0) {
             if (!args.isEmpty())
                 throw AutomationError(kWrongArgumentCount);
             return get(member);
@@ -307,7 +294,7 @@ QVariant Object::call(const QString &member, const QVariantList &args)
                                                                     : v.data();
     }
     QMetaObject::metacall(object, QMetaObject::InvokeMetaMethod, index, argv.data());
-    raisePendingError(object);
+    raisePendingError(d->errorInfo());
     if (!returnsVoid && returnType.id() != QMetaType::QVariant)
         result = returnStorage;
     return result;

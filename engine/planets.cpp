@@ -1,8 +1,8 @@
 #include "planets.h"
 
 #include "astronomy_funcs.h"
+#include "deltat.h"
 
-#include <libnova/dynamical_time.h>
 #include <libnova/earth.h>
 #include <libnova/jupiter.h>
 #include <libnova/mars.h>
@@ -122,54 +122,6 @@ double magnitude(int body, double jd)
 }
 
 } // namespace
-
-double deltaTSeconds(double jdUt)
-{
-    const double y = 2000.0 + (jdUt - kJ2000) / 365.25;
-    if (y < 1800)
-        return ln_get_dynamical_time_diff(jdUt);
-    if (y < 1860) {
-        const double t = y - 1800;
-        return 13.72 - 0.332447 * t + 0.0068612 * t * t + 0.0041116 * std::pow(t, 3) -
-               0.00037436 * std::pow(t, 4) + 0.0000121272 * std::pow(t, 5) -
-               0.0000001699 * std::pow(t, 6) + 0.000000000875 * std::pow(t, 7);
-    }
-    if (y < 1900) {
-        const double t = y - 1860;
-        return 7.62 + 0.5737 * t - 0.251754 * t * t + 0.01680668 * std::pow(t, 3) -
-               0.0004473624 * std::pow(t, 4) + std::pow(t, 5) / 233174;
-    }
-    if (y < 1920) {
-        const double t = y - 1900;
-        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * std::pow(t, 3) -
-               0.000197 * std::pow(t, 4);
-    }
-    if (y < 1941) {
-        const double t = y - 1920;
-        return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * std::pow(t, 3);
-    }
-    if (y < 1961) {
-        const double t = y - 1950;
-        return 29.07 + 0.407 * t - t * t / 233 + std::pow(t, 3) / 2547;
-    }
-    if (y < 1986) {
-        const double t = y - 1975;
-        return 45.45 + 1.067 * t - t * t / 260 - std::pow(t, 3) / 718;
-    }
-    if (y < 2005) {
-        const double t = y - 2000;
-        return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * std::pow(t, 3) +
-               0.000651814 * std::pow(t, 4) + 0.00002373599 * std::pow(t, 5);
-    }
-    if (y < 2050) {
-        const double t = y - 2000;
-        return 62.92 + 0.32217 * t + 0.005589 * t * t;
-    }
-    const double u = (y - 1820) / 100;
-    if (y < 2150)
-        return -20 + 32 * u * u - 0.5628 * (2150 - y);
-    return -20 + 32 * u * u;
-}
 
 bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0,
            double *lam, double *bet, double *dia, double *mag)

@@ -18,16 +18,6 @@ inline constexpr double kPlanetDayNumberEpochJd = 2415020.125;
 // Automation date to the planet layer's day number.
 inline constexpr double planetDayNumber(double utDate) { return utDate - 1.625; }
 
-// deltaTSeconds: TT - UT, seconds, for a UT Julian date.
-//
-// Notes:
-//  1. 1800 to 2150: the polynomials of Espenak and Meeus (NASA Five
-//     Millennium Canon of Solar Eclipses, 2006); after 2150 their parabola
-//     -20 + 32 u^2, u = (year - 1820) / 100; before 1800 libnova's table
-//     (ln_get_dynamical_time_diff).
-//  2. About 71 s in 2020 (observed 69.4 s) and 203 s in 2100 (predicted).
-double deltaTSeconds(double jdUt);
-
 // plans: geometric place of a planet seen from the Earth's centre.
 //
 // Given:
@@ -53,7 +43,7 @@ double deltaTSeconds(double jdUt);
 //     are precessed here to the date (Lieske 1977 ecliptic precession).
 //  2. Light time: the planet is taken at t - tau with tau = 0.0057755183 *
 //     distance (days per AU), iterated to 1e-9 day; the Earth at t. Time
-//     argument TT = UT + deltaTSeconds.
+//     argument TT = UT + deltaTSeconds (deltat.h).
 //  3. No aberration and no nutation: see ab_ecl and nut_eq.
 bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0,
            double *lam, double *bet, double *dia, double *mag);

@@ -30,10 +30,21 @@ struct RiseSet {
 //  3. First event not found by the end of the day: its date -1.0 and no
 //     second search. Second not found: a missing set gives setDate -1.0
 //     (azimuth untouched); a missing rise gives riseDate and riseAzDeg -1.
-//  4. At most 1441 positions are computed.
+//  4. Minutes at which the altitude cannot yet have reached 0 are passed
+//     over unevaluated: from an altitude a the body needs at least |a| / r
+//     minutes to reach the horizon, r being a proven bound of the altitude's
+//     rate (see sunmoonriseset.cpp). Only whole minutes of the same grid are
+//     evaluated, so every result is the very double of the minute-by-minute
+//     search below; at latitude 40 about 30 positions are computed instead
+//     of up to 1441.
 //  5. A utDate that is no automation date (automation::isAutomationDate)
 //     gives NaN in all four results and computes nothing.
 void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
+
+// The same searches evaluating every minute of the day (up to 1441
+// positions): the definition the two above must reproduce exactly.
+void SunRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
+void MoonRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 
 } // namespace ephemkit

@@ -1,7 +1,13 @@
-// Loading and saving a full alarm file of 32768 alarms.
+// Loading and saving a full alarm file of 32768 alarms, each beside its
+// reference: the same bytes written once through QSaveFile, and the file's
+// lines read alone.
 
 #include "alarmfile.h"
+#include "fileroutines.h"
+#include "filetext.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -28,6 +34,18 @@ noctalis::AlarmTable fullTable()
     return alarms;
 }
 
+// Writes the full table to full.alm in dir; the path, or empty after a
+// failure (the benchmark is then skipped).
+QString savedFullFile(const QTemporaryDir &dir, benchmark::State &state)
+{
+    const QString path = dir.filePath(QStringLiteral("full.alm"));
+    noctalis::RecordingMessageService messages;
+    if (noctalis::SaveAlarmFile(path, fullTable(), messages))
+        return path;
+    state.SkipWithError("save failed");
+    return QString();
+}
+
 void BM_SaveFullAlarmFile(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -42,15 +60,37 @@ void BM_SaveFullAlarmFile(benchmark::State &state)
 }
 BENCHMARK(BM_SaveFullAlarmFile)->Unit(benchmark::kMillisecond);
 
+// Reference: the bytes of that file, made beforehand, written in one write
+// and committed the same way.
+void BM_SaveFullAlarmFileBytesOnly(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = savedFullFile(dir, state);
+    if (path.isEmpty())
+        return;
+    QFile made(path);
+    if (!made.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("read failed");
+        return;
+    }
+    const QByteArray bytes = made.readAll();
+    for (auto _ : state) {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+            || file.write(bytes) != bytes.size() || !noctalis::commitDurably(file))
+            state.SkipWithError("write failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kFullTable);
+}
+BENCHMARK(BM_SaveFullAlarmFileBytesOnly)->Unit(benchmark::kMillisecond);
+
 void BM_LoadFullAlarmFile(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.alm"));
-    noctalis::RecordingMessageService messages;
-    if (!noctalis::SaveAlarmFile(path, fullTable(), messages)) {
-        state.SkipWithError("save failed");
+    const QString path = savedFullFile(dir, state);
+    if (path.isEmpty())
         return;
-    }
+    noctalis::RecordingMessageService messages;
     noctalis::AlarmTable alarms;
     for (auto _ : state) {
         // Over a fresh table each time, so that every record is appended.
@@ -64,5 +104,31 @@ void BM_LoadFullAlarmFile(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kFullTable);
 }
 BENCHMARK(BM_LoadFullAlarmFile)->Unit(benchmark::kMillisecond);
+
+// Reference: reading that file and going through its lines, nothing more.
+void BM_LoadFullAlarmFileLinesOnly(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = savedFullFile(dir, state);
+    if (path.isEmpty())
+        return;
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("read failed");
+            break;
+        }
+        const QString text = noctalis::decodeFileText(file.readAll());
+        qsizetype lines = 0;
+        for (const QStringView line : QStringView(text).tokenize(u"\r\n")) {
+            benchmark::DoNotOptimize(line.data());
+            ++lines;
+        }
+        if (lines < 9 * kFullTable)
+            state.SkipWithError("lines missing");
+    }
+    state.SetItemsProcessed(state.iterations() * kFullTable);
+}
+BENCHMARK(BM_LoadFullAlarmFileLinesOnly)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,6 +6,10 @@
 #include "sunmoonriseset.h"
 #include "variant.h"
 
+#include <libnova/julian_day.h>
+#include <libnova/lunar.h>
+#include <libnova/mars.h>
+#include <libnova/solar.h>
 
 #include <benchmark/benchmark.h>
 
@@ -37,10 +41,44 @@ void riseSetSearch(benchmark::State &state,
 }
 
 void BM_SunRiseSet(benchmark::State &state) { riseSetSearch(state, ephemkit::SunRiseSet); }
-BENCHMARK(BM_SunRiseSet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SunRiseSet)->Unit(benchmark::kMicrosecond);
 
 void BM_MoonRiseSet(benchmark::State &state) { riseSetSearch(state, ephemkit::MoonRiseSet); }
-BENCHMARK(BM_MoonRiseSet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoonRiseSet)->Unit(benchmark::kMicrosecond);
+
+// The definition the searches above reproduce: every minute of the day.
+void BM_SunRiseSetEveryMinute(benchmark::State &state)
+{
+    riseSetSearch(state, ephemkit::SunRiseSetEveryMinute);
+}
+BENCHMARK(BM_SunRiseSetEveryMinute)->Unit(benchmark::kMicrosecond);
+
+void BM_MoonRiseSetEveryMinute(benchmark::State &state)
+{
+    riseSetSearch(state, ephemkit::MoonRiseSetEveryMinute);
+}
+BENCHMARK(BM_MoonRiseSetEveryMinute)->Unit(benchmark::kMicrosecond);
+
+// Reference: libnova's rise/transit/set of the same days and place
+// (longitude east positive there, 75 W is -75).
+void libnovaRiseSet(benchmark::State &state,
+                    int (*rst)(double, struct ln_lnlat_posn *, struct ln_rst_time *))
+{
+    ln_lnlat_posn observer{-75, 40};
+    double day = 45371;
+    for (auto _ : state) {
+        ln_rst_time times{};
+        benchmark::DoNotOptimize(rst(day + 2415018.5, &observer, &times));
+        benchmark::DoNotOptimize(times);
+        day += 1;
+    }
+}
+
+void BM_SunRiseSetLibnova(benchmark::State &state) { libnovaRiseSet(state, ln_get_solar_rst); }
+BENCHMARK(BM_SunRiseSetLibnova)->Unit(benchmark::kMicrosecond);
+
+void BM_MoonRiseSetLibnova(benchmark::State &state) { libnovaRiseSet(state, ln_get_lunar_rst); }
+BENCHMARK(BM_MoonRiseSetLibnova)->Unit(benchmark::kMicrosecond);
 
 void BM_PlanetPosition(benchmark::State &state)
 {
@@ -55,6 +93,19 @@ void BM_PlanetPosition(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PlanetPosition)->Unit(benchmark::kMicrosecond);
+
+// Reference: libnova's own apparent place of Mars at the same instants.
+void BM_PlanetPositionLibnova(benchmark::State &state)
+{
+    double jd = kDate + 2415018.5;
+    for (auto _ : state) {
+        ln_equ_posn position{};
+        ln_get_mars_equ_coords(jd, &position);
+        benchmark::DoNotOptimize(position);
+        jd += 1.0 / 1440;
+    }
+}
+BENCHMARK(BM_PlanetPositionLibnova)->Unit(benchmark::kMicrosecond);
 
 void BM_NextTransitMoon(benchmark::State &state)
 {

@@ -602,6 +602,28 @@ TEST_F(AlarmFileTest, SavesWindows1252WhenEveryCharacterFitsAndUtf8Otherwise)
     EXPECT_EQ(back[0].Param1.toString(), QStringLiteral(u"Плеяды ☉"));
 }
 
+TEST_F(AlarmFileTest, OneCharacterBeyondAsciiLateInTheTableSetsTheCodePageOfTheWholeFile)
+{
+    alarms.resize(300);
+    for (int i = 0; i < alarms.size(); ++i) {
+        alarms[i] = jupiter();
+        alarms[i].Name = QStringLiteral("Alarm %1").arg(i);
+    }
+    const QString path = pathOf(QStringLiteral("late.alm"));
+    ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
+    const QByteArray ascii = contents(path);
+    ASSERT_EQ(ascii.count("NAME:Alarm 299\r\n"), 1);
+    // Only the changed value differs, in Windows-1252, then in UTF-8.
+    for (const auto &[name, bytes] : {std::pair{QStringLiteral(u"Alarm 299 \u00E9"), QByteArray("Alarm 299 \xE9")},
+                                      std::pair{QStringLiteral(u"Alarm 299 \u2609"), QByteArray("Alarm 299 \xE2\x98\x89")}}) {
+        alarms[299].Name = name;
+        ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
+        QByteArray expected = ascii;
+        expected.replace("NAME:Alarm 299\r\n", "NAME:" + bytes + "\r\n");
+        EXPECT_EQ(contents(path), expected) << name.toStdString();
+    }
+}
+
 // --- write failures --------------------------------------------------------
 
 class SaveFailureTest : public AlarmFileTest {
@@ -654,6 +676,15 @@ TEST_F(SaveFailureTest, LineBreakInAValueIsRefused)
     alarms[3].Param2 = QStringLiteral("two\r\nENABLED:yes");
     EXPECT_FALSE(SaveAlarmFile(oldPath, alarms, messages));
     expectOldFileWholeAndFailureTold(QStringLiteral("Alarm 4: the PARAM2 value holds a line break."));
+}
+
+TEST_F(SaveFailureTest, FirstFailureIsToldAlsoAfterACharacterBeyondAscii)
+{
+    alarms[50].Param1 = QStringLiteral(u"Плеяды");
+    alarms[120].Param3 = QStringLiteral("a\nb");
+    alarms[150].SiderealTime = QStringLiteral("noon");
+    EXPECT_FALSE(SaveAlarmFile(oldPath, alarms, messages));
+    expectOldFileWholeAndFailureTold(QStringLiteral("Alarm 121: the PARAM3 value holds a line break."));
 }
 
 TEST_F(SaveFailureTest, SiderealTimeThatIsNoNumberIsRefused)

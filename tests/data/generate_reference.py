@@ -9,8 +9,11 @@ Independent sources (Debian 12 packages):
   python3-erfa 2.0.0.1 (ERFA, the SOFA routines): Greenwich mean sidereal
       time (eraGmst06) for the rise/set search.
 
+The planets' table is made by generate_planets_reference.py from JPL DE431.
+
 Usage:
-  /usr/bin/python3 generate_reference.py generate   writes the *.csv files here
+  /usr/bin/python3 generate_reference.py generate   writes sunmoon_reference.csv
+                                                    and riseset_reference.csv here
   /usr/bin/python3 generate_reference.py settle     fits disputed lunar table
                                                     rows (reads engine/sunmoon.cpp)
 
@@ -77,20 +80,6 @@ def sun_moon(rng):
                'deltaTSeconds'], rows,
               'PyEphem apparent geocentric RA/Dec of date (g_ra, g_dec) and Moon distance, '
               'UT instants 1900-2100, with the Delta T PyEphem used')
-
-
-PLANETS = [ephem.Mercury, ephem.Venus, ephem.Mars, ephem.Jupiter, ephem.Saturn,
-           ephem.Uranus, ephem.Neptune, ephem.Pluto]
-
-
-def planets(rng):
-    rows = []
-    for d in random_instants(rng, 120):
-        for number, cls in enumerate(PLANETS):
-            ra, dec = apparent(cls(), d)
-            rows.append(['%.8f' % d, str(number), '%.9f' % ra, '%.8f' % dec])
-    write_csv('planets_reference.csv', ['utDate', 'body', 'raHours', 'decDeg'], rows,
-              'PyEphem apparent geocentric RA/Dec of date (g_ra, g_dec), UT instants 1900-2100')
 
 
 def altitude_deg(body, auto_date, lat_deg, lng_west_deg):
@@ -262,7 +251,9 @@ def main():
         return
     rng = random.Random(20240807)
     sun_moon(rng)
-    planets(rng)
+    # The planets' instants: planets_reference.csv comes from the DE431-based
+    # Swiss Ephemeris (generate_planets_reference.py), which draws the same.
+    random_instants(rng, 120)
     rise_set(rng)
 
 

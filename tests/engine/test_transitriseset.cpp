@@ -168,3 +168,43 @@ TEST(SunMoonRiseSet, AgreeWithAnIndependentSearchWithinTwoMinutes)
     EXPECT_GT(sun.count(), 80);
     EXPECT_GT(moon.count(), 80);
 }
+
+TEST(SunMoonRiseSet, SkippingSearchGivesTheMinuteScanBitForBit)
+{
+    // Days spread over 1900-2100 (every season and lunar phase), longitudes
+    // all round, latitudes -70 to 70 with both ends included: the search that
+    // passes over minutes far from the horizon must find the same minutes,
+    // azimuths and -1 markers as the scan of every minute.
+    using Search = void (*)(double, double, double, ephemkit::RiseSet &);
+    const struct {
+        const char *name;
+        Search fast;
+        Search everyMinute;
+    } bodies[] = {{"Sun", ephemkit::SunRiseSet, ephemkit::SunRiseSetEveryMinute},
+                  {"Moon", ephemkit::MoonRiseSet, ephemkit::MoonRiseSetEveryMinute}};
+    constexpr double kLatitudes[] = {-70, -68.5, -66.6, -60, -45, -30, -12, 0,
+                                     8,   23.4,  37,    51,  62,  66.6, 70};
+    constexpr int kCases = 90;
+    for (const auto &body : bodies) {
+        int withoutEvent = 0;
+        for (int i = 0; i < kCases; ++i) {
+            const double day = 2 + std::floor(i * 797.3);  // 1900 to 2096, all seasons
+            const double lat = kLatitudes[i % std::size(kLatitudes)];
+            const double lng = std::fmod(i * 137.5, 360.0);
+            ephemkit::RiseSet fast{0.125, 0.25, 0.375, 0.5};  // sentinels: untouched fields
+            ephemkit::RiseSet reference = fast;
+            body.fast(day + 0.3, lat, lng, fast);
+            body.everyMinute(day + 0.3, lat, lng, reference);
+            const std::string where = std::string(body.name) + " day " + std::to_string(day) +
+                                      " lat " + std::to_string(lat) + " lng " + std::to_string(lng);
+            EXPECT_EQ(fast.riseDate, reference.riseDate) << where;
+            EXPECT_EQ(fast.setDate, reference.setDate) << where;
+            EXPECT_EQ(fast.riseAzDeg, reference.riseAzDeg) << where;
+            EXPECT_EQ(fast.setAzDeg, reference.setAzDeg) << where;
+            withoutEvent += reference.riseDate == -1.0 || reference.setDate == -1.0;
+        }
+        // The cases reach the -1 markers as well as full days.
+        EXPECT_GE(withoutEvent, 4) << body.name;
+        EXPECT_LT(withoutEvent, kCases / 2) << body.name;
+    }
+}

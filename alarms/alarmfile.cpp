@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -452,24 +451,11 @@ bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService
     } catch (const automation::AutomationError &e) {
         return failure(e.description());
     }
-    // The whole file in as few writes as the system takes, each checked.
-    // Unbuffered, so that a failing write is seen here: a failure in a
-    // buffered write only shows when commit() flushes, and Qt 6.4's commit()
-    // then reports success over a cut-short file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(file.errorString());
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString description = file.errorString();
-            file.cancelWriting();
-            return failure(description);
-        }
-        written += n;
-    }
-    if (!commitDurably(file))
-        return failure(file.errorString());
+    // The whole file in as few writes as the system takes, each checked,
+    // replacing the old file only when complete.
+    QString error;
+    if (!saveFileDurably(path, bytes, &error))
+        return failure(error);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "ephemkit.h"
 
+#include "almanac.h"
+#include "apparentsidereal.h"
 #include "automationerror.h"
 #include "astronomy_funcs.h"
 #include "bodies.h"
@@ -327,4 +329,71 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
             result = automation::dateValue(*transit);
     });
     return result;
+}
+
+QVariant Ephemkit::LAST() const
+{
+    if (automation::isEmpty(m_UTDate))
+        return {};
+    try {
+        return ephemkit::LocalApparentSiderealTime(automation::toDate(m_UTDate), m_LNG);
+    } catch (const automation::AutomationError &) {
+        return {};  // UTDate holds no date: its setter has told the caller
+    }
+}
+
+namespace {
+
+// The target of the almanac members: the body in PlanetNum, or the fixed
+// place in RA and Dec; nothing for body numbers the almanac does not know.
+std::optional<ephemkit::AlmanacTarget> almanacTarget(int body, const QVariant &ra, const QVariant &dec)
+{
+    if (!ephemkit::isAlmanacTarget(body))
+        return std::nullopt;
+    return ephemkit::AlmanacTarget{body, automation::toDouble(ra), automation::toDouble(dec)};
+}
+
+QVariant eventDate(bool found, double utDate) { return found ? automation::dateValue(utDate) : QVariant(); }
+
+} // namespace
+
+QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
+{
+    guarded([&] {
+        m_almanacDay.clear();
+        const double start = automation::toDate(automation::isMissing(uDate) ? m_UTDate : uDate);
+        const auto target = almanacTarget(bodyNumber(), m_RA, m_Dec);
+        if (!target)
+            return;
+        const ephemkit::AlmanacDayEvents d =
+            ephemkit::AlmanacDay(*target, start, automation::toDouble(m_lat), m_LNG);
+        m_almanacDay = {d.status,
+                        eventDate(d.rise.found, d.rise.utDate),
+                        d.rise.found ? QVariant(d.rise.azDeg) : QVariant(),
+                        eventDate(d.transitFound, d.transitUtDate),
+                        d.transitFound ? QVariant(d.transitAltDeg) : QVariant(),
+                        eventDate(d.set.found, d.set.utDate),
+                        d.set.found ? QVariant(d.set.azDeg) : QVariant()};
+    });
+    return {};
+}
+
+QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
+{
+    guarded([&] {
+        m_almanacPlace.clear();
+        const double t = automation::toDate(automation::isMissing(uDate) ? m_UTDate : uDate);
+        const auto target = almanacTarget(bodyNumber(), m_RA, m_Dec);
+        if (!target)
+            return;
+        const ephemkit::AlmanacNow n = ephemkit::AlmanacAt(*target, t, automation::toDouble(m_lat), m_LNG);
+        m_almanacPlace = {n.raHours,
+                          n.decDeg,
+                          n.altDeg,
+                          n.azDeg,
+                          n.up,
+                          automation::dateValue(n.lastTransitUtDate),
+                          automation::dateValue(n.nextTransitUtDate)};
+    });
+    return {};
 }

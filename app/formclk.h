@@ -1,11 +1,12 @@
 // Formclk: the clock window. The LMST on top and, on request, the UT rows
-// below it; one right-click menu; a tick once a second.
+// and the LAST row below it; one right-click menu; a tick once a second.
 #pragma once
 
 #include "appcontext.h"
 #include "autostartentry.h"
 #include "automationobject.h"
 #include "observerexchange.h"
+#include "ut1.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -29,6 +30,7 @@ class FilePicker;
 class FontPicker;
 class FormConfigureAlarms;
 class FormSiderealCalculator;
+class FormTonight;
 
 class Formclk : public QWidget {
     Q_OBJECT
@@ -61,6 +63,7 @@ public:
     // checked while the dialog is open.
     void LBLClk_DblClick();
     void mnuCalculator_Click();
+    void mnuTonight_Click();
     void mnuAlarms_Click();
     void mnuAbout_Click();
 
@@ -70,6 +73,9 @@ public:
     // parent: it stays open when this window closes, and the program ends
     // only when it closes too. Destroyed with this window.
     FormSiderealCalculator &calculator();
+    // The Tonight window, created on first use; like the calculator a window
+    // of its own that outlives this one.
+    FormTonight &tonight();
     // How the windows opened from here show the observer location dialog
     // (the real dialog unless told otherwise); set before the first use.
     void setObserverDialogRunner(ObserverDialogRunner runner) { m_observerDialog = std::move(runner); }
@@ -93,6 +99,8 @@ public:
     QLabel *clockLabel() const;
     QLabel *utHeadingLabel() const;
     QLabel *utClockLabel() const;
+    QLabel *lastHeadingLabel() const;
+    QLabel *lastClockLabel() const;
 
     // Screen and window sizes in twips (1/1440 inch).
     double pixelsToTwips(int pixels) const;
@@ -132,11 +140,13 @@ private:
     AutostartEntry m_autostart;
     FormConfigureAlarms *m_formConfigureAlarms = nullptr;
     std::unique_ptr<FormSiderealCalculator> m_calculator;
+    std::unique_ptr<FormTonight> m_tonight;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;
     int m_frameHeight = 0;   // window height minus client height, pixels
     QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
+    Ut1Reading m_ut1{0, 0};  // the engine's UTDate of the last tick, with DUT1
     bool m_inLayout = false;
 };
 

@@ -11,7 +11,8 @@ Independent sources (Debian 12 packages):
 
 Usage:
   /usr/bin/python3 generate_reference.py generate   writes the *.csv files here
-  /usr/bin/python3 generate_reference.py almanac    writes almanac_reference.csv only
+  /usr/bin/python3 generate_reference.py almanac    writes almanac_reference.csv and
+                                                    tonight_reference.csv only
   /usr/bin/python3 generate_reference.py settle     fits disputed lunar table
                                                     rows (reads engine/sunmoon.cpp)
 
@@ -280,6 +281,31 @@ def almanac(rng):
               'transit with its altitude; status 1 always up, -1 never rises; "-": none in the day')
 
 
+# Local days of the Tonight window: local midnight of a civil date in a zone,
+# for places on both sides of the date line, a half-hour zone and the
+# Arctic.
+TONIGHT_PLACES = [
+    ('Auckland', -36.85, 185.24, 13.0, '2024-01-15'),
+    ('New Delhi', 28.61, 282.79, 5.5, '2024-03-20'),
+    ('Honolulu', 21.31, 157.86, -10.0, '2024-07-04'),
+    ('Tromso summer', 69.65, 341.04, 2.0, '2024-06-21'),
+    ('Tromso winter', 69.65, 341.04, 1.0, '2024-12-21'),
+]
+
+
+def tonight():
+    rows = []
+    for label, lat, lng_west, tz, date in TONIGHT_PLACES:
+        y, m, d = (int(x) for x in date.split('-'))
+        start = float(ephem.Date((y, m, d))) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD - tz / 24
+        for number in (10, 11):
+            rows.append([label, '%g' % tz, date] + almanac_day(number, start, lat, lng_west))
+    write_csv('tonight_reference.csv',
+              ['place', 'tzHours', 'localDate', 'body', 'startUtDate', 'latDeg', 'lngWestDeg', 'status',
+               'rise', 'riseAz', 'transit', 'transitAlt', 'set', 'setAz'], rows,
+              'PyEphem almanac days (as almanac_reference.csv) from local midnight of a civil date in a zone')
+
+
 # --- settling the disputed rows of the lunar tables -------------------------
 
 def lunar_tables():
@@ -393,12 +419,14 @@ def main():
         return
     if len(sys.argv) > 1 and sys.argv[1] == 'almanac':
         almanac(random.Random(20240819))
+        tonight()
         return
     rng = random.Random(20240807)
     sun_moon(rng)
     planets(rng)
     rise_set(rng)
     almanac(random.Random(20240819))
+    tonight()
 
 
 if __name__ == '__main__':

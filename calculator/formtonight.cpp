@@ -44,7 +44,9 @@ public:
 
 QString degreesText(double degrees, int decimals)
 {
-    return QString::number(degrees, 'f', decimals) + QChar(0x00B0);
+    const double scale = std::pow(10.0, decimals);
+    const double shown = std::round(degrees * scale) / scale;
+    return QString::number(shown == 0 ? 0.0 : shown, 'f', decimals) + QChar(0x00B0);  // never "-0.0"
 }
 
 // "UT+5:30", "UT-5", "UT".

@@ -344,13 +344,21 @@ QVariant Ephemkit::LAST() const
 
 namespace {
 
-// The target of the almanac members: the body in PlanetNum, or the fixed
-// place in RA and Dec; nothing for body numbers the almanac does not know.
-std::optional<ephemkit::AlmanacTarget> almanacTarget(int body, const QVariant &ra, const QVariant &dec)
+// What an almanac member works on: the instant (uDate, or UTDate when it is
+// omitted) and the target (the body in PlanetNum, or the fixed place in RA
+// and Dec); nothing for body numbers the almanac does not know.
+struct AlmanacRequest {
+    ephemkit::AlmanacTarget target;
+    double utDate;
+};
+
+std::optional<AlmanacRequest> almanacRequest(const QVariant &uDate, const QVariant &utDate, int body,
+                                             const QVariant &ra, const QVariant &dec)
 {
+    const double t = automation::toDate(automation::isMissing(uDate) ? utDate : uDate);
     if (!ephemkit::isAlmanacTarget(body))
         return std::nullopt;
-    return ephemkit::AlmanacTarget{body, automation::toDouble(ra), automation::toDouble(dec)};
+    return AlmanacRequest{{body, automation::toDouble(ra), automation::toDouble(dec)}, t};
 }
 
 QVariant eventDate(bool found, double utDate) { return found ? automation::dateValue(utDate) : QVariant(); }
@@ -361,12 +369,11 @@ QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
 {
     guarded([&] {
         m_almanacDay.clear();
-        const double start = automation::toDate(automation::isMissing(uDate) ? m_UTDate : uDate);
-        const auto target = almanacTarget(bodyNumber(), m_RA, m_Dec);
-        if (!target)
+        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec);
+        if (!r)
             return;
         const ephemkit::AlmanacDayEvents d =
-            ephemkit::AlmanacDay(*target, start, automation::toDouble(m_lat), m_LNG);
+            ephemkit::AlmanacDay(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
         m_almanacDay = {d.status,
                         eventDate(d.rise.found, d.rise.utDate),
                         d.rise.found ? QVariant(d.rise.azDeg) : QVariant(),
@@ -382,11 +389,11 @@ QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
 {
     guarded([&] {
         m_almanacPlace.clear();
-        const double t = automation::toDate(automation::isMissing(uDate) ? m_UTDate : uDate);
-        const auto target = almanacTarget(bodyNumber(), m_RA, m_Dec);
-        if (!target)
+        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec);
+        if (!r)
             return;
-        const ephemkit::AlmanacNow n = ephemkit::AlmanacAt(*target, t, automation::toDouble(m_lat), m_LNG);
+        const ephemkit::AlmanacNow n =
+            ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
         m_almanacPlace = {n.raHours,
                           n.decDeg,
                           n.altDeg,

@@ -13,6 +13,7 @@
 #include "formconfigurealarms.h"
 #include "formobserver.h"
 #include "formsiderealcalculator.h"
+#include "formtonight.h"
 #include "latlng.h"
 #include "messageservice.h"
 #include "noctalismodule.h"
@@ -48,6 +49,16 @@ constexpr double kTwipsPerInch = 1440.0;
 
 QString numberText(float value) { return plainNumberText32(value); }
 
+// A modeless window of the menu: shown (loaded afresh after a close) or
+// brought to the front, and the menu returns at once.
+void showModeless(QWidget &form)
+{
+    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
+
 } // namespace
 
 Formclk::Formclk(AppContext context, QWidget *parent)
@@ -66,7 +77,7 @@ Formclk::Formclk(AppContext context, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock})
+    for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
         label->installEventFilter(this);
     buildMenu();
     // The observer location dialog of the configuration dialog and the
@@ -84,6 +95,8 @@ QTimer *Formclk::timer() const { return m_ticker->timer(); }
 QLabel *Formclk::clockLabel() const { return ui->LBLClk; }
 QLabel *Formclk::utHeadingLabel() const { return ui->LBLUT; }
 QLabel *Formclk::utClockLabel() const { return ui->LBLUTClock; }
+QLabel *Formclk::lastHeadingLabel() const { return ui->LBLLAST; }
+QLabel *Formclk::lastClockLabel() const { return ui->LBLLASTClock; }
 
 void Formclk::buildMenu()
 {
@@ -101,6 +114,7 @@ void Formclk::buildMenu()
     m_mnuDisplayUT->setCheckable(true);
     add("mnuConfig", tr("C&onfigure"), &Formclk::mnuConfig_Click);
     add("mnuCalculator", tr("Ca&lculator"), &Formclk::mnuCalculator_Click);
+    add("mnuTonight", tr("&Tonight"), &Formclk::mnuTonight_Click);
     add("mnuAlarms", tr("&Alarms"), &Formclk::mnuAlarms_Click);
     add("mnuAbout", tr("&About"), &Formclk::mnuAbout_Click);
 }
@@ -175,6 +189,10 @@ void Formclk::Form_Load()
         m_displayUT = readBooleanSetting(s, QStringLiteral("DisplayUT"), QStringLiteral("False"));
         m_mnuDisplayUT->setChecked(m_displayUT);
     });
+    runStep(lcClock, "read DisplayLAST", [&] {
+        p.DisplayLAST = readBooleanSetting(s, QStringLiteral("DisplayLAST"), QStringLiteral("False"));
+    });
+    runStep(lcClock, "read DUT1", [&] { p.DUT1 = readDut1Setting(s); });
     runStep(lcClock, "lay out the window", [&] { Layout(); });
     runStep(lcClock, "place the window", [&] { placeWindow(); });
     runStep(lcClock, "keep the window on its screen", [&] { keepOnScreen(); });
@@ -192,13 +210,13 @@ void Formclk::styleLabels()
     const double size = clampClockFontPoints(automation::toDouble(p.FontSize));
     const bool bold = automation::toDouble(p.FontBold) != 0;
 
-    for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock}) {
+    for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock}) {
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, back);
         pal.setColor(QPalette::WindowText, digits);
         label->setPalette(pal);
     }
-    for (QLabel *label : {ui->LBLClk, ui->LBLUTClock}) {
+    for (QLabel *label : {ui->LBLClk, ui->LBLUTClock, ui->LBLLASTClock}) {
         QFont font = label->font();
         font.setFamily(face);
         if (size > 0)
@@ -211,6 +229,7 @@ void Formclk::styleLabels()
     if (size > 0)
         heading.setPointSizeF(size * 0.6);
     ui->LBLUT->setFont(heading);
+    ui->LBLLAST->setFont(heading);
 }
 
 void Formclk::Layout()
@@ -226,7 +245,7 @@ void Formclk::Layout()
         m_frameHeight = frameGeometry().height() - height();
         if (isMinimized())
             return;
-        for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock})
+        for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
             label->adjustSize();
         const int width = ui->LBLClk->width();
         ui->LBLClk->move(0, 0);
@@ -238,6 +257,14 @@ void Formclk::Layout()
             clientHeight += ui->LBLUT->height() + ui->LBLUTClock->height();
         ui->LBLUT->setVisible(m_displayUT);
         ui->LBLUTClock->setVisible(m_displayUT);
+        // The LAST row, below whatever rows are shown.
+        const bool showLast = m_ctx.prefs.DisplayLAST;
+        ui->LBLLAST->setGeometry(0, clientHeight, width, ui->LBLLAST->height());
+        ui->LBLLASTClock->setGeometry(0, clientHeight + ui->LBLLAST->height(), width, ui->LBLLASTClock->height());
+        if (showLast)
+            clientHeight += ui->LBLLAST->height() + ui->LBLLASTClock->height();
+        ui->LBLLAST->setVisible(showLast);
+        ui->LBLLASTClock->setVisible(showLast);
         setFixedSize(width, clientHeight);
     });
     m_inLayout = false;
@@ -337,11 +364,17 @@ void Formclk::runTick(const QDateTime &reading)
             ui->LBLUTClock->setText(formatTime(*ut, u"HH:nn:ss"));
     });
     runStep(lcClock, "set the engine's UTDate", [&] {
-        if (ut)
-            m_engine.set(QStringLiteral("UTDate"), automation::dateValue(*ut));
+        if (!ut)
+            return;
+        m_ut1 = Ut1Reading(*ut, p.DUT1);  // UT + DUT1; DUT1 = 0 leaves ut as it is
+        m_engine.set(QStringLiteral("UTDate"), automation::dateValue(m_ut1.engineUtDate));
     });
     runStep(lcClock, "show the LMST", [&] {
-        ui->LBLClk->setText(FormatHoursHMS(automation::toDouble(m_engine.get(QStringLiteral("lmst")))));
+        ui->LBLClk->setText(FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("lmst"))))));
+    });
+    runStep(lcClock, "show the LAST", [&] {
+        if (p.DisplayLAST)
+            ui->LBLLASTClock->setText(FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST"))))));
     });
     runStep(lcClock, "set the window caption", [&] {
         setWindowTitle(isMinimized() ? ui->LBLClk->text() : QStringLiteral("LMST"));
@@ -434,15 +467,19 @@ FormSiderealCalculator &Formclk::calculator()
 
 void Formclk::mnuCalculator_Click()
 {
-    // Modeless: shown (loaded afresh after a close) or brought to the front,
-    // and the menu returns at once.
-    runStep(lcClock, "show the calculator", [&] {
-        FormSiderealCalculator &form = calculator();
-        form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
-        form.show();
-        form.raise();
-        form.activateWindow();
-    });
+    runStep(lcClock, "show the calculator", [&] { showModeless(calculator()); });
+}
+
+FormTonight &Formclk::tonight()
+{
+    if (!m_tonight)
+        m_tonight = std::make_unique<FormTonight>(m_ctx);
+    return *m_tonight;
+}
+
+void Formclk::mnuTonight_Click()
+{
+    runStep(lcClock, "show the Tonight window", [&] { showModeless(tonight()); });
 }
 
 void Formclk::mnuAlarms_Click()

@@ -1,5 +1,5 @@
 // Formclk: the clock window. The LMST on top and, on request, the UT rows
-// below it; one right-click menu; a tick once a second.
+// and the LAST row below it; one right-click menu; a tick once a second.
 #pragma once
 
 #include "appcontext.h"
@@ -7,6 +7,7 @@
 #include "automationobject.h"
 #include "clock.h"
 #include "observerexchange.h"
+#include "ut1.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -30,6 +31,7 @@ class FilePicker;
 class FontPicker;
 class FormConfigureAlarms;
 class FormSiderealCalculator;
+class FormTonight;
 class SecondTicker;
 
 class Formclk : public QWidget {
@@ -71,6 +73,7 @@ public:
     // checked while the dialog is open.
     void LBLClk_DblClick();
     void mnuCalculator_Click();
+    void mnuTonight_Click();
     void mnuAlarms_Click();
     void mnuAbout_Click();
 
@@ -80,6 +83,9 @@ public:
     // parent: it stays open when this window closes, and the program ends
     // only when it closes too. Destroyed with this window.
     FormSiderealCalculator &calculator();
+    // The Tonight window, created on first use; like the calculator a window
+    // of its own that outlives this one.
+    FormTonight &tonight();
     // How the windows opened from here show the observer location dialog
     // (the real dialog unless told otherwise); set before the first use.
     void setObserverDialogRunner(ObserverDialogRunner runner) { m_observerDialog = std::move(runner); }
@@ -103,6 +109,8 @@ public:
     QLabel *clockLabel() const;
     QLabel *utHeadingLabel() const;
     QLabel *utClockLabel() const;
+    QLabel *lastHeadingLabel() const;
+    QLabel *lastClockLabel() const;
 
     // Screen and window sizes in twips (1/1440 inch).
     double pixelsToTwips(int pixels) const;
@@ -149,11 +157,13 @@ private:
     AutostartEntry m_autostart;
     FormConfigureAlarms *m_formConfigureAlarms = nullptr;
     std::unique_ptr<FormSiderealCalculator> m_calculator;
+    std::unique_ptr<FormTonight> m_tonight;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;
     int m_frameHeight = 0;   // window height minus client height, pixels
     QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
+    Ut1Reading m_ut1{0, 0};  // the engine's UTDate of the last tick, with DUT1
     bool m_inLayout = false;
     bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
 };

@@ -59,6 +59,15 @@ inline std::optional<DayAndMs> splitDayAndMs(double days)
     return r;
 }
 
+// joinDayAndMs: the automation date of a civil day and a time of that day,
+// the inverse of splitDayAndMs (before 1899-12-30 the fraction runs forward
+// from the negative whole day: -1.25 is 1899-12-29 06:00).
+inline double joinDayAndMs(std::int64_t day, std::int64_t msOfDay)
+{
+    const double fraction = double(msOfDay) / double(kMsPerDay);
+    return day < 0 ? double(day) - fraction : double(day) + fraction;
+}
+
 // The automation date of 0h of a civil day.
 inline double midnightOf(std::int64_t day) { return double(day); }
 

@@ -1,5 +1,7 @@
 #include "ephemkit.h"
 
+#include "almanac.h"
+#include "apparentsidereal.h"
 #include "automationerror.h"
 #include "astronomy_funcs.h"
 #include "bodies.h"
@@ -327,4 +329,78 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
             result = automation::dateValue(*transit);
     });
     return result;
+}
+
+QVariant Ephemkit::LAST() const
+{
+    if (automation::isEmpty(m_UTDate))
+        return {};
+    try {
+        return ephemkit::LocalApparentSiderealTime(automation::toDate(m_UTDate), m_LNG);
+    } catch (const automation::AutomationError &) {
+        return {};  // UTDate holds no date: its setter has told the caller
+    }
+}
+
+namespace {
+
+// What an almanac member works on: the instant (uDate, or UTDate when it is
+// omitted) and the target (the body in PlanetNum, or the fixed place in RA
+// and Dec); nothing for body numbers the almanac does not know.
+struct AlmanacRequest {
+    ephemkit::AlmanacTarget target;
+    double utDate;
+};
+
+std::optional<AlmanacRequest> almanacRequest(const QVariant &uDate, const QVariant &utDate, int body,
+                                             const QVariant &ra, const QVariant &dec)
+{
+    const double t = automation::toDate(automation::isMissing(uDate) ? utDate : uDate);
+    if (!ephemkit::isAlmanacTarget(body))
+        return std::nullopt;
+    return AlmanacRequest{{body, automation::toDouble(ra), automation::toDouble(dec)}, t};
+}
+
+QVariant eventDate(bool found, double utDate) { return found ? automation::dateValue(utDate) : QVariant(); }
+
+} // namespace
+
+QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
+{
+    guarded([&] {
+        m_almanacDay.clear();
+        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec);
+        if (!r)
+            return;
+        const ephemkit::AlmanacDayEvents d =
+            ephemkit::AlmanacDay(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
+        m_almanacDay = {d.status,
+                        eventDate(d.rise.found, d.rise.utDate),
+                        d.rise.found ? QVariant(d.rise.azDeg) : QVariant(),
+                        eventDate(d.transitFound, d.transitUtDate),
+                        d.transitFound ? QVariant(d.transitAltDeg) : QVariant(),
+                        eventDate(d.set.found, d.set.utDate),
+                        d.set.found ? QVariant(d.set.azDeg) : QVariant()};
+    });
+    return {};
+}
+
+QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
+{
+    guarded([&] {
+        m_almanacPlace.clear();
+        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec);
+        if (!r)
+            return;
+        const ephemkit::AlmanacNow n =
+            ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
+        m_almanacPlace = {n.raHours,
+                          n.decDeg,
+                          n.altDeg,
+                          n.azDeg,
+                          n.up,
+                          automation::dateValue(n.lastTransitUtDate),
+                          automation::dateValue(n.nextTransitUtDate)};
+    });
+    return {};
 }

@@ -35,6 +35,25 @@ class Ephemkit : public QObject, public automation::ErrorInfo {
     Q_PROPERTY(QVariant NextLowerTransit READ NextLowerTransit)
     Q_PROPERTY(QVariant TransitELlower READ TransitELlower WRITE discard)
 
+    // Beyond the interface table: the apparent sidereal time and the almanac
+    // of a target (rising and setting as almanacs give them, the transit,
+    // where it stands now). All read-only.
+    Q_PROPERTY(QVariant LAST READ LAST)
+    Q_PROPERTY(QVariant AlmanacStatus READ AlmanacStatus)
+    Q_PROPERTY(QVariant AlmanacRise READ AlmanacRise)
+    Q_PROPERTY(QVariant AlmanacRiseAz READ AlmanacRiseAz)
+    Q_PROPERTY(QVariant AlmanacTransit READ AlmanacTransit)
+    Q_PROPERTY(QVariant AlmanacTransitAlt READ AlmanacTransitAlt)
+    Q_PROPERTY(QVariant AlmanacSet READ AlmanacSet)
+    Q_PROPERTY(QVariant AlmanacSetAz READ AlmanacSetAz)
+    Q_PROPERTY(QVariant AlmanacRA READ AlmanacRA)
+    Q_PROPERTY(QVariant AlmanacDec READ AlmanacDec)
+    Q_PROPERTY(QVariant AlmanacAlt READ AlmanacAlt)
+    Q_PROPERTY(QVariant AlmanacAz READ AlmanacAz)
+    Q_PROPERTY(QVariant AlmanacUp READ AlmanacUp)
+    Q_PROPERTY(QVariant LastMeridian READ LastMeridian)
+    Q_PROPERTY(QVariant NextMeridian READ NextMeridian)
+
 public:
     explicit Ephemkit(QObject *parent = nullptr);
     ~Ephemkit() override;
@@ -66,6 +85,32 @@ public:
     Q_INVOKABLE QVariant NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum,
                                      const QVariant &North);
 
+    // AlmanacDay: the selected target's day as almanacs give it, for the
+    // observer at lat and LNG. The day is [uDate, uDate + 1) (UT; local
+    // midnight for a local date); uDate defaults to UTDate. The target is the
+    // body in PlanetNum (Sun, Moon, Mercury to Pluto) or, for -1, the fixed
+    // place in RA and Dec (of date). Fills:
+    //   AlmanacStatus      0 rises or sets in the day, 1 always up, -1 never rises
+    //   AlmanacRise, AlmanacSet      the first rising and setting (UT dates),
+    //                                Empty when none in the day
+    //   AlmanacRiseAz, AlmanacSetAz  their azimuths, degrees from north
+    //                                through east; Empty with the event
+    //   AlmanacTransit     the first upper transit (UT date), Empty when none
+    //   AlmanacTransitAlt  its altitude, degrees (topocentric for the Moon,
+    //                      no refraction); Empty with the transit
+    // Rising and setting: the upper limb of the Sun (-50') and of the Moon
+    // (0.7275 parallax - 34'), the centre of anything else (-34'). Body
+    // numbers 8 and 9 empty every result. Returns Empty; changes no other
+    // property.
+    Q_INVOKABLE QVariant AlmanacDay(const QVariant &uDate);
+    // AlmanacPlace: where the selected target stands at uDate (default
+    // UTDate). Fills AlmanacRA, AlmanacDec (apparent, of date), AlmanacAlt,
+    // AlmanacAz (the Moon topocentric, no refraction), AlmanacUp (True while
+    // risen as AlmanacDay counts), LastMeridian and NextMeridian (the upper
+    // transits at or before uDate and after it, UT dates). Body numbers 8 and
+    // 9 empty every result. Returns Empty; changes no other property.
+    Q_INVOKABLE QVariant AlmanacPlace(const QVariant &uDate);
+
     // Source of the local civil date and time "now" (default: the system
     // clock); tests inject a fixed instant.
     void setLocalNow(std::function<QDateTime()> localNow);
@@ -88,6 +133,26 @@ public:
     QVariant TransitStatus() const { return m_TransitStatus; }
     QVariant NextLowerTransit() const { return m_NextLowerTransit; }
     QVariant TransitELlower() const { return m_TransitELlower; }
+
+    // Local apparent sidereal time of UTDate at LNG, hours, [0, 24): the
+    // LMST that UTDate gives (whole seconds) plus the equation of the
+    // equinoxes, so LAST - LMST is the equation of the equinoxes while LMST
+    // is the one UTDate set. Empty while UTDate is empty or no date.
+    QVariant LAST() const;
+    QVariant AlmanacStatus() const { return m_almanacDay.value(0); }
+    QVariant AlmanacRise() const { return m_almanacDay.value(1); }
+    QVariant AlmanacRiseAz() const { return m_almanacDay.value(2); }
+    QVariant AlmanacTransit() const { return m_almanacDay.value(3); }
+    QVariant AlmanacTransitAlt() const { return m_almanacDay.value(4); }
+    QVariant AlmanacSet() const { return m_almanacDay.value(5); }
+    QVariant AlmanacSetAz() const { return m_almanacDay.value(6); }
+    QVariant AlmanacRA() const { return m_almanacPlace.value(0); }
+    QVariant AlmanacDec() const { return m_almanacPlace.value(1); }
+    QVariant AlmanacAlt() const { return m_almanacPlace.value(2); }
+    QVariant AlmanacAz() const { return m_almanacPlace.value(3); }
+    QVariant AlmanacUp() const { return m_almanacPlace.value(4); }
+    QVariant LastMeridian() const { return m_almanacPlace.value(5); }
+    QVariant NextMeridian() const { return m_almanacPlace.value(6); }
 
     void setLNG(const QVariant &v);
     void setLat(const QVariant &v);
@@ -137,6 +202,11 @@ private:
     QVariant m_TransitStatus;
     QVariant m_NextLowerTransit;
     QVariant m_TransitELlower;
+
+    // Results of AlmanacDay and AlmanacPlace, in the order of their getters;
+    // Empty until computed.
+    QVariantList m_almanacDay;
+    QVariantList m_almanacPlace;
 
     bool m_hasError = false;
     int m_errorNumber = 0;

@@ -12,6 +12,7 @@
 #include "settingsstore.h"
 #include "settingvalues.h"
 #include "ui_formconfig.h"
+#include "ut1.h"
 #include "variant.h"
 
 #include <QMouseEvent>
@@ -30,6 +31,20 @@ double numberOf(const QVariant &value) { return automation::numericValue(value).
 double systemZoneHours(const Clock &clock) { return clock.zoneOffsetSeconds() / 3600.0; }
 
 QString colorText(const QColor &color) { return QString::number(qint64(settingFromColor(color))); }
+
+// The DUT1 box: seconds with either decimal point; empty is 0. Nothing for
+// a text that is no number or lies outside (-0.9, 0.9).
+std::optional<double> dut1Value(QString text)
+{
+    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    if (text.isEmpty())
+        return 0.0;
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !isValidDut1(seconds))
+        return std::nullopt;
+    return seconds;
+}
 
 } // namespace
 
@@ -79,6 +94,8 @@ void FormConfig::LoadParams()
     ui->chkAlarm->setChecked(p.AlarmsEnabled);
     ui->chkTopMost->setChecked(p.TopMost);
     ui->chkAutoStart->setChecked(p.StartUp);
+    ui->chkDisplayLAST->setChecked(p.DisplayLAST);
+    ui->TxtDUT1->setText(plainNumberText(p.DUT1));
 }
 
 void FormConfig::DisplayLongitude()
@@ -206,6 +223,12 @@ bool FormConfig::textsAreValid()
             return false;
         }
     }
+    if (!dut1Value(ui->TxtDUT1->text())) {
+        m_ctx.messages.show(tr("DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS "
+                               "publishes it)."),
+                            programTitle());
+        return false;
+    }
     return true;
 }
 
@@ -234,6 +257,8 @@ void FormConfig::cmdUpdate_Click()
     p.DisplayWest = m_displayWest;
     p.BkColor = settingFromColor(swatchColor(ui->LBLBackcolor));
     p.DigitColor = settingFromColor(swatchColor(ui->LBLforecolor));
+    p.DisplayLAST = ui->chkDisplayLAST->isChecked();
+    p.DUT1 = dut1Value(ui->TxtDUT1->text()).value_or(0);
 
     store("DetectTZ", booleanText(p.DetectTZ));
     store("LNG", ui->TxtLng->text());
@@ -246,6 +271,8 @@ void FormConfig::cmdUpdate_Click()
     store("FontName", p.FontName.toString());
     store("FontSize", plainNumberText(numberOf(p.FontSize)));
     store("DateFormat", p.DateFormat);
+    store("DisplayLAST", booleanText(p.DisplayLAST));
+    store("DUT1", plainNumberText(p.DUT1));
     SetAutoStart();
 
     p.ConfigCancelled = false;

@@ -26,6 +26,8 @@ struct Preferences {
     QVariant BkColor;              // clock face background, 0x00BBGGRR
     QVariant DigitColor;           // digit colour, 0x00BBGGRR
     QVariant CurrentUT;            // UT of the last tick (a date)
+    bool DisplayLAST = false;      // the clock shows the LAST row
+    double DUT1 = 0;               // UT1 - UTC, seconds, |DUT1| < 0.9; added to UT for the sidereal times
 };
 
 } // namespace noctalis

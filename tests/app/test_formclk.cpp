@@ -360,6 +360,34 @@ TEST_F(FormclkTest, DisplayUtToggledTwice)
     EXPECT_EQ(file.readAll(), QByteArray("[Settings]\nDisplayUT=False\n")) << "the program's one section";
 }
 
+// 1987-04-10 00:04:30 UT at Greenwich: LMST 13:15:17.106 (Meeus example
+// 12.a's 13h10m46.3668s at 0h, then 270 s at 1.002737908), LAST 0.2317 s
+// less (the equation of the equinoxes there), so the LAST row shows the
+// second before. DUT1 = 0.5 s moves both by 0.501 s, DUT1 = -0.2 s the LMST
+// back into the second before.
+TEST_F(FormclkTest, LastRowShowsTheApparentTimeOfTheSameTickAndDut1MovesBoth)
+{
+    auto plain = start();
+    store("DisplayLAST", "True");
+    auto form = start();
+    EXPECT_TRUE(form->lastClockLabel()->isVisibleTo(form.get()));
+    EXPECT_EQ(form->lastHeadingLabel()->text(), QStringLiteral("LAST"));
+    EXPECT_GT(form->height(), plain->height());
+    const struct {
+        const char *dut1;
+        const char *lmst;
+        const char *last;
+    } cases[] = {{"0", "13:15:17", "13:15:16"}, {"0.5", "13:15:17", "13:15:17"}, {"-0.2", "13:15:16", "13:15:16"}};
+    for (const auto &c : cases) {
+        store("DUT1", c.dut1);
+        form = start();
+        clock.now = QDateTime(QDate(1987, 4, 10), QTime(0, 4, 30), Qt::UTC);
+        form->Timer1_Timer();
+        EXPECT_EQ(form->clockLabel()->text(), QLatin1String(c.lmst)) << c.dut1;
+        EXPECT_EQ(form->lastClockLabel()->text(), QLatin1String(c.last)) << c.dut1;
+    }
+}
+
 TEST_F(FormclkTest, BiggerFontGivesABiggerClock)
 {
     auto small = start();
@@ -406,7 +434,8 @@ TEST_F(FormclkTest, MenuHoldsTheWorkingEntriesInOrder)
     QStringList names;
     for (QAction *a : form->optionsMenu()->actions())
         names << a->objectName();
-    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuConfig", "mnuCalculator", "mnuAlarms", "mnuAbout"}));
+    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuConfig", "mnuCalculator", "mnuTonight",
+                                  "mnuAlarms", "mnuAbout"}));
     EXPECT_EQ(menuAction(*form, "mnuClose")->text(), QStringLiteral("&Close"));
     EXPECT_EQ(menuAction(*form, "mnuDisplayUT")->text(), QStringLiteral("Display &UT"));
     EXPECT_EQ(menuAction(*form, "mnuConfig")->text(), QStringLiteral("C&onfigure"));

@@ -45,6 +45,24 @@ TEST(Driver, SetsReadsAndCallsInOrder)
     EXPECT_EQ(lines[6], QStringLiteral("36526.5"));
 }
 
+// Meeus, Astronomical Algorithms 2nd ed., example 12.a: 1987 April 10, 0h
+// UT, Greenwich: mean sidereal time 13h10m46.3668s, equation of the
+// equinoxes -0.2317 s, apparent sidereal time 13h10m46.1351s. The engine's
+// LMST takes whole seconds of UT, so at 0h it is the mean time itself.
+TEST(Driver, ReadsTheApparentSiderealTime)
+{
+    const DriverRun r = ephemkit({"LNG=0", "UTDate=1987-04-10T00:00:00", "LAST", "LMST"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2);
+    const double last = lines[0].toDouble();
+    const double lmst = lines[1].toDouble();
+    const auto hours = [](int h, int m, double s) { return h + m / 60.0 + s / 3600; };
+    EXPECT_NEAR((last - lmst) * 3600, -0.2317, 0.01);
+    EXPECT_NEAR(last, hours(13, 10, 46.1351), 0.01 / 3600);
+    EXPECT_NEAR(lmst, hours(13, 10, 46.3668), 0.01 / 3600);
+}
+
 TEST(Driver, IsoDatesOnRequest)
 {
     const DriverRun r = ephemkit({"--iso", "UTDate=1899-12-29T06:00:00", "UTDate"});

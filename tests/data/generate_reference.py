@@ -12,8 +12,12 @@ Independent sources (Debian 12 packages):
 The planets' table is made by generate_planets_reference.py from JPL DE431.
 
 Usage:
-  /usr/bin/python3 generate_reference.py generate   writes sunmoon_reference.csv
-                                                    and riseset_reference.csv here
+  /usr/bin/python3 generate_reference.py generate   writes sunmoon_reference.csv,
+                                                    riseset_reference.csv,
+                                                    almanac_reference.csv and
+                                                    tonight_reference.csv here
+  /usr/bin/python3 generate_reference.py almanac    writes almanac_reference.csv and
+                                                    tonight_reference.csv only
   /usr/bin/python3 generate_reference.py settle     fits disputed lunar table
                                                     rows (reads engine/sunmoon.cpp)
 
@@ -138,6 +142,161 @@ def rise_set(rng):
               'ERFA GMST, no refraction, centre of the disk, bisection to 1 s (-1: none)')
 
 
+# --- almanac rising, transit and setting ------------------------------------
+#
+# PyEphem's own searches (next_rising, next_transit, next_setting) with its
+# conventions set to the almanac's: no refraction model (pressure 0) and the
+# standard refraction in the horizon instead: the Sun's centre at -0:50, the
+# Moon's upper limb at -0:34 (PyEphem's topocentric place and radius, so the
+# parallax and semi-diameter are PyEphem's own), the planets' centres at
+# -0:34. A day is [start, start + 1); PyEphem's events are checked against a
+# two-minute scan of its altitude, which decides where they disagree (its
+# searches may stop near the circumpolar limit).
+
+ALMANAC_BODIES = {10: ephem.Sun, 11: ephem.Moon, 0: ephem.Mercury, 1: ephem.Venus,
+                  2: ephem.Mars, 3: ephem.Jupiter, 4: ephem.Saturn, 5: ephem.Uranus,
+                  6: ephem.Neptune}
+
+
+def from_ephem(date):
+    return float(date) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD
+
+
+def almanac_observer(number, lat, lng_west):
+    obs = ephem.Observer()
+    obs.lat = math.radians(lat)
+    obs.lon = math.radians((-lng_west + 180) % 360 - 180)
+    obs.elevation = 0
+    obs.pressure = 0
+    obs.horizon = math.radians((-50 if number == 10 else -34) / 60)
+    return obs
+
+
+def above_horizon(body, obs, number, auto_date):
+    """Topocentric altitude of the limb or centre above the horizon, radians."""
+    obs.date = to_ephem(auto_date)
+    body.compute(obs)
+    limb = body.radius if number == 11 else 0
+    return body.alt + limb - obs.horizon
+
+
+def scanned_events(body, obs, number, start):
+    step = 2.0 / 1440
+    found = {}
+    t, a = start, above_horizon(body, obs, number, start)
+    while t < start + 1 - 1e-9:
+        t2 = min(t + step, start + 1)
+        a2 = above_horizon(body, obs, number, t2)
+        if (a < 0) != (a2 < 0):
+            lo, hi, alo = t, t2, a
+            while hi - lo > 0.5 / 86400:
+                mid = (lo + hi) / 2
+                am = above_horizon(body, obs, number, mid)
+                if (am < 0) == (alo < 0):
+                    lo, alo = mid, am
+                else:
+                    hi = mid
+            found.setdefault('rise' if a < 0 else 'set', (lo + hi) / 2)
+        t, a = t2, a2
+    return found
+
+
+def almanac_day(number, start, lat, lng_west):
+    body = ALMANAC_BODIES[number]()
+    obs = almanac_observer(number, lat, lng_west)
+    use_center = number != 11
+    events = {}
+    for kind, method in (('rise', obs.next_rising), ('set', obs.next_setting)):
+        try:
+            when = from_ephem(method(body, start=to_ephem(start), use_center=use_center))
+            if when < start + 1:
+                events[kind] = when
+        except ephem.CircumpolarError:
+            pass
+    scanned = scanned_events(body, obs, number, start)
+    for kind in ('rise', 'set'):
+        if (kind in events) != (kind in scanned) or (
+                kind in events and abs(events[kind] - scanned[kind]) > 5.0 / 86400):
+            print('scan decides: body %d start %.8f lat %.2f %s %s -> %s' % (
+                number, start, lat, kind, events.get(kind), scanned.get(kind)))
+            events.pop(kind, None)
+            if kind in scanned:
+                events[kind] = scanned[kind]
+    status = 0
+    if not events:
+        status = 1 if above_horizon(body, obs, number, start) >= 0 else -1
+    row = [str(number), '%.8f' % start, '%.2f' % lat, '%.2f' % lng_west, str(status)]
+    for kind in ('rise', 'transit', 'set'):
+        if kind == 'transit':
+            when = from_ephem(obs.next_transit(body, start=to_ephem(start)))
+            if when >= start + 1:
+                row += ['-', '-']
+                continue
+            obs.date = to_ephem(when)
+            body.compute(obs)
+            row += ['%.8f' % when, '%.4f' % math.degrees(body.alt)]
+        elif kind in events:
+            obs.date = to_ephem(events[kind])
+            body.compute(obs)
+            row += ['%.8f' % events[kind], '%.3f' % math.degrees(body.az)]
+        else:
+            row += ['-', '-']
+    return row
+
+
+def almanac(rng):
+    rows = []
+    def start_of_day():
+        # Local midnight of a zone between UT-11 and UT+14, to the minute.
+        day = math.floor(random_instants(rng, 1, 1950, 2050)[0])
+        return day - round(rng.uniform(-11, 14) * 60) / 1440
+    counts = {10: 40, 11: 60, 0: 10, 1: 10, 2: 10, 3: 10, 4: 10, 5: 10, 6: 10}
+    for number, count in counts.items():
+        for _ in range(count):
+            rows.append(almanac_day(number, start_of_day(), round(rng.uniform(-60, 60), 2),
+                                    round(rng.uniform(0, 360), 2)))
+    # High latitudes: midnight sun, polar night, the Moon near its limits.
+    for number, count in ((10, 30), (11, 40), (2, 5), (3, 5)):
+        for _ in range(count):
+            lat = round(rng.choice((-1, 1)) * rng.uniform(62, 72), 2)
+            start = start_of_day()
+            if number == 10:  # near a solstice, where the day may have no event
+                start = math.floor(start / 365.2422) * 365.2422 + rng.choice((172, 355)) + rng.uniform(-40, 40)
+                start = round(start * 1440) / 1440
+            rows.append(almanac_day(number, start, lat, round(rng.uniform(0, 360), 2)))
+    write_csv('almanac_reference.csv',
+              ['body', 'startUtDate', 'latDeg', 'lngWestDeg', 'status', 'rise', 'riseAz', 'transit',
+               'transitAlt', 'set', 'setAz'], rows,
+              'PyEphem almanac day [start, start + 1): first rising and setting (Sun centre -0:50, '
+              'Moon upper limb -0:34, planets centre -0:34, pressure 0, topocentric), first upper '
+              'transit with its altitude; status 1 always up, -1 never rises; "-": none in the day')
+
+
+# Local days of the Tonight window: local midnight of a civil date in a zone,
+# for places on both sides of the date line, a half-hour zone and the
+# Arctic.
+TONIGHT_PLACES = [
+    ('Auckland', -36.85, 185.24, 13.0, '2024-01-15'),
+    ('New Delhi', 28.61, 282.79, 5.5, '2024-03-20'),
+    ('Honolulu', 21.31, 157.86, -10.0, '2024-07-04'),
+    ('Tromso summer', 69.65, 341.04, 2.0, '2024-06-21'),
+    ('Tromso winter', 69.65, 341.04, 1.0, '2024-12-21'),
+]
+
+
+def tonight():
+    rows = []
+    for label, lat, lng_west, tz, date in TONIGHT_PLACES:
+        y, m, d = (int(x) for x in date.split('-'))
+        start = float(ephem.Date((y, m, d))) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD - tz / 24
+        for number in (10, 11):
+            rows.append([label, '%g' % tz, date] + almanac_day(number, start, lat, lng_west))
+    write_csv('tonight_reference.csv',
+              ['place', 'tzHours', 'localDate', 'body', 'startUtDate', 'latDeg', 'lngWestDeg', 'status',
+               'rise', 'riseAz', 'transit', 'transitAlt', 'set', 'setAz'], rows,
+              'PyEphem almanac days (as almanac_reference.csv) from local midnight of a civil date in a zone')
+
+
 # --- settling the disputed rows of the lunar tables -------------------------
 
 def lunar_tables():
@@ -249,12 +408,18 @@ def main():
     if len(sys.argv) > 1 and sys.argv[1] == 'settle':
         settle()
         return
+    if len(sys.argv) > 1 and sys.argv[1] == 'almanac':
+        almanac(random.Random(20240819))
+        tonight()
+        return
     rng = random.Random(20240807)
     sun_moon(rng)
     # The planets' instants: planets_reference.csv comes from the DE431-based
     # Swiss Ephemeris (generate_planets_reference.py), which draws the same.
     random_instants(rng, 120)
     rise_set(rng)
+    almanac(random.Random(20240819))
+    tonight()
 
 
 if __name__ == '__main__':

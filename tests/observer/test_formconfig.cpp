@@ -122,7 +122,7 @@ TEST_F(FormConfigTest, ConfirmingWithoutChangesRewritesEverySettingWithItsCurren
         {"AlarmsEnabled", "False"}, {"TopMost", "True"},    {"DetectTZ", "False"},  {"LNG", "75:30:00.0"},
         {"LAT", "40:30:00.0"},      {"TZ", "-5"},           {"BkColor", "16777215"}, {"DigitColor", "0"},
         {"DisplayWest", "True"},    {"FontBold", "True"},   {"FontName", "Arial"},  {"FontSize", "20"},
-        {"DateFormat", "MM/DD/YYYY"}, {"StartUp", "False"},
+        {"DateFormat", "MM/DD/YYYY"}, {"StartUp", "False"}, {"DisplayLAST", "False"}, {"DUT1", "0"},
     };
     for (const auto &[key, value] : expected)
         EXPECT_EQ(read(key), QLatin1String(value)) << key;
@@ -131,6 +131,22 @@ TEST_F(FormConfigTest, ConfirmingWithoutChangesRewritesEverySettingWithItsCurren
     EXPECT_EQ(prefs.TZ, -5.0);
     EXPECT_TRUE(autostartText().contains(QStringLiteral("\nHidden=true\n"))) << "start-up off";
     EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(FormConfigTest, LastRowAndDut1AreShownAndStoredOnOk)
+{
+    prefs.DisplayLAST = true;
+    prefs.DUT1 = 0.3;
+    auto form = open();
+    EXPECT_TRUE(checked(*form, "chkDisplayLAST"));
+    EXPECT_EQ(text(*form, "TxtDUT1"), QStringLiteral("0.3"));
+    click(*form, "chkDisplayLAST");
+    type(*form, "TxtDUT1", QStringLiteral("-0,25"));
+    click(*form, "cmdUpdate");
+    EXPECT_FALSE(prefs.DisplayLAST);
+    EXPECT_EQ(prefs.DUT1, -0.25);
+    EXPECT_EQ(read("DisplayLAST"), QStringLiteral("False"));
+    EXPECT_EQ(read("DUT1"), QStringLiteral("-0.25"));
 }
 
 TEST_F(FormConfigTest, TypedEastLongitudeIsHeldWestAndStoredAsTyped)
@@ -267,11 +283,14 @@ TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
 {
     const QString zoneMessage = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.");
     const QString lngMessage = QStringLiteral("Error in Longitude format.");
+    const QString dut1Message =
+        QStringLiteral("DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS publishes it).");
     struct Case {
         const char *lng;
         const char *tz;
         QString message;
         QString title;
+        const char *dut1 = "0";
     } cases[] = {
         {"361:00:00", "-5", lngMessage, programTitle()},
         // Texts the start-up reader refuses, which would put the clock on
@@ -280,6 +299,8 @@ TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
         {"5::00", "-5", lngMessage, programTitle()},
         {"75", "25", zoneMessage, QStringLiteral("Time Zone Error")},
         {"75", "-24.5", zoneMessage, QStringLiteral("Time Zone Error")},
+        {"75", "-5", dut1Message, programTitle(), "0.9"},
+        {"75", "-5", dut1Message, programTitle(), "0.3s"},
     };
     for (const Case &c : cases) {
         messages.messages.clear();
@@ -287,8 +308,9 @@ TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
         click(*form, "chkTopMost");
         type(*form, "TxtLng", QLatin1String(c.lng));
         type(*form, "TxtTZ", QLatin1String(c.tz));
+        type(*form, "TxtDUT1", QLatin1String(c.dut1));
         click(*form, "cmdUpdate");
-        ASSERT_EQ(messages.messages.size(), 1) << c.lng << " " << c.tz;
+        ASSERT_EQ(messages.messages.size(), 1) << c.lng << " " << c.tz << " " << c.dut1;
         EXPECT_EQ(messages.messages[0].text, c.message) << c.lng << " " << c.tz;
         EXPECT_EQ(messages.messages[0].title, c.title);
         EXPECT_TRUE(form->isVisible());

@@ -1,0 +1,51 @@
+// Targets of one's own for the Tonight window: fixed objects by name, right
+// ascension and declination, their texts, and their place in the settings.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace noctalis {
+
+class SettingsStore;
+
+struct TonightTarget {
+    QString name;        // as typed, trimmed; any characters
+    double raHours = 0;  // right ascension of date, hours, [0, 24)
+    double decDeg = 0;   // declination of date, degrees, [-90, 90]
+};
+
+// AngleTextValue: the value of an angle or hours text.
+//
+// Given:
+//   text   "D", "D:M" or "D:M:S" with an optional "+" or "-" in front and
+//          blanks around; the last field may carry decimals with "." or ","
+//          (as the latitude texts read); minutes and seconds below 60
+// Returned (function value):
+//   D + M/60 + S/3600 with the sign of the text; nothing for any other text
+std::optional<double> AngleTextValue(const QString &text);
+
+// A right ascension text (AngleTextValue, hours, no sign "-"): hours in
+// [0, 24); nothing otherwise.
+std::optional<double> ParseRightAscension(const QString &text);
+
+// A declination text (AngleTextValue, degrees): degrees in [-90, 90];
+// nothing otherwise.
+std::optional<double> ParseDeclination(const QString &text);
+
+// The targets kept in the settings (key "TonightTargets" of "Settings").
+//
+// Notes:
+//  1. One text: the targets separated by "|", each "RA Dec Name" with RA in
+//     hours and Dec in degrees as numbers of 17 significant digits and the
+//     name percent-encoded except letters, digits, "-._~" and blanks, so
+//     that commas, quotes, "=", "|" and any non-ASCII character come back
+//     exactly and the stored text is plain ASCII.
+//  2. An entry that cannot be read back is left out, with one line in the
+//     log category noctalis.settings.
+QList<TonightTarget> readTonightTargets(const SettingsStore &store);
+void writeTonightTargets(SettingsStore &store, const QList<TonightTarget> &targets);
+
+} // namespace noctalis

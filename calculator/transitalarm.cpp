@@ -1,0 +1,56 @@
+#include "transitalarm.h"
+
+#include "alarmtable.h"
+
+#include <cmath>
+
+namespace noctalis {
+
+namespace {
+
+// The alarm file's loader counts blocks in a signed 16-bit integer.
+constexpr int kMaxAlarms = 32768;
+
+} // namespace
+
+double TransitAlarmLmstHours(double raHours, double offsetHours)
+{
+    double seconds = std::round(std::fmod(raHours + offsetHours, 24.0) * 3600);
+    if (seconds < 0)
+        seconds += 86400;
+    if (seconds >= 86400 || seconds == 0)
+        seconds = seconds >= 86400 ? seconds - 86400 : 0.0;  // and never -0
+    return seconds / 3600;
+}
+
+AlarmDef TransitAlarm(const QString &name, double lmstHours, const QString &message)
+{
+    AlarmDef alarm;
+    alarm.Action = kActionMessageBox;
+    alarm.SiderealTime = lmstHours / 24;
+    alarm.Name = name;
+    alarm.Enabled = true;
+    alarm.Param1 = message;
+    alarm.Duration = kTransitAlarmDurationDays;
+    return alarm;
+}
+
+std::optional<int> AddAlarm(AlarmTable &table, const AlarmDef &alarm)
+{
+    int index = 0;
+    if (!table.isPlaceholder()) {
+        if (table.size() >= kMaxAlarms)
+            return std::nullopt;
+        table.resize(table.size() + 1);
+        index = table.lastIndex();
+    }
+    AlarmDef &record = table[index];
+    const bool triggered = record.Triggered;
+    const QVariant until = record.TriggeredUntil;
+    record = alarm;
+    record.Triggered = triggered;
+    record.TriggeredUntil = until;
+    return index;
+}
+
+} // namespace noctalis

@@ -1,0 +1,101 @@
+#include "almanacplace.h"
+#include "deltat.h"
+
+#include "planets.h"
+#include "sunmoon.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ephemkit {
+
+namespace {
+
+constexpr double kAutomationEpochJd = 2415018.5;  // JD of automation date 0
+constexpr double kEarthRadiusKm = 6378.14;
+constexpr double kRefractionDeg = 34.0 / 60;
+constexpr double kSunStandardAltDeg = -50.0 / 60;
+constexpr double kMoonParallaxFactor = 0.7275;
+
+bool isPlanet(int body) { return body >= 0 && body <= 7; }
+
+double wrapHours(double hours)
+{
+    const double h = std::fmod(hours, 24.0);
+    return h < 0 ? h + 24 : h;
+}
+
+AlmanacPlace sunOrMoon(int body, double utDate)
+{
+    const double tt = utDate + deltaTSeconds(utDate + kAutomationEpochJd) / 86400;
+    const SunMoon r = SunMoonPosition(tt);
+    AlmanacPlace p;
+    if (body == kSun) {
+        p.raHours = r.sunRaHours;
+        p.decDeg = r.sunDecDeg;
+    } else {
+        p.raHours = r.moonRaHours;
+        p.decDeg = r.moonDecDeg;
+        p.parallaxDeg = std::asin(kEarthRadiusKm / r.moonDistanceKm) * 180 / M_PI;
+    }
+    p.standardAltDeg = StandardAltitudeDeg(body, p.parallaxDeg);
+    return p;
+}
+
+} // namespace
+
+bool isAlmanacTarget(int body) { return body == kNoBody || isPlanet(body) || body == kSun || body == kMoon; }
+
+double StandardAltitudeDeg(int body, double parallaxDeg)
+{
+    if (body == kSun)
+        return kSunStandardAltDeg;
+    if (body == kMoon)
+        return kMoonParallaxFactor * parallaxDeg - kRefractionDeg;
+    return -kRefractionDeg;
+}
+
+AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDate, double lastUtDate)
+    : m_target(target)
+{
+    if (!isPlanet(target.body))
+        return;
+    m_firstNode = firstUtDate - 1;
+    const int count = int(std::ceil(lastUtDate - firstUtDate)) + 3;
+    m_nodes.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        double ra = 0;
+        double dec = 0;
+        PlanetPosition(m_firstNode + i, target.body, ra, dec);
+        if (!m_nodes.empty())  // unwrap: consecutive nodes differ by less than 12 h
+            ra += 24 * std::round((m_nodes.back()[0] - ra) / 24);
+        m_nodes.push_back({ra, dec});
+    }
+}
+
+AlmanacPlace AlmanacTrack::at(double utDate) const
+{
+    if (m_target.body == kSun || m_target.body == kMoon)
+        return sunOrMoon(m_target.body, utDate);
+    AlmanacPlace p;
+    p.standardAltDeg = StandardAltitudeDeg(m_target.body, 0);
+    if (!isPlanet(m_target.body)) {
+        p.raHours = m_target.raHours;
+        p.decDeg = m_target.decDeg;
+        return p;
+    }
+    // The four nodes around utDate: x in [1, 2) between the middle two.
+    const int last = int(m_nodes.size()) - 4;
+    const int k = std::clamp(int(std::floor(utDate - m_firstNode)) - 1, 0, last);
+    const double x = utDate - (m_firstNode + k);
+    const double w[4] = {-(x - 1) * (x - 2) * (x - 3) / 6, x * (x - 2) * (x - 3) / 2,
+                         -x * (x - 1) * (x - 3) / 2, x * (x - 1) * (x - 2) / 6};
+    for (int i = 0; i < 4; ++i) {
+        p.raHours += w[i] * m_nodes[std::size_t(k + i)][0];
+        p.decDeg += w[i] * m_nodes[std::size_t(k + i)][1];
+    }
+    p.raHours = wrapHours(p.raHours);
+    return p;
+}
+
+} // namespace ephemkit

@@ -1,0 +1,77 @@
+// Places of a target for the almanac: apparent geocentric right ascension and
+// declination, horizontal parallax and the altitude at which the target rises
+// and sets, over a span of time (plain C++, no Qt).
+#pragma once
+
+#include "bodies.h"
+
+#include <array>
+#include <vector>
+
+namespace ephemkit {
+
+// What the almanac follows: a body of the engine, or a fixed place.
+struct AlmanacTarget {
+    int body = kNoBody;  // 0 to 7 Mercury to Pluto, kSun, kMoon; kNoBody: the place below
+    double raHours = 0;  // fixed place: right ascension, hours, equator and equinox of date
+    double decDeg = 0;   // fixed place: declination, degrees
+};
+
+// True for the bodies the almanac knows (0 to 7, kSun, kMoon) and kNoBody.
+bool isAlmanacTarget(int body);
+
+// One place of a target.
+struct AlmanacPlace {
+    double raHours = 0;         // apparent geocentric right ascension, hours, [0, 24)
+    double decDeg = 0;          // apparent geocentric declination, degrees
+    double parallaxDeg = 0;     // equatorial horizontal parallax, degrees (the Moon; 0 otherwise)
+    double standardAltDeg = 0;  // geocentric altitude of the centre at rising and setting, degrees
+};
+
+// StandardAltitudeDeg: altitude of the centre at an almanac's rising or setting.
+//
+// Given:
+//   body         body number (kSun, kMoon, anything else)
+//   parallaxDeg  the Moon's horizontal parallax, degrees
+// Returned (function value):
+//   degrees, geocentric, of the centre of the body when its apparent upper
+//   limb (Sun and Moon) or its centre (planets, fixed places) is on the
+//   horizon seen through the standard refraction
+//
+// Notes:
+//  1. Sun -0 deg 50' (refraction 34', semi-diameter 16'); Moon 0.7275 pi -
+//     34' (parallax less the semi-diameter 0.2725 pi, refraction 34');
+//     anything else -34'. Meeus, Astronomical Algorithms 2nd ed. (1998),
+//     ch. 15; Explanatory Supplement (1992) 9.31.
+double StandardAltitudeDeg(int body, double parallaxDeg);
+
+// AlmanacTrack: the places of one target over a span of UT.
+//
+// Notes:
+//  1. Sun and Moon: SunMoonPosition taken at TT = UT + Delta T (its series
+//     are series in dynamical time), whole seconds; the Moon's parallax is
+//     asin(6378.14 km / distance). The Sun's parallax (8.8") is left in the
+//     standard altitude.
+//  2. Planets: PlanetPosition at nodes one day apart from one day before the
+//     span to one day or more after its end, the place between them by cubic
+//     (four-node Lagrange) interpolation of right ascension (unwrapped) and
+//     declination: within 0.8" of PlanetPosition for Mercury, 0.01" for
+//     Venus to Neptune (1900-2050). A node costs about 0.3 ms, the
+//     interpolation nothing.
+//  3. A fixed place is the same at every instant.
+//  4. Within a day of the span the places are still interpolated between
+//     nodes; beyond that they are extrapolated: ask only near the span.
+class AlmanacTrack {
+public:
+    // Places of target from firstUtDate to lastUtDate (automation dates, UT).
+    AlmanacTrack(const AlmanacTarget &target, double firstUtDate, double lastUtDate);
+
+    AlmanacPlace at(double utDate) const;
+
+private:
+    AlmanacTarget m_target;
+    double m_firstNode = 0;            // automation date of node 0
+    std::vector<std::array<double, 2>> m_nodes;  // RA (hours, unwrapped), Dec (degrees)
+};
+
+} // namespace ephemkit

@@ -1,0 +1,53 @@
+// The clock window's "&Tonight" entry: right after the calculator's, a
+// modeless window of its own that comes back loaded afresh after a close and
+// stays open when the clock window closes.
+
+#include "appparts.h"
+#include "formclk.h"
+#include "formtonight.h"
+#include "tonighttargets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+class TonightMenuTest : public ::testing::Test, protected AppParts {};
+
+TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatOutlivesTheClock)
+{
+    Formclk form(context());
+    form.Form_Load();
+    form.show();
+    QStringList names;
+    for (QAction *a : form.optionsMenu()->actions())
+        names << a->objectName();
+    ASSERT_EQ(names.indexOf(QStringLiteral("mnuTonight")), names.indexOf(QStringLiteral("mnuCalculator")) + 1);
+    QAction *entry = form.optionsMenu()->actions().at(names.indexOf(QStringLiteral("mnuTonight")));
+    EXPECT_EQ(entry->text(), QStringLiteral("&Tonight"));
+
+    entry->trigger();  // returns at once
+    FormTonight *tonight = &form.tonight();
+    EXPECT_TRUE(tonight->isVisible());
+    EXPECT_TRUE(tonight->isWindow());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(tonight->table()->topLevelItemCount(), 9) << "the Sun, the Moon, Mercury to Neptune";
+
+    tonight->close();
+    writeTonightTargets(settings, {{QStringLiteral("Vega"), 18.6156, 38.7836}});
+    entry->trigger();
+    EXPECT_EQ(&form.tonight(), tonight);
+    EXPECT_EQ(tonight->table()->topLevelItemCount(), 10) << "loaded again, with the target";
+
+    form.close();
+    EXPECT_TRUE(tonight->isVisible());
+    tonight->close();
+}
+
+} // namespace

@@ -128,7 +128,7 @@ void Formclk::Form_Load()
         if (!p.AlarmFile.isEmpty())
             LoadAlarmFile(p.AlarmFile, m_ctx.alarms, m_ctx.messages);
     });
-    runStep(lcClock, "create the engine", [&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+    runStep(lcClock, "create the engine", [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
     runStep(lcClock, "read DetectTZ", [&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
     runStep(lcClock, "read StartUp", [&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
     runStep(lcClock, "read AlarmsEnabled", [&] {
@@ -336,12 +336,16 @@ void Formclk::runTick(const QDateTime &reading)
         if (ut)
             ui->LBLUTClock->setText(formatTime(*ut, u"HH:nn:ss"));
     });
+    // Without an engine there is no LMST; start-up logged why, and the
+    // engine's steps are not tried at every tick.
+    const bool engine = !m_engine.isEmpty();
     runStep(lcClock, "set the engine's UTDate", [&] {
-        if (ut)
+        if (ut && engine)
             m_engine.set(QStringLiteral("UTDate"), automation::dateValue(*ut));
     });
     runStep(lcClock, "show the LMST", [&] {
-        ui->LBLClk->setText(FormatHoursHMS(automation::toDouble(m_engine.get(QStringLiteral("lmst")))));
+        if (engine)
+            ui->LBLClk->setText(FormatHoursHMS(automation::toDouble(m_engine.get(QStringLiteral("lmst")))));
     });
     runStep(lcClock, "set the window caption", [&] {
         setWindowTitle(isMinimized() ? ui->LBLClk->text() : QStringLiteral("LMST"));

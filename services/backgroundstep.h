@@ -24,7 +24,9 @@ namespace noctalis {
 // One of the categories above, as Q_DECLARE_LOGGING_CATEGORY declares it.
 using LogCategory = const QLoggingCategory &(*)();
 
-// Writes the one line of a skipped step: "<step> skipped: <error>".
+// Writes the one line of a skipped step: "<step> skipped: <error>". For a
+// failure that is a result rather than an exception.
+void logSkippedStep(LogCategory category, const char *step, const QString &error);
 void logSkippedStep(LogCategory category, const char *step, const char *error);
 
 // runStep: runs one background step, skipping it when it fails.

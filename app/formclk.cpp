@@ -158,7 +158,8 @@ void Formclk::Form_Load()
         // and go on with longitude 0.
         p.LNG = WrapWestLongitude(p.LNG);
     });
-    runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
+    if (!m_engine.isEmpty())  // else "create the engine" said why
+        runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "read colours and font", [&] {
         p.BkColor = readNumberSetting(s, QStringLiteral("BkColor"), QStringLiteral("&HFFFFFF"));
         p.DigitColor = readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0"));

@@ -234,12 +234,13 @@ void Ephemkit::UpdateBodyPosition(double utDate)
         const ephemkit::SunMoon r = ephemkit::SunMoonPosition(utDate);
         m_RA = body == ephemkit::kSun ? r.sunRaHours : r.moonRaHours;
         m_Dec = body == ephemkit::kSun ? r.sunDecDeg : r.moonDecDeg;
-    } else if (body >= 0 && body <= 7) {
-        double ra = 0;
-        double dec = 0;
-        ephemkit::PlanetPosition(utDate, body, ra, dec);
-        m_RA = ra;
-        m_Dec = dec;
+    } else if (body >= 0) {
+        // Body numbers without a body (8, 9) have no place: the fixed
+        // position given by the caller stays.
+        if (const std::optional<ephemkit::PlanetPlace> place = ephemkit::PlanetPosition(utDate, body)) {
+            m_RA = place->raHours;
+            m_Dec = place->decDeg;
+        }
     }
     ComputeRiseSet();
 }

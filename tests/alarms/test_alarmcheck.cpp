@@ -5,6 +5,7 @@
 #include "alarmdue.h"
 #include "alarmtable.h"
 #include "clock.h"
+#include "logcapture.h"
 #include "modastrosubs.h"
 #include "variant.h"
 
@@ -438,10 +439,20 @@ TEST_F(AlarmCheckTest, WithoutAnLmstNothingFallsDueButExpiryGoesOn)
     host.fixedLmstHours = 12;
     alarms[1].Triggered = false;
     host.failing = true;
+    LogCapture log;
     tick(601);
     EXPECT_FALSE(alarms[0].Triggered);
     EXPECT_EQ(actions.log, QStringList({QStringLiteral("open A"), QStringLiteral("open B"),
                                         QStringLiteral("close A")}));
+    // One line for the 601 checks that could not read the LMST, and one
+    // more when the reading fails again after it worked.
+    const QString failed = QStringLiteral("noctalis.alarms: read the LMST skipped: no engine");
+    EXPECT_EQ(log.lines(), QStringList{failed});
+    host.failing = false;
+    tick(1);
+    host.failing = true;
+    tick(2);
+    EXPECT_EQ(log.lines(), QStringList({failed, failed}));
 }
 
 TEST_F(AlarmCheckTest, AFieldThatDoesNotConvertSkipsOnlyThatAlarm)

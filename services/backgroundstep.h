@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QLoggingCategory>
-
 #include <QString>
 
 #include <exception>
@@ -27,8 +26,8 @@ namespace noctalis {
 // One of the categories above, as Q_DECLARE_LOGGING_CATEGORY declares it.
 using LogCategory = const QLoggingCategory &(*)();
 
-// Writes the one line of a skipped step: "<step> skipped: <error>". For a
-// failure that is a result rather than an exception.
+// Writes the one line of a skipped step: "<step> skipped: <error>". Called
+// directly where a failure comes as a result rather than as an exception.
 void logSkippedStep(LogCategory category, const char *step, const QString &error);
 void logSkippedStep(LogCategory category, const char *step, const char *error);
 

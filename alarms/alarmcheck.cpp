@@ -21,7 +21,7 @@ void AlarmCheck::run()
         return;
 
     std::optional<double> lmstDays;
-    runStep(lcAlarms, "read the LMST", [&] { lmstDays = m_host.lmstHours() / 24; });
+    m_readLmst.run([&] { lmstDays = m_host.lmstHours() / 24; });
 
     for (int i = 0; i < m_alarms.size(); ++i) {
         AlarmDef &alarm = m_alarms[i];

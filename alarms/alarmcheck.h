@@ -4,6 +4,7 @@
 #pragma once
 
 #include "alarmactions.h"
+#include "backgroundstep.h"
 
 namespace noctalis {
 
@@ -34,7 +35,8 @@ public:
     //  4. A step that fails (a field that does not convert, an engine call
     //     that throws) is skipped and the check goes on with the next one.
     //     When the LMST cannot be read no alarm is due in this check; expiry
-    //     still runs. A due alarm whose end (local time + Duration) is no
+    //     still runs, and the log gets one line while the reading keeps
+    //     failing the same way. A due alarm whose end (local time + Duration) is no
     //     date of years 100 to 9999 is not fired and stays armed, with one
     //     line in noctalis.alarms.
     void run();
@@ -46,6 +48,7 @@ private:
     const Clock &m_clock;
     AlarmHost &m_host;
     AlarmActions &m_actions;
+    RepeatedStep m_readLmst{lcAlarms, "read the LMST"};
 };
 
 } // namespace noctalis

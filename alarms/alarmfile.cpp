@@ -1,6 +1,7 @@
 #include "alarmfile.h"
 
 #include "automationerror.h"
+#include "backgroundstep.h"
 #include "fileroutines.h"
 #include "filetext.h"
 #include "noctalismodule.h"
@@ -190,11 +191,26 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// Tells the user that the file was not read (or not read to its end), and
+// leaves the developer the one line of a skipped step.
+void tellReadFailure(MessageService &messages, const QString &path, const QString &message,
+                     const QString &reason)
+{
+    logSkippedStep(lcAlarms, "read the alarm file", nativePath(path) + QStringLiteral(": ") + reason);
+    messages.show(message, programTitle());
+}
+
 void showReadFailure(MessageService &messages, const QString &path, const QString &description)
 {
-    messages.show(QStringLiteral("Error opening Alarm File: ") + kCrLf + nativePath(path) + kCrLf
-                      + description,
-                  programTitle());
+    tellReadFailure(messages, path,
+                    QStringLiteral("Error opening Alarm File: ") + kCrLf + nativePath(path) + kCrLf + description,
+                    description);
+}
+
+void showNoAlarmFile(MessageService &messages, const QString &path)
+{
+    tellReadFailure(messages, path, QStringLiteral("Not an alarm file."),
+                    QStringLiteral("its first line is not \"%1\"").arg(kHeader));
 }
 
 // Why an enabled alarm must not stay enabled: a sidereal time outside
@@ -250,7 +266,7 @@ qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &
         if (lines.atEnd())
             throw ReadFailure{inputPastEnd()};
         if (!lines.next().contains(kHeader)) {
-            messages.show(QStringLiteral("Not an alarm file."), programTitle());
+            showNoAlarmFile(messages, path);
             return -1;
         }
         readBlocks(lines, alarms, lastIndex);
@@ -268,9 +284,9 @@ qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &
 qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &messages)
 {
     if (!FileExists(path)) {
-        messages.show(QStringLiteral("Alarm File: ") + kCrLf + nativePath(path) + kCrLf
-                          + QStringLiteral("Not Found."),
-                      programTitle());
+        tellReadFailure(messages, path,
+                        QStringLiteral("Alarm File: ") + kCrLf + nativePath(path) + kCrLf + QStringLiteral("Not Found."),
+                        QStringLiteral("not found"));
         return -1;
     }
     const auto openFailure = [&](const QString &description) {
@@ -290,7 +306,7 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
     if (file.error() != QFileDevice::NoError)
         return openFailure(file.errorString());
     if (!bytes.isEmpty() && !firstLine(bytes).contains(kHeader.toLatin1())) {
-        messages.show(QStringLiteral("Not an alarm file."), programTitle());
+        showNoAlarmFile(messages, path);
         return -1;
     }
     const QString tooBig =

@@ -50,9 +50,9 @@ QSize decorationSize()
 } // namespace
 
 AlarmWindows::AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId,
-                           ProgramLauncher &launcher, SoundFactory sounds)
+                           ProgramLauncher &launcher, SoundFactory sounds, SenderAddress senderAddress)
     : m_prefs(prefs), m_clock(clock), m_engineProgId(std::move(engineProgId)), m_launcher(launcher),
-      m_sounds(std::move(sounds))
+      m_sounds(std::move(sounds)), m_senderAddress(std::move(senderAddress))
 {
 }
 
@@ -99,7 +99,7 @@ bool AlarmWindows::launchProgram(const QString &commandLine, bool minimized)
 
 void AlarmWindows::openSender(const SenderOrder &order)
 {
-    auto *sender = new FormAlertTCP(m_prefs, m_clock, m_engineProgId);
+    auto *sender = new FormAlertTCP(m_prefs, m_clock, m_engineProgId, m_senderAddress);
     add(sender, order.tag);
     sender->SenderLng = order.senderLng;
     sender->MessageTemplate = order.messageTemplate;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "alarmactions.h"
+#include "formalerttcp.h"
 #include "programlauncher.h"
 #include "soundplayer.h"
 
@@ -24,10 +25,10 @@ class AlarmWindows : public AlarmActions {
 public:
     using SoundFactory = std::function<std::unique_ptr<SoundPlayer>()>;
 
-    // prefs, clock and engineProgId go to the sender windows; sounds makes
-    // each notice window's player.
+    // prefs, clock, engineProgId and senderAddress go to the sender
+    // windows; sounds makes each notice window's player.
     AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId,
-                 ProgramLauncher &launcher, SoundFactory sounds);
+                 ProgramLauncher &launcher, SoundFactory sounds, SenderAddress senderAddress = {});
     ~AlarmWindows() override;
 
     void openNotice(const NoticeOrder &order) override;
@@ -52,6 +53,7 @@ private:
     QString m_engineProgId;
     ProgramLauncher &m_launcher;
     SoundFactory m_sounds;
+    SenderAddress m_senderAddress;
     QList<QPointer<QWidget>> m_windows;  // oldest first; closed windows become null
 };
 

@@ -31,15 +31,11 @@ constexpr double kMaxIntervalMs = 1e14;
 constexpr qsizetype kShownChars = 300;
 constexpr int kShownLines = 4;
 
-// Every sender talks to the local machine: the address an alarm gives is
-// replaced by this one.
-const QString kSenderUrl = QStringLiteral("127.0.0.1:1556");
-
 } // namespace
 
 FormAlertTCP::FormAlertTCP(const Preferences &prefs, const Clock &clock, const QString &engineProgId,
-                           QWidget *parent)
-    : QWidget(parent), m_prefs(prefs), m_clock(clock), m_engineProgId(engineProgId),
+                           const SenderAddress &address, QWidget *parent)
+    : QWidget(parent), m_prefs(prefs), m_clock(clock), m_engineProgId(engineProgId), m_address(address),
       ui(std::make_unique<Ui::FormAlertTCP>())
 {
     ui->setupUi(this);
@@ -71,17 +67,15 @@ QPushButton *FormAlertTCP::cancelButton() const { return ui->CancelButton; }
 void FormAlertTCP::SetURL(const QString &url)
 {
     Q_UNUSED(url);
-    const QString address = kSenderUrl;
-    const qsizetype colon = address.indexOf(QLatin1Char(':'));
-    m_hostAddress = address.left(colon);
-    m_hostPort = int(leadingNumber(QStringView(address).mid(colon + 1)));
+    m_hostAddress = m_address.host;
+    m_hostPort = m_address.port;
 }
 
 void FormAlertTCP::Form_Load()
 {
     // Without an engine the "[LMST" fields give no value; the rest is sent.
     runStep(lcAlarms, "create the sender's engine", [&] {
-        m_engine = automation::Object::create(m_engineProgId);
+        m_engine = automation::Object::createOrThrow(m_engineProgId);
         m_engine.set(QStringLiteral("LNG"), SenderLng);
     });
     runStep(lcAlarms, "show the sender's interval", [&] {
@@ -106,7 +100,7 @@ void FormAlertTCP::Timer1_Timer()
         break;
     case Cycle::Connecting:
         if (now > m_connectDeadline)
-            endCycle(false);
+            failCycle(QStringLiteral("no connection within %1 s").arg(kConnectLimitSeconds));
         break;
     case Cycle::Lingering:
         if (now >= m_sentAt.addSecs(kLingerSeconds))
@@ -135,7 +129,7 @@ void FormAlertTCP::onConnected()
     m_text = CvtMsg(MessageTemplate);
     m_payload = m_text.toUtf8();
     if (m_socket->write(m_payload) != m_payload.size()) {
-        endCycle(false);
+        failCycle(m_socket->errorString());
         return;
     }
     m_sentAt = m_clock.localNow();
@@ -150,7 +144,7 @@ void FormAlertTCP::onErrorOccurred(QAbstractSocket::SocketError error)
     // A peer that closes once it has the whole text does not spoil the send;
     // the cycle then ends at its usual time.
     if (m_cycle == Cycle::Connecting || (m_cycle == Cycle::Lingering && m_bytesWritten < m_payload.size()))
-        endCycle(false);
+        failCycle(m_socket->errorString());
 }
 
 void FormAlertTCP::finishSend()
@@ -160,6 +154,13 @@ void FormAlertTCP::finishSend()
     ui->LBLSent->setText(QStringLiteral("Sent: ") + m_clock.localNow().toString(QStringLiteral("HH:mm:ss")) +
                          QStringLiteral(" Local Time."));
     endCycle(true);
+}
+
+void FormAlertTCP::failCycle(const QString &why)
+{
+    logSkippedStep(lcAlarms, "send the alarm text",
+                   QStringLiteral("%1:%2: %3").arg(m_hostAddress).arg(m_hostPort).arg(why));
+    endCycle(false);
 }
 
 void FormAlertTCP::endCycle(bool sent)

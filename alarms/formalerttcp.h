@@ -2,6 +2,7 @@
 // one-second timer it connects to 127.0.0.1 port 1556, sends the alarm's
 // text with its time fields expanded by its own engine, closes the
 // connection about two seconds later and repeats after the alarm's interval.
+// A cycle that fails leaves one line in the category noctalis.alarms.
 #pragma once
 
 #include "automationobject.h"
@@ -28,21 +29,29 @@ namespace noctalis {
 class Clock;
 struct Preferences;
 
+// Where senders send: the listener on the local machine. Tests give a port
+// of their own.
+struct SenderAddress {
+    QString host = QStringLiteral("127.0.0.1");
+    quint16 port = 1556;
+};
+
 class FormAlertTCP : public QWidget {
     Q_OBJECT
 
 public:
     // prefs supplies the time zone for the time fields; clock the local time
-    // of the send cycle; engineProgId the class of this window's engine.
+    // of the send cycle; engineProgId the class of this window's engine;
+    // address the remote end that SetURL sets.
     FormAlertTCP(const Preferences &prefs, const Clock &clock, const QString &engineProgId,
-                 QWidget *parent = nullptr);
+                 const SenderAddress &address = {}, QWidget *parent = nullptr);
     ~FormAlertTCP() override;
 
     // Filled before Form_Load, in this order.
     QVariant SenderLng;       // longitude of this window's engine, degrees west
     QString MessageTemplate;  // the text to send, with time fields
-    // Sets the remote end. Every sender talks to 127.0.0.1 port 1556: the
-    // address an alarm gives in url is not used.
+    // Sets the remote end to the window's SenderAddress (127.0.0.1 port
+    // 1556): the address an alarm gives in url is not used.
     void SetURL(const QString &url);
     QVariant RepeatMinutes;   // minutes between cycles, leading-number rule (Empty is 0)
 
@@ -86,12 +95,14 @@ private:
     void onBytesWritten(qint64 bytes);
     void onErrorOccurred(QAbstractSocket::SocketError error);
     void finishSend();
+    void failCycle(const QString &why);
     void endCycle(bool sent);
     void release();
 
     const Preferences &m_prefs;
     const Clock &m_clock;
     QString m_engineProgId;
+    SenderAddress m_address;
     std::unique_ptr<Ui::FormAlertTCP> ui;
     automation::Object m_engine;
     QTcpSocket *m_socket = nullptr;

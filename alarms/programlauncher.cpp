@@ -104,7 +104,7 @@ bool ProcessLauncher::start(const QString &commandLine, bool minimized)
 #endif
     if (!process.startDetached()) {
         logSkippedStep(lcAlarms, "start a program",
-                       (words->constFirst() + QStringLiteral(": ") + process.errorString()).toUtf8().constData());
+                       words->constFirst() + QStringLiteral(": ") + process.errorString());
         return false;
     }
     return true;

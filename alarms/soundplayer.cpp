@@ -1,6 +1,9 @@
 #include "soundplayer.h"
 
+#include "backgroundstep.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -9,6 +12,7 @@ namespace noctalis {
 WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : QObject(parent), m_effect(new QSoundEffect(this))
 {
     connect(m_effect, &QSoundEffect::playingChanged, this, &WaveSoundPlayer::onPlayingChanged);
+    connect(m_effect, &QSoundEffect::statusChanged, this, &WaveSoundPlayer::onStatusChanged);
 }
 
 WaveSoundPlayer::~WaveSoundPlayer() = default;
@@ -39,6 +43,16 @@ void WaveSoundPlayer::onPlayingChanged()
     const QString next = m_pending;
     m_pending.clear();
     start(next);
+}
+
+void WaveSoundPlayer::onStatusChanged()
+{
+    // Once per file: the effect stays in its error state while the source
+    // is the same, and the notice's later requests change nothing.
+    if (m_effect->status() == QSoundEffect::Error)
+        logSkippedStep(lcAlarms, "play the alarm sound",
+                       QDir::toNativeSeparators(m_effect->source().toLocalFile()) +
+                           QStringLiteral(": cannot be loaded as a wave file"));
 }
 
 } // namespace noctalis

@@ -22,7 +22,7 @@ public:
 };
 
 // The system beep and Qt Multimedia. A file that cannot be loaded plays
-// nothing; no message.
+// nothing; no message, one line in the category noctalis.alarms.
 class WaveSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 
@@ -36,6 +36,7 @@ public:
 private:
     void start(const QString &path);
     void onPlayingChanged();
+    void onStatusChanged();
 
     QSoundEffect *m_effect = nullptr;
     QString m_pending;

@@ -142,7 +142,7 @@ void Formclk::Form_Load()
         if (!p.AlarmFile.isEmpty())
             LoadAlarmFile(p.AlarmFile, m_ctx.alarms, m_ctx.messages);
     });
-    runStep(lcClock, "create the engine", [&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+    runStep(lcClock, "create the engine", [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
     runStep(lcClock, "read DetectTZ", [&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
     runStep(lcClock, "read StartUp", [&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
     runStep(lcClock, "read AlarmsEnabled", [&] {
@@ -172,7 +172,8 @@ void Formclk::Form_Load()
         // and go on with longitude 0.
         p.LNG = WrapWestLongitude(p.LNG);
     });
-    runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
+    if (!m_engine.isEmpty())  // else "create the engine" said why
+        runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "read colours and font", [&] {
         p.BkColor = readNumberSetting(s, QStringLiteral("BkColor"), QStringLiteral("&HFFFFFF"));
         p.DigitColor = readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0"));
@@ -363,18 +364,24 @@ void Formclk::runTick(const QDateTime &reading)
         if (ut)
             ui->LBLUTClock->setText(formatTime(*ut, u"HH:nn:ss"));
     });
+    // Without an engine there is no LMST; start-up logged why, and the
+    // engine's steps are not tried at every tick.
+    const bool engine = !m_engine.isEmpty();
     runStep(lcClock, "set the engine's UTDate", [&] {
-        if (!ut)
+        if (!ut || !engine)
             return;
         m_ut1 = Ut1Reading(*ut, p.DUT1);  // UT + DUT1; DUT1 = 0 leaves ut as it is
         m_engine.set(QStringLiteral("UTDate"), automation::dateValue(m_ut1.engineUtDate));
     });
     runStep(lcClock, "show the LMST", [&] {
-        ui->LBLClk->setText(FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("lmst"))))));
+        if (engine)
+            ui->LBLClk->setText(
+                FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("lmst"))))));
     });
     runStep(lcClock, "show the LAST", [&] {
-        if (p.DisplayLAST)
-            ui->LBLLASTClock->setText(FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST"))))));
+        if (engine && p.DisplayLAST)
+            ui->LBLLASTClock->setText(
+                FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST"))))));
     });
     runStep(lcClock, "set the window caption", [&] {
         setWindowTitle(isMinimized() ? ui->LBLClk->text() : QStringLiteral("LMST"));

@@ -103,7 +103,7 @@ void SingleInstance::listen()
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(m_socketPath);  // the socket of a clock that crashed
     if (!m_server->listen(m_socketPath)) {
-        logSkippedStep(lcClock, "listen for later starts", m_server->errorString().toUtf8().constData());
+        logSkippedStep(lcClock, "listen for later starts", m_server->errorString());
         return;
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {

@@ -38,10 +38,16 @@ public:
     Library(const Library &) = delete;
     Library &operator=(const Library &) = delete;
 
-    bool load()
+    // False when the library does not load or is no automation library;
+    // why then says which.
+    bool load(QString &why)
     {
         QObject *root = m_loader.instance();
         m_factory = qobject_cast<ClassFactory *>(root);
+        if (!root)
+            why = m_loader.errorString();
+        else if (!m_factory)
+            why = QStringLiteral("%1 has no class factory").arg(QDir::toNativeSeparators(m_loader.fileName()));
         return m_factory != nullptr;
     }
     ClassFactory *factory() const { return m_factory; }
@@ -62,7 +68,7 @@ std::map<QString, std::weak_ptr<Library>> &loadedLibraries()
     return libraries;
 }
 
-std::shared_ptr<Library> acquireLibrary(const QString &path)
+std::shared_ptr<Library> acquireLibrary(const QString &path, QString &why)
 {
     auto &libraries = loadedLibraries();
     if (auto it = libraries.find(path); it != libraries.end()) {
@@ -70,7 +76,7 @@ std::shared_ptr<Library> acquireLibrary(const QString &path)
             return lib;
     }
     auto lib = std::make_shared<Library>(path);
-    if (!lib->load())
+    if (!lib->load(why))
         return nullptr;
     libraries[path] = lib;
     return lib;
@@ -165,16 +171,36 @@ Object Object::create(const QString &progId) { return create(progId, pluginFolde
 
 Object Object::create(const QString &progId, const QStringList &folders)
 {
-    Object result;
+    try {
+        return createOrThrow(progId, folders);
+    } catch (const AutomationError &) {
+        return Object();
+    }
+}
+
+Object Object::createOrThrow(const QString &progId) { return createOrThrow(progId, pluginFolders()); }
+
+Object Object::createOrThrow(const QString &progId, const QStringList &folders)
+{
+    const auto fail = [&](const QString &why) {
+        return AutomationError(kCantCreateObject,
+                               QStringLiteral("%1: %2: %3").arg(errorText(kCantCreateObject), progId, why));
+    };
     const QString path = findLibrary(progId, folders);
-    if (path.isEmpty())
-        return result;
-    auto library = acquireLibrary(path);
+    if (path.isEmpty()) {
+        QStringList searched;
+        for (const QString &folder : folders)
+            searched << QDir::toNativeSeparators(folder);
+        throw fail(QStringLiteral("no library serves it in %1").arg(searched.join(QStringLiteral(", "))));
+    }
+    QString why;
+    auto library = acquireLibrary(path, why);
     if (!library)
-        return result;
+        throw fail(why);
     QObject *object = library->factory()->createInstance(progId);
     if (!object)
-        return result;
+        throw fail(QStringLiteral("the factory of %1 refuses the class").arg(QDir::toNativeSeparators(path)));
+    Object result;
     result.d = std::make_shared<Instance>(std::move(library), object);
     return result;
 }

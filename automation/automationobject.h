@@ -23,6 +23,13 @@ public:
     static Object create(const QString &progId);
     static Object create(const QString &progId, const QStringList &folders);
 
+    // As create, but a failure throws AutomationError 429 ("ActiveX
+    // component can't create object") whose text names the ProgID and why:
+    // no library in the folders serves it, the library does not load, or
+    // its factory refuses the class.
+    static Object createOrThrow(const QString &progId);
+    static Object createOrThrow(const QString &progId, const QStringList &folders);
+
     bool isEmpty() const;
 
     // Each of these throws AutomationError: 91 on an empty object, 438 for an

@@ -133,7 +133,7 @@ void FormSiderealCalculator::Form_Load()
 {
     const Preferences &p = m_ctx.prefs;
     runStep(lcEngine, "create the calculator's engine",
-            [&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+            [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
     ui->FrameTime->setTitle(p.DateFormat + QLatin1Char(' ') + tr("Time/Date"));
     arrangeDateBoxes();
     // Boxes that a failing engine leaves alone start from their design texts.

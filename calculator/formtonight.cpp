@@ -109,7 +109,7 @@ void FormTonight::hideEvent(QHideEvent *event)
 void FormTonight::Form_Load()
 {
     runStep(lcEngine, "create the Tonight window's engine",
-            [&] { m_engine = automation::Object::create(m_ctx.engineProgId); });
+            [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
     m_targets = readTonightTargets(m_ctx.settings);
     Refresh();
 }

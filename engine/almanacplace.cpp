@@ -64,9 +64,10 @@ AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDate, doub
     const int count = int(std::ceil(lastUtDate - firstUtDate)) + 3;
     m_nodes.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
-        double ra = 0;
-        double dec = 0;
-        PlanetPosition(m_firstNode + i, target.body, ra, dec);
+        // isPlanet(target.body) holds, so a place always comes back.
+        const PlanetPlace place = PlanetPosition(m_firstNode + i, target.body).value_or(PlanetPlace{});
+        double ra = place.raHours;
+        const double dec = place.decDeg;
         if (!m_nodes.empty())  // unwrap: consecutive nodes differ by less than 12 h
             ra += 24 * std::round((m_nodes.back()[0] - ra) / 24);
         m_nodes.push_back({ra, dec});

@@ -20,9 +20,32 @@
 #include <exception>
 #include <optional>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 std::atomic<int> g_liveObjects{0};
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx"))) void zeroUpperVectorHalves() { _mm256_zeroupper(); }
+#endif
+
+// Clears the upper halves of the vector registers where the processor has
+// them. Code that returns with them in use (Qt 6.4 hashes long keys so on
+// processors with 256-bit AES) makes every SSE instruction after it wait on
+// them: the engine's series would run about 13 times slower. Nothing lives
+// in those halves at a call (the calling convention saves no vector
+// register), so clearing them is always safe.
+void clearUpperVectorState()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        zeroUpperVectorHalves();
+#endif
+}
 
 // The number a range-tested setter accepts: numeric and within [low, high].
 std::optional<double> inRange(const QVariant &v, double low, double high)
@@ -47,6 +70,7 @@ int Ephemkit::liveObjects() { return g_liveObjects.load(); }
 
 void Ephemkit::guarded(const std::function<void()> &body)
 {
+    clearUpperVectorState();
     try {
         body();
     } catch (const automation::AutomationError &e) {
@@ -236,12 +260,13 @@ void Ephemkit::UpdateBodyPosition(double utDate)
         const ephemkit::SunMoon r = ephemkit::SunMoonPosition(utDate);
         m_RA = body == ephemkit::kSun ? r.sunRaHours : r.moonRaHours;
         m_Dec = body == ephemkit::kSun ? r.sunDecDeg : r.moonDecDeg;
-    } else if (body >= 0 && body <= 7) {
-        double ra = 0;
-        double dec = 0;
-        ephemkit::PlanetPosition(utDate, body, ra, dec);
-        m_RA = ra;
-        m_Dec = dec;
+    } else if (body >= 0) {
+        // Body numbers without a body (8, 9) have no place: the fixed
+        // position given by the caller stays.
+        if (const std::optional<ephemkit::PlanetPlace> place = ephemkit::PlanetPosition(utDate, body)) {
+            m_RA = place->raHours;
+            m_Dec = place->decDeg;
+        }
     }
     ComputeRiseSet();
 }

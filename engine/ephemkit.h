@@ -170,6 +170,8 @@ public:
 
 private:
     // Runs a member body; a run-time error it raises is kept for the caller.
+    // The upper halves of the vector registers are cleared first (see
+    // ephemkit.cpp).
     void guarded(const std::function<void()> &body);
 
     // RA and Dec of the selected body for utDate, then rise and set.

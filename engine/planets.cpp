@@ -230,19 +230,18 @@ void nut_eq(double mj, double *ra, double *dec)
     *dec = std::asin(std::max(-1.0, std::min(1.0, v.z)));
 }
 
-void PlanetPosition(double utDate, int body, double &raHours, double &decDeg)
+std::optional<PlanetPlace> PlanetPosition(double utDate, int body)
 {
     const double mj = planetDayNumber(utDate);
     double lpd0 = 0, psi0 = 0, rp0 = 0, rho0 = 0, lam = 0, bet = 0;
     if (!plans(mj, body, &lpd0, &psi0, &rp0, &rho0, &lam, &bet, nullptr, nullptr))
-        return;
+        return std::nullopt;
     ab_ecl(mj, 0.0, &lam, &bet);
     double ra = 0;
     double dec = 0;
     ecl_eq(mj, bet, lam, &ra, &dec);
     nut_eq(mj, &ra, &dec);
-    raHours = ra * 180 / kPi / 15;
-    decDeg = dec * 57.29577951;
+    return PlanetPlace{ra * 180 / kPi / 15, dec * 57.29577951};
 }
 
 } // namespace ephemkit

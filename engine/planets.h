@@ -10,6 +10,8 @@
 // (the engine object is used from its creating thread only).
 #pragma once
 
+#include <optional>
+
 namespace ephemkit {
 
 // JD (UT) of day number 0.
@@ -81,16 +83,23 @@ void ecl_eq(double mj, double bet, double lam, double *ra, double *dec);
 //     so it stays valid near the poles.
 void nut_eq(double mj, double *ra, double *dec);
 
+// The apparent place of a planet.
+struct PlanetPlace {
+    double raHours = 0;  // right ascension, hours, [0, 24)
+    double decDeg = 0;   // declination, degrees
+};
+
 // PlanetPosition: apparent geocentric right ascension and declination.
 //
 // Given:   utDate  automation date, UT; body  0 to 7 as for plans
-// Returned: raHours  hours, [0, 24); decDeg  degrees
+// Returned (function value): the place; nothing for a body outside 0 to 7
 // Notes:
 //  1. plans, ab_ecl (second argument 0.0), ecl_eq, nut_eq in this order with
 //     mj = automation date - 1.625; then hours = radians * 180 /
 //     3.14159265358979 / 15, degrees = radians * 57.29577951.
 //  2. Frame: true equator and equinox of date; geocentric; no refraction.
-//  3. A body outside 0 to 7 leaves raHours and decDeg unchanged.
-void PlanetPosition(double utDate, int body, double &raHours, double &decDeg);
+//  3. Accuracy: within 3" of JPL DE431 over 1900-2100 (tests/data).
+// Reference: see plans, ab_ecl, ecl_eq and nut_eq.
+std::optional<PlanetPlace> PlanetPosition(double utDate, int body);
 
 } // namespace ephemkit

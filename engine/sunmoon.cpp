@@ -154,6 +154,11 @@ struct LunarArguments {
     double m, mp, d, f, e;
 };
 
+LunarArguments radians(const LunarElements &el)
+{
+    return {el.mDeg * kDegToRad, el.mpDeg * kDegToRad, el.dDeg * kDegToRad, el.fDeg * kDegToRad, el.e};
+}
+
 template <std::size_t N>
 double sumSeries(const std::array<Term, N> &terms, const LunarArguments &a, bool cosine)
 {
@@ -168,26 +173,6 @@ double sumSeries(const std::array<Term, N> &terms, const LunarArguments &a, bool
         sum += c * (cosine ? std::cos(arg) : std::sin(arg));
     }
     return sum;
-}
-
-// Ecliptic longitude and latitude (degrees) to right ascension (hours,
-// [0, 24)) and declination (degrees) with the obliquity eps (degrees).
-void eclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours,
-                          double &decDeg)
-{
-    const double l = lambdaDeg * kDegToRad;
-    const double b = betaDeg * kDegToRad;
-    const double e = epsDeg * kDegToRad;
-    const double y = std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e);
-    const double x = std::cos(l);
-    double ra = std::atan2(y, x) * kRadToDeg / 15;
-    if (ra < 0)
-        ra += 24;
-    if (ra >= 24)
-        ra -= 24;
-    raHours = ra;
-    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) *
-             kRadToDeg;
 }
 
 // Sun's eccentric anomaly from Kepler's equation E - e sin E = M, radians.
@@ -256,22 +241,16 @@ void handbookNutation(double t, double &dPsiDeg, double &dEpsDeg)
     dEpsDeg = dEps / 3600;
 }
 
-SunMoon SunMoonPosition(double utDate)
+double handbookObliquity(double t2000, double dEpsDeg)
 {
-    const HandbookTime ht = handbookTime(utDate);
-    const double t = ht.t;
+    const double u = t2000;
+    return 23.43929167 - (46.815 * u + 0.0006 * u * u - 0.00181 * u * u * u) / 3600 + dEpsDeg;
+}
+
+double handbookSunLongitude(double t, double dPsiDeg)
+{
     const double t2 = t * t;
     const double t3 = t2 * t;
-
-    // Nutation and the true obliquity of the ecliptic.
-    double dPsi = 0;
-    double dEps = 0;
-    handbookNutation(t, dPsi, dEps);
-    const double u = ht.t2000;
-    const double eps =
-        23.43929167 - (46.815 * u + 0.0006 * u * u - 0.00181 * u * u * u) / 3600 + dEps;
-
-    // Sun: mean longitude, mean anomaly, eccentricity of the Earth's orbit.
     const double sunL = 279.69668 + revolutionsDeg(100.0021359, t) + 0.0003025 * t2;
     const double sunM = 358.47583 + revolutionsDeg(99.99736042, t) - 0.000150 * t2 - 0.0000033 * t3;
     const double ecc = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
@@ -290,56 +269,101 @@ SunMoon SunMoonPosition(double utDate)
     sunLongitude += 0.00134 * cosDeg(pa) + 0.00154 * cosDeg(pb) + 0.00200 * cosDeg(pc) +
                     0.00179 * sinDeg(pd) + 0.00178 * sinDeg(pe);
     // Apparent: nutation and the annual aberration (20.5").
-    const double sunApparent = reduce360(sunLongitude + dPsi - 0.00569);
+    return reduce360(sunLongitude + dPsiDeg - 0.00569);
+}
+
+LunarElements handbookLunarElements(double t)
+{
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    LunarElements el;
+    el.lpDeg = 270.434164 + revolutionsDeg(1336.855231, t) - 0.001133 * t2 + 0.0000019 * t3;
+    el.mDeg = 358.475833 + revolutionsDeg(99.99736056, t) - 0.000150 * t2 - 0.0000033 * t3;
+    el.mpDeg = 296.104608 + revolutionsDeg(1325.552359, t) + 0.009192 * t2 + 0.0000144 * t3;
+    el.dDeg = 350.737486 + revolutionsDeg(1236.853095, t) - 0.001436 * t2 + 0.0000019 * t3;
+    el.fDeg = 11.250889 + revolutionsDeg(1342.227848, t) - 0.003211 * t2 - 0.0000003 * t3;
+    el.omegaDeg = 259.183275 - revolutionsDeg(5.372617, t) + 0.002078 * t2 + 0.0000022 * t3;
+
+    const double s1 = sinDeg(51.2 + 20.2 * t);
+    el.lpDeg += 0.000233 * s1;
+    el.mDeg -= 0.001778 * s1;
+    el.mpDeg += 0.000817 * s1;
+    el.dDeg += 0.002011 * s1;
+    const double s2 = 0.003964 * sinDeg(346.56 + 132.87 * t - 0.0091731 * t2);
+    el.lpDeg += s2;
+    el.mpDeg += s2;
+    el.dDeg += s2;
+    el.fDeg += s2;
+    const double sinOm = sinDeg(el.omegaDeg);
+    el.lpDeg += 0.001964 * sinOm;
+    el.mpDeg += 0.002541 * sinOm;
+    el.dDeg += 0.001964 * sinOm;
+    el.fDeg += -0.024691 * sinOm - 0.004328 * sinDeg(el.omegaDeg + 275.05 - 2.3 * t);
+    el.e = 1 - 0.002495 * t - 0.00000752 * t2;
+    return el;
+}
+
+MoonEcliptic handbookMoon(const LunarElements &elements, double t, double dPsiDeg)
+{
+    const LunarArguments args = radians(elements);
+    const double om = elements.omegaDeg;
+    MoonEcliptic moon;
+    moon.longitudeDeg = reduce360(elements.lpDeg + sumSeries(kLongitude, args, false) + dPsiDeg);
+    moon.latitudeDeg = sumSeries(kLatitude, args, false) *
+                       (1 - 0.0004664 * cosDeg(om) - 0.0000754 * cosDeg(om + 275.05 - 2.3 * t));
+    moon.parallaxDeg = kParallaxConstant + sumSeries(kParallax, args, true);
+    return moon;
+}
+
+double moonDistanceKm(double parallaxDeg) { return 6378.14 / std::sin(parallaxDeg * kDegToRad); }
+
+double moonDiameterDeg(double distanceKm) { return 0.5181 * 384401 / distanceKm; }
+
+double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitudeDeg, const LunarElements &elements)
+{
+    const LunarArguments args = radians(elements);
+    const double cosPsi = cosDeg(moon.latitudeDeg) * cosDeg(moon.longitudeDeg - sunLongitudeDeg);
+    const double psi = 90 - safeArcSin(cosPsi) * kRadToDeg;
+    const double phaseAngle =
+        180 - psi - 0.1468 * sinDeg(psi) * (1 - 0.0549 * std::sin(args.mp)) / (1 - 0.0167 * std::sin(args.m));
+    const double fraction = (1 + cosDeg(phaseAngle)) / 2;
+    return std::floor(fraction * 1000 + 0.5) / 1000;
+}
+
+void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours,
+                                  double &decDeg)
+{
+    const double l = lambdaDeg * kDegToRad;
+    const double b = betaDeg * kDegToRad;
+    const double e = epsDeg * kDegToRad;
+    const double y = std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e);
+    const double x = std::cos(l);
+    double ra = std::atan2(y, x) * kRadToDeg / 15;
+    if (ra < 0)
+        ra += 24;
+    if (ra >= 24)
+        ra -= 24;
+    raHours = ra;
+    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kRadToDeg;
+}
+
+SunMoon SunMoonPosition(double utDate)
+{
+    const HandbookTime ht = handbookTime(utDate);
+    double dPsiDeg = 0;
+    double dEpsDeg = 0;
+    handbookNutation(ht.t, dPsiDeg, dEpsDeg);
+    const double epsDeg = handbookObliquity(ht.t2000, dEpsDeg);
+    const double sunLongitudeDeg = handbookSunLongitude(ht.t, dPsiDeg);
+    const LunarElements elements = handbookLunarElements(ht.t);
+    const MoonEcliptic moon = handbookMoon(elements, ht.t, dPsiDeg);
 
     SunMoon r;
-    eclipticToEquatorial(sunApparent, 0, eps, r.sunRaHours, r.sunDecDeg);
-
-    // Moon: mean elements.
-    double lp = 270.434164 + revolutionsDeg(1336.855231, t) - 0.001133 * t2 + 0.0000019 * t3;
-    double m = 358.475833 + revolutionsDeg(99.99736056, t) - 0.000150 * t2 - 0.0000033 * t3;
-    double mp = 296.104608 + revolutionsDeg(1325.552359, t) + 0.009192 * t2 + 0.0000144 * t3;
-    double d = 350.737486 + revolutionsDeg(1236.853095, t) - 0.001436 * t2 + 0.0000019 * t3;
-    double f = 11.250889 + revolutionsDeg(1342.227848, t) - 0.003211 * t2 - 0.0000003 * t3;
-    const double om = 259.183275 - revolutionsDeg(5.372617, t) + 0.002078 * t2 + 0.0000022 * t3;
-
-    // Additive periodic corrections.
-    const double s1 = sinDeg(51.2 + 20.2 * t);
-    lp += 0.000233 * s1;
-    m -= 0.001778 * s1;
-    mp += 0.000817 * s1;
-    d += 0.002011 * s1;
-    const double s2 = 0.003964 * sinDeg(346.56 + 132.87 * t - 0.0091731 * t2);
-    lp += s2;
-    mp += s2;
-    d += s2;
-    f += s2;
-    const double sinOm = sinDeg(om);
-    const double nodeTerm = om + 275.05 - 2.3 * t;
-    lp += 0.001964 * sinOm;
-    mp += 0.002541 * sinOm;
-    d += 0.001964 * sinOm;
-    f += -0.024691 * sinOm - 0.004328 * sinDeg(nodeTerm);
-
-    const LunarArguments args{m * kDegToRad, mp * kDegToRad, d * kDegToRad, f * kDegToRad,
-                              1 - 0.002495 * t - 0.00000752 * t2};
-    const double moonLongitude = reduce360(lp + sumSeries(kLongitude, args, false) + dPsi);
-    const double moonLatitude = sumSeries(kLatitude, args, false) *
-                                (1 - 0.0004664 * cosDeg(om) - 0.0000754 * cosDeg(nodeTerm));
-    const double parallax = kParallaxConstant + sumSeries(kParallax, args, true);
-
-    eclipticToEquatorial(moonLongitude, moonLatitude, eps, r.moonRaHours, r.moonDecDeg);
-    r.moonDistanceKm = 6378.14 / std::sin(parallax * kDegToRad);
-    r.moonDiameterDeg = 0.5181 * 384401 / r.moonDistanceKm;
-
-    // Illuminated fraction from the elongation psi and the phase angle i.
-    const double cosPsi = cosDeg(moonLatitude) * cosDeg(moonLongitude - sunApparent);
-    const double psi = 90 - safeArcSin(cosPsi) * kRadToDeg;
-    const double phaseAngle = 180 - psi -
-                              0.1468 * sinDeg(psi) * (1 - 0.0549 * std::sin(args.mp)) /
-                                  (1 - 0.0167 * std::sin(args.m));
-    const double fraction = (1 + cosDeg(phaseAngle)) / 2;
-    r.moonIlluminated = std::floor(fraction * 1000 + 0.5) / 1000;
+    handbookEclipticToEquatorial(sunLongitudeDeg, 0, epsDeg, r.sunRaHours, r.sunDecDeg);
+    handbookEclipticToEquatorial(moon.longitudeDeg, moon.latitudeDeg, epsDeg, r.moonRaHours, r.moonDecDeg);
+    r.moonDistanceKm = moonDistanceKm(moon.parallaxDeg);
+    r.moonDiameterDeg = moonDiameterDeg(r.moonDistanceKm);
+    r.moonIlluminated = handbookIlluminatedFraction(moon, sunLongitudeDeg, elements);
     return r;
 }
 

@@ -24,7 +24,6 @@
 #include <QStandardPaths>
 
 #include <cmath>
-#include <stdexcept>
 
 namespace noctalis {
 
@@ -355,13 +354,10 @@ bool FormObserver::SaveoB()
 
 std::optional<CityList> FormObserver::cityList() const
 {
-    std::optional<CityList> list;
-    runStep(lcObserver, "read the city list", [&] {
-        QString error;
-        list = readCityList(m_cityListFile, &error);
-        if (!list)
-            throw std::runtime_error((m_cityListFile + QStringLiteral(": ") + error).toStdString());
-    });
+    QString error;
+    std::optional<CityList> list = readCityList(m_cityListFile, &error);
+    if (!list)
+        logSkippedStep(lcObserver, "read the city list", m_cityListFile + QStringLiteral(": ") + error);
     return list;
 }
 

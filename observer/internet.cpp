@@ -1,15 +1,18 @@
 #include "internet.h"
 
+#include "backgroundstep.h"
 #include "numbertext.h"
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <QUrlQuery>
 
 namespace noctalis {
 
 void OpenURL(const QString &url)
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(url));
+    if (!QDesktopServices::openUrl(QUrl::fromUserInput(url)))
+        logSkippedStep(lcDesktop, "open a web page", url + QStringLiteral(": the desktop has no handler for it"));
 }
 
 QString mapRootAddress() { return QStringLiteral("https://maps.google.com/"); }
@@ -19,8 +22,14 @@ QString MapURL(double latDeg, double lngWestDeg)
     const QString lngText = lngWestDeg > 180 ? plainNumberText(360 - lngWestDeg).trimmed()
                                              : QLatin1Char('-') + plainNumberText(lngWestDeg).trimmed();
     const QString latText = plainNumberText(latDeg).trimmed();
-    return mapRootAddress() + QStringLiteral("?ie=UTF8&ll=") + latText + QLatin1Char(',') + lngText +
-           QStringLiteral("&spn=1,1&t=h");
+    QUrlQuery query;
+    query.setQueryItems({{QStringLiteral("ie"), QStringLiteral("UTF8")},
+                         {QStringLiteral("ll"), latText + QLatin1Char(',') + lngText},
+                         {QStringLiteral("spn"), QStringLiteral("1,1")},
+                         {QStringLiteral("t"), QStringLiteral("h")}});
+    QUrl url(mapRootAddress());
+    url.setQuery(query);
+    return url.toString();
 }
 
 void ShowMapAt(double latDeg, double lngWestDeg) { OpenURL(MapURL(latDeg, lngWestDeg)); }

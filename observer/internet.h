@@ -6,7 +6,8 @@
 namespace noctalis {
 
 // OpenURL: hands the text to the desktop's default handler (the browser for
-// web addresses). Nothing is reported when it cannot be opened.
+// web addresses). Nothing is reported when it cannot be opened but one line
+// in the category noctalis.desktop.
 void OpenURL(const QString &url);
 
 // The root address of the web map service, ending in "/".

@@ -6,8 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <stdexcept>
-
 namespace noctalis {
 
 namespace {
@@ -19,14 +17,12 @@ constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 QImage readPicture(const QString &path)
 {
     QImage picture;
-    runStep(lcObserver, "read the world map picture", [&] {
-        QString error;
-        const std::optional<QByteArray> bytes = readRegularFile(path, kMaxPictureBytes, &error);
-        if (!bytes)
-            throw std::runtime_error((path + QStringLiteral(": ") + error).toStdString());
-        if (!picture.loadFromData(*bytes))
-            throw std::runtime_error((path + QStringLiteral(": not a picture")).toStdString());
-    });
+    QString error;
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxPictureBytes, &error);
+    if (!bytes)
+        logSkippedStep(lcObserver, "read the world map picture", path + QStringLiteral(": ") + error);
+    else if (!picture.loadFromData(*bytes))
+        logSkippedStep(lcObserver, "read the world map picture", path + QStringLiteral(": not a picture"));
     return picture;
 }
 

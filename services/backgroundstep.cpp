@@ -9,9 +9,14 @@ Q_LOGGING_CATEGORY(lcDesktop, "noctalis.desktop", QtWarningMsg)
 
 namespace noctalis {
 
+void logSkippedStep(LogCategory category, const char *step, const QString &error)
+{
+    qCInfo(category).noquote() << step << "skipped:" << error;
+}
+
 void logSkippedStep(LogCategory category, const char *step, const char *error)
 {
-    qCInfo(category).noquote() << step << "skipped:" << QString::fromUtf8(error);
+    logSkippedStep(category, step, QString::fromUtf8(error));
 }
 
 } // namespace noctalis

@@ -22,7 +22,7 @@ QString dataFilePathIn(const QString &programFolder, const QString &fileName)
     if (QFileInfo::exists(beside))
         return beside;
     const QString installed =
-        QDir::cleanPath(folder.filePath(QStringLiteral(NOCTALIS_DATA_RELDIR "/") + fileName));
+        QDir::cleanPath(QDir(folder.filePath(QStringLiteral(NOCTALIS_DATA_RELDIR))).filePath(fileName));
     if (QFileInfo::exists(installed))
         return installed;
     return beside;

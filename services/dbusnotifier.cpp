@@ -92,8 +92,8 @@ void DBusNotifier::logFailure(const QDBusError &error)
         return;
     m_failureLogged = true;
     logSkippedStep(lcDesktop, "show a desktop notification",
-                   qPrintable(error.isValid() ? error.name() + QStringLiteral(": ") + error.message()
-                                              : QStringLiteral("no session bus")));
+                   error.isValid() ? error.name() + QStringLiteral(": ") + error.message()
+                                   : QStringLiteral("no session bus"));
 }
 
 } // namespace noctalis

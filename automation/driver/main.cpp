@@ -52,9 +52,11 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    automation::Object object = automation::Object::create(progId);
-    if (object.isEmpty()) {
-        err << "ephemkit: cannot create an object of " << progId << "\n";
+    automation::Object object;
+    try {
+        object = automation::Object::createOrThrow(progId);
+    } catch (const automation::AutomationError &e) {
+        err << "ephemkit: error " << e.number() << ": " << e.description() << "\n";
         return 2;
     }
 

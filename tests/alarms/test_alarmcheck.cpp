@@ -5,6 +5,7 @@
 #include "alarmdue.h"
 #include "alarmtable.h"
 #include "clock.h"
+#include "logcapture.h"
 #include "modastrosubs.h"
 #include "variant.h"
 
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -50,6 +52,26 @@ TEST(AlarmDue, WindowInsideTheDayIsHalfOpen)
     EXPECT_TRUE(AlarmDue(start, duration, hms(6, 9, 59)));
     EXPECT_FALSE(AlarmDue(start, duration, hms(6, 10, 0.01)));
     EXPECT_FALSE(AlarmDue(start, duration, hms(18, 5, 0)));
+}
+
+// The exact end of a window is outside it, also when the window wraps past
+// 24 h of LMST; the LMST just before the end is inside. Every value is a
+// binary fraction, so the sums are exact and the LMST lands on the end
+// itself, not next to it.
+TEST(AlarmDue, TheExactEndIsOutsideTheWindowOnEitherSideOfMidnight)
+{
+    const struct {
+        double startDays, durationDays, endLmstDays, justBeforeDays;
+    } windows[] = {
+        {0.25, 0.25, 0.5, std::nextafter(0.5, 0.0)},            // 06:00 to 12:00
+        {0.875, 0.125, 0.0, std::nextafter(1.0, 0.0)},          // 21:00 to 24:00
+        {0.75, 0.5, 0.25, std::nextafter(0.25, 0.0)},           // 18:00 to 06:00, past 24 h
+        {0.96875, 0.0625, 0.03125, std::nextafter(0.03125, 0.0)},
+    };
+    for (const auto &w : windows) {
+        EXPECT_FALSE(AlarmDue(w.startDays, w.durationDays, w.endLmstDays)) << w.startDays << " + " << w.durationDays;
+        EXPECT_TRUE(AlarmDue(w.startDays, w.durationDays, w.justBeforeDays)) << w.startDays << " + " << w.durationDays;
+    }
 }
 
 TEST(AlarmDue, EmptyAndNegativeWindowsAreNeverDue)
@@ -417,10 +439,20 @@ TEST_F(AlarmCheckTest, WithoutAnLmstNothingFallsDueButExpiryGoesOn)
     host.fixedLmstHours = 12;
     alarms[1].Triggered = false;
     host.failing = true;
+    LogCapture log;
     tick(601);
     EXPECT_FALSE(alarms[0].Triggered);
     EXPECT_EQ(actions.log, QStringList({QStringLiteral("open A"), QStringLiteral("open B"),
                                         QStringLiteral("close A")}));
+    // One line for the 601 checks that could not read the LMST, and one
+    // more when the reading fails again after it worked.
+    const QString failed = QStringLiteral("noctalis.alarms: read the LMST skipped: no engine");
+    EXPECT_EQ(log.lines(), QStringList{failed});
+    host.failing = false;
+    tick(1);
+    host.failing = true;
+    tick(2);
+    EXPECT_EQ(log.lines(), QStringList({failed, failed}));
 }
 
 TEST_F(AlarmCheckTest, AFieldThatDoesNotConvertSkipsOnlyThatAlarm)

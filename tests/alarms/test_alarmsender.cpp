@@ -1,9 +1,11 @@
-// The TCP sender window against a real listener on 127.0.0.1 port 1556.
-// Every case here uses that port: ctest runs them one at a time.
+// The TCP sender window against a real listener on a loopback port of the
+// test's own: whatever else listens on the machine, port 1556 included,
+// leaves these cases alone.
 
 #include "alarmwindows.h"
 #include "clock.h"
 #include "formalerttcp.h"
+#include "logcapture.h"
 #include "preferences.h"
 #include "programlauncher.h"
 
@@ -31,8 +33,15 @@ namespace {
 
 using namespace noctalis;
 
-constexpr quint16 kPort = 1556;
 constexpr int kWaitMs = 5000;
+
+// A loopback port that nothing listens on: one the system handed out and
+// that was let go again at once.
+quint16 freePort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+}
 
 class SenderTest : public ::testing::Test {
 protected:
@@ -42,10 +51,12 @@ protected:
         prefs.TZ = -5;  // UT 13:04:05
     }
 
+    SenderAddress address() const { return {QStringLiteral("127.0.0.1"), port}; }
+
     std::unique_ptr<FormAlertTCP> sender(const QString &messageTemplate, const QVariant &repeatMinutes,
                                          const QVariant &lngWestDeg = 0.0)
     {
-        auto form = std::make_unique<FormAlertTCP>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
+        auto form = std::make_unique<FormAlertTCP>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), address());
         form->SenderLng = lngWestDeg;
         form->MessageTemplate = messageTemplate;
         form->SetURL(QStringLiteral("example.org:80"));
@@ -55,7 +66,7 @@ protected:
         return form;
     }
 
-    void listen() { ASSERT_TRUE(server.listen(QHostAddress::LocalHost, kPort)) << "port 1556 is taken"; }
+    void listen() { ASSERT_TRUE(server.listen(QHostAddress::LocalHost, port)) << "port " << port << " is taken"; }
 
     // The next connection the listener accepts, or null.
     QTcpSocket *accept()
@@ -111,6 +122,7 @@ protected:
 
     Preferences prefs;
     ManualClock clock;
+    const quint16 port = freePort();  // the listener's, when the test listens
     QTcpServer server;
 };
 
@@ -123,9 +135,14 @@ TEST_F(SenderTest, DesignAndAddress)
     EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval: 5 minutes."));
     EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
     EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));
-    EXPECT_EQ(form->hostAddress(), QStringLiteral("127.0.0.1")) << "whatever address the alarm gave";
-    EXPECT_EQ(form->hostPort(), 1556);
     EXPECT_EQ(form->timer()->interval(), 1000);
+
+    // The program's senders, made without an address of their own, talk to
+    // port 1556 of the local machine whatever address the alarm gave.
+    FormAlertTCP production(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
+    production.SetURL(QStringLiteral("example.org:80"));
+    EXPECT_EQ(production.hostAddress(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(production.hostPort(), 1556);
 }
 
 TEST_F(SenderTest, SendsTheTextExactlyAndClosesAfterTwoSeconds)
@@ -216,9 +233,14 @@ TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
 {
     auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("2"));
     QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    LogCapture log;
     form->Timer1_Timer();
     ASSERT_TRUE(ended.count() == 1 || ended.wait(kWaitMs));
     EXPECT_FALSE(ended.first().first().toBool());
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: send the alarm text skipped: 127.0.0.1:%1: "
+                                                      "Connection refused")
+                                           .arg(port)})
+        << "the user sees nothing, the log one line";
     EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));
     EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
     EXPECT_EQ(form->nextSend(), clock.now.addSecs(120));
@@ -234,14 +256,14 @@ TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
 // is never made.
 class StuckListener {
 public:
-    StuckListener()
+    explicit StuckListener(quint16 port)
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
         const int on = 1;
         ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
         sockaddr_in address{};
         address.sin_family = AF_INET;
-        address.sin_port = htons(kPort);
+        address.sin_port = htons(port);
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         m_listening = ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
                       ::listen(m_fd, 0) == 0;
@@ -249,7 +271,7 @@ public:
         for (int i = 0; m_listening && i < 8 && !m_full; ++i) {
             auto filler = std::make_unique<QTcpSocket>();
             QSignalSpy connected(filler.get(), &QTcpSocket::connected);
-            filler->connectToHost(QHostAddress(QHostAddress::LocalHost), kPort);
+            filler->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
             m_full = !connected.wait(500);
             m_fillers.push_back(std::move(filler));
         }
@@ -267,7 +289,7 @@ private:
 
 TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
 {
-    StuckListener stuck;
+    StuckListener stuck(port);
     ASSERT_TRUE(stuck.full()) << "could not fill the listener's queue";
     auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
     QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
@@ -339,7 +361,7 @@ TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
 {
     listen();
     NoLauncher launcher;
-    AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {});
+    AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {}, address());
     SenderOrder order;
     order.tag = QStringLiteral("Tcp");
     order.senderLng = 0.0;

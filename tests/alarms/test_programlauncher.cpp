@@ -1,9 +1,9 @@
 // Starting the program of a "Launch Program" alarm.
 
+#include "logcapture.h"
 #include "programlauncher.h"
 
 #include <QFile>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,16 +62,9 @@ TEST(ProcessLauncher, AProgramThatCannotStartGivesFalse)
     EXPECT_FALSE(launcher.start(QStringLiteral("   "), false));
 
     // A refusal leaves its line in the alarms' log.
-    static QStringList lines;
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &context, const QString &text) {
-            lines << QString::fromLatin1(context.category) + QStringLiteral(": ") + text;
-        });
-    QLoggingCategory::setFilterRules(QStringLiteral("noctalis.alarms=true"));
+    LogCapture log;
     EXPECT_FALSE(launcher.start(QStringLiteral("xterm -e 'tail -f log"), false));
-    QLoggingCategory::setFilterRules(QString());
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(lines, QStringList{"noctalis.alarms: start a program skipped: a quote of the command line is not closed"});
+    EXPECT_EQ(log.lines(), QStringList{"noctalis.alarms: start a program skipped: a quote of the command line is not closed"});
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "clock.h"
 #include "fontlimits.h"
 #include "formclk.h"
+#include "logcapture.h"
 #include "messageservice.h"
 #include "modastrosubs.h"
 #include "preferences.h"
@@ -202,7 +203,10 @@ TEST_F(FormclkTest, MissingAlarmFileIsToldOnceAndTheClockRuns)
 {
     const QString path = dir.filePath(QStringLiteral("gone.alm"));
     writeSetting(settings, QStringLiteral("AlarmFile"), path);
+    LogCapture log;
     auto form = start();
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: read the alarm file skipped: ") + path +
+                                       QStringLiteral(": not found")});
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].text,
               QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
@@ -250,10 +254,17 @@ TEST_F(FormclkTest, PositionsInsideAndOutsideTheScreen)
 
 TEST_F(FormclkTest, WithoutAnEngineTheUtRowStillRuns)
 {
+    LogCapture log;
     auto form = start(QStringLiteral("No.Such.Engine"));
     EXPECT_TRUE(form->engine().isEmpty());
     clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
     form->Timer1_Timer();
+    form->Timer1_Timer();
+    ASSERT_EQ(log.lines().size(), 1) << "start-up says why, the ticks stay quiet: "
+                                     << log.lines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(log.lines()[0].startsWith(QStringLiteral("noctalis.clock: create the engine skipped: ActiveX component "
+                                                         "can't create object: No.Such.Engine: no library serves it in ")))
+        << log.lines()[0].toStdString();
     EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("00:00:00"));
     EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("13:04:05"));
     EXPECT_TRUE(messages.messages.isEmpty());

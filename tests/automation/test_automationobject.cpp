@@ -98,6 +98,16 @@ TEST(AutomationObject, MissingLibraryGivesAnEmptyObjectThatFailsEverywhere)
     EXPECT_EQ(errorOf([&] { none.call(QStringLiteral("GetTimeZone")); }), 91);
     EXPECT_TRUE(Object::create(kProgId, {QStringLiteral("/nonexistent")}).isEmpty());
     EXPECT_TRUE(Object().isEmpty());
+
+    // Asked to throw, the failure says what was wanted and where it was sought.
+    try {
+        Object::createOrThrow(kProgId, {QStringLiteral("/nonexistent/plugins")});
+        ADD_FAILURE() << "no error";
+    } catch (const AutomationError &e) {
+        EXPECT_EQ(e.number(), 429);
+        EXPECT_EQ(e.description(), QStringLiteral("ActiveX component can't create object: Ephemlib.Ephemkit: "
+                                                  "no library serves it in /nonexistent/plugins"));
+    }
 }
 
 TEST(AutomationObject, LibraryUnloadsWhenNoObjectIsLeft)

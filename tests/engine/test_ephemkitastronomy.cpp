@@ -111,11 +111,10 @@ TEST(EphemkitPositions, BodiesGetTheirPlacesForTheDate)
     e.setUTDate(dateValue(kDate));
     e.setPlanetNum(7);  // Pluto, from the planet layer like the others
     e.RADEC2ALTAZ(dateValue(kDate));
-    double ra = 0;
-    double dec = 0;
-    ephemkit::PlanetPosition(kDate, 7, ra, dec);
-    EXPECT_EQ(num(e.RA()), ra);
-    EXPECT_EQ(num(e.Dec()), dec);
+    const std::optional<ephemkit::PlanetPlace> pluto = ephemkit::PlanetPosition(kDate, 7);
+    ASSERT_TRUE(pluto);
+    EXPECT_EQ(num(e.RA()), pluto->raHours);
+    EXPECT_EQ(num(e.Dec()), pluto->decDeg);
 
     e.setPlanetNum(11);
     e.RADEC2ALTAZ(dateValue(kDate));

@@ -20,13 +20,6 @@ const char *const kNames[8] = {"Mercury", "Venus", "Mars", "Jupiter",
 
 } // namespace
 
-TEST(PlanetLayer, DayNumberIsAutomationDateMinusOnePointSixTwoFive)
-{
-    EXPECT_EQ(ephemkit::planetDayNumber(45000.625), 44999.0);
-    // Day number 0 is 1899-12-31 15:00 UT, automation date 1.625.
-    EXPECT_EQ(ephemkit::kPlanetDayNumberEpochJd, 2415018.5 + 1.625);
-}
-
 TEST(DeltaT, FollowsThePublishedValuesThenThePrediction)
 {
     constexpr double kJdOfAutomationZero = 2415018.5;
@@ -72,19 +65,19 @@ TEST(DeltaT, FollowsThePublishedValuesThenThePrediction)
     }
 }
 
-TEST(PlanetLayer, BodyOutsideZeroToSevenWritesNothing)
+TEST(PlanetLayer, ABodyOutsideZeroToSevenIsReportedNotPlaced)
 {
-    double lam = 7;
-    double bet = 8;
-    EXPECT_FALSE(ephemkit::plans(45000, 8, nullptr, nullptr, nullptr, nullptr, &lam, &bet, nullptr, nullptr));
-    EXPECT_FALSE(ephemkit::plans(45000, -1, nullptr, nullptr, nullptr, nullptr, &lam, &bet, nullptr, nullptr));
-    EXPECT_EQ(lam, 7);
-    EXPECT_EQ(bet, 8);
-    double ra = 1.5;
-    double dec = 2.5;
-    ephemkit::PlanetPosition(45000, 9, ra, dec);
-    EXPECT_EQ(ra, 1.5);
-    EXPECT_EQ(dec, 2.5);
+    for (const int body : {-1, 8, 9, 10, 11, 1000}) {
+        double lam = 7;
+        double bet = 8;
+        EXPECT_FALSE(ephemkit::plans(45000, body, nullptr, nullptr, nullptr, nullptr, &lam, &bet, nullptr, nullptr))
+            << body;
+        EXPECT_EQ(lam, 7) << "nothing written for body " << body;
+        EXPECT_EQ(bet, 8) << "nothing written for body " << body;
+        EXPECT_FALSE(ephemkit::PlanetPosition(45000, body).has_value()) << body;
+    }
+    EXPECT_TRUE(ephemkit::PlanetPosition(45000, 0).has_value());
+    EXPECT_TRUE(ephemkit::PlanetPosition(45000, 7).has_value());
 }
 
 TEST(PlanetLayer, AberrationStaysBelowTwentyOneArcseconds)
@@ -120,9 +113,10 @@ TEST(PlanetLayer, EveryPlanetAgreesWithJplDe431WithinThreeArcseconds)
         const int body = row[1].toInt();
         ASSERT_GE(body, 0);
         ASSERT_LE(body, 7);
-        double ra = -1;
-        double dec = -99;
-        ephemkit::PlanetPosition(row[0].toDouble(), body, ra, dec);
+        const std::optional<ephemkit::PlanetPlace> place = ephemkit::PlanetPosition(row[0].toDouble(), body);
+        ASSERT_TRUE(place);
+        const double ra = place->raHours;
+        const double dec = place->decDeg;
         ASSERT_GE(ra, 0.0);
         ASSERT_LT(ra, 24.0);
         const double error = testdata::separationDeg(ra, dec, row[2].toDouble(), row[3].toDouble());

@@ -6,12 +6,12 @@
 
 #include "applicationid.h"
 #include "dbusnotifier.h"
+#include "logcapture.h"
 
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
 #include <QDBusServer>
 #include <QElapsedTimer>
-#include <QLoggingCategory>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,30 +68,6 @@ struct PeerBus {
     bool accepted = false;
 };
 
-// The lines of the noctalis.desktop category written while it lives.
-struct DesktopLog {
-    DesktopLog()
-    {
-        QLoggingCategory::setFilterRules(QStringLiteral("noctalis.desktop=true"));
-        lines().clear();
-        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &text) {
-            if (QByteArray(context.category) == "noctalis.desktop")
-                lines() << text;
-        });
-    }
-    ~DesktopLog()
-    {
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
-    }
-    static QStringList &lines()
-    {
-        static QStringList written;
-        return written;
-    }
-    QtMessageHandler previous;
-};
-
 TEST(DBusNotifier, ShowsReplacesAndWithdrawsThroughTheService)
 {
     FakeNotificationService service;
@@ -126,7 +102,7 @@ TEST(DBusNotifier, ShowsReplacesAndWithdrawsThroughTheService)
 
 TEST(DBusNotifier, WithoutServiceOrBusReturnsAtOnceAndLogsOneLine)
 {
-    DesktopLog log;
+    LogCapture log(QStringLiteral("noctalis.desktop=true"));
     {
         PeerBus bus(nullptr);  // a bus where no one offers notifications
         DBusNotifier notifier(QStringLiteral("Noctalis"), bus.client);
@@ -135,11 +111,11 @@ TEST(DBusNotifier, WithoutServiceOrBusReturnsAtOnceAndLogsOneLine)
         // Every answer has come back when the watchers of the calls are gone.
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return notifier.findChildren<QDBusPendingCallWatcher *>().isEmpty(); }));
-        EXPECT_EQ(DesktopLog::lines().size(), 1) << DesktopLog::lines().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(log.lines().size(), 1) << log.lines().join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(notifier.notificationId(QStringLiteral("Vega")), 0u);
     }
 
-    DesktopLog::lines().clear();
+    log.clear();
     const QDBusConnection noBus =
         QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("no-bus"));
     ASSERT_FALSE(noBus.isConnected());
@@ -150,7 +126,7 @@ TEST(DBusNotifier, WithoutServiceOrBusReturnsAtOnceAndLogsOneLine)
     notifier.notify(QStringLiteral("Vega"), QStringLiteral("t"), QStringLiteral("b"));
     notifier.withdraw(QStringLiteral("Vega"));
     EXPECT_LT(timer.elapsed(), 1000) << "nothing waits for a bus that is not there";
-    EXPECT_EQ(DesktopLog::lines().size(), 1);
+    EXPECT_EQ(log.lines().size(), 1);
     QDBusConnection::disconnectFromBus(QStringLiteral("no-bus"));
 }
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // What the alarm check asks of the rest of the program: the main window's
 // readings, and the windows and programs an alarm opens or starts.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // AlarmCheck: the alarm step of the clock tick. Closes the windows of alarms
 // whose active time is over and re-arms them, tests every armed alarm
 // against the LMST and fires those that are due, in index order.

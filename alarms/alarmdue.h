@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The rules the alarm check applies to one alarm: when it is due, and how
 // its parameters choose between sound and beep, minimised and normal.
 #pragma once

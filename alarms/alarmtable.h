@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The table of alarms the clock keeps in memory, Alarms: one AlarmDef per
 // alarm, indexed from 0. The application owns one table and hands it by
 // reference to the alarm file routines, the editor and the clock tick, which

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // AlarmWindows: the windows and programs of fired alarms. Opens notice and
 // sender windows, keeps them in the order they were opened with their tags,
 // and closes them by tag; starts programs through a launcher.

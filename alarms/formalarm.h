@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormAlarm: the notice window of an alarm. Shows the alarm's message in the
 // top-right corner of the screen above all other windows and, every ten
 // seconds until it closes, beeps or plays a wave file when told to.

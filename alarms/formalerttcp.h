@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormAlertTCP: the sender window of a "Send LMST via TCP" alarm. From its
 // one-second timer it connects to 127.0.0.1 port 1556, sends the alarm's
 // text with its time fields expanded by its own engine, closes the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormConfigureAlarms: the alarm editor. Lists, adds, edits and deletes the
 // alarms of the live table, and loads, saves and starts alarm files.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Sound of the alarm notices: a beep, or a wave file played without
 // overlapping itself and without holding up the user-interface thread.
 #pragma once

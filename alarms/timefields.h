@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Time fields in alarm texts: "[LMST" or "[UT", a field text, and "]". The
 // field text, trimmed and upper-cased, selects the value:
 //   "HH:MM:SS"  the time of day, rounded to the nearest second

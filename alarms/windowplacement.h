@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Where a window of a fired alarm opens: in the top-right area of the
 // screen, on a spot no other window of the program covers.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The about box: name, version, what the program is for, licence, and links
 // to the home and help pages.
 #pragma once

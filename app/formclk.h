@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Formclk: the clock window. The LMST on top and, on request, the UT rows
 // and the LAST row below it; one right-click menu; a tick once a second.
 #pragma once

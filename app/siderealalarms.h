@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // SiderealAlarms: the alarms of the clock program put together. Reads the
 // LMST, longitude and time fields of the clock window, checks the alarm
 // table at every tick the clock window allows, and opens the alarm windows;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // SingleInstance: one clock per user session. The first start takes a lock
 // file in the user's runtime folder and listens on a local socket beside it;
 // a later start finds the lock, asks the running clock over that socket to

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The automation date without Qt: a double counting days from 1899-12-30
 // 00:00 whose fraction is the time of day. Before day 0 the integer part
 // counts back and the fraction still runs forward from midnight (-1.25 is

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Errors raised by automation objects: a run-time error number and its text,
 // as the caller of a late-bound member sees them.
 #pragma once

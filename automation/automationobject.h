@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // A late-bound automation object: created by ProgID, its members got, set and
 // called by name without regard to case.
 #pragma once

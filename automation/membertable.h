@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The members of a class by name without regard to case: looked up in the
 // class's meta-object once, then found by a hash of the case-folded name.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Automation values held in QVariant, and the automation date.
 //
 // An invalid QVariant is Empty: it compares equal to "" and converts to 0 and

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormSiderealCalculator: the sidereal calculator. Converts a civil date and
 // time, UT or local in a chosen zone, into the local mean sidereal time
 // (LMST) of a longitude ("Time -> Sidereal"), and an LMST on a date back into

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormTonight: what the sky holds for the observer today. One row per body
 // (the Sun, the Moon, Mercury to Neptune) and per target of one's own, with
 // rising, transit and setting in local civil time as almanacs give them,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The computations of the Tonight window: for each object, its day as
 // almanacs give it and where it stands now, from an engine object by member
 // name (AlmanacDay, AlmanacPlace and their properties).

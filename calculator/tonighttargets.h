@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Targets of one's own for the Tonight window: fixed objects by name, right
 // ascension and declination, their texts, and their place in the settings.
 #pragma once

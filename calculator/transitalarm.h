@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // A sidereal alarm for a meridian transit, and adding an alarm to the live
 // table the way the alarm editor does.
 #pragma once

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+#
 # Warnings for our own targets; the whole project builds without any.
 function(noctalis_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Rising, meridian transit and setting as almanacs give them, and where a
 // target stands now (plain C++, no Qt).
 #pragma once

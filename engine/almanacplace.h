@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Places of a target for the almanac: apparent geocentric right ascension and
 // declination, horizontal parallax and the altitude at which the target rises
 // and sets, over a span of time (plain C++, no Qt).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Apparent sidereal time: the mean sidereal time moved by the equation of
 // the equinoxes (plain C++, no Qt).
 #pragma once

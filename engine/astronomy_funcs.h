@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Unit helpers of the engine's coordinate routines (plain C++, no Qt).
 //
 // Every helper uses pi = 3.14159265358979 exactly as written, so that the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Sources of the values in this file
 // ----------------------------------
 // Observed TT - UT1: IERS Rapid Service/Prediction Centre, U.S. Naval

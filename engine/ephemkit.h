@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Ephemkit: the engine's automation object. A bag of observer and target
 // properties with methods that compute into them; every member is reached by
 // name through the automation layer.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The class factory of the Ephemkit library (ProgID "Ephemlib.Ephemkit").
 #pragma once
 

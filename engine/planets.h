@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The planet layer of the engine: apparent places of Mercury to Pluto built
 // on libnova, with the calls, order and units the engine has always used
 // (plans, ab_ecl, ecl_eq, nut_eq). Plain C++, no Qt.

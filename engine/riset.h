@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Rising and setting of a fixed position, closed form (plain C++, no Qt).
 #pragma once
 

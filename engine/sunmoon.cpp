@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Sources of the tables in this file
 // ----------------------------------
 // Nutation (13 + 9 terms), Sun (mean elements, perturbations A to E) and

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Apparent places of the Sun and the Moon from the closed-form series of the
 // handbook for calculators (plain C++, no Qt).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Rise and set of the Sun and the Moon by a one-minute search (plain C++).
 #pragma once
 

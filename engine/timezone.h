@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The system's time zone, read afresh on every call (plain C++, no Qt).
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Meridian transits of fixed positions, the Sun and the Moon (plain C++).
 #pragma once
 

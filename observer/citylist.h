@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The city list ("latlngtz.txt"): places an observer can pick by name,
 // grouped into regions. Plain text, one item per line:
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The daylight-saving rule codes that travel with an observer's location
 // (observer files, the city list, the observer dialog's rule list). No time
 // computation reads them.

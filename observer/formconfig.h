@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormConfig: the configuration dialog. Longitude, time zone, date format,
 // the clock's colours and font, and the switches for alarms, always on top
 // and start with the desktop, the clock's LAST row and DUT1; the way into

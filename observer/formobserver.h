@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormObserver: the observer location dialog. Edits where the observer is
 // (latitude, longitude west, time zone, daylight-saving rule, a description
 // and the elevation) by typing, by pointing at the world map, by picking a

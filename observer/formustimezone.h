@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // FormUSTimeZone: picks a US time zone by name for the observer dialog.
 //
 // OK puts the hours of the zone picked into USZonePick of the observer

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Latitude and longitude texts: degrees as "D:MM:SS.S" and back.
 //
 // Longitudes here are degrees west of Greenwich (an east longitude e is held

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Texts of the general module: lines with a colon, marker-delimited fields,
 // the system time zone, the clock face's hours text and the stored longitude.
 #pragma once

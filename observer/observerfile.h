@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The observer file (".obs"): where an observer stands, as seven lines, each
 // one field written as a double-quoted string, every line ended by CR LF:
 //

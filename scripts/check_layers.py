@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+
 """Checks that the source folders depend only downwards.
 
 The folders, from the bottom up, are listed in LAYERS. A file may include a

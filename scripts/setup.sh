@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+#
 # Installs the Debian 12 packages Noctalis needs (only those missing), then
 # configures and builds the given CMake preset (default: "default"; "none"
 # builds nothing). Further arguments name further packages to install.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+#
 # Quick start: install what is missing, build, and run the whole test suite
 # headless. Give "asan" to run it under AddressSanitizer and UBSan instead.
 set -euo pipefail

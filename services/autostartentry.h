@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The program's autostart entry: a desktop entry in the user's autostart
 // folder that the desktop reads at log-in. Turning start-up off marks the
 // entry hidden; the file itself is never deleted.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Background steps that may fail: start-up, the tick, the alarm check, the
 // time fields, the sender and program launch skip a failing step and go on
 // with the next one. The user sees nothing; a developer sees one line per

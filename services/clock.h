@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Where the program reads the time: the system clock in the program, a set
 // instant in tests.
 #pragma once

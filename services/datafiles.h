@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Where the program finds the data files it ships (the city list, the world
 // map pictures).
 #pragma once

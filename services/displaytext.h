@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Texts as windows show them: a text of any length is cut to a few lines and
 // characters before a label or list lays it out, so that a huge alarm name
 // or message never holds up the user-interface thread.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The program's one way of asking the user for a file: the platform's file
 // dialog in the program, a script of answers in tests.
 #pragma once

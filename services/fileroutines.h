@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Small helpers for the program's files: does a file exist, its name
 // without the folders, opening a file to read without ever waiting on a pipe
 // or a device, and committing a save so that it survives a power cut.

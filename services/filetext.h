@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The bytes of the program's text files and the text they hold.
 //
 // Files written on Windows are 8-bit text in code page Windows-1252; files

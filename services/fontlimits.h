@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The font sizes the clock face takes: what the configuration dialog's font
 // picker offers, and what start-up keeps a stored size to.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The text of an INI file, read and written as plain text values.
 //
 // The settings file is the INI file that Qt's QSettings wrote for earlier

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The program's one way of telling the user something: a message box in the
 // program, a recording in tests.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Numbers to text and back, the same way in every window and file of the
 // program. "." is the decimal separator whatever the locale.
 #pragma once

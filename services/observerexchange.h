@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The values the observer location dialog exchanges with its openers (the
 // configuration dialog and the calculator), and the current observer's
 // daylight-saving rule. One object, owned by the application and handed to

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The shared preferences: what every window of the clock program reads and
 // writes, loaded from the settings store at start-up. One object, owned by
 // the application and handed to the windows that use it.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // What the scripted pickers of the tests share: every request recorded, the
 // queued answers given in turn, an empty queue answering as a cancelled
 // dialog.

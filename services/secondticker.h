@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // SecondTicker: a tick once a second, in step with the clock's seconds. Each
 // tick fires a few milliseconds after a whole second of the clock, from a
 // precise single-shot timer armed afresh after every tick from the clock's

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The per-user settings store: texts by application, section and key, with
 // section and key names matched without regard to case.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // UT1 for the clock: Universal Time moved by DUT1 = UT1 - UTC as the IERS
 // publishes it, so that sidereal time follows the Earth's rotation to the
 // tenth of a second instead of the second.

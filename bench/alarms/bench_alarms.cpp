@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Loading and saving a full alarm file of 32768 alarms, each beside its
 // reference: the same bytes written once through QSaveFile, and the file's
 // lines read alone.

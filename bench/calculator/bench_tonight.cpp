@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // One refresh of the Tonight window's rows: the Sun, the Moon, Mercury to
 // Neptune and three targets of one's own, each its day and its place now,
 // through an engine object by member name as the window does it. Target:

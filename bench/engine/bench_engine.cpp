@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Sidereal time alone, and one clock tick's engine traffic by name, each with
 // its reference beside it: libnova's sidereal time, the engine's members
 // called directly. Last, the Moon's place by name right after Qt hashed a

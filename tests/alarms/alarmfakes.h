@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Fakes of the alarm windows' sound players and of the program launcher,
 // recording what they were asked.
 #pragma once

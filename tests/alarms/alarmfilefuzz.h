@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // What loading any bytes as an alarm file must give, checked by the fuzz
 // target (fuzz_alarmfile, libFuzzer) and by a bounded randomized run in the
 // test suite.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The alarm step of the tick: the due test, firing and expiry under an
 // injected clock, and what each action code asks for.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // A bounded randomized run of the alarm file loader: mutated alarm files
 // never crash it, never make it read past their end (under the asan preset)
 // and always give -1 or a valid last index.

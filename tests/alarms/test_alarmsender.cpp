@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The TCP sender window against a real listener on a loopback port of the
 // test's own: whatever else listens on the machine, port 1556 included,
 // leaves these cases alone.

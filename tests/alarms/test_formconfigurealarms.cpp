@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The alarm editor, driven as a user drives it: clicks on its buttons and
 // rows, text typed into its boxes, answers to its questions and file
 // dialogs.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Time fields in alarm texts: the two expanders and their value table.
 
 #include "automationobject.h"

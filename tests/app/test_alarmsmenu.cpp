@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The clock window's "&Alarms" entry: the editor opens modally, the tick
 // leaves the alarms alone while it is on screen, and the same editor comes
 // back each time.

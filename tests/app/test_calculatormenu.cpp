@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The clock window's "Ca&lculator" entry: the calculator opens beside the
 // clock and returns at once, the same window comes back after a close, and it
 // stays open, keeping the program running, when the clock window closes.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The alarms in the clock window's tick: the check runs at the ticks the
 // clock window allows, with the clock window's engine and time fields.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The clock window's "C&onfigure" entry and the double-click on the LMST:
 // the configuration dialog opens modally, and what it confirms is on the
 // face at once and in the LMST at the next tick.

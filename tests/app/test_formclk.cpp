@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The clock window: start-up from the settings, the tick, the menu, closing.
 
 #include "alarmtable.h"

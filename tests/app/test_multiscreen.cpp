@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Window placement on a desktop of three screens: one to the right of the
 // primary screen and one to its left, at negative coordinates.
 

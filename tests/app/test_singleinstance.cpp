@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // One clock per session: a second start hands over to the first, and a lock
 // left behind never keeps a clock from starting.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The clock window's "&Tonight" entry: right after the calculator's, a
 // modeless window of its own that comes back loaded afresh after a close and
 // stays open when the clock window closes.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The ephemkit driver, run as a separate program, and its step parser.
 
 #include "automationerror.h"

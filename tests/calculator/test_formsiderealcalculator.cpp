@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The sidereal calculator, driven as a user drives it: text typed into its
 // boxes, clicks on its buttons, option buttons and calendar, and an observer
 // dialog that confirms or cancels.

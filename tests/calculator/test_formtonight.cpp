@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The Tonight window, driven as a user drives it, against PyEphem's local
 // days (tests/data/tonight_reference.csv), sidereal arithmetic and the alarm
 // table.

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+
 """Reference places of the planets for the engine's tests: planets_reference.csv.
 
 Source: the Swiss Ephemeris, built from JPL DE431 (Debian 12 packages

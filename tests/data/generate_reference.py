@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Noctalis developers
+
 """Reference values for the engine's astronomy tests.
 
 Independent sources (Debian 12 packages):

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Reading the committed reference tables of tests/data (CSV with # comments)
 // and summarising errors against them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Almanac rising, transit and setting, and the place of a target now,
 // against PyEphem's own searches with the almanac's conventions
 // (tests/data/almanac_reference.csv) and a published worked example.

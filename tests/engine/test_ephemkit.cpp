@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The engine object's properties: storage, range rules and the recompute of
 // LMST when UTDate is set.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // ArcSin, ArcCos and HorizonEquatorial: worked values, the exactly-one
 // case, the pole, and round trips.
 

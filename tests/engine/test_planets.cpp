@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The planet layer on libnova, its Delta T and the closed-form riset.
 
 #include "astronomy_funcs.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // SunMoonPosition: the time arguments, the nutation series, physical
 // ranges, the comparison with independent apparent positions, and every bit
 // of its results kept as the routine was split into its quantities.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Transits and rise/set: closed-form transit arithmetic, the Sun and Moon
 // transit searches, and the one-minute rise/set search against an
 // independent search.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // libFuzzer target for the observer file reader (built with clang only).
 //
 //   CXX=clang++ cmake -S . -B build/fuzz -G Ninja \

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Fuzz target of the text parsers and the leading-number rule: whatever the
 // text, they return and stay within their documented results. The input is
 // read as UTF-8 and handed whole to every function (as text and as pattern).

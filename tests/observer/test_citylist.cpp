@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The city list: regions, the cities of a region, where a city lies; and
 // the city list that ships with the program.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The configuration dialog, driven as a user drives it: text typed into its
 // boxes, clicks on its buttons, check boxes and swatches, and scripted
 // answers from the colour and font pickers and the observer dialog.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The observer location dialog and the US time zone picker, driven as a
 // user drives them: typed boxes, clicks on buttons, lists and the map,
 // answers to the file dialogs and questions.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Latitude and longitude texts: formatting with its carries, both parses with
 // their range rules and in-place changes, and round trips.
 

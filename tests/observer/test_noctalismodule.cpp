@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The general module's texts: colon lines, marker fields, the system time
 // zone, the clock face's hours and the stored longitude.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // A bounded randomized run of the observer file reader: files made of the
 // pieces that steer field input (quotes, commas, line ends, numbers in
 // every form, bytes of both encodings) keep the reader's promises, also

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Runs a test under a locale whose decimal separator is ",": Qt's default
 // locale always, and the C library's when the build made a comma locale
 // (NOCTALIS_TEST_LOCALE_DIR). Restores both on destruction.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Fuzz target of the settings file's reader and writer: whatever the bytes,
 // reading never fails or decodes a value into anything but text, and the
 // file written from what was read reads back as the same sections, keys and

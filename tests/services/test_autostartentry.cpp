@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The autostart entry: its Exec argument quoted as the desktop entry
 // specification asks, the whole entry, and writing it.
 

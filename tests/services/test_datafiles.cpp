@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Shipped data files: beside the program, else in the installed data folder.
 
 #include "datafiles.h"

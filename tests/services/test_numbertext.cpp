@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Numbers to text and back: the leading-number rule, whole-number and float
 // conversion, the plain, short and pattern forms and time-of-day texts.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // The clock tick in step with the clock's seconds, under a clock set by hand.
 
 #include "clock.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // UT1 for the clock: the DUT1 setting and what it does to sidereal time.
 
 #include "civil.h"

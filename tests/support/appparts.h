@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // What the application owns, for tests that build windows: a settings store
 // in a temporary folder, the shared preferences, the alarm table, recorded
 // messages and a clock that shows what it is told.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
 // Sets the process's time zone (a POSIX TZ text) for one scope and restores
 // the one before when it ends.
 #pragma once

@@ -42,12 +42,12 @@ constexpr qsizetype kMaxFieldChars = 32767;
 constexpr qsizetype kShownNameChars = 200;
 
 // Captions of the parameter boxes, translated when shown.
-constexpr const char *kMessageCaption = QT_TRANSLATE_NOOP("FormConfigureAlarms", "Message:");
-constexpr const char *kSoundCaption = QT_TRANSLATE_NOOP("FormConfigureAlarms", "Sound:");
-constexpr const char *kProgramCaption = QT_TRANSLATE_NOOP("FormConfigureAlarms", "Program:");
-constexpr const char *kMinimizedCaption = QT_TRANSLATE_NOOP("FormConfigureAlarms", "Minimized Y/N:");
-constexpr const char *kUrlCaption = QT_TRANSLATE_NOOP("FormConfigureAlarms", "URL:");
-constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("FormConfigureAlarms", "Interval min:");
+constexpr const char *kMessageCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Message:");
+constexpr const char *kSoundCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Sound:");
+constexpr const char *kProgramCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Program:");
+constexpr const char *kMinimizedCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Minimized Y/N:");
+constexpr const char *kUrlCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "URL:");
+constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Interval min:");
 
 // The number a box holds: its whole text, blanks around it aside, a decimal
 // number ("12", "-0.5", "1E3"); nothing for any other text, an empty one

@@ -5,9 +5,9 @@
 # Installs a build folder into a temporary DESTDIR under a prefix no one
 # uses, and checks the installed tree as a user meets it: the programs find
 # their engine plugin relative to their own folder, print their version,
-# the clock starts and keeps running, the launcher and AppStream files
-# validate, the manual pages render without warnings, and every file the
-# desktop and the package expect is there.
+# the clock speaks the user's language, starts and keeps running, the
+# launcher and AppStream files validate, the manual pages render without
+# warnings, and every file the desktop and the package expect is there.
 #
 # Usage: check_install.sh BUILD_DIR
 # The environment gives the layout, as the test suite registers it:
@@ -66,6 +66,15 @@ expect_output "ephemkit --version" "ephemkit $NOCTALIS_VERSION" "$("$ephemkit" -
 noctalis=$top/$BINDIR/noctalis
 expect_output "noctalis --version" "noctalis $NOCTALIS_VERSION" \
   "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$noctalis" --version 2>&1)"
+# The catalogue goes with the program: a German user reads German, whatever
+# LANG says, and the C locale leaves the English text.
+help_description() {  # environment settings...
+  env -u LC_ALL -u LC_MESSAGES -u DISPLAY -u WAYLAND_DISPLAY "$@" "$noctalis" --help 2>&1 | sed -n 2p
+}
+expect_output "noctalis --help for LANGUAGE=de" "Sternzeituhr und Alarme für astronomische Beobachter." \
+  "$(help_description LANGUAGE=de LANG=C.UTF-8)"
+expect_output "noctalis --help for LANG=C" "Sidereal clock and alarms for astronomical observers." \
+  "$(help_description LANGUAGE= LANG=C)"
 mkdir -p "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 env XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \

@@ -417,30 +417,6 @@ Nicht gefunden.</translation>
         <source>Browse</source>
         <translation>Durchsuchen</translation>
     </message>
-    <message>
-        <source>Message:</source>
-        <translation>Nachricht:</translation>
-    </message>
-    <message>
-        <source>Sound:</source>
-        <translation>Ton:</translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation>Programm:</translation>
-    </message>
-    <message>
-        <source>Minimized Y/N:</source>
-        <translation>Minimiert Y/N:</translation>
-    </message>
-    <message>
-        <source>URL:</source>
-        <translation>URL:</translation>
-    </message>
-    <message>
-        <source>Interval min:</source>
-        <translation>Intervall min:</translation>
-    </message>
 </context>
 <context>
     <name>FormObserver</name>
@@ -692,7 +668,7 @@ Nicht gefunden.</translation>
     </message>
     <message>
         <source>Rise Az</source>
-        <translation>Az. Aufgang</translation>
+        <translation>Az. Aufg.</translation>
     </message>
     <message>
         <source>Azimuth of the rising, degrees from north through east</source>
@@ -708,7 +684,7 @@ Nicht gefunden.</translation>
     </message>
     <message>
         <source>Transit Alt</source>
-        <translation>Höhe Durchgang</translation>
+        <translation>Höhe Durchg.</translation>
     </message>
     <message>
         <source>Altitude at the transit, degrees, without refraction</source>
@@ -724,7 +700,7 @@ Nicht gefunden.</translation>
     </message>
     <message>
         <source>Set Az</source>
-        <translation>Az. Untergang</translation>
+        <translation>Az. Unterg.</translation>
     </message>
     <message>
         <source>Azimuth of the setting, degrees from north through east</source>
@@ -1092,6 +1068,30 @@ Soll die Datei ersetzt werden?</translation>
         <source>Sound File</source>
         <translation>Tondatei</translation>
     </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Ton:</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Minimized Y/N:</source>
+        <translation>Minimiert Y/N:</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message>
+        <source>Interval min:</source>
+        <translation>Intervall min:</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::FormObserver</name>
@@ -1360,13 +1360,13 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>crossing now</source>
-        <translation>Durchgang jetzt</translation>
+        <translation>jetzt</translation>
     </message>
     <message numerus="yes">
         <source>crossed %n min ago</source>
         <translation>
-            <numerusform>Durchgang vor %n min</numerusform>
-            <numerusform>Durchgang vor %n min</numerusform>
+            <numerusform>vor %n min</numerusform>
+            <numerusform>vor %n min</numerusform>
         </translation>
     </message>
     <message>

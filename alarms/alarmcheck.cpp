@@ -9,6 +9,8 @@
 #include "clock.h"
 #include "variant.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace noctalis {
@@ -65,7 +67,7 @@ void AlarmCheck::fire(const AlarmDef &alarm)
     if (alarm.Action < kActionLaunchProgram) {
         NoticeOrder notice;
         notice.tag = alarm.Name;
-        notice.caption = QStringLiteral("Sidereal Alarm: ") + alarm.Name;
+        notice.caption = QCoreApplication::translate("AlarmCheck", "Sidereal Alarm: %1").arg(alarm.Name);
         runStep(lcAlarms, "expand the notice text", [&] { notice.message = m_host.expandTimeFields(automation::toText(alarm.Param1)); });
         if (alarm.Action == kActionMessageBoxSound) {
             runStep(lcAlarms, "choose the notice sound", [&] {

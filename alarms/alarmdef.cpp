@@ -3,19 +3,21 @@
 
 #include "alarmdef.h"
 
+#include <QCoreApplication>
+
 namespace noctalis {
 
 QString Action2Str(int action)
 {
     switch (action) {
     case kActionMessageBox:
-        return QStringLiteral("Message Box");
+        return QCoreApplication::translate("AlarmDef", "Message Box");
     case kActionMessageBoxSound:
-        return QStringLiteral("Message Box + Sound");
+        return QCoreApplication::translate("AlarmDef", "Message Box + Sound");
     case kActionLaunchProgram:
-        return QStringLiteral("Launch Program");
+        return QCoreApplication::translate("AlarmDef", "Launch Program");
     case kActionSendLmstTcp:
-        return QStringLiteral("Send LMST via TCP");
+        return QCoreApplication::translate("AlarmDef", "Send LMST via TCP");
     default:
         return QString();
     }

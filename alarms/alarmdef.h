@@ -24,7 +24,8 @@ enum AlarmAction : qint16 {
 //   action   action code
 // Returned (function value):
 //   "Message Box", "Message Box + Sound", "Launch Program" or
-//   "Send LMST via TCP" for codes 0 to 3; the empty text for any other code.
+//   "Send LMST via TCP" for codes 0 to 3, in the user's language; the empty
+//   text for any other code.
 QString Action2Str(int action);
 
 // AlarmDef: one alarm. A default-constructed record is fresh: Action 0, Name

@@ -82,7 +82,7 @@ struct ReadFailure {
 
 QString atLine(qint64 lineNumber, const QString &what)
 {
-    return QStringLiteral("Line %1: %2").arg(lineNumber).arg(what);
+    return Texts::tr("Line %1: %2").arg(lineNumber).arg(what);
 }
 
 // The value after a tag's colon, refused when it is longer than a field may be.
@@ -101,7 +101,7 @@ qint16 actionValue(const QString &value, qint64 lineNumber)
     const auto action = wholeNumber16(leadingNumber(value));
     if (!action)
         throw ReadFailure{atLine(lineNumber,
-            QStringLiteral("the action %1 is outside -32768 to 32767.").arg(value))};
+            Texts::tr("the action %1 is outside -32768 to 32767.").arg(value))};
     return *action;
 }
 
@@ -116,7 +116,8 @@ bool enabledValue(const QString &value, qint64 lineNumber)
     if (const auto number = automation::numericValue(QVariant(word)))
         return *number != 0.0;
     throw ReadFailure{atLine(lineNumber,
-        QStringLiteral("\"%1\" is neither True, False nor a number.").arg(value))};
+        //: True and False are the words of the file; they stay as they are.
+        Texts::tr("\"%1\" is neither True, False nor a number.").arg(value))};
 }
 
 // Sets the field of alarm whose tag the line holds, if any.
@@ -157,7 +158,7 @@ QByteArrayView firstLine(QByteArrayView bytes)
 
 QString inputPastEnd()
 {
-    return QStringLiteral("Input past end of file.");
+    return Texts::tr("Input past end of file.");
 }
 
 // Reads every block after the header into alarms; lastIndex follows the
@@ -173,7 +174,7 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
             continue;
         if (lastIndex == kMaxLastIndex)
             throw ReadFailure{atLine(lines.lineNumber(),
-                QStringLiteral("more than %1 alarms.").arg(kMaxLastIndex + 1))};
+                Texts::tr("more than %1 alarms.").arg(kMaxLastIndex + 1))};
         QString name = fieldValue(line, kNameTag, lines.lineNumber());
         ++lastIndex;
         if (lastIndex >= alarms.size())
@@ -206,13 +207,13 @@ void tellReadFailure(MessageService &messages, const QString &path, const QStrin
 void showReadFailure(MessageService &messages, const QString &path, const QString &description)
 {
     tellReadFailure(messages, path,
-                    QStringLiteral("Error opening Alarm File: ") + kCrLf + nativePath(path) + kCrLf + description,
+                    Texts::tr("Error opening Alarm File: \r\n%1\r\n%2").arg(nativePath(path), description),
                     description);
 }
 
 void showNoAlarmFile(MessageService &messages, const QString &path)
 {
-    tellReadFailure(messages, path, QStringLiteral("Not an alarm file."),
+    tellReadFailure(messages, path, Texts::tr("Not an alarm file."),
                     QStringLiteral("its first line is not \"%1\"").arg(kHeader));
 }
 
@@ -288,7 +289,7 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
 {
     if (!FileExists(path)) {
         tellReadFailure(messages, path,
-                        QStringLiteral("Alarm File: ") + kCrLf + nativePath(path) + kCrLf + QStringLiteral("Not Found."),
+                        Texts::tr("Alarm File: \r\n%1\r\nNot Found.").arg(nativePath(path)),
                         QStringLiteral("not found"));
         return -1;
     }
@@ -412,7 +413,8 @@ template <typename Sink>
 void appendLine(Sink &sink, QStringView tag, QStringView value, int index)
 {
     if (!sink.appendLine(tag, value))
-        throw WriteFailure{QStringLiteral("Alarm %1: the %2 value holds a line break.")
+        //: %2 is the tag of the file's line (NAME, PARAM1, ...).
+        throw WriteFailure{Texts::tr("Alarm %1: the %2 value holds a line break.")
                                .arg(index + 1)
                                .arg(tag.chopped(1))};
 }
@@ -458,8 +460,7 @@ QByteArray alarmFileBytes(const AlarmTable &alarms)
 bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService &messages)
 {
     const auto failure = [&](const QString &description) {
-        messages.show(QStringLiteral("Error saving:") + kCrLf + nativePath(path) + kCrLf + description,
-                      programTitle());
+        messages.show(Texts::tr("Error saving:\r\n%1\r\n%2").arg(nativePath(path), description), programTitle());
         return false;
     };
     QByteArray bytes;

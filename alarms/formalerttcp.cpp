@@ -82,8 +82,7 @@ void FormAlertTCP::Form_Load()
         m_engine.set(QStringLiteral("LNG"), SenderLng);
     });
     runStep(lcAlarms, "show the sender's interval", [&] {
-        ui->LBLInterval->setText(QStringLiteral("Interval: ") + automation::toText(RepeatMinutes) +
-                                 QStringLiteral(" minutes."));
+        ui->LBLInterval->setText(tr("Interval: %1 minutes.").arg(automation::toText(RepeatMinutes)));
     });
     m_timer->start();
 }
@@ -153,9 +152,8 @@ void FormAlertTCP::onErrorOccurred(QAbstractSocket::SocketError error)
 void FormAlertTCP::finishSend()
 {
     m_socket->disconnectFromHost();  // what is still buffered goes out first
-    ui->LBLMsg->setText(QStringLiteral("Message: ") + boundedText(m_text, kShownChars, kShownLines));
-    ui->LBLSent->setText(QStringLiteral("Sent: ") + m_clock.localNow().toString(QStringLiteral("HH:mm:ss")) +
-                         QStringLiteral(" Local Time."));
+    ui->LBLMsg->setText(tr("Message: %1").arg(boundedText(m_text, kShownChars, kShownLines)));
+    ui->LBLSent->setText(tr("Sent: %1 Local Time.").arg(m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
     endCycle(true);
 }
 

@@ -30,8 +30,6 @@ namespace noctalis {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMinutesPerDay = 1440.0;
 // The alarm file holds at most this many alarms: the loader counts blocks in
@@ -42,6 +40,14 @@ constexpr int kMaxAlarms = 32768;
 constexpr qsizetype kMaxFieldChars = 32767;
 // The most of a name a list row shows.
 constexpr qsizetype kShownNameChars = 200;
+
+// Captions of the parameter boxes, translated when shown.
+constexpr const char *kMessageCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Message:");
+constexpr const char *kSoundCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Sound:");
+constexpr const char *kProgramCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Program:");
+constexpr const char *kMinimizedCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Minimized Y/N:");
+constexpr const char *kUrlCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "URL:");
+constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Interval min:");
 
 // The number a box holds: its whole text, blanks around it aside, a decimal
 // number ("12", "-0.5", "1E3"); nothing for any other text, an empty one
@@ -105,7 +111,7 @@ FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString
     FilePickRequest request;
     request.purpose = purpose;
     request.title = title;
-    request.filter = QStringLiteral("Alarm File|*.alm");
+    request.filter = FormConfigureAlarms::tr("Alarm File") + QStringLiteral("|*.alm");
     request.defaultSuffix = QStringLiteral("alm");
     request.directory = FormConfigureAlarms::startFolder(currentFile);
     request.proposedName = proposedName;
@@ -200,7 +206,7 @@ void FormConfigureAlarms::Form_Load()
 
 void FormConfigureAlarms::setFileLabel(const QString &fileName)
 {
-    ui->LBLFile->setText(QStringLiteral("Alarm File: ") + fileName);
+    ui->LBLFile->setText(tr("Alarm File: %1").arg(fileName));
 }
 
 void FormConfigureAlarms::LoadAllAlarmsInList()
@@ -219,7 +225,7 @@ void FormConfigureAlarms::AddAlarmRow(const AlarmDef &alarm)
     row->setText(0, shortNumberText(ui->LV1->topLevelItemCount()));
     row->setText(1, boundedText(alarm.Name, kShownNameChars));
     row->setText(2, formatTime(siderealDays(alarm.SiderealTime), u"HH:nn:ss"));
-    row->setText(3, booleanText(alarm.Enabled));
+    row->setText(3, alarm.Enabled ? tr("True") : tr("False"));
     row->setText(4, Action2Str(alarm.Action));
 }
 
@@ -227,30 +233,30 @@ void FormConfigureAlarms::SetEditDisplay(int action)
 {
     struct BoxLayout {
         bool shown[3];
-        const char *caption[3];  // nullptr: the caption stays as it is
+        const char *caption[3];  // nullptr: the caption stays as it is; translated on use
         int browse;              // the box whose Browse button shows; -1 none
         bool duration;
     };
     BoxLayout layout{};
     switch (action) {
     case kActionMessageBox:
-        layout = {{true, false, false}, {"Message:", nullptr, nullptr}, -1, true};
+        layout = {{true, false, false}, {kMessageCaption, nullptr, nullptr}, -1, true};
         break;
     case kActionMessageBoxSound:
-        layout = {{true, true, false}, {"Message:", "Sound:", ""}, 1, true};
+        layout = {{true, true, false}, {kMessageCaption, kSoundCaption, ""}, 1, true};
         break;
     case kActionLaunchProgram:
-        layout = {{true, true, false}, {"Program:", "Minimized Y/N:", nullptr}, 0, false};
+        layout = {{true, true, false}, {kProgramCaption, kMinimizedCaption, nullptr}, 0, false};
         break;
     case kActionSendLmstTcp:
-        layout = {{true, true, true}, {"Message:", "URL:", "Interval min:"}, -1, true};
+        layout = {{true, true, true}, {kMessageCaption, kUrlCaption, kIntervalCaption}, -1, true};
         break;
     default:
         return;
     }
     for (std::size_t i = 0; i < txtParam.size(); ++i) {
         if (layout.caption[i])
-            LBLParam[i]->setText(QLatin1String(layout.caption[i]));
+            LBLParam[i]->setText(tr(layout.caption[i]));
         txtParam[i]->setVisible(layout.shown[i]);
         LBLParam[i]->setVisible(layout.shown[i]);
         cmdBrowse[i]->setVisible(int(i) == layout.browse);
@@ -414,7 +420,7 @@ void FormConfigureAlarms::cmdCancel_Click() { setBrowsing(); }
 
 bool FormConfigureAlarms::askToSave()
 {
-    const QString question = tr("Do you want to save your changes to:") + kCrLf + StripDirectory(m_prefs.AlarmFile);
+    const QString question = tr("Do you want to save your changes to:\r\n%1").arg(StripDirectory(m_prefs.AlarmFile));
     return m_messages.show(question, programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
@@ -425,8 +431,11 @@ void FormConfigureAlarms::cmdDelete_Click()
         m_messages.show(tr("Please select an alarm number to delete and then click Delete."), programTitle());
         return;
     }
+    // The row's number as the list shows it, with the blank before it that
+    // the English question keeps.
     const QString rowText = ui->LV1->selectedItems().constFirst()->text(0);
-    const QString question = tr("Are you sure you want to delete alarm ") + rowText + QLatin1Char('?');
+    //: %1 is the alarm's number with a blank before it (" 2").
+    const QString question = tr("Are you sure you want to delete alarm %1?").arg(rowText);
     if (m_messages.show(question, programTitle(), MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
 
@@ -486,8 +495,7 @@ FormConfigureAlarms::SaveResult FormConfigureAlarms::cmdSave_Click()
     if (!path)
         return SaveResult::Cancelled;
     if (QFileInfo::exists(*path)) {
-        const QString question =
-            tr("%1 already exists.").arg(StripDirectory(*path)) + kCrLf + tr("Do you want to replace it?");
+        const QString question = tr("%1 already exists.\r\nDo you want to replace it?").arg(StripDirectory(*path));
         if (m_messages.show(question, programTitle(), MessageButtons::YesNo) != MessageAnswer::Yes)
             return SaveResult::Cancelled;
     }
@@ -509,10 +517,10 @@ void FormConfigureAlarms::cmdBrowse_Click(int index)
     request.directory = programFolder();
     if (index == 0) {
         request.title = tr("Select Executable File");
-        request.filter = QStringLiteral("Any|*.*");
+        request.filter = tr("Any") + QStringLiteral("|*.*");
     } else if (index == 1) {
         request.title = tr("Select Sound File");
-        request.filter = QStringLiteral("Sound File|*.wav");
+        request.filter = tr("Sound File") + QStringLiteral("|*.wav");
         request.defaultSuffix = QStringLiteral("wav");
         request.proposedName = QStringLiteral("*.wav");
     } else {

@@ -387,7 +387,7 @@ void Formclk::runTick(const QDateTime &reading)
                 FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST"))))));
     });
     runStep(lcClock, "set the window caption", [&] {
-        setWindowTitle(isMinimized() ? ui->LBLClk->text() : QStringLiteral("LMST"));
+        setWindowTitle(isMinimized() ? ui->LBLClk->text() : tr("LMST"));
     });
     runStep(lcClock, "check the alarms", [&] {
         if (p.AlarmsEnabled && !m_dialogOpen && m_alarmCheck)

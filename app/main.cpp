@@ -13,10 +13,12 @@
 #include "settingsstore.h"
 #include "siderealalarms.h"
 #include "singleinstance.h"
+#include "translations.h"
 #include "widgetmessageservice.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 namespace {
 
@@ -31,19 +33,25 @@ void describeOptions(QCommandLineParser &parser)
 }
 
 // --help and --version print and end the program before the application
-// object is made, so they need no display and touch nothing else.
-void answerInformationOptions(QCommandLineParser &parser, int argc, char *argv[])
+// object is made, so they need no display and touch nothing else. The help
+// is in the user's language.
+void answerInformationOptions(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    parser.parse(arguments);  // Qt's own options are unknown to it yet
-    const bool version = parser.isSet(QStringLiteral("version"));
-    if (!version && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all")))
+    QCommandLineParser probe;
+    describeOptions(probe);
+    probe.parse(arguments);  // Qt's own options are unknown to it yet
+    const bool version = probe.isSet(QStringLiteral("version"));
+    if (!version && !probe.isSet(QStringLiteral("help")) && !probe.isSet(QStringLiteral("help-all")))
         return;
     QCoreApplication info(argc, argv);
+    const noctalis::Translations translations(QLocale::system().uiLanguages());
     QCoreApplication::setApplicationName(QStringLiteral("noctalis"));
     QCoreApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
+    QCommandLineParser parser;  // described again, now in the user's language
+    describeOptions(parser);
     if (version)
         parser.showVersion();
     parser.process(info);  // prints the help and ends
@@ -53,9 +61,7 @@ void answerInformationOptions(QCommandLineParser &parser, int argc, char *argv[]
 
 int main(int argc, char *argv[])
 {
-    QCommandLineParser commandLine;
-    describeOptions(commandLine);
-    answerInformationOptions(commandLine, argc, argv);
+    answerInformationOptions(argc, argv);
 
     // Placing the window and keeping it on top need X11; under Wayland the
     // clock runs through XWayland when it can.
@@ -64,6 +70,9 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
+    const noctalis::Translations translations(QLocale::system().uiLanguages());
+    QCommandLineParser commandLine;
+    describeOptions(commandLine);
     commandLine.process(app);  // an unknown option ends the program with a message
     QApplication::setApplicationName(QStringLiteral("noctalis1"));
     QApplication::setOrganizationName(QStringLiteral("noctalis1"));

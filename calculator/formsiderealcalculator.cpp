@@ -75,6 +75,17 @@ std::optional<QDateTime> civilInstant(int year, int month, int day, int hours, i
         .addSecs(qint64(hours) * 3600 + qint64(minutes) * 60 + seconds);
 }
 
+// The date format of the preferences as the user reads it: the two formats
+// of the configuration dialog in the user's language, any other as stored.
+QString dateFormatText(const QString &format)
+{
+    if (format == QLatin1String("MM/DD/YYYY"))
+        return FormSiderealCalculator::tr("MM/DD/YYYY");
+    if (format == QLatin1String("DD/MM/YYYY"))
+        return FormSiderealCalculator::tr("DD/MM/YYYY");
+    return format;
+}
+
 void fitToDigits(QLineEdit *box, int digits)
 {
     const QFontMetrics metrics(box->font());
@@ -137,7 +148,7 @@ void FormSiderealCalculator::Form_Load()
     const Preferences &p = m_ctx.prefs;
     runStep(lcEngine, "create the calculator's engine",
             [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
-    ui->FrameTime->setTitle(p.DateFormat + QLatin1Char(' ') + tr("Time/Date"));
+    ui->FrameTime->setTitle(tr("%1 Time/Date").arg(dateFormatText(p.DateFormat)));
     arrangeDateBoxes();
     // Boxes that a failing engine leaves alone start from their design texts.
     for (QLineEdit *box : {ui->txtSidHr, ui->txtSidMin, ui->txtSidSec})

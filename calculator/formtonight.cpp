@@ -259,7 +259,7 @@ void FormTonight::fillItem(QTreeWidgetItem *item, const TonightRow &row, int ord
 QString FormTonight::spanText(int minutes)
 {
     if (minutes < 60)
-        return tr("%1 min").arg(minutes);
+        return tr("%n min", nullptr, minutes);
     return tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
@@ -270,7 +270,7 @@ QString FormTonight::meridianText(double minutes)
     if (whole == 0)
         return tr("crossing now");
     if (minutes < 0)
-        return tr("crossed %1 min ago").arg(whole);
+        return tr("crossed %n min ago", nullptr, whole);
     return tr("in %1").arg(spanText(whole));
 }
 
@@ -377,7 +377,8 @@ void FormTonight::cmdAddAlarm_Click()
                        .arg(*index + 1)
                        .arg(name, formatTime(lmst / 24, u"HH:nn:ss"));
     if (!m_ctx.prefs.AlarmsEnabled)
-        text += tr("\n\nAlarms are off: tick \"Alarms Enabled\" in the configuration dialog for it to ring.");
+        text += QStringLiteral("\n\n") +
+                tr("Alarms are off: tick \"Alarms Enabled\" in the configuration dialog for it to ring.");
     tell(text);
 }
 

@@ -30,6 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries dpkg-shlibdeps finds: Qt's window-system plugins,
 # which the Qt GUI library only recommends.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own catalogues, for standard buttons and dialogs in the user's
+# language; the program's catalogues are compiled into it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

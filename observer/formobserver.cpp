@@ -32,8 +32,6 @@ namespace noctalis {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // The map: plate carree, 180 degrees of latitude over its height.
 constexpr double kDegPerPixel = 180.0 / WorldMapView::kHeight;  // 0.5625
 constexpr double kMapTopLatDeg = 90.0;
@@ -157,7 +155,7 @@ void FormObserver::Form_Load()
 
 void FormObserver::setFileLabel()
 {
-    ui->LBLObFileName->setText(tr("Observer File: ") + m_fileName);
+    ui->LBLObFileName->setText(tr("Observer File: %1").arg(m_fileName));
     ui->LBLObFileName->setToolTip(QDir::toNativeSeparators(m_fileName));
 }
 
@@ -292,8 +290,8 @@ bool FormObserver::LoadOb(const QString &fileName)
     const std::optional<QByteArray> bytes = readRegularFile(fileName, kMaxObserverFileBytes, &error);
     const std::optional<ObserverFileValues> values = bytes ? readObserverFile(*bytes, &error) : std::nullopt;
     if (!values) {
-        m_ctx.messages.show(tr("There was an error loading the observer file:") + kCrLf
-                                + QDir::toNativeSeparators(fileName) + kCrLf + error,
+        m_ctx.messages.show(tr("There was an error loading the observer file:\r\n%1\r\n%2")
+                                .arg(QDir::toNativeSeparators(fileName), error),
                             programTitle());
         m_fileName = m_ctx.observer.ObserverFile;
         return false;
@@ -320,8 +318,8 @@ void FormObserver::CmdSave_Click()
     if (!path)
         return;
     if (QFileInfo::exists(*path)) {
-        const QString question = QDir::toNativeSeparators(*path) + kCrLf
-                                 + tr("already exists. Do you want to replace it?");
+        const QString question =
+            tr("%1\r\nalready exists. Do you want to replace it?").arg(QDir::toNativeSeparators(*path));
         if (m_ctx.messages.show(question, tr("Save Observer File"), MessageButtons::YesNo) != MessageAnswer::Yes)
             return;
     }
@@ -347,8 +345,8 @@ bool FormObserver::SaveoB()
     const QString &path = m_ctx.observer.ObserverFile;
     QString error;
     if (!saveFileDurably(path, writeObserverFile(fields), &error)) {
-        m_ctx.messages.show(tr("An error occured while trying to save the observer file.") + kCrLf
-                                + QDir::toNativeSeparators(path) + kCrLf + error,
+        m_ctx.messages.show(tr("An error occured while trying to save the observer file.\r\n%1\r\n%2")
+                                .arg(QDir::toNativeSeparators(path), error),
                             tr("Save Error"));
         return false;
     }
@@ -455,8 +453,8 @@ void FormObserver::Form_MouseMove(QPointF position)
         lngWestDeg = 360 - std::fabs(lngWestDeg);
     m_pointerLatDeg = latDeg;
     m_pointerLngWestDeg = lngWestDeg;
-    const QString side = m_ctx.prefs.DisplayWest ? tr(" W") : tr(" E");
-    ui->LBLLatLng->setText(tr("Lat: ") + FormatLatitude(latDeg) + tr("   Lng:") + longitudeShown(lngWestDeg) + side);
+    const QString side = m_ctx.prefs.DisplayWest ? tr("W") : tr("E");
+    ui->LBLLatLng->setText(tr("Lat: %1   Lng:%2 %3").arg(FormatLatitude(latDeg), longitudeShown(lngWestDeg), side));
 }
 
 void FormObserver::Form_RightMouseDown(QPointF position)

@@ -7,6 +7,8 @@
 #include "numbertext.h"
 #include "timezone.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -64,8 +66,9 @@ float ParseStoredLongitude(QStringView text, MessageService &messages)
 {
     if (const std::optional<float> value = StoredLongitudeValue(text))
         return *value;
-    messages.show(QStringLiteral("Could not interpret as Longitude\nUse HH:MM:SS or decimal value"),
-                  QStringLiteral("Longitude Error"), MessageButtons::Ok);
+    messages.show(QCoreApplication::translate("NoctalisModule",
+                                              "Could not interpret as Longitude\nUse HH:MM:SS or decimal value"),
+                  QCoreApplication::translate("NoctalisModule", "Longitude Error"), MessageButtons::Ok);
     return 0;
 }
 

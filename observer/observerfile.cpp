@@ -93,7 +93,7 @@ std::optional<ObserverFileFields> readObserverFields(const QByteArray &bytes, QS
     for (QString *required : {&fields.latitude, &fields.longitude, &fields.timeZone}) {
         if (reader.atEnd()) {
             if (error)
-                *error = QCoreApplication::translate("noctalis", "Input past end of file.");
+                *error = QCoreApplication::translate("ObserverFile", "Input past end of file.");
             return std::nullopt;
         }
         *required = reader.next();

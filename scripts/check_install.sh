@@ -5,9 +5,9 @@
 # Installs a build folder into a temporary DESTDIR under a prefix no one
 # uses, and checks the installed tree as a user meets it: the programs find
 # their engine plugin relative to their own folder, print their version,
-# the clock starts and keeps running, the launcher and AppStream files
-# validate, the manual pages render without warnings, and every file the
-# desktop and the package expect is there.
+# the clock speaks the user's language, starts and keeps running, the
+# launcher and AppStream files validate, the manual pages render without
+# warnings, and every file the desktop and the package expect is there.
 #
 # Usage: check_install.sh BUILD_DIR
 # The environment gives the layout, as the test suite registers it:
@@ -66,6 +66,15 @@ expect_output "ephemkit --version" "ephemkit $NOCTALIS_VERSION" "$("$ephemkit" -
 noctalis=$top/$BINDIR/noctalis
 expect_output "noctalis --version" "noctalis $NOCTALIS_VERSION" \
   "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$noctalis" --version 2>&1)"
+# The catalogue goes with the program: a German user reads German, whatever
+# LANG says, and the C locale leaves the English text.
+help_description() {  # environment settings...
+  env -u LC_ALL -u LC_MESSAGES -u DISPLAY -u WAYLAND_DISPLAY "$@" "$noctalis" --help 2>&1 | sed -n 2p
+}
+expect_output "noctalis --help for LANGUAGE=de" "Sternzeituhr und Alarme für astronomische Beobachter." \
+  "$(help_description LANGUAGE=de LANG=C.UTF-8)"
+expect_output "noctalis --help for LANG=C" "Sidereal clock and alarms for astronomical observers." \
+  "$(help_description LANGUAGE= LANG=C)"
 mkdir -p "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 env XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
@@ -90,9 +99,10 @@ report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli 
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)
 expect_output "newest release in the AppStream file" "$NOCTALIS_VERSION" "$newest"
 
-# The manual pages render without a warning.
+# The manual pages render without a warning (in the C locale: a session
+# locale the machine lacks would be a warning of its own).
 for program in noctalis ephemkit; do
-  report=$(MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$top/$MANDIR/man1/$program.1.gz" 2>&1 >/dev/null)
+  report=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$top/$MANDIR/man1/$program.1.gz" 2>&1 >/dev/null)
   [ -z "$report" ] || fail "man $program: $report"
 done
 

@@ -13,6 +13,9 @@ shift || true
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  # the catalogues: CMake's Qt6LinguistTools, lupdate and lrelease, and Qt's
+  # own catalogues of its standard buttons and dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libnova-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -65,7 +65,7 @@ bool openRegularFile(QFile &file, const QString &path, QString *error)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int err = S_ISDIR(st.st_mode) ? EISDIR : 0;
         ::close(fd);
-        return fail(err ? QString::fromLocal8Bit(strerror(err)) : QStringLiteral("Not a regular file"));
+        return fail(err ? QString::fromLocal8Bit(strerror(err)) : QCoreApplication::translate("FileRoutines", "Not a regular file"));
     }
     // A regular file never blocks; reading goes on in the usual mode.
     const int flags = ::fcntl(fd, F_GETFL);
@@ -103,7 +103,7 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
     if (!openRegularFile(file, path, &openError))
         return fail(openError);
     const auto tooLarge = [&] {
-        return fail(QCoreApplication::translate("noctalis", "The file is larger than %1 bytes.")
+        return fail(QCoreApplication::translate("FileRoutines", "The file is larger than %1 bytes.")
                         .arg(maxBytes));
     };
     if (file.size() > maxBytes)

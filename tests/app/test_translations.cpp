@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// The catalogue of the user's language: German users read the clock's menu,
+// the texts of plain functions and Qt's standard buttons in German; English
+// (first in the list, or the C locale) leaves every text as it is written.
+// The languages are given, never read from the machine.
+
+#include "alarmdef.h"
+#include "appparts.h"
+#include "filepicker.h"
+#include "formclk.h"
+#include "formconfigurealarms.h"
+#include "translations.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace noctalis;
+
+// The clock's menu as a user reads it: the texts of its entries in order.
+QStringList menuTexts()
+{
+    AppParts parts;
+    const Formclk form(parts.context(QStringLiteral("No.Such.Engine")));
+    QStringList texts;
+    for (const QAction *action : form.optionsMenu()->actions())
+        texts << action->text();
+    return texts;
+}
+
+QString yesButtonText()
+{
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+const QStringList kEnglishMenu{
+    QStringLiteral("&Close"), QStringLiteral("&Minimize"), QStringLiteral("Display &UT"),
+    QStringLiteral("C&onfigure"), QStringLiteral("Ca&lculator"), QStringLiteral("&Tonight"),
+    QStringLiteral("&Alarms"), QStringLiteral("&About")};
+
+TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
+{
+    {
+        const Translations german(QLocale(QLocale::German, QLocale::Germany).uiLanguages());
+        EXPECT_EQ(german.language(), QStringLiteral("de"));
+        EXPECT_EQ(menuTexts(), QStringList({QStringLiteral("&Schließen"), QStringLiteral("&Minimieren"),
+                                            QStringLiteral("Weltzeit (&UT) anzeigen"),
+                                            QStringLiteral("&Einstellungen"), QStringLiteral("Sternzeit&rechner"),
+                                            QStringLiteral("&Heute Nacht"), QStringLiteral("&Alarme"),
+                                            QStringLiteral("Ü&ber")}));
+        // A plain function's text, through its fixed context.
+        EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Programm starten"));
+        // A caption marked for translation apart from its use, looked up in
+        // the window's own context.
+        AppParts parts;
+        ScriptedFilePicker files;
+        FormConfigureAlarms editor(parts.alarms, parts.prefs, parts.settings, parts.messages, files);
+        editor.findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
+        EXPECT_EQ(editor.findChild<QLabel *>(QStringLiteral("LBLParam0"))->text(), QStringLiteral("Nachricht:"));
+        // Qt's own catalogue, where Qt's translations are installed.
+        const bool qtCatalogue = QFileInfo::exists(
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+        EXPECT_EQ(german.hasQtCatalogue(), qtCatalogue);
+        EXPECT_EQ(yesButtonText(), qtCatalogue ? QStringLiteral("&Ja") : QStringLiteral("&Yes"));
+    }
+    // Gone with the object: English again.
+    EXPECT_EQ(menuTexts(), kEnglishMenu);
+    EXPECT_EQ(yesButtonText(), QStringLiteral("&Yes"));
+}
+
+TEST(Translations, TheFirstLanguageThatIsEnglishOrHasACatalogueWins)
+{
+    const struct {
+        QStringList uiLanguages;
+        QString language;  // empty: English
+    } cases[] = {
+        {QLocale::c().uiLanguages(), QString()},
+        {{QStringLiteral("en-US")}, QString()},
+        {{QStringLiteral("en-GB"), QStringLiteral("de-DE")}, QString()},
+        {{QStringLiteral("fr-FR"), QStringLiteral("de-AT"), QStringLiteral("en-US")}, QStringLiteral("de")},
+        {{QStringLiteral("fr-FR")}, QString()},
+        {{}, QString()},
+    };
+    for (const auto &c : cases) {
+        const Translations translations(c.uiLanguages);
+        const QString list = c.uiLanguages.join(u',');
+        EXPECT_EQ(translations.language(), c.language) << list.toStdString();
+        if (c.language.isEmpty()) {
+            EXPECT_EQ(menuTexts(), kEnglishMenu) << list.toStdString();
+            EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Launch Program")) << list.toStdString();
+            EXPECT_EQ(yesButtonText(), QStringLiteral("&Yes")) << list.toStdString();
+        } else {
+            EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Programm starten")) << list.toStdString();
+        }
+    }
+}
+
+} // namespace

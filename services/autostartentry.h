@@ -41,8 +41,8 @@ private:
 // starts programPath, hidden unless enabled.
 QString autostartEntryText(const QString &programPath, bool enabled);
 
-// desktopExecArgument: one argument of an Exec key as the desktop entry
-// specification writes it.
+// desktopExecArgument: one argument of an Exec key, quoted as desktop
+// entries quote it.
 //
 // Given:
 //   argument   any text (a program path)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
-// The autostart entry: its Exec argument quoted as the desktop entry
-// specification asks, the whole entry, and writing it.
+// The autostart entry: its Exec argument quoted as desktop entries quote
+// it, the whole entry, and writing it.
 
 #include "autostartentry.h"
 

@@ -5,6 +5,7 @@
 
 #include "astronomy_funcs.h"
 #include "deltat.h"
+#include "plutocorrection.h"
 
 #include <libnova/earth.h>
 #include <libnova/jupiter.h>
@@ -61,7 +62,13 @@ bool helioJ2000(int body, double jde, Vec3 &v)
     case 4: ln_get_saturn_helio_coords(jde, &p); break;
     case 5: ln_get_uranus_helio_coords(jde, &p); break;
     case 6: ln_get_neptune_helio_coords(jde, &p); break;
-    case 7: ln_get_pluto_helio_coords(jde, &p); break;
+    case 7: {
+        ln_get_pluto_helio_coords(jde, &p);
+        const PlutoCorrection toDe431 = plutoCorrection(jde);
+        p.L += toDe431.dLonDeg;
+        p.B += toDe431.dLatDeg;
+        break;
+    }
     case -1: ln_get_earth_helio_coords(jde, &p); break;
     default: return false;
     }

@@ -43,9 +43,10 @@ inline constexpr double planetDayNumber(double utDate) { return utDate - 1.625; 
 //   output written).
 // Notes:
 //  1. libnova: VSOP87 (Bretagnon and Francou 1988) for Mercury to Neptune
-//     and the Earth, the theory of Meeus ch. 37 for Pluto; both give
-//     heliocentric positions on the ecliptic and equinox of J2000, which
-//     are precessed here to the date (Lieske 1977 ecliptic precession).
+//     and the Earth, the theory of Meeus ch. 37 for Pluto, corrected onto
+//     JPL DE431 (plutocorrection.h); both give heliocentric positions on
+//     the ecliptic and equinox of J2000, which are precessed here to the
+//     date (Lieske 1977 ecliptic precession).
 //  2. Light time: the planet is taken at t - tau with tau = 0.0057755183 *
 //     distance (days per AU), iterated to 1e-9 day; the Earth at t. Time
 //     argument TT = UT + deltaTSeconds (deltat.h).

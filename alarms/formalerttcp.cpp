@@ -89,7 +89,7 @@ void FormAlertTCP::Form_Load()
 
 QString FormAlertTCP::CvtMsg(const QString &text)
 {
-    return noctalis::CvtMsg(text, TimeFieldSource{m_engine, m_prefs.TZ, m_clock});
+    return noctalis::CvtMsg(text, TimeFieldSource{m_engine, m_prefs.TZ, m_clock, m_prefs.DUT1});
 }
 
 void FormAlertTCP::Timer1_Timer()

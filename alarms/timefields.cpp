@@ -6,6 +6,7 @@
 #include "backgroundstep.h"
 #include "noctalismodule.h"
 #include "numbertext.h"
+#include "ut1.h"
 #include "variant.h"
 
 #include <optional>
@@ -18,14 +19,16 @@ const QString kLmstMarker = QStringLiteral("[LMST");
 const QString kUtMarker = QStringLiteral("[UT");
 const QString kEnd = QStringLiteral("]");
 
-// Sets the engine's UTDate to now and reads the LMST back; nothing when the
-// engine is missing or fails.
+// Sets the engine's UTDate to the UT1 of now and reads the LMST back, to
+// the part of a second the clock's face shows; nothing when the engine is
+// missing or fails.
 std::optional<double> lmstNow(const TimeFieldSource &source)
 {
     std::optional<double> lmst;
     runStep(lcAlarms, "read the LMST of a time field", [&] {
-        source.engine.set(QStringLiteral("UTDate"), automation::dateValue(utNow(source)));
-        lmst = automation::toDouble(source.engine.get(QStringLiteral("lmst")));
+        const Ut1Reading ut1(utNow(source), source.dut1Seconds);
+        source.engine.set(QStringLiteral("UTDate"), automation::dateValue(ut1.engineUtDate));
+        lmst = ut1.sidereal(automation::toDouble(source.engine.get(QStringLiteral("lmst"))));
     });
     return lmst;
 }

@@ -19,11 +19,14 @@
 namespace noctalis {
 
 // What a field is computed from: the engine of the window that owns the
-// text, the time zone (hours of local time ahead of UT) and the clock.
+// text, the time zone (hours of local time ahead of UT), the clock, and
+// DUT1 = UT1 - UTC in seconds, which "[LMST" fields follow as the clock's
+// face does ("[UT" fields stay on UTC).
 struct TimeFieldSource {
     automation::Object &engine;
     double tzHours;
     const Clock &clock;
+    double dut1Seconds = 0;
 };
 
 // The "[LMST" value of a field text for an LMST in hours, and the "[UT" value

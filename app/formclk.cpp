@@ -378,8 +378,7 @@ void Formclk::runTick(const QDateTime &reading)
     });
     runStep(lcClock, "show the LMST", [&] {
         if (engine)
-            ui->LBLClk->setText(
-                FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("lmst"))))));
+            ui->LBLClk->setText(FormatHoursHMS(tickLmstHours()));
     });
     runStep(lcClock, "show the LAST", [&] {
         if (engine && p.DisplayLAST)
@@ -397,7 +396,12 @@ void Formclk::runTick(const QDateTime &reading)
 
 QString Formclk::ExpandTimeFields(const QString &text)
 {
-    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_ctx.prefs.TZ, m_tickClock});
+    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_ctx.prefs.TZ, m_tickClock, m_ctx.prefs.DUT1});
+}
+
+double Formclk::tickLmstHours()
+{
+    return m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("lmst"))));
 }
 
 void Formclk::setAlarmCheck(std::function<void()> check) { m_alarmCheck = std::move(check); }

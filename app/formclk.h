@@ -62,6 +62,9 @@ public:
     // The clock as the tick sees it: within a tick every reading gives the
     // tick's own reading. The alarm check reads its "now" here.
     const Clock &tickClock() const { return m_tickClock; }
+    // The LMST of the last tick in hours, [0, 24), to the part of a second
+    // that DUT1 adds: what the face shows, and what the alarm check compares.
+    double tickLmstHours();
 
     // Run by the tick when alarms are on and no menu dialog is open.
     void setAlarmCheck(std::function<void()> check);

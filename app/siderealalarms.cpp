@@ -8,10 +8,7 @@
 
 namespace noctalis {
 
-double SiderealAlarms::ClockWindowHost::lmstHours()
-{
-    return automation::toDouble(m_clockWindow.engine().get(QStringLiteral("lmst")));
-}
+double SiderealAlarms::ClockWindowHost::lmstHours() { return m_clockWindow.tickLmstHours(); }
 
 QVariant SiderealAlarms::ClockWindowHost::engineLng()
 {

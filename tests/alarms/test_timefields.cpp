@@ -106,6 +106,20 @@ TEST_F(TimeFieldsTest, OtherPatternsGoThroughTheNumberPattern)
     EXPECT_EQ(lmstFieldValue(QStringLiteral("hours"), 12.5), QStringLiteral("12.5000"));
 }
 
+TEST_F(TimeFieldsTest, LmstFieldsFollowUt1AndUtFieldsStayOnUtc)
+{
+    // UT1 = UTC + DUT1 moves the LMST by DUT1 at 1.002737908 sidereal
+    // seconds per second, to the part of a second, in both expanders.
+    for (const double dut1 : {0.5, -0.2, -0.7}) {
+        const TimeFieldSource s{engine, 2.0, clock, dut1};
+        const double expected = 7.25 + dut1 * 1.002737908 / 3600;
+        for (const QString &value : {ExpandTimeFields(QStringLiteral("[LMST 0.0000000]"), s),
+                                     CvtMsg(QStringLiteral("[LMST 0.0000000]"), s)})
+            EXPECT_NEAR(value.toDouble(), expected, 1e-7) << dut1 << " " << value.toStdString();
+        EXPECT_EQ(ExpandTimeFields(QStringLiteral("[UT HH:MM:SS]"), s), QStringLiteral("13:04:05")) << dut1;
+    }
+}
+
 TEST_F(TimeFieldsTest, WithoutAnEngineLmstFieldsGetNoValue)
 {
     automation::Object none;

@@ -141,6 +141,35 @@ TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)
     EXPECT_TRUE(notifier.shown.isEmpty()) << "only notices notify";
 }
 
+TEST_F(ClockAlarmsTest, TheCheckTakesTheLmstOfUt1LikeTheFace)
+{
+    // An alarm that starts 0.1 s of sidereal time after the LMST of the
+    // whole UT1 second: the face passes it within that second, by DUT1's
+    // part of a second, and the check must go off in the same tick.
+    alarms[0].Enabled = false;
+    prefs.AlarmsEnabled = true;
+    const double dut1s[] = {0.5, -0.5, -0.2, -0.7};
+    alarms.resize(5);
+    for (int i = 0; i < 4; ++i) {
+        const double dut1 = dut1s[i];
+        prefs.DUT1 = dut1;
+        const QDateTime due(QDate(2024, 3, 20), QTime(8 + 2 * i, 0, 0), Qt::UTC);
+        const double wholeUt1 = automation::toAutomationDate(due) - (dut1 < 0 ? 1.0 / 86400 : 0);
+        AlarmDef &a = alarms[i + 1];
+        a.Name = QStringLiteral("DUT1 %1").arg(dut1);
+        a.Action = kActionMessageBox;
+        a.Enabled = true;
+        a.SiderealTime = (ephemkit::localMeanSiderealTime(wholeUt1, 0) + 0.1 / 3600) / 24;
+        a.Duration = 10.0 / 1440;
+
+        clock.now = due.addSecs(-2);
+        tick();
+        EXPECT_TRUE(alarmsRuntime->windows().windows(a.Name).isEmpty()) << "a second early, DUT1 " << dut1;
+        tick();
+        EXPECT_EQ(alarmsRuntime->windows().windows(a.Name).size(), 1) << "DUT1 " << dut1;
+    }
+}
+
 // A clock that moves on a second at every reading.
 class SteppingClock : public Clock {
 public:

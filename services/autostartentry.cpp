@@ -7,7 +7,6 @@
 #include "fileroutines.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -58,12 +57,9 @@ void AutostartEntry::write(const QString &programPath, bool enabled) const
 {
     if (!QDir().mkpath(m_folder))
         fail(QStringLiteral("cannot make the folder"), m_folder, QStringLiteral("mkpath failed"));
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("cannot write"), file.fileName(), file.errorString());
-    file.write(autostartEntryText(programPath, enabled).toUtf8());
-    if (!commitDurably(file))
-        fail(QStringLiteral("cannot write"), file.fileName(), file.errorString());
+    QString error;
+    if (!saveFileDurably(filePath(), autostartEntryText(programPath, enabled).toUtf8(), &error))
+        fail(QStringLiteral("cannot write"), filePath(), error);
 }
 
 QString autostartEntryText(const QString &programPath, bool enabled)

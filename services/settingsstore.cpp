@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -155,19 +154,9 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
         return notWritten(QStringLiteral("cannot create the folder ") + info.absolutePath());
-    // Unbuffered, so that a failing write shows here and not only inside
-    // commit(), which could then take a cut-short file for complete.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return notWritten(file.errorString());
-    const QByteArray bytes = iniText(m_sections);
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return notWritten(why);
-    }
-    if (!commitDurably(file))
-        return notWritten(file.errorString());
+    QString error;
+    if (!saveFileDurably(m_path, iniText(m_sections), &error))
+        return notWritten(error);
     m_stamp = currentStamp();
     m_state = FileState::Read;
     return true;

@@ -4,6 +4,7 @@
 // Reading and writing alarm files.
 
 #include "alarmfile.h"
+#include "filesizescope.h"
 
 #include "qtprinters.h"
 #include "variant.h"
@@ -15,10 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -660,15 +659,12 @@ protected:
 TEST_F(SaveFailureTest, DiskFullWhileWritingLeavesTheOldFile)
 {
     // Files of this process may not grow beyond 1 KiB: the write fails midway.
-    struct rlimit before {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = before;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SaveAlarmFile(oldPath, alarms, messages);
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved = true;
+    {
+        const FileSizeScope diskFull(1024);
+        ASSERT_TRUE(diskFull.isSet());
+        saved = SaveAlarmFile(oldPath, alarms, messages);
+    }
 
     EXPECT_FALSE(saved);
     expectOldFileWholeAndFailureTold(QStringLiteral("File too large"));  // the system's text for EFBIG

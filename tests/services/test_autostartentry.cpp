@@ -5,6 +5,7 @@
 // it, the whole entry, and writing it.
 
 #include "autostartentry.h"
+#include "filesizescope.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +67,23 @@ TEST(AutostartEntry, WritesTheFileMakingItsFolderAndReplacesItWhole)
     }
     EXPECT_EQ(QDir(entry.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"org.noctalis.Noctalis.desktop"})
         << "no temporary file left behind";
+}
+
+TEST(AutostartEntry, DiskFullWhileWritingThrowsAndLeavesTheOldEntry)
+{
+    QTemporaryDir dir;
+    const AutostartEntry entry(dir.path());
+    entry.write(QStringLiteral("/usr/bin/noctalis"), true);
+    const QString before = autostartEntryText(QStringLiteral("/usr/bin/noctalis"), true);
+    {
+        const FileSizeScope diskFull(64);  // the entry is three times that
+        ASSERT_TRUE(diskFull.isSet());
+        EXPECT_THROW(entry.write(QStringLiteral("/usr/bin/noctalis"), false), std::runtime_error);
+    }
+    QFile file(entry.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"org.noctalis.Noctalis.desktop"});
 }
 
 TEST(AutostartEntry, FolderThatCannotBeMadeThrowsNamingIt)

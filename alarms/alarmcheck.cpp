@@ -27,10 +27,11 @@ void AlarmCheck::run()
 
     std::optional<double> lmstDays;
     m_readLmst.run([&] { lmstDays = m_host.lmstHours() / 24; });
+    // One "now" for the whole table: the tick's reading.
+    const double nowDays = automation::toAutomationDate(m_clock.localNow());
 
     for (int i = 0; i < m_alarms.size(); ++i) {
         AlarmDef &alarm = m_alarms[i];
-        const double nowDays = automation::toAutomationDate(m_clock.localNow());
 
         runStep(lcAlarms, "expire an alarm", [&] {
             if (alarm.Triggered && nowDays > automation::toDate(alarm.TriggeredUntil)) {

@@ -128,10 +128,9 @@ QList<TonightObject> FormTonight::objects() const
     return list;
 }
 
-TonightSky FormTonight::sky() const
+TonightSky FormTonight::sky(const QDateTime &now) const
 {
     const Preferences &p = m_ctx.prefs;
-    const QDateTime now = m_ctx.clock.localNow();
     TonightSky s;
     s.latDeg = p.LAT;
     s.lngWestDeg = p.LNG;
@@ -142,13 +141,14 @@ TonightSky FormTonight::sky() const
 
 void FormTonight::Refresh()
 {
+    // One reading of the clock for the rows, their minute and the date shown.
     const QDateTime now = m_ctx.clock.localNow();
     m_rowsMinute = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC);
-    m_sky = sky();
+    m_sky = sky(now);
     QList<TonightRow> rows;
     const bool computed = runStep(lcEngine, "compute the Tonight rows",
                                   [&] { rows = ComputeTonight(m_engine, m_sky, objects()); });
-    ui->LBLPlace->setText(computed ? placeText() : tr("The astronomy engine could not be loaded: nothing to show."));
+    ui->LBLPlace->setText(computed ? placeText(now.date()) : tr("The astronomy engine could not be loaded: nothing to show."));
     showRows(rows);
 }
 
@@ -159,14 +159,14 @@ void FormTonight::Timer1_Timer()
         Refresh();
 }
 
-QString FormTonight::placeText() const
+QString FormTonight::placeText(const QDate &localDate) const
 {
     const Preferences &p = m_ctx.prefs;
     const QString datePattern = p.DateFormat == QLatin1String("DD/MM/YYYY") ? QStringLiteral("dd/MM/yyyy")
                                                                            : QStringLiteral("MM/dd/yyyy");
     const double lng = p.DisplayWest ? p.LNG : 360 - p.LNG;
     return tr("%1   Lat %2   Lng %3 %4   times in %5")
-        .arg(m_ctx.clock.localNow().date().toString(datePattern), FormatLatitude(p.LAT), FormatLongitude(lng),
+        .arg(localDate.toString(datePattern), FormatLatitude(p.LAT), FormatLongitude(lng),
              p.DisplayWest ? tr("W") : tr("E"), zoneText(p.TZ));
 }
 

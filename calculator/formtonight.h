@@ -78,10 +78,11 @@ protected:
 
 private:
     QList<TonightObject> objects() const;
-    TonightSky sky() const;
+    // The sky of the local day of a clock reading, and the place line of that day.
+    TonightSky sky(const QDateTime &now) const;
     void showRows(const QList<TonightRow> &rows);
     void fillItem(QTreeWidgetItem *item, const TonightRow &row, int order) const;
-    QString placeText() const;
+    QString placeText(const QDate &localDate) const;
     QString eventTime(const std::optional<double> &ut) const;
     static QString meridianText(double minutes);
     static QString spanText(int minutes);

@@ -15,6 +15,9 @@ namespace automation {
 
 constexpr std::int64_t kMsPerDay = 86400000;
 
+// The Julian date of automation date 0 (1899-12-30 00:00).
+constexpr double kJulianDayOfAutomationZero = 2415018.5;
+
 // The earliest and latest automation dates that convert (years 100 and 9999).
 constexpr double kMinAutomationDate = -657434.0;
 constexpr double kMaxAutomationDate = 2958465.99999999;

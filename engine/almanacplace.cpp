@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 
 #include "almanacplace.h"
-#include "deltat.h"
 
+#include "automationdate.h"
+#include "deltat.h"
 #include "planets.h"
 #include "sunmoon.h"
 
@@ -14,7 +15,6 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kAutomationEpochJd = 2415018.5;  // JD of automation date 0
 constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kRefractionDeg = 34.0 / 60;
 constexpr double kSunStandardAltDeg = -50.0 / 60;
@@ -30,7 +30,7 @@ double wrapHours(double hours)
 
 AlmanacPlace sunOrMoon(int body, double utDate)
 {
-    const double tt = utDate + deltaTSeconds(utDate + kAutomationEpochJd) / 86400;
+    const double tt = utDate + deltaTSeconds(utDate + automation::kJulianDayOfAutomationZero) / 86400;
     const SunMoon r = SunMoonPosition(tt);
     AlmanacPlace p;
     if (body == kSun) {

@@ -3,6 +3,7 @@
 
 #include "apparentsidereal.h"
 
+#include "automationdate.h"
 #include "modastrosubs.h"
 
 #include <libnova/nutation.h>
@@ -13,7 +14,6 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kAutomationEpochJd = 2415018.5;  // JD of automation date 0
 constexpr double kJ2000Jd = 2451545.0;
 constexpr double kDeg = M_PI / 180;
 
@@ -28,7 +28,7 @@ double wrapHours(double hours)
 double EquationOfEquinoxesSeconds(double utDate)
 {
     ln_nutation n{};
-    ln_get_nutation(utDate + kAutomationEpochJd, &n);
+    ln_get_nutation(utDate + automation::kJulianDayOfAutomationZero, &n);
     const double trueObliquityRad = (n.ecliptic + n.obliquity) * kDeg;
     return n.longitude * 3600 * std::cos(trueObliquityRad) / 15;
 }
@@ -41,7 +41,7 @@ double LocalApparentSiderealTime(double utDate, double lngWestDeg)
 
 double ApparentSiderealHours(double utDate, double lngWestDeg)
 {
-    const double d = utDate + kAutomationEpochJd - kJ2000Jd;
+    const double d = utDate + automation::kJulianDayOfAutomationZero - kJ2000Jd;
     const double t = d / 36525;
     const double gmstDeg = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t -
                            t * t * t / 38710000;

@@ -12,7 +12,6 @@ namespace ephemkit {
 namespace {
 
 // Constants of the sidereal time polynomial, as the routine uses them.
-constexpr double kDayNumberEpochJd = 2415018.5;  // JD of automation date 0
 constexpr double kJ2000Jd = 2451545;
 constexpr double kJulianCentury = 36525;         // days
 constexpr double kLinearTerm = 8640184.812866;   // s per century
@@ -64,7 +63,7 @@ void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
     }
     const double uts = double(split->msOfDay / 1000);  // whole seconds of the day
 
-    const double jd0 = double(split->day) + kDayNumberEpochJd;
+    const double jd0 = double(split->day) + automation::kJulianDayOfAutomationZero;
     const double t = (jd0 - kJ2000Jd) / kJulianCentury;
 
     double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;

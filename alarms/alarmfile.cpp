@@ -37,9 +37,6 @@ constexpr QStringView kParam3Tag = u"PARAM3:";
 constexpr QStringView kDurationTag = u"DURATION:";
 constexpr QStringView kEndMarker = u"END ALARM DEF";
 
-// Blocks a file may hold: the block counter is a signed 16-bit index.
-constexpr int kMaxLastIndex = 32767;
-
 // The translation context of the loader's messages.
 class Texts {
     Q_DECLARE_TR_FUNCTIONS(AlarmFile)
@@ -172,9 +169,9 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         QStringView line = lines.next();
         if (!line.contains(kNameTag))
             continue;
-        if (lastIndex == kMaxLastIndex)
+        if (lastIndex == kMaxAlarms - 1)
             throw ReadFailure{atLine(lines.lineNumber(),
-                Texts::tr("more than %1 alarms.").arg(kMaxLastIndex + 1))};
+                Texts::tr("more than %1 alarms.").arg(kMaxAlarms))};
         QString name = fieldValue(line, kNameTag, lines.lineNumber());
         ++lastIndex;
         if (lastIndex >= alarms.size())

@@ -31,7 +31,11 @@
 
 namespace noctalis {
 
-// The longest value a line of an alarm file may hold, in characters.
+// The most alarms a file holds: the loader counts blocks in a signed 16-bit
+// index.
+constexpr int kMaxAlarms = 32768;
+// The longest value a line of an alarm file may hold, in characters: the
+// sender writes its text with a 16-bit length.
 constexpr qsizetype kMaxAlarmFieldChars = 32767;
 // The largest alarm file read: 64 MiB, 2 KiB for each of 32768 alarms (a
 // block of short texts takes about 150 bytes).

@@ -32,12 +32,6 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMinutesPerDay = 1440.0;
-// The alarm file holds at most this many alarms: the loader counts blocks in
-// a signed 16-bit integer.
-constexpr int kMaxAlarms = 32768;
-// The longest name or parameter an alarm takes: the sender writes its text
-// with a 16-bit length.
-constexpr qsizetype kMaxFieldChars = 32767;
 // The most of a name a list row shows.
 constexpr qsizetype kShownNameChars = 200;
 
@@ -136,9 +130,9 @@ FormConfigureAlarms::FormConfigureAlarms(AlarmTable &alarms, Preferences &prefs,
     cmdBrowse = {ui->cmdBrowse0, ui->cmdBrowse1, ui->cmdBrowse2};
     // One character more than an alarm takes, so that a longer text is
     // refused with a message rather than cut short without a word.
-    ui->txtName->setMaxLength(int(kMaxFieldChars + 1));
+    ui->txtName->setMaxLength(int(kMaxAlarmFieldChars + 1));
     for (QLineEdit *box : txtParam)
-        box->setMaxLength(int(kMaxFieldChars + 1));
+        box->setMaxLength(int(kMaxAlarmFieldChars + 1));
     ui->cmdCancel->hide();
     ui->FrameEdit->hide();
     for (QPushButton *browse : cmdBrowse)
@@ -343,10 +337,10 @@ void FormConfigureAlarms::cmdEdit_Click()
 
 QString FormConfigureAlarms::refusedField() const
 {
-    if (ui->txtName->text().size() > kMaxFieldChars)
+    if (ui->txtName->text().size() > kMaxAlarmFieldChars)
         return tr("Name is longer than 32767 characters.");
     for (std::size_t i = 0; i < txtParam.size(); ++i) {
-        if (txtParam[i]->text().size() <= kMaxFieldChars)
+        if (txtParam[i]->text().size() <= kMaxAlarmFieldChars)
             continue;
         QString caption = LBLParam[i]->isHidden() ? QString() : LBLParam[i]->text();
         if (caption.endsWith(QLatin1Char(':')))

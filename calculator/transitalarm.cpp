@@ -3,18 +3,12 @@
 
 #include "transitalarm.h"
 
+#include "alarmfile.h"
 #include "alarmtable.h"
 
 #include <cmath>
 
 namespace noctalis {
-
-namespace {
-
-// The alarm file's loader counts blocks in a signed 16-bit integer.
-constexpr int kMaxAlarms = 32768;
-
-} // namespace
 
 double TransitAlarmLmstHours(double raHours, double offsetHours)
 {

@@ -353,13 +353,13 @@ bool FormObserver::SaveoB()
     return true;
 }
 
-std::optional<CityList> FormObserver::cityList() const
+bool FormObserver::readCities()
 {
     QString error;
-    std::optional<CityList> list = readCityList(m_cityListFile, &error);
-    if (!list)
+    m_cityList = readCityList(m_cityListFile, &error);
+    if (!m_cityList)
         logSkippedStep(lcObserver, "read the city list", m_cityListFile + QStringLiteral(": ") + error);
-    return list;
+    return m_cityList.has_value();
 }
 
 void FormObserver::hideCityLists()
@@ -369,17 +369,17 @@ void FormObserver::hideCityLists()
         widget->hide();
     ui->ListCities->clear();
     ui->ListRegions->clear();
+    m_cityList.reset();
 }
 
 void FormObserver::CmdCities_Click()
 {
     ui->ListRegions->clear();
-    const std::optional<CityList> list = cityList();
     // Without a city list there is nothing to pick: an empty region list
     // would only hide the map.
-    if (!list)
+    if (!readCities())
         return;
-    ui->ListRegions->addItems(list->regions());
+    ui->ListRegions->addItems(m_cityList->regions());
     ui->ListRegions->show();
     ui->LBLRegions->show();
     ui->ListRegions->setFocus();
@@ -393,8 +393,7 @@ void FormObserver::ListRegions_Click()
     const QString region = item->text();
     ui->ListCities->clear();
     ui->ListCities->addItem(tr("<CANCEL>"));
-    const std::optional<CityList> list = cityList();
-    const std::optional<QStringList> cities = list ? list->cities(region) : std::nullopt;
+    const std::optional<QStringList> cities = m_cityList ? m_cityList->cities(region) : std::nullopt;
     if (!cities)
         return;
     ui->ListCities->addItems(*cities);
@@ -408,8 +407,7 @@ void FormObserver::ListCities_Click()
     const QListWidgetItem *item = ui->ListCities->currentItem();
     const QString city = item ? item->text() : QString();
     if (item && city != tr("<CANCEL>")) {
-        const std::optional<CityList> list = cityList();
-        if (const std::optional<CityPlace> place = list ? list->place(city) : std::nullopt) {
+        if (const std::optional<CityPlace> place = m_cityList ? m_cityList->place(city) : std::nullopt) {
             m_latDeg = place->latDeg;
             ui->Txtlat->setText(FormatLatitude(m_latDeg));
             m_lngWestDeg = place->lngWestDeg;

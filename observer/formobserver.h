@@ -101,7 +101,9 @@ private:
     // The file dialog of Load or Save: file is the name offered, folderOf
     // the file whose folder it starts in.
     FilePickRequest observerFileRequest(bool save, const QString &file, const QString &folderOf) const;
-    std::optional<CityList> cityList() const;
+    // Reads the city list into m_cityList; false (and one log line) when it
+    // cannot be read.
+    bool readCities();
     void setFileLabel();
     void selectRule(int code);
     void hideCityLists();
@@ -111,6 +113,9 @@ private:
     FilePicker &m_files;
     std::unique_ptr<Ui::FormObserver> ui;
     QString m_cityListFile;
+    // The city list while its lists are on screen: read when Cities is
+    // clicked, dropped when the lists are hidden.
+    std::optional<CityList> m_cityList;
 
     double m_latDeg = 0;              // degrees north
     double m_lngWestDeg = 0;          // degrees west

@@ -96,23 +96,13 @@ void SettingsStore::refresh() const
         return;
 
     m_state = FileState::Unreadable;
-    QFile file;
     QString error;
-    if (!openRegularFile(file, m_path, &error)) {
+    const std::optional<QByteArray> bytes = readRegularFile(m_path, kMaxFileBytes, &error);
+    if (!bytes) {
         qCWarning(lcSettings).noquote() << "settings file" << m_path << "not read:" << error;
         return;
     }
-    if (file.size() > kMaxFileBytes) {
-        qCWarning(lcSettings).noquote() << "settings file" << m_path << "not read: larger than"
-                                        << kMaxFileBytes << "bytes";
-        return;
-    }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) {
-        qCWarning(lcSettings).noquote() << "settings file" << m_path << "not read:" << file.errorString();
-        return;
-    }
-    m_sections = parseIniText(bytes);
+    m_sections = parseIniText(*bytes);
     m_state = FileState::Read;
 }
 

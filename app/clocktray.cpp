@@ -41,10 +41,7 @@ void ClockTray::activate(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
         return;
-    if (m_clockWindow.isMinimized())
-        m_clockWindow.showNormal();
-    m_clockWindow.raise();
-    m_clockWindow.activateWindow();
+    m_clockWindow.bringToFront();
 }
 
 bool ClockTray::eventFilter(QObject *watched, QEvent *event)

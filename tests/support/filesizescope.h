@@ -14,14 +14,19 @@ class FileSizeScope {
 public:
     explicit FileSizeScope(rlim_t maxBytes)
     {
-        m_set = ::getrlimit(RLIMIT_FSIZE, &m_before) == 0;
+        // Without the limit before there is nothing to restore: set none.
+        m_saved = ::getrlimit(RLIMIT_FSIZE, &m_before) == 0;
+        if (!m_saved)
+            return;
         m_handler = std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = m_before;
         small.rlim_cur = maxBytes;
-        m_set = m_set && ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+        m_set = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
     }
     ~FileSizeScope()
     {
+        if (!m_saved)
+            return;
         ::setrlimit(RLIMIT_FSIZE, &m_before);
         std::signal(SIGXFSZ, m_handler);
     }
@@ -34,5 +39,6 @@ public:
 private:
     struct rlimit m_before {};
     void (*m_handler)(int) = SIG_DFL;
+    bool m_saved = false;
     bool m_set = false;
 };

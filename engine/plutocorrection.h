@@ -16,10 +16,10 @@ namespace ephemkit {
 //
 // Notes:
 //  1. The series is fitted to DE200 for 1885-2099; against DE431 its
-//     longitude runs from about 1" behind in 1885 to 3.6" ahead in 2100. A cubic
-//     in Julian centuries of TT from J2000.0, fitted by least squares to
-//     DE431 - series every 10 days over 1885-2100, leaves at most 0.63" in
-//     longitude and 0.16" in latitude.
+//     longitude runs from about 1" behind in 1885 to 3.6" ahead in 2100.
+//     A cubic in Julian centuries of TT from J2000.0, fitted by least
+//     squares to DE431 - series every 10 days over 1885-2100, leaves at
+//     most 0.63" in longitude and 0.16" in latitude.
 //  2. Outside 1885 to 2100 the value at the nearer end of that span is
 //     kept: the cubic is not carried where it was not fitted.
 //  3. Reference: JPL DE431 through the Swiss Ephemeris file sepl_18.se1;

@@ -109,13 +109,14 @@ def main():
         d_lon.append(math.remainder(lon - s_lon, 360) * 3600)
         d_lat.append((lat - s_lat) * 3600)
         jde += STEP_DAYS
-    fits = {'Lon': least_squares(ts, d_lon), 'Lat': least_squares(ts, d_lat)}
-    for name, c in fits.items():
-        print('constexpr double k%sArcsec[] = {%s};' % (name, ', '.join('%.4f' % x for x in c)))
-    for name, ys in (('longitude', d_lon), ('latitude', d_lat)):
-        c = fits['Lon' if name == 'longitude' else 'Lat']
-        rounded = [float('%.4f' % x) for x in c]
-        residuals = [y - evaluate(rounded, t) for t, y in zip(ts, ys)]
+    quantities = (('Lon', 'longitude', d_lon), ('Lat', 'latitude', d_lat))
+    rows = {key: ['%.4f' % x for x in least_squares(ts, ys)] for key, _, ys in quantities}
+    for key, _, _ in quantities:
+        print('constexpr double k%sArcsec[] = {%s};' % (key, ', '.join(rows[key])))
+    for key, name, ys in quantities:
+        # The residuals of the coefficients as printed, not of the exact fit.
+        committed = [float(x) for x in rows[key]]
+        residuals = [y - evaluate(committed, t) for t, y in zip(ts, ys)]
         print('// %s: DE431 - series from %.2f" to %.2f"; after the correction at most %.3f", '
               'RMS %.3f" (%d samples)' % (
                   name, min(ys), max(ys), max(abs(r) for r in residuals),

@@ -28,7 +28,7 @@ void AlarmCheck::run()
     std::optional<double> lmstDays;
     m_readLmst.run([&] { lmstDays = m_host.lmstHours() / 24; });
     // One "now" for the whole table: the tick's reading.
-    const double nowDays = automation::toAutomationDate(m_clock.localNow());
+    const double nowDays = automation::toAutomationDate(m_clock.utcNow());
 
     for (int i = 0; i < m_alarms.size(); ++i) {
         AlarmDef &alarm = m_alarms[i];

@@ -25,12 +25,12 @@ public:
     // Notes:
     //  1. Nothing happens while record 0 has an empty Name (the placeholder
     //     table), whatever the later records hold.
-    //  2. For every index in order: expiry (Triggered and the local time
-    //     later than TriggeredUntil: close the windows tagged with Name,
+    //  2. For every index in order: expiry (Triggered and UT (the clock's
+    //     UTC) later than TriggeredUntil: close the windows tagged with Name,
     //     Triggered = false); then, for an enabled alarm that is not
     //     triggered, the due test AlarmDue(SiderealTime, Duration, LMST/24);
     //     a due alarm is marked Triggered, its action runs and TriggeredUntil
-    //     = local time + Duration (days), whatever the action and whether it
+    //     = UT + Duration (days), whatever the action and whether it
     //     succeeded.
     //  3. Actions by code: below 2 a notice (code 1 plays Param2 when it names
     //     a wave file, beeps otherwise); 2 starts Param1, minimised when
@@ -39,7 +39,7 @@ public:
     //     that throws) is skipped and the check goes on with the next one.
     //     When the LMST cannot be read no alarm is due in this check; expiry
     //     still runs, and the log gets one line while the reading keeps
-    //     failing the same way. A due alarm whose end (local time + Duration) is no
+    //     failing the same way. A due alarm whose end (UT + Duration) is no
     //     date of years 100 to 9999 is not fired and stays armed, with one
     //     line in noctalis.alarms.
     void run();

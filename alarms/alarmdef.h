@@ -48,7 +48,7 @@ struct AlarmDef {
     QVariant Duration;      // days the alarm stays active once fired, a double
 
     // Run-time state, never stored.
-    QVariant TriggeredUntil;  // local civil date and time the activation ends
+    QVariant TriggeredUntil;  // UT date and time the activation ends
 };
 
 } // namespace noctalis

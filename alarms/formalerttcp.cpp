@@ -89,12 +89,12 @@ void FormAlertTCP::Form_Load()
 
 QString FormAlertTCP::CvtMsg(const QString &text)
 {
-    return noctalis::CvtMsg(text, TimeFieldSource{m_engine, m_prefs.TZ, m_clock, m_prefs.DUT1});
+    return noctalis::CvtMsg(text, TimeFieldSource{m_engine, m_clock, m_prefs.DUT1});
 }
 
 void FormAlertTCP::Timer1_Timer()
 {
-    const QDateTime now = m_clock.localNow();
+    const QDateTime now = m_clock.utcNow();
     switch (m_cycle) {
     case Cycle::Idle:
         if (!m_nextSend.isValid() || now >= m_nextSend)
@@ -120,7 +120,7 @@ void FormAlertTCP::startCycle()
     // leaves the choice to the system.
     m_socket->bind(QHostAddress(QHostAddress::LocalHost), 0);
     m_cycle = Cycle::Connecting;
-    m_connectDeadline = m_clock.localNow().addSecs(kConnectLimitSeconds);
+    m_connectDeadline = m_clock.utcNow().addSecs(kConnectLimitSeconds);
     m_socket->connectToHost(m_hostAddress, quint16(m_hostPort));
 }
 
@@ -134,7 +134,7 @@ void FormAlertTCP::onConnected()
         failCycle(m_socket->errorString());
         return;
     }
-    m_sentAt = m_clock.localNow();
+    m_sentAt = m_clock.utcNow();
     m_cycle = Cycle::Lingering;
 }
 
@@ -173,7 +173,7 @@ void FormAlertTCP::endCycle(bool sent)
     runStep(lcAlarms, "read the sender's interval",
             [&] { minutes = leadingNumber(automation::toText(RepeatMinutes)); });
     const double ms = std::clamp(minutes * 60000.0, -kMaxIntervalMs, kMaxIntervalMs);
-    m_nextSend = m_clock.localNow().addMSecs(std::llround(ms));
+    m_nextSend = m_clock.utcNow().addMSecs(std::llround(ms));
     emit cycleEnded(sent);
 }
 

@@ -39,7 +39,7 @@ QString selector(const QString &fieldText) { return fieldText.trimmed().toUpper(
 
 double utNow(const TimeFieldSource &source)
 {
-    return automation::toAutomationDate(source.clock.localNow()) - source.tzHours / 24;
+    return automation::toAutomationDate(source.clock.utcNow());
 }
 
 QString lmstFieldValue(const QString &fieldText, double lmstHours)

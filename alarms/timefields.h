@@ -19,12 +19,10 @@
 namespace noctalis {
 
 // What a field is computed from: the engine of the window that owns the
-// text, the time zone (hours of local time ahead of UT), the clock, and
-// DUT1 = UT1 - UTC in seconds, which "[LMST" fields follow as the clock's
+// text, the clock (whose UTC is UT), and DUT1 = UT1 - UTC in seconds, which "[LMST" fields follow as the clock's
 // face does ("[UT" fields stay on UTC).
 struct TimeFieldSource {
     automation::Object &engine;
-    double tzHours;
     const Clock &clock;
     double dut1Seconds = 0;
 };
@@ -45,7 +43,7 @@ QString ExpandTimeFields(const QString &text, const TimeFieldSource &source);
 // with no text is removed without a value.
 QString CvtMsg(const QString &text, const TimeFieldSource &source);
 
-// UT now as an automation date: local time - TZ/24.
+// UT now as an automation date: the clock's UTC, whole seconds.
 double utNow(const TimeFieldSource &source);
 
 } // namespace noctalis

@@ -7,6 +7,8 @@
 #include "alarmfile.h"
 #include "backgroundstep.h"
 #include "alarmtable.h"
+#include "automationerror.h"
+#include "civilzone.h"
 #include "clock.h"
 #include "colordialogpicker.h"
 #include "filedialogpicker.h"
@@ -90,6 +92,9 @@ Formclk::Formclk(AppContext context, QWidget *parent)
         dialog.exec();
     };
     m_ticker = new SecondTicker(m_ctx.clock, [this](const QDateTime &reading) { runTick(reading); }, this);
+    // The face turns over with the sidereal second, between the ticks of UT.
+    m_ticker->setBeat([this](const QDateTime &reading) { return msecsToNextFaceSecond(reading); },
+                      [this](const QDateTime &reading) { turnFace(reading); });
 }
 
 Formclk::~Formclk() = default;
@@ -145,17 +150,21 @@ void Formclk::Form_Load()
         if (!p.AlarmFile.isEmpty())
             LoadAlarmFile(p.AlarmFile, m_ctx.alarms, m_ctx.messages);
     });
-    runStep(lcClock, "create the engine", [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
+    createEngine();
     runStep(lcClock, "read DetectTZ", [&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
     runStep(lcClock, "read StartUp", [&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
     runStep(lcClock, "read AlarmsEnabled", [&] {
         p.AlarmsEnabled = readBooleanSetting(s, QStringLiteral("AlarmsEnabled"), QStringLiteral("False"));
     });
+    runStep(lcClock, "read TZID", [&] { p.ZoneId = readTextSetting(s, QStringLiteral("TZID"), QString()); });
     runStep(lcClock, "read the time zone", [&] {
-        // The exact offset, fractions of an hour included.
-        p.TZ = p.DetectTZ ? m_ctx.clock.zoneOffsetSeconds() / 3600.0
-                          : readTimeZoneSetting(s, m_ctx.messages);
+        // The offset in force now, fractions of an hour included; the
+        // stored hours only for a fixed zone.
+        const bool named = !p.ZoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(p.ZoneId.toUtf8());
+        p.TZ = p.DetectTZ || named ? observerZone(p, m_ctx.clock).offsetSecondsAt(m_ctx.clock.utcNowMs()) / 3600.0
+                                   : readTimeZoneSetting(s, m_ctx.messages);
     });
+    runStep(lcClock, "read Place", [&] { p.Place = readTextSetting(s, QStringLiteral("Place"), QString()); });
     runStep(lcClock, "read DisplayWest", [&] {
         p.DisplayWest = readBooleanSetting(s, QStringLiteral("DisplayWest"), QStringLiteral("True"));
     });
@@ -202,7 +211,38 @@ void Formclk::Form_Load()
     runStep(lcClock, "keep the window on its screen", [&] { keepOnScreen(); });
     m_fitWhenFramed = true;
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
+    showPlace();
     m_ticker->start();
+}
+
+void Formclk::createEngine()
+{
+    const std::optional<QString> error =
+        failureOf([&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
+    if (!error)
+        return;
+    // No engine, no sidereal time: the face shows none rather than a
+    // frozen one, and says why once.
+    m_engineError = *error;
+    qCWarning(lcClock).noquote() << "No sidereal time: the astronomy engine" << m_ctx.engineProgId
+                                 << "could not be created:" << *error;
+    for (QLabel *label : {ui->LBLClk, ui->LBLLASTClock})
+        label->setText(tr("--:--:--"));
+    m_ctx.messages.show(tr("The astronomy engine could not be loaded, so the clock cannot show sidereal time.")
+                            + QStringLiteral("\r\n\r\n") + *error,
+                        programTitle());
+}
+
+void Formclk::showPlace()
+{
+    const Preferences &p = m_ctx.prefs;
+    const QString lng = p.DisplayWest ? tr("%1 W").arg(FormatLongitude(p.LNG))
+                                      : tr("%1 E").arg(FormatLongitude(WrapWestLongitude(360 - p.LNG)));
+    QString tip = tr("Right Click Clock Face for Menu.") + QLatin1Char('\n')
+                  + tr("LMST of %1, longitude %2").arg(p.Place.isEmpty() ? tr("the observer") : p.Place, lng);
+    if (!m_engineError.isEmpty())
+        tip += QLatin1Char('\n') + tr("No sidereal time: the astronomy engine could not be loaded (%1).").arg(m_engineError);
+    ui->LBLClk->setToolTip(tip);
 }
 
 void Formclk::styleLabels()
@@ -337,51 +377,44 @@ void Formclk::applyTopMost(bool topMost)
     windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topMost);
 }
 
-void Formclk::Timer1_Timer() { runTick(m_ctx.clock.localNowMs()); }
+void Formclk::Timer1_Timer() { runTick(m_ctx.clock.utcNowMs()); }
 
 void Formclk::runTick(const QDateTime &reading)
 {
-    // Every value of this tick comes from this one reading: the zone's
-    // minute, UT, the engine's UTDate, the alarm check's "now" and the time
-    // fields of the notices it opens.
-    const QDateTime local = wholeSecond(reading);
-    m_tickClock.hold(local);
+    // Every value of this tick comes from this one reading of UTC: the
+    // zone's minute, UT, the engine's UTDate, the alarm check's "now" and
+    // the time fields of the notices it opens.
+    m_tickClock.hold(reading);
     const auto release = qScopeGuard([this] { m_tickClock.release(); });
 
     Preferences &p = m_ctx.prefs;
     runStep(lcClock, "refresh the time zone", [&] {
-        if (!p.DetectTZ)
+        if (!p.DetectTZ && p.ZoneId.isEmpty())
             return;
-        const int minute = local.time().minute();
+        const int minute = reading.time().minute();
         if (minute != automation::toDouble(m_lastMinute)) {
-            p.TZ = m_ctx.clock.zoneOffsetSeconds() / 3600.0;
+            p.TZ = observerZone(p, m_ctx.clock).offsetSecondsAt(reading) / 3600.0;
             m_lastMinute = minute;
         }
     });
-    std::optional<double> ut;
-    runStep(lcClock, "compute UT", [&] {
-        ut = automation::toAutomationDate(local) - p.TZ / 24;
-        p.CurrentUT = automation::dateValue(*ut);
-    });
-    runStep(lcClock, "show UT", [&] {
-        if (ut)
-            ui->LBLUTClock->setText(formatTime(*ut, u"HH:nn:ss"));
-    });
-    // Without an engine there is no LMST; start-up logged why, and the
+    const double ut = automation::toAutomationDate(wholeSecond(reading));
+    p.CurrentUT = automation::dateValue(ut);
+    ui->LBLUTClock->setText(formatTime(ut, u"HH:nn:ss"));
+    // Without an engine there is no LMST; start-up said why, and the
     // engine's steps are not tried at every tick.
     const bool engine = !m_engine.isEmpty();
-    runStep(lcClock, "set the engine's UTDate", [&] {
-        if (!ut || !engine)
+    m_engineLmst.reset();
+    runStep(lcClock, "read the LMST", [&] {
+        if (!engine)
             return;
-        m_ut1 = Ut1Reading(*ut, p.DUT1);  // UT + DUT1; DUT1 = 0 leaves ut as it is
+        m_ut1 = Ut1Reading(automation::toAutomationDate(reading), p.DUT1);  // UT1 to the millisecond
         m_engine.set(QStringLiteral("UTDate"), automation::dateValue(m_ut1.engineUtDate));
+        m_engineLmst = automation::toDouble(m_engine.get(QStringLiteral("lmst")));
     });
-    runStep(lcClock, "show the LMST", [&] {
-        if (engine)
-            ui->LBLClk->setText(FormatHoursHMS(tickLmstHours()));
-    });
+    if (m_engineLmst)
+        ui->LBLClk->setText(FormatHoursHMS(m_ut1.sidereal(*m_engineLmst)));
     runStep(lcClock, "show the LAST", [&] {
-        if (engine && p.DisplayLAST)
+        if (m_engineLmst && p.DisplayLAST)
             ui->LBLLASTClock->setText(
                 FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST"))))));
     });
@@ -394,14 +427,44 @@ void Formclk::runTick(const QDateTime &reading)
     });
 }
 
+std::optional<double> Formclk::lmstHoursAt(const QDateTime &reading) const
+{
+    if (!m_engineLmst)
+        return std::nullopt;
+    // The engine's LMST of the tick's second, moved on to the reading: the
+    // LMST runs on linearly between ticks.
+    const double utSeconds = (automation::toAutomationDate(reading) - m_ut1.engineUtDate) * 86400 + m_ctx.prefs.DUT1;
+    const double hours = std::fmod(*m_engineLmst + utSeconds * kSiderealSecondsPerUtSecond / 3600, 24.0);
+    return hours < 0 ? hours + 24 : hours;
+}
+
+void Formclk::turnFace(const QDateTime &reading)
+{
+    if (const std::optional<double> lmst = lmstHoursAt(reading)) {
+        ui->LBLClk->setText(FormatHoursHMS(*lmst));
+        if (isMinimized())
+            setWindowTitle(ui->LBLClk->text());
+    }
+}
+
+std::optional<int> Formclk::msecsToNextFaceSecond(const QDateTime &reading) const
+{
+    const std::optional<double> lmst = lmstHoursAt(reading);
+    if (!lmst)
+        return std::nullopt;
+    return msecsToNextSiderealSecond(*lmst);
+}
+
 QString Formclk::ExpandTimeFields(const QString &text)
 {
-    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_ctx.prefs.TZ, m_tickClock, m_ctx.prefs.DUT1});
+    return noctalis::ExpandTimeFields(text, TimeFieldSource{m_engine, m_tickClock, m_ctx.prefs.DUT1});
 }
 
 double Formclk::tickLmstHours()
 {
-    return m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("lmst"))));
+    if (!m_engineLmst)
+        throw automation::AutomationError(automation::kObjectNotSet);
+    return m_ut1.sidereal(*m_engineLmst);
 }
 
 void Formclk::setAlarmCheck(std::function<void()> check) { m_alarmCheck = std::move(check); }
@@ -446,6 +509,8 @@ void Formclk::applyConfiguration()
     runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "hand LAT to the engine", [&] { m_engine.set(QStringLiteral("LAT"), double(p.LAT)); });
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
+    m_lastMinute.clear();  // the zone may be another one: read it at the next tick
+    showPlace();
     Layout();
 }
 

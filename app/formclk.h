@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -48,8 +49,9 @@ public:
     // styles, lays out and places the window, and starts the tick. Run once,
     // before showing.
     void Form_Load();
-    // The tick, from one reading of the clock. The window's timer runs it a
-    // few milliseconds after every whole second of the clock.
+    // The tick, from one reading of the clock's UTC. The window's timer runs
+    // it a few milliseconds after every whole second of UTC; between the
+    // ticks it turns the face over with the sidereal second.
     void Timer1_Timer();
     // Sizes the window around its labels.
     void Layout();
@@ -62,9 +64,14 @@ public:
     // The clock as the tick sees it: within a tick every reading gives the
     // tick's own reading. The alarm check reads its "now" here.
     const Clock &tickClock() const { return m_tickClock; }
-    // The LMST of the last tick in hours, [0, 24), to the part of a second
-    // that DUT1 adds: what the face shows, and what the alarm check compares.
+    // The LMST of the last tick's reading in hours, [0, 24), to the
+    // millisecond, DUT1 included: what the face shows, and what the alarm
+    // check compares. Throws when the tick could not read the engine.
     double tickLmstHours();
+    // The LMST at a reading of UTC between two ticks, hours, [0, 24): the
+    // last tick's LMST moved on at the sidereal rate; nothing when the last
+    // tick could not read the engine.
+    std::optional<double> lmstHoursAt(const QDateTime &reading) const;
 
     // Run by the tick when alarms are on and no menu dialog is open.
     void setAlarmCheck(std::function<void()> check);
@@ -112,6 +119,7 @@ public:
     void setDialogOpen(bool open) { m_dialogOpen = open; }
     QMenu *optionsMenu() const { return m_mnuOptions; }
     QTimer *timer() const;
+    SecondTicker *ticker() const { return m_ticker; }
     QLabel *clockLabel() const;
     QLabel *utHeadingLabel() const;
     QLabel *utClockLabel() const;
@@ -134,10 +142,18 @@ protected:
 
 private:
     void buildMenu();
+    // Creates the engine; without one the face shows no time and says why.
+    void createEngine();
+    // The face's tooltip: the place and longitude in use, and what is wrong.
+    void showPlace();
     void styleLabels();
     void placeWindow();
     void keepOnScreen();
     void runTick(const QDateTime &reading);
+    // The face shown for a reading between ticks, and how long until it
+    // next turns over.
+    void turnFace(const QDateTime &reading);
+    std::optional<int> msecsToNextFaceSecond(const QDateTime &reading) const;
     void popupMenuAtClockFace();
     void applyTopMost(bool topMost);
     // Shows the configuration dialog modally; true when it was confirmed.
@@ -170,6 +186,8 @@ private:
     int m_frameHeight = 0;   // window height minus client height, pixels
     QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
     Ut1Reading m_ut1{0, 0};  // the engine's UTDate of the last tick, with DUT1
+    QString m_engineError;  // why there is no engine; empty when there is one
+    std::optional<double> m_engineLmst;  // the engine's LMST for it; none when it could not be read
     bool m_inLayout = false;
     bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
 };

@@ -161,8 +161,8 @@ void FormSiderealCalculator::Form_Load()
     DisplayLongitude();
     showSense();
     m_state.tzHours = p.TZ;
-    const QDateTime now = m_ctx.clock.localNow();
-    m_state.utInstant = dateAfter(now, -m_state.tzHours).value_or(automation::toAutomationDate(now));
+    m_state.zone.reset();
+    m_state.utInstant = automation::toAutomationDate(m_ctx.clock.utcNow());
     ui->OptUT->setChecked(true);
     ui->chkLocal->setChecked(true);
     chkLocal_Click();
@@ -201,7 +201,9 @@ void FormSiderealCalculator::DisplayLongitude()
 std::optional<QDateTime> FormSiderealCalculator::shownInstant() const
 {
     const QDateTime ut = automation::fromAutomationDate(m_state.utInstant);
-    const std::optional<QDateTime> shown = ui->OptLocal->isChecked() ? shifted(ut, m_state.tzHours) : ut;
+    std::optional<QDateTime> shown = ut;
+    if (ui->OptLocal->isChecked())
+        shown = m_state.zone ? m_state.zone->toCivil(ut) : shifted(ut, m_state.tzHours);
     if (!shown)
         return std::nullopt;
     return roundedToSecond(*shown);
@@ -209,6 +211,7 @@ std::optional<QDateTime> FormSiderealCalculator::shownInstant() const
 
 void FormSiderealCalculator::DisplayTime()
 {
+    takeTypedZone();
     // Nothing to show for a time zone further from UT than the calendar
     // reaches; the boxes keep what they show.
     const std::optional<QDateTime> shown = shownInstant();
@@ -223,6 +226,23 @@ void FormSiderealCalculator::DisplayTime()
     ui->txtMin->setText(formatNumber(time.minute(), u"00"));
     ui->txtSec->setText(formatNumber(time.second(), u"00"));
     ui->calendar1->setSelectedDate(date);
+    showZoneHours();
+}
+
+void FormSiderealCalculator::showZoneHours()
+{
+    if (!m_state.zone)
+        return;
+    m_state.tzHours = m_state.zone->offsetSecondsAt(automation::fromAutomationDate(m_state.utInstant)) / 3600.0;
+    m_zoneText = formatNumber(m_state.tzHours, u"0.#");
+    ui->txtTz->setText(m_zoneText);
+}
+
+void FormSiderealCalculator::takeTypedZone()
+{
+    // Hours typed over the zone's are a fixed zone.
+    if (m_state.zone && ui->txtTz->text() != m_zoneText)
+        m_state.zone.reset();
 }
 
 void FormSiderealCalculator::DisplaySiderealTime()
@@ -258,6 +278,7 @@ std::optional<double> FormSiderealCalculator::utFromDisplay(const std::optional<
                                                  ui->txtHr,   ui->txtMin,   ui->txtSec};
     std::array<int, 6> parts{};
     std::size_t first = 0;
+    takeTypedZone();
     if (pickedDay) {
         parts = {pickedDay->year(), pickedDay->month(), pickedDay->day(), 0, 0, 0};
         first = 3;
@@ -270,7 +291,11 @@ std::optional<double> FormSiderealCalculator::utFromDisplay(const std::optional<
     }
     const std::optional<QDateTime> civil = civilInstant(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
     const double zoneHours = ui->OptLocal->isChecked() ? leadingNumber(ui->txtTz->text()) : 0.0;
-    const std::optional<double> ut = civil ? dateAfter(*civil, -zoneHours) : std::nullopt;
+    std::optional<double> ut;
+    if (civil && ui->OptLocal->isChecked() && m_state.zone)
+        ut = dateAfter(m_state.zone->toUtc(*civil), 0);
+    else if (civil)
+        ut = dateAfter(*civil, -zoneHours);
     if (!ut)
         refuseOutsideCalendar();
     return ut;
@@ -376,7 +401,7 @@ void FormSiderealCalculator::cmdNow_Click()
 {
     const State before = m_state;
     GetTZfromDisplay();
-    const std::optional<double> ut = dateAfter(m_ctx.clock.localNow(), -m_state.tzHours);
+    const std::optional<double> ut = dateAfter(m_ctx.clock.utcNow(), 0);
     if (!GetLngFromDisplay()) {
         m_state = before;
         return;
@@ -404,11 +429,9 @@ void FormSiderealCalculator::chkLocal_Click()
 {
     if (!ui->chkLocal->isChecked())
         return;
-    runStep(lcEngine, "read the system time zone", [&] {
-        const double zone = automation::toDouble(m_engine.call(QStringLiteral("GetTimeZone")));
-        m_state.tzHours = zone;
-        ui->txtTz->setText(formatNumber(zone, u"0.#"));
-    });
+    // The computer's zone, daylight saving as it is at the instant shown.
+    m_state.zone = CivilZone(m_ctx.clock.systemZone());
+    showZoneHours();
 }
 
 void FormSiderealCalculator::calendar1_DateClick(QDate date)
@@ -431,7 +454,9 @@ void FormSiderealCalculator::cmdMap_Click()
         return;
     ObserverExchange &x = m_ctx.observer;
     x.ObserverCancelled = true;
+    takeTypedZone();
     x.ObserverTZ = m_state.tzHours;
+    x.ObserverZoneId = m_state.zone ? QString::fromUtf8(m_state.zone->id()) : QString();
     x.ObserverDSTRule = x.DSTRule;
     x.ObserverLng = m_state.lngWest;
     x.ObserverLat = m_state.latDeg;
@@ -439,13 +464,14 @@ void FormSiderealCalculator::cmdMap_Click()
     if (x.ObserverCancelled)
         return;
     m_state.tzHours = x.ObserverTZ;
+    m_state.zone = placeZone(x.ObserverZoneId, x.ObserverTZ, automation::fromAutomationDate(m_state.utInstant));
     x.DSTRule = x.ObserverDSTRule;
     m_state.lngWest = float(x.ObserverLng);
     m_state.latDeg = float(x.ObserverLat);
     DisplayLongitude();
     ui->txtTz->setText(shortNumberText(m_state.tzHours));
     ui->chkLocal->setChecked(false);
-    DisplayTime();
+    DisplayTime();  // with a zone, txtTz then shows its offset at the instant
 }
 
 } // namespace noctalis

@@ -16,6 +16,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "civilzone.h"
 #include "automationobject.h"
 #include "observerexchange.h"
 
@@ -118,6 +119,9 @@ private:
     struct State {
         double utInstant = 0;  // the instant worked on, automation date, UT
         double tzHours = 0;    // time zone, hours, local minus UT
+        // The zone local times follow, daylight saving included (the
+        // system's, or a place's); none for the hours typed in txtTz.
+        std::optional<CivilZone> zone;
         float lngWest = 0;     // longitude, degrees west, [0, 360]
         float latDeg = 0;      // latitude, degrees; only for the observer dialog
         bool showWest = true;  // the longitude box shows west longitudes
@@ -130,6 +134,10 @@ private:
     std::optional<double> utFromDisplay(const std::optional<QDate> &pickedDay);
     std::optional<qint16> wholePart(const QLineEdit *box);
     void refuseOutsideCalendar();
+    // With a zone, txtTz shows its offset at the instant worked on; hours
+    // typed over it end the zone.
+    void showZoneHours();
+    void takeTypedZone();
     void setEngineInstant();
 
     AppContext m_ctx;
@@ -137,6 +145,7 @@ private:
     std::unique_ptr<Ui::FormSiderealCalculator> ui;
     automation::Object m_engine;
     State m_state;
+    QString m_zoneText;  // what showZoneHours put into txtTz
 };
 
 } // namespace noctalis

@@ -128,23 +128,27 @@ QList<TonightObject> FormTonight::objects() const
     return list;
 }
 
-TonightSky FormTonight::sky(const QDateTime &now) const
+TonightSky FormTonight::sky(const QDateTime &utcNow) const
 {
     const Preferences &p = m_ctx.prefs;
     TonightSky s;
     s.latDeg = p.LAT;
     s.lngWestDeg = p.LNG;
-    s.dayStartUt = automation::toAutomationDate(now.date(), QTime(0, 0)) - p.TZ / 24;
-    s.nowUt = automation::toAutomationDate(now) - p.TZ / 24;
+    const QDateTime midnight(m_zone.toCivil(utcNow).date(), QTime(0, 0), Qt::UTC);
+    s.dayStartUt = automation::toAutomationDate(m_zone.toUtc(midnight));
+    s.nowUt = automation::toAutomationDate(utcNow);
     return s;
 }
 
 void FormTonight::Refresh()
 {
     // One reading of the clock for the rows, their minute and the date shown.
-    const QDateTime now = m_ctx.clock.localNow();
+    const QDateTime utc = m_ctx.clock.utcNow();
+    m_zone = observerZone(m_ctx.prefs, m_ctx.clock);
+    const QDateTime now = m_zone.toCivil(utc);
+    m_localDate = now.date();
     m_rowsMinute = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC);
-    m_sky = sky(now);
+    m_sky = sky(utc);
     QList<TonightRow> rows;
     const bool computed = runStep(lcEngine, "compute the Tonight rows",
                                   [&] { rows = ComputeTonight(m_engine, m_sky, objects()); });
@@ -154,7 +158,7 @@ void FormTonight::Refresh()
 
 void FormTonight::Timer1_Timer()
 {
-    const QDateTime now = m_ctx.clock.localNow();
+    const QDateTime now = observerZone(m_ctx.prefs, m_ctx.clock).toCivil(m_ctx.clock.utcNow());
     if (QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC) != m_rowsMinute)
         Refresh();
 }
@@ -193,8 +197,10 @@ void FormTonight::showRows(const QList<TonightRow> &rows)
 QString FormTonight::eventTime(const std::optional<double> &ut) const
 {
     // Local time of an event of the local day, to the nearest minute (kept
-    // within the day).
-    const long long minutes = std::llround((*ut - m_sky.dayStartUt) * kMinutesPerDay);
+    // within the day); across a daylight-saving switch the clock's hours.
+    const QDateTime civil = m_zone.toCivil(automation::fromAutomationDate(*ut)).addSecs(30);
+    const long long minutes = m_localDate.daysTo(civil.date()) * qint64(kMinutesPerDay)
+                              + civil.time().hour() * 60 + civil.time().minute();
     const int m = int(std::clamp(minutes, 0LL, 1439LL));
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }

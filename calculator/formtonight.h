@@ -13,6 +13,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "civilzone.h"
 #include "automationobject.h"
 #include "tonightsky.h"
 #include "tonighttargets.h"
@@ -79,7 +80,8 @@ protected:
 private:
     QList<TonightObject> objects() const;
     // The sky of the local day of a clock reading, and the place line of that day.
-    TonightSky sky(const QDateTime &now) const;
+    // The sky of the observer's local day that holds the UT instant utcNow.
+    TonightSky sky(const QDateTime &utcNow) const;
     void showRows(const QList<TonightRow> &rows);
     void fillItem(QTreeWidgetItem *item, const TonightRow &row, int order) const;
     QString placeText(const QDate &localDate) const;
@@ -98,6 +100,8 @@ private:
     QList<TonightRow> m_rows;  // as shown; each item holds its index here
     TonightSky m_sky;          // what m_rows were computed for
     QDateTime m_rowsMinute;    // the local minute of the last refresh
+    CivilZone m_zone = CivilZone(QTimeZone::utc());  // the observer's zone at the last refresh
+    QDate m_localDate;         // the observer's local date of the last refresh
     QTimer *m_timer = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "formconfig.h"
 
 #include "backgroundstep.h"
+#include "civilzone.h"
 #include "clock.h"
 #include "colorpicker.h"
 #include "fontpicker.h"
@@ -32,6 +33,12 @@ double numberOf(const QVariant &value) { return automation::numericValue(value).
 
 // The system's zone now, hours east of UT, to the minute (UT+5:30 gives 5.5).
 double systemZoneHours(const Clock &clock) { return clock.zoneOffsetSeconds() / 3600.0; }
+
+// A tzdata zone's offset now, hours east of UT.
+double zoneHoursNow(const QString &zoneId, const Clock &clock)
+{
+    return CivilZone(QTimeZone(zoneId.toUtf8())).offsetSecondsAt(clock.utcNowMs()) / 3600.0;
+}
 
 QString colorText(const QColor &color) { return QString::number(qint64(settingFromColor(color))); }
 
@@ -69,6 +76,10 @@ FormConfig::FormConfig(const AppContext &context, Openers openers, QWidget *pare
     connect(ui->cmdAbout, &QPushButton::clicked, this, &FormConfig::cmdAbout_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &FormConfig::cmdCancel_Click);
     connect(ui->cmdUpdate, &QPushButton::clicked, this, &FormConfig::cmdUpdate_Click);
+    // Hours typed by hand are a fixed zone; a longitude typed by hand is no
+    // longer the named place.
+    connect(ui->TxtTZ, &QLineEdit::textEdited, this, [this] { showZone(QString()); });
+    connect(ui->TxtLng, &QLineEdit::textEdited, this, [this] { m_place.clear(); });
     Form_Load();
 }
 
@@ -88,6 +99,8 @@ void FormConfig::LoadParams()
     (p.DateFormat == kMonthFirst ? ui->OptMMDDYYYY : ui->OptDDMMYYYY)->setChecked(true);
     m_displayWest = p.DisplayWest;
     m_lng = p.LNG;
+    m_place = p.Place;
+    showZone(p.DetectTZ ? QString() : p.ZoneId);
     paintSwatch(ui->LBLBackcolor, colorFromSetting(numberOf(p.BkColor)));
     paintSwatch(ui->LBLforecolor, colorFromSetting(numberOf(p.DigitColor)));
     ui->TxtTZ->setText(plainNumberText(p.TZ));
@@ -99,6 +112,13 @@ void FormConfig::LoadParams()
     ui->chkAutoStart->setChecked(p.StartUp);
     ui->chkDisplayLAST->setChecked(p.DisplayLAST);
     ui->TxtDUT1->setText(plainNumberText(p.DUT1));
+}
+
+void FormConfig::showZone(const QString &zoneId)
+{
+    m_zoneId = zoneId;
+    const QString tip = tr("Time Zone +Dayklight Savings Time Bias if it exists.");
+    ui->TxtTZ->setToolTip(zoneId.isEmpty() ? tip : tip + QLatin1Char('\n') + tr("Time zone: %1").arg(zoneId));
 }
 
 void FormConfig::DisplayLongitude()
@@ -175,7 +195,12 @@ void FormConfig::cmdMap_Click()
 {
     ObserverExchange &o = m_ctx.observer;
     o.ObserverCancelled = true;
-    o.ObserverTZ = m_ctx.prefs.TZ;
+    const bool detect = ui->chkDetectTZ->isChecked();
+    const QString zoneIn = detect ? QString::fromUtf8(m_ctx.clock.systemZone().id()) : m_zoneId;
+    const double hoursIn = detect ? systemZoneHours(m_ctx.clock) : leadingNumber(ui->TxtTZ->text());
+    o.ObserverTZ = hoursIn;
+    o.ObserverZoneId = zoneIn;
+    o.ObserverPlace = m_place;
     o.ObserverDSTRule = o.DSTRule;
     o.ObserverLng = m_lng;
     o.ObserverLat = m_lat;
@@ -186,9 +211,16 @@ void FormConfig::cmdMap_Click()
     o.DSTRule = o.ObserverDSTRule;
     m_lng = o.ObserverLng;
     m_lat = o.ObserverLat;
+    m_place = o.ObserverPlace;
     DisplayLongitude();
+    // The zone follows the place; a zone that came back as it went keeps
+    // following the system when it did.
+    if (o.ObserverZoneId == zoneIn && o.ObserverTZ == hoursIn)
+        return;
     ui->chkDetectTZ->setChecked(false);
-    ui->TxtTZ->setText(plainNumberText(o.ObserverTZ));
+    const bool named = placeZone(o.ObserverZoneId, o.ObserverTZ, m_ctx.clock.utcNowMs()).has_value();
+    showZone(named ? o.ObserverZoneId : QString());
+    ui->TxtTZ->setText(plainNumberText(named ? zoneHoursNow(m_zoneId, m_ctx.clock) : o.ObserverTZ));
 }
 
 void FormConfig::cmdAlarms_Click()
@@ -246,7 +278,11 @@ void FormConfig::cmdUpdate_Click()
     };
 
     p.DetectTZ = ui->chkDetectTZ->isChecked();
-    p.TZ = p.DetectTZ ? systemZoneHours(m_ctx.clock) : leadingNumber(ui->TxtTZ->text());
+    p.ZoneId = p.DetectTZ ? QString() : m_zoneId;
+    p.TZ = p.DetectTZ ? systemZoneHours(m_ctx.clock)
+           : m_zoneId.isEmpty() ? leadingNumber(ui->TxtTZ->text())
+                                : zoneHoursNow(m_zoneId, m_ctx.clock);
+    p.Place = m_place;
     p.StartUp = ui->chkAutoStart->isChecked();
     p.DateFormat = ui->OptMMDDYYYY->isChecked() ? kMonthFirst : kDayFirst;
     p.AlarmsEnabled = ui->chkAlarm->checkState() != Qt::Unchecked;
@@ -267,6 +303,8 @@ void FormConfig::cmdUpdate_Click()
     store("LNG", ui->TxtLng->text());
     store("LAT", FormatLatitude(p.LAT));
     store("TZ", plainNumberText(p.TZ));
+    store("TZID", p.ZoneId);
+    store("Place", p.Place);
     store("BkColor", colorText(swatchColor(ui->LBLBackcolor)));
     store("DigitColor", colorText(swatchColor(ui->LBLforecolor)));
     store("DisplayWest", booleanText(m_displayWest));

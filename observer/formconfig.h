@@ -62,6 +62,8 @@ public:
     void LoadParams();
     // TxtLng = the working longitude, west or east as the dialog shows it.
     void DisplayLongitude();
+    // The zone the dialog stores: a tzdata zone, or none for the typed hours.
+    void showZone(const QString &zoneId);
     // Writes the autostart entry and the "StartUp" setting from the shared
     // StartUp. A failure to write the entry is logged and otherwise silent.
     void SetAutoStart();
@@ -100,6 +102,8 @@ private:
     double m_lat = 0;       // degrees north
     double m_lng = 0;       // degrees west
     bool m_displayWest = true;
+    QString m_zoneId;       // the observer's tzdata zone; empty for the typed hours
+    QString m_place;        // where the longitude is, by name; empty when typed
 };
 
 } // namespace noctalis

@@ -3,10 +3,7 @@
 
 #include "clock.h"
 
-#include "timezone.h"
-
-#include <cmath>
-#include <ctime>
+#include "civilzone.h"
 
 namespace noctalis {
 
@@ -15,24 +12,16 @@ QDateTime wholeSecond(const QDateTime &reading)
     return reading.addMSecs(-reading.time().msec());
 }
 
-QDateTime SystemClock::localNow() const { return wholeSecond(localNowMs()); }
+QDateTime Clock::localNow() const { return CivilZone(systemZone()).toCivil(utcNow()); }
 
-QDateTime SystemClock::localNowMs() const
-{
-    tzset();
-    std::timespec now{};
-    std::tm t{};
-    if (std::timespec_get(&now, TIME_UTC) != TIME_UTC || localtime_r(&now.tv_sec, &t) == nullptr)
-        return QDateTime::currentDateTimeUtc();
-    // A leap second shows as the last second of its minute.
-    return QDateTime(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
-                     QTime(t.tm_hour, t.tm_min, t.tm_sec < 60 ? t.tm_sec : 59, int(now.tv_nsec / 1000000)),
-                     Qt::UTC);
-}
+int Clock::zoneOffsetSeconds() const { return CivilZone(systemZone()).offsetSecondsAt(utcNowMs()); }
 
-int SystemClock::zoneOffsetSeconds() const
+QDateTime SystemClock::utcNowMs() const { return QDateTime::currentDateTimeUtc(); }
+
+QTimeZone SystemClock::systemZone() const
 {
-    return int(std::lround(ephemkit::systemTimeZoneHours() * 3600));
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    return zone.isValid() ? zone : QTimeZone::utc();
 }
 
 } // namespace noctalis

@@ -22,7 +22,9 @@ struct Preferences {
     bool DetectTZ = false;         // take the time zone from the system clock
     bool DisplayWest = false;      // show longitudes as west longitudes
     QString DateFormat;            // "MM/DD/YYYY" or "DD/MM/YYYY"
-    double TZ = 0;                 // hours of local civil time ahead of UT
+    double TZ = 0;                 // the observer's civil time: hours ahead of UT now
+    QString ZoneId;                // the observer's tzdata zone ("Europe/Berlin"); empty for the fixed TZ
+    QString Place;                 // where the observer is, as the clock's tooltip names it
     bool AlarmsEnabled = false;    // the tick checks the alarms
     float LAT = 0;                 // observer latitude, degrees north
     float LNG = 0;                 // observer longitude, degrees west, [0, 360)

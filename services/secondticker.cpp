@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace noctalis {
 
 SecondTicker::SecondTicker(const Clock &clock, std::function<void(const QDateTime &)> tick, QObject *parent)
@@ -36,15 +38,33 @@ int SecondTicker::msecsToNextTick(const QDateTime &reading)
     return 1000 - reading.time().msec() + kPhaseMs;
 }
 
-void SecondTicker::arm() { m_timer->start(msecsToNextTick(m_clock.localNowMs())); }
+void SecondTicker::setBeat(std::function<std::optional<int>(const QDateTime &)> nextBeatMs,
+                           std::function<void(const QDateTime &)> beat)
+{
+    m_nextBeatMs = std::move(nextBeatMs);
+    m_beat = std::move(beat);
+}
+
+void SecondTicker::arm()
+{
+    const QDateTime reading = m_clock.utcNowMs();
+    int ms = msecsToNextTick(reading);
+    if (m_nextBeatMs) {
+        if (const std::optional<int> beat = m_nextBeatMs(reading))
+            ms = std::min(ms, std::max(0, *beat) + kPhaseMs);
+    }
+    m_timer->start(ms);
+}
 
 void SecondTicker::timerFired()
 {
-    const QDateTime reading = m_clock.localNowMs();
+    const QDateTime reading = m_clock.utcNowMs();
     const QDateTime second = wholeSecond(reading);
     if (second != m_lastSecond) {
         m_lastSecond = second;
         m_tick(reading);
+    } else if (m_beat) {
+        m_beat(reading);
     }
     // Armed from a fresh reading: the time the tick took is not added on.
     // A tick that stopped the ticker leaves it stopped.

@@ -106,7 +106,7 @@ void SettingsStore::refresh() const
     m_state = FileState::Read;
 }
 
-QString SettingsStore::read(const QString &section, const QString &key, const QString &defaultText) const
+const QByteArray *SettingsStore::rawValue(const QString &section, const QString &key) const
 {
     refresh();
     const QByteArray *raw = nullptr;
@@ -118,7 +118,18 @@ QString SettingsStore::read(const QString &section, const QString &key, const QS
                 raw = &entry.rawValue;
         }
     }
+    return raw;
+}
+
+QString SettingsStore::read(const QString &section, const QString &key, const QString &defaultText) const
+{
+    const QByteArray *raw = rawValue(section, key);
     return raw ? iniValue(*raw) : defaultText;
+}
+
+bool SettingsStore::contains(const QString &section, const QString &key) const
+{
+    return rawValue(section, key) != nullptr;
 }
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &text)

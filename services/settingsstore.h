@@ -49,6 +49,8 @@ public:
     //     folder, an unreadable file or one over kMaxFileBytes reads as an
     //     empty store too, with one warning in noctalis.settings.
     QString read(const QString &section, const QString &key, const QString &defaultText) const;
+    // Whether the section holds the key, in any letter case.
+    bool contains(const QString &section, const QString &key) const;
 
     // write: stores a text and writes the file at once.
     //
@@ -71,6 +73,9 @@ public:
     bool write(const QString &section, const QString &key, const QString &text);
 
 private:
+    // The raw text of a key, the last occurrence; null when missing.
+    const QByteArray *rawValue(const QString &section, const QString &key) const;
+
     // What identifies one version of the file on disk.
     struct Stamp {
         bool exists = false;

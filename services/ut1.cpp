@@ -7,16 +7,23 @@
 #include "backgroundstep.h"
 #include "settingvalues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace noctalis {
 
 namespace {
 
-constexpr double kSiderealRate = 1.002737908;  // sidereal s per UT s, as the engine's LMST uses it
 constexpr std::int64_t kSecondsPerDay = 86400;
 
 } // namespace
+
+int msecsToNextSiderealSecond(double hours)
+{
+    const double seconds = hours * 3600;
+    const double toNext = std::floor(seconds) + 1 - seconds;  // (0, 1] sidereal seconds
+    return std::max(1, int(std::ceil(toNext / kSiderealSecondsPerUtSecond * 1000)));
+}
 
 bool isValidDut1(double seconds) { return std::fabs(seconds) < kDut1LimitSeconds; }
 
@@ -31,10 +38,8 @@ double readDut1Setting(const SettingsStore &store)
 
 Ut1Reading::Ut1Reading(double utDate, double dut1Seconds) : engineUtDate(utDate)
 {
-    if (dut1Seconds == 0)
-        return;
     const std::optional<automation::DayAndMs> split = automation::splitDayAndMs(utDate);
-    if (!split)
+    if (!split || (dut1Seconds == 0 && split->msOfDay % 1000 == 0))
         return;
     const double seconds = double(split->msOfDay) / 1000 + dut1Seconds;  // of the day, may leave it
     const double whole = std::floor(seconds);
@@ -55,7 +60,7 @@ double Ut1Reading::sidereal(double hours) const
 {
     if (remainderSeconds == 0)
         return hours;
-    const double moved = hours + remainderSeconds * kSiderealRate / 3600;
+    const double moved = hours + remainderSeconds * kSiderealSecondsPerUtSecond / 3600;
     return moved >= 24 ? moved - 24 : moved;
 }
 

@@ -13,6 +13,18 @@ class SettingsStore;
 // The IERS keeps |UT1 - UTC| below 0.9 s.
 constexpr double kDut1LimitSeconds = 0.9;
 
+// Seconds of sidereal time per UT second, as the engine's LMST counts them.
+constexpr double kSiderealSecondsPerUtSecond = 1.002737908;
+
+// msecsToNextSiderealSecond: how long until a running sidereal time next
+// passes a whole second.
+//
+// Given:   hours  a sidereal time now, hours
+// Returned (function value):
+//   UT milliseconds until it reaches its next whole second, rounded up:
+//   1 to 998 (a sidereal second lasts 997.27 ms of UT).
+int msecsToNextSiderealSecond(double hours);
+
 // True for a DUT1 the clock takes: a number with |seconds| < 0.9.
 bool isValidDut1(double seconds);
 
@@ -27,7 +39,7 @@ double readDut1Setting(const SettingsStore &store);
 // of a second the engine leaves out.
 //
 // Given:
-//   utDate       automation date, UT (UTC), the clock's whole seconds
+//   utDate       automation date, UT (UTC), to the millisecond
 //   dut1Seconds  UT1 - UTC, seconds, |dut1| < 0.9
 // Returned:
 //   engineUtDate  UT1 cut to the whole second: what the engine's UTDate gets
@@ -35,8 +47,8 @@ double readDut1Setting(const SettingsStore &store);
 //   remainderSeconds  UT1 - engineUtDate, seconds, [0, 1)
 //
 // Notes:
-//  1. DUT1 = 0 gives engineUtDate = utDate exactly and no remainder, so every
-//     figure stays as without UT1.
+//  1. DUT1 = 0 and a whole second give engineUtDate = utDate exactly and no
+//     remainder, so every figure stays as without UT1.
 //  2. For automation dates from 1899-12-30 on (non-negative).
 struct Ut1Reading {
     Ut1Reading(double utDate, double dut1Seconds);

@@ -956,6 +956,14 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
         <source>DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS publishes it).</source>
         <translation>DUT1 muss eine Zahl von Sekunden zwischen -0,9 und 0,9 sein (UT1 − UTC, wie vom IERS veröffentlicht).</translation>
     </message>
+    <message>
+        <source>Time Zone +Dayklight Savings Time Bias if it exists.</source>
+        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::FormConfigureAlarms</name>
@@ -1467,6 +1475,38 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
     <message>
         <source>LMST</source>
         <translation>LMST</translation>
+    </message>
+    <message>
+        <source>--:--:--</source>
+        <translation>--:--:--</translation>
+    </message>
+    <message>
+        <source>The astronomy engine could not be loaded, so the clock cannot show sidereal time.</source>
+        <translation>Die Astronomie-Bibliothek konnte nicht geladen werden, daher kann die Uhr keine Sternzeit anzeigen.</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 W</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>%1 O</translation>
+    </message>
+    <message>
+        <source>Right Click Clock Face for Menu.</source>
+        <translation>Rechtsklick auf das Zifferblatt öffnet das Menü.</translation>
+    </message>
+    <message>
+        <source>LMST of %1, longitude %2</source>
+        <translation>LMST für %1, Länge %2</translation>
+    </message>
+    <message>
+        <source>the observer</source>
+        <translation>den Beobachter</translation>
+    </message>
+    <message>
+        <source>No sidereal time: the astronomy engine could not be loaded (%1).</source>
+        <translation>Keine Sternzeit: Die Astronomie-Bibliothek konnte nicht geladen werden (%1).</translation>
     </message>
 </context>
 </TS>

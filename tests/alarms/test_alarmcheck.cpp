@@ -122,14 +122,13 @@ public:
             throw std::runtime_error("no engine");
         if (fixedLmstHours >= 0)
             return fixedLmstHours;
-        const double ut = automation::toAutomationDate(m_clock.localNow()) - tzHours / 24;
+        const double ut = automation::toAutomationDate(m_clock.utcNow());
         return ephemkit::localMeanSiderealTime(ut, lngWestDeg);
     }
     QVariant engineLng() override { return lngWestDeg; }
     QString expandTimeFields(const QString &text) override { return QStringLiteral("<%1>").arg(text); }
 
     double lngWestDeg = 0;
-    double tzHours = 0;
     double fixedLmstHours = -1;  // negative: from the clock
     bool failing = false;
 
@@ -146,7 +145,7 @@ public:
     {
         notices.push_back(order);
         log << QStringLiteral("open ") + order.tag;
-        openedAt.push_back(m_clock.localNow());
+        openedAt.push_back(m_clock.utcNow());
     }
     bool launchProgram(const QString &commandLine, bool minimized) override
     {
@@ -162,7 +161,7 @@ public:
     void closeWindows(const QString &tag) override
     {
         log << QStringLiteral("close ") + tag;
-        closedAt.push_back(m_clock.localNow());
+        closedAt.push_back(m_clock.utcNow());
     }
 
     struct Launch {
@@ -213,7 +212,7 @@ protected:
 
     double lmstHoursNow()
     {
-        const double ut = automation::toAutomationDate(clock.localNow()) - host.tzHours / 24;
+        const double ut = automation::toAutomationDate(clock.utcNow());
         return ephemkit::localMeanSiderealTime(ut, host.lngWestDeg);
     }
 
@@ -227,7 +226,6 @@ protected:
 TEST_F(AlarmCheckTest, FiresOncePerActivationAndAgainOneSiderealDayLater)
 {
     host.lngWestDeg = 75;
-    host.tzHours = -5;
     add("Transit", 0, hms(6, 0, 0), 10.0 / 1440);
     tick(2 * 86400);
 

@@ -50,8 +50,9 @@ class SenderTest : public ::testing::Test {
 protected:
     SenderTest()
     {
-        clock.now = QDateTime(QDate(2024, 3, 20), QTime(8, 4, 5), Qt::UTC);
-        prefs.TZ = -5;  // UT 13:04:05
+        clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
+        clock.setOffsetSeconds(-5 * 3600);  // the computer's local time is 08:04:05
+        prefs.TZ = 3;  // the observer's civil time; UT stays the clock's UTC
     }
 
     SenderAddress address() const { return {QStringLiteral("127.0.0.1"), port}; }
@@ -176,7 +177,7 @@ TEST_F(SenderTest, SendsTheTextExactlyAndClosesAfterTwoSeconds)
     EXPECT_FALSE(form->cycleRunning());
     EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message: UT 13:04:05 \u2014 \u03A9 ok]"));
     EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent: 08:04:07 Local Time."));
-    EXPECT_EQ(form->nextSend(), QDateTime(QDate(2024, 3, 20), QTime(8, 9, 7), Qt::UTC));
+    EXPECT_EQ(form->nextSend(), QDateTime(QDate(2024, 3, 20), QTime(13, 9, 7), Qt::UTC));
 }
 
 TEST_F(SenderTest, NextCycleFollowsTheIntervalAfterTheEndOfThisOne)

@@ -18,12 +18,14 @@ namespace {
 using namespace noctalis;
 
 // An engine whose LMST at the clock's instant is 7.25 h (07:15:00), with UT
-// 13:04:05 on 2024-03-20 and local time two hours ahead.
+// 13:04:05 on 2024-03-20 and the computer's civil time two hours ahead: the
+// fields take UT from the clock's UTC, never from its civil time.
 class TimeFieldsTest : public ::testing::Test {
 protected:
     TimeFieldsTest() : engine(automation::Object::create(QStringLiteral("Ephemlib.Ephemkit")))
     {
-        clock.now = QDateTime(QDate(2024, 3, 20), QTime(15, 4, 5), Qt::UTC);
+        clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
+        clock.setOffsetSeconds(2 * 3600);
         const double l0 = ephemkit::localMeanSiderealTime(civil(2024, 3, 20, 13, 4, 5), 0);
         double lng = (l0 - 7.25) * 15;
         while (lng < 0)
@@ -31,7 +33,7 @@ protected:
         engine.set(QStringLiteral("LNG"), lng);
     }
 
-    TimeFieldSource source() { return TimeFieldSource{engine, 2.0, clock}; }
+    TimeFieldSource source() { return TimeFieldSource{engine, clock}; }
     QString cvt(const QString &t) { return CvtMsg(t, source()); }
     QString expand(const QString &t) { return ExpandTimeFields(t, source()); }
 
@@ -111,7 +113,7 @@ TEST_F(TimeFieldsTest, LmstFieldsFollowUt1AndUtFieldsStayOnUtc)
     // UT1 = UTC + DUT1 moves the LMST by DUT1 at 1.002737908 sidereal
     // seconds per second, to the part of a second, in both expanders.
     for (const double dut1 : {0.5, -0.2, -0.7}) {
-        const TimeFieldSource s{engine, 2.0, clock, dut1};
+        const TimeFieldSource s{engine, clock, dut1};
         const double expected = 7.25 + dut1 * 1.002737908 / 3600;
         for (const QString &value : {ExpandTimeFields(QStringLiteral("[LMST 0.0000000]"), s),
                                      CvtMsg(QStringLiteral("[LMST 0.0000000]"), s)})
@@ -123,7 +125,7 @@ TEST_F(TimeFieldsTest, LmstFieldsFollowUt1AndUtFieldsStayOnUtc)
 TEST_F(TimeFieldsTest, WithoutAnEngineLmstFieldsGetNoValue)
 {
     automation::Object none;
-    const TimeFieldSource s{none, 2.0, clock};
+    const TimeFieldSource s{none, clock};
     EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HH:MM:SS]"), s),
               QStringLiteral("[LMST] 13:04:05"))
         << "the LMST field loses its text; the UT field still gets its value";

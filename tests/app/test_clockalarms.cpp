@@ -173,9 +173,8 @@ TEST_F(ClockAlarmsTest, TheCheckTakesTheLmstOfUt1LikeTheFace)
 // A clock that moves on a second at every reading.
 class SteppingClock : public Clock {
 public:
-    QDateTime localNow() const override { return wholeSecond(localNowMs()); }
-    QDateTime localNowMs() const override { return std::exchange(now, now.addSecs(1)); }
-    int zoneOffsetSeconds() const override { return 0; }
+    QDateTime utcNowMs() const override { return std::exchange(now, now.addSecs(1)); }
+    QTimeZone systemZone() const override { return QTimeZone::utc(); }
     mutable QDateTime now = QDateTime(QDate(2024, 3, 20), QTime(11, 59, 59, 500), Qt::UTC);
 };
 

@@ -39,8 +39,8 @@ protected:
         writeSetting(settings, QStringLiteral("LNG"), QStringLiteral("75"));
         writeSetting(settings, QStringLiteral("DisplayUT"), QStringLiteral("True"));
         writeSetting(settings, QStringLiteral("AlarmsEnabled"), QStringLiteral("True"));
-        clock.offsetSeconds = -5 * 3600;
-        clock.now = QDateTime(QDate(2000, 1, 1), QTime(7, 0, 0), Qt::UTC);  // 12:00 UT
+        clock.setOffsetSeconds(-5 * 3600);
+        clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
         form.setColorPicker(colors);
         form.setFontPicker(fonts);
         form.setAutostartEntry(AutostartEntry(dir.filePath(QStringLiteral("autostart"))));

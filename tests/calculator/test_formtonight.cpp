@@ -60,7 +60,8 @@ protected:
         type("txtTargetDec", dec);
         click("cmdAddTarget");
     }
-    void setClock(double localDate) { clock.now = automation::fromAutomationDate(localDate); }
+    // The clock at a civil date and time of the observer's fixed zone TZ.
+    void setClock(double localDate) { clock.now = automation::fromAutomationDate(localDate - prefs.TZ / 24); }
 
     std::unique_ptr<FormTonight> form;
 };

@@ -48,7 +48,7 @@ protected:
         prefs.TopMost = true;
         prefs.DateFormat = QStringLiteral("MM/DD/YYYY");
         prefs.ConfigCancelled = true;
-        clock.offsetSeconds = 5 * 3600 + 30 * 60;  // the system is on UT+5:30
+        clock.setOffsetSeconds(5 * 3600 + 30 * 60);  // the system is on UT+5:30
     }
 
     std::unique_ptr<FormConfig> open()
@@ -195,7 +195,7 @@ TEST_F(FormConfigTest, DetectShowsTheSystemZoneExactlyAndLocksTheBox)
     EXPECT_EQ(text(*form, "TxtTZ"), QStringLiteral("5.5")) << "unticking keeps the text";
     EXPECT_TRUE(control(*form, "TxtTZ")->isEnabled());
     click(*form, "chkDetectTZ");
-    clock.offsetSeconds = 6 * 3600;  // the zone moves while the dialog is open
+    clock.setOffsetSeconds(6 * 3600);  // the zone moves while the dialog is open
     click(*form, "cmdUpdate");
     EXPECT_TRUE(prefs.DetectTZ);
     EXPECT_EQ(prefs.TZ, 6.0) << "read again on OK";

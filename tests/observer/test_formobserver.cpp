@@ -137,7 +137,7 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
     };
     for (const auto &c : cases) {
         parts.prefs.DisplayWest = c.displayWest;
-        observer() = {-33.8667, 284.5, 5.75, c.dstRule, true, QStringLiteral("/obs/home.obs"), c.dstRule, 0};
+        observer() = {-33.8667, 284.5, 5.75, c.dstRule, true, QStringLiteral("/obs/home.obs"), c.dstRule, 0, {}, {}};
         form.hide();
         open();
         EXPECT_EQ(text("Txtlat"), QStringLiteral("-33:52:00.1"));
@@ -165,7 +165,7 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
 TEST_F(ObserverDialogTest, EastWestFlipsTheSharedSwitchAtOnceAndCancelKeepsTheExchange)
 {
     parts.prefs.DisplayWest = true;
-    observer() = {10, 350, 1, 2, true, QStringLiteral("a.obs"), 2, 0};
+    observer() = {10, 350, 1, 2, true, QStringLiteral("a.obs"), 2, 0, {}, {}};
     const auto exchange = [this] {
         const ObserverExchange &o = observer();
         return std::tuple(o.ObserverLat, o.ObserverLng, o.ObserverTZ, o.ObserverDSTRule, o.ObserverFile,
@@ -560,10 +560,10 @@ TEST_F(ObserverDialogTest, WebMapFromTheMapTheLabelsAndTheButton)
 TEST_F(ObserverDialogTest, DetectShowsTheSystemZoneWhenTicked)
 {
     open();
-    parts.clock.offsetSeconds = 19800;
+    parts.clock.setOffsetSeconds(19800);
     control<QCheckBox>("chkDetectTZ")->click();
     EXPECT_EQ(text("txtSCTZ"), QStringLiteral("5.5"));
-    parts.clock.offsetSeconds = -12600;
+    parts.clock.setOffsetSeconds(-12600);
     control<QCheckBox>("chkDetectTZ")->click();  // unticked: nothing
     EXPECT_EQ(text("txtSCTZ"), QStringLiteral("5.5"));
     QTest::mouseClick(control("Label4"), Qt::LeftButton);  // its caption ticks it too

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+
+#include "civilzone.h"
+
+#include <cmath>
+
+namespace noctalis {
+
+CivilZone CivilZone::fixedHours(double hours)
+{
+    CivilZone zone;
+    zone.m_fixedSeconds = int(std::lround(hours * 3600));
+    return zone;
+}
+
+CivilZone::CivilZone(const QTimeZone &zone) : m_zone(zone.isValid() ? zone : QTimeZone::utc()) {}
+
+int CivilZone::offsetSecondsAt(const QDateTime &utc) const
+{
+    return m_fixedSeconds ? *m_fixedSeconds : m_zone.offsetFromUtc(utc);
+}
+
+QDateTime CivilZone::toCivil(const QDateTime &utc) const
+{
+    QDateTime civil = utc.toUTC().addSecs(offsetSecondsAt(utc));
+    return civil;
+}
+
+QDateTime CivilZone::toUtc(const QDateTime &civil) const
+{
+    const QDateTime asUtc(civil.date(), civil.time(), Qt::UTC);
+    if (m_fixedSeconds)
+        return asUtc.addSecs(-*m_fixedSeconds);
+    // The offset in force a day before and after brackets the answer: try
+    // the earlier offset first (the first occurrence of a repeated hour,
+    // the offset before a skipped one).
+    const int before = m_zone.offsetFromUtc(asUtc.addDays(-1));
+    const int after = m_zone.offsetFromUtc(asUtc.addDays(1));
+    for (int offset : {before, after}) {
+        const QDateTime utc = asUtc.addSecs(-offset);
+        if (m_zone.offsetFromUtc(utc) == offset)
+            return utc;
+    }
+    return asUtc.addSecs(-before);
+}
+
+} // namespace noctalis
+
+#include "clock.h"
+#include "preferences.h"
+
+namespace noctalis {
+
+std::optional<CivilZone> placeZone(const QString &zoneId, double hours, const QDateTime &utc)
+{
+    if (zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8()))
+        return std::nullopt;
+    const QTimeZone zone(zoneId.toUtf8());
+    const int seconds = int(std::lround(hours * 3600));
+    if (zone.offsetFromUtc(utc) != seconds && zone.standardTimeOffset(utc) != seconds)
+        return std::nullopt;
+    return CivilZone(zone);
+}
+
+CivilZone observerZone(const Preferences &prefs, const Clock &clock)
+{
+    if (prefs.DetectTZ)
+        return CivilZone(clock.systemZone());
+    if (!prefs.ZoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(prefs.ZoneId.toUtf8()))
+        return CivilZone(QTimeZone(prefs.ZoneId.toUtf8()));
+    return CivilZone::fixedHours(prefs.TZ);
+}
+
+} // namespace noctalis

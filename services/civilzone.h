@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// CivilZone: a civil time zone, either a zone of tzdata (daylight saving
+// included) or a fixed offset of any number of minutes within a day. It turns
+// UT into civil time and back; civil times are QDateTimes labelled Qt::UTC
+// whose fields are read as a civil date and time without zone.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QTimeZone>
+
+#include <optional>
+
+namespace noctalis {
+
+class CivilZone {
+public:
+    // A fixed offset, hours east of UT, -24 to 24 (rounded to the second).
+    static CivilZone fixedHours(double hours);
+    // A zone of tzdata; an invalid zone gives UTC.
+    explicit CivilZone(const QTimeZone &zone);
+
+    // Offset of civil time from UT at the UT instant utc, seconds, east
+    // positive, daylight saving included.
+    int offsetSecondsAt(const QDateTime &utc) const;
+    // The civil date and time of the UT instant utc.
+    QDateTime toCivil(const QDateTime &utc) const;
+    // The UT instant of a civil date and time (Qt::UTC). A civil time that a
+    // spring-forward switch skips is taken with the offset before the
+    // switch; one that a fall-back switch repeats, at its first occurrence.
+    QDateTime toUtc(const QDateTime &civil) const;
+    // The IANA id of a zone of tzdata; empty for a fixed offset.
+    QByteArray id() const { return m_fixedSeconds ? QByteArray() : m_zone.id(); }
+
+private:
+    CivilZone() = default;
+
+    QTimeZone m_zone = QTimeZone::utc();
+    std::optional<int> m_fixedSeconds;
+};
+
+} // namespace noctalis
+
+namespace noctalis {
+
+class Clock;
+struct Preferences;
+
+// observerZone: the observer's civil time zone.
+//
+// Given:
+//   prefs   DetectTZ, ZoneId and TZ
+//   clock   the computer's zone
+// Returned (function value):
+//   the computer's zone when DetectTZ is set; else the tzdata zone ZoneId
+//   names, when tzdata knows it; else the fixed offset TZ.
+CivilZone observerZone(const Preferences &prefs, const Clock &clock);
+
+// placeZone: the zone of a place that comes with a zone id and hours.
+//
+// Given:
+//   zoneId   a tzdata zone id; may be empty or unknown
+//   hours    the place's zone in hours east of UT, as a person sees it
+//   utc      the instant the hours are meant for
+// Returned (function value):
+//   the tzdata zone when it has those hours at utc as its offset or its
+//   standard offset; nothing otherwise (the hours alone then count).
+std::optional<CivilZone> placeZone(const QString &zoneId, double hours, const QDateTime &utc);
+
+} // namespace noctalis

@@ -308,6 +308,7 @@ bool FormSiderealCalculator::GetTimeFromDisplay()
         return false;
     m_state.utInstant = *ut;
     GetTZfromDisplay();
+    showZoneHours();  // a zone's offset at the new instant
     return true;
 }
 
@@ -469,9 +470,12 @@ void FormSiderealCalculator::cmdMap_Click()
     m_state.lngWest = float(x.ObserverLng);
     m_state.latDeg = float(x.ObserverLat);
     DisplayLongitude();
-    ui->txtTz->setText(shortNumberText(m_state.tzHours));
+    if (m_state.zone)
+        showZoneHours();  // its offset at the instant worked on
+    else
+        ui->txtTz->setText(shortNumberText(m_state.tzHours));
     ui->chkLocal->setChecked(false);
-    DisplayTime();  // with a zone, txtTz then shows its offset at the instant
+    DisplayTime();
 }
 
 } // namespace noctalis

@@ -309,6 +309,28 @@ TEST_F(CalculatorTest, NowShowsTheClockInUtWithItsSiderealTime)
     EXPECT_EQ(form->lngWest(), 285.0f);
 }
 
+// A place picked with its tzdata zone: local times follow its daylight
+// saving on the date worked on, whatever the season the place was picked in.
+TEST_F(CalculatorTest, LocalTimesOfAPickedZoneFollowItsDaylightSaving)
+{
+    open();
+    observerDialog = [this] {
+        observer.ObserverZoneId = QStringLiteral("Europe/Berlin");
+        observer.ObserverTZ = 1;
+        observer.ObserverCancelled = false;
+    };
+    click("cmdMap");
+    click("OptLocal");
+    type(kDateTimeBoxes, {"2026", "07", "15", "22", "00", "00"});
+    click("cmdTime2Sidereal");
+    EXPECT_EQ(form->utInstant(), civil(2026, 7, 15, 20));
+    EXPECT_EQ(text("txtTz"), QStringLiteral("2."));
+    type(kDateTimeBoxes, {"2026", "01", "15", "22", "00", "00"});
+    click("cmdTime2Sidereal");
+    EXPECT_EQ(form->utInstant(), civil(2026, 1, 15, 21));
+    EXPECT_EQ(text("txtTz"), QStringLiteral("1."));
+}
+
 TEST_F(CalculatorTest, MapTakesTheObserverOnlyWhenConfirmed)
 {
     for (const bool confirm : {true, false}) {

@@ -282,6 +282,45 @@ TEST_F(FormConfigTest, ConfirmedObserverDialogUnticksDetectAndShowsTheObserver)
     EXPECT_EQ(read("TZ"), QStringLiteral("10"));
 }
 
+// The observer's zone follows the place: a place that comes back as it went
+// (Map, then OK with nothing changed) keeps the zone detected; a place with
+// a tzdata zone stores the zone (TZID) and its hours now; hours typed by
+// hand are a fixed zone again.
+TEST_F(FormConfigTest, TheZoneFollowsThePlaceAndStaysDetectedWhenNothingChanged)
+{
+    prefs.DetectTZ = true;
+    clock.zone = QTimeZone("America/Santiago");
+    clock.now = QDateTime(QDate(2026, 7, 15), QTime(12, 0), Qt::UTC);
+    observerAnswer = [this] { observer.ObserverCancelled = false; };
+    auto form = open();
+    click(*form, "cmdMap");
+    EXPECT_EQ(seen.ObserverZoneId, QStringLiteral("America/Santiago"));
+    EXPECT_TRUE(checked(*form, "chkDetectTZ")) << "nothing changed";
+
+    observerAnswer = [this] {
+        observer.ObserverZoneId = QStringLiteral("Europe/Berlin");
+        observer.ObserverTZ = 1;  // its standard offset, as the city list has it
+        observer.ObserverPlace = QStringLiteral("Berlin, Germany");
+        observer.ObserverCancelled = false;
+    };
+    click(*form, "cmdMap");
+    EXPECT_FALSE(checked(*form, "chkDetectTZ"));
+    EXPECT_EQ(text(*form, "TxtTZ"), QStringLiteral("2")) << "Berlin in July";
+    click(*form, "cmdUpdate");
+    EXPECT_FALSE(prefs.DetectTZ);
+    EXPECT_EQ(prefs.ZoneId, QStringLiteral("Europe/Berlin"));
+    EXPECT_EQ(prefs.TZ, 2.0);
+    EXPECT_EQ(read("TZID"), QStringLiteral("Europe/Berlin"));
+    EXPECT_EQ(read("Place"), QStringLiteral("Berlin, Germany"));
+
+    auto typed = open();
+    type(*typed, "TxtTZ", QStringLiteral("3"));
+    click(*typed, "cmdUpdate");
+    EXPECT_EQ(prefs.ZoneId, QString());
+    EXPECT_EQ(prefs.TZ, 3.0);
+    EXPECT_EQ(read("TZID"), QString());
+}
+
 TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
 {
     const QString zoneMessage = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.");

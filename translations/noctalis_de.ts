@@ -850,6 +850,29 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
+    <name>InputForms</name>
+    <message>
+        <source>Use degrees such as 70.667, 70:40:01, 70 40 01 or 70°40&apos;01&quot;, with E or W if you like.</source>
+        <translation>Grad angeben, etwa 70.667, 70:40:01, 70 40 01 oder 70°40&apos;01&quot;, nach Belieben mit E oder W.</translation>
+    </message>
+    <message>
+        <source>Use degrees from -90 to 90 such as 40.5, 40:30:00, 40 30 00 or 40°30&apos;00&quot;, with N or S if you like.</source>
+        <translation>Grad von -90 bis 90 angeben, etwa 40.5, 40:30:00, 40 30 00 oder 40°30&apos;00&quot;, nach Belieben mit N oder S.</translation>
+    </message>
+    <message>
+        <source>Use hours east of UT from -24 to 24, such as -5, 5.5 or +5:30.</source>
+        <translation>Stunden östlich von UT von -24 bis 24 angeben, etwa -5, 5.5 oder +5:30.</translation>
+    </message>
+    <message>
+        <source>Use a month from 1 to 12, a day that the month has and a year from 100 to 9999.</source>
+        <translation>Einen Monat von 1 bis 12, einen Tag, den der Monat hat, und ein Jahr von 100 bis 9999 angeben.</translation>
+    </message>
+    <message>
+        <source>Use whole hours from 0 to 23, minutes and seconds from 0 to 59.</source>
+        <translation>Ganze Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59 angeben.</translation>
+    </message>
+</context>
+<context>
     <name>NoctalisModule</name>
     <message>
         <source>Could not interpret as Longitude
@@ -1232,6 +1255,10 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Lat: %1   Lng:%2 %3</source>
         <translation>Breite: %1   Länge:%2 %3</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of meters from %1 to %2, such as 350 or 1234.5.</source>
+        <translation>Die Höhe muss eine Zahl von Metern von %1 bis %2 sein, etwa 350 oder 1234.5.</translation>
     </message>
 </context>
 <context>

@@ -142,8 +142,10 @@ TEST_P(StrictInput, DatesAndTimesOfDay)
         {u"1/1/10000", u"DD/MM/YYYY", {}}, {u"1/1", u"DD/MM/YYYY", {}}, {u"1/1/2026/1", u"DD/MM/YYYY", {}},
         {u"1x/1/2026", u"DD/MM/YYYY", {}}, {u"", u"DD/MM/YYYY", {}},
     };
-    for (const DateCase &c : dates)
-        EXPECT_EQ(dateFromText(c.text, c.format).value_or(QDate()), c.wanted) << QString::fromUtf16(c.text).toStdString();
+    for (const DateCase &c : dates) {
+        EXPECT_EQ(dateFromText(c.text, c.format).value_or(QDate()), c.wanted)
+            << QString::fromUtf16(c.text).toStdString();
+    }
 
     struct TimeCase {
         const char16_t *text;

@@ -1292,16 +1292,36 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <translation>Östliche Länge</translation>
     </message>
     <message>
-        <source>The %1 box holds %2, beyond the range of -32768 to 32767.</source>
-        <translation>Das Feld „%1“ enthält %2, außerhalb des Bereichs von -32768 bis 32767.</translation>
-    </message>
-    <message>
         <source>The date and time lie outside the years 100 to 9999.</source>
         <translation>Datum und Zeit liegen außerhalb der Jahre 100 bis 9999.</translation>
     </message>
     <message>
         <source>Error in Longitude format.</source>
         <translation>Fehler im Format der Länge.</translation>
+    </message>
+    <message>
+        <source>You entered an invalid value for Time Zone. Please re-enter.</source>
+        <translation>Der Wert für die Zeitzone ist ungültig. Bitte erneut eingeben.</translation>
+    </message>
+    <message>
+        <source>Time Zone Error</source>
+        <translation>Fehler in der Zeitzone</translation>
+    </message>
+    <message>
+        <source>The date in the boxes is not a date of the calendar.</source>
+        <translation>Das Datum in den Feldern ist kein Datum des Kalenders.</translation>
+    </message>
+    <message>
+        <source>The time in the boxes is not a time of day.</source>
+        <translation>Die Zeit in den Feldern ist keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>The sidereal time in the boxes is not a time of day.</source>
+        <translation>Die Sternzeit in den Feldern ist keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Use whole hours from 0 to 23, whole minutes from 0 to 59 and seconds from 0 up to 60, such as 06 39 52.5.</source>
+        <translation>Ganze Stunden von 0 bis 23, ganze Minuten von 0 bis 59 und Sekunden von 0 bis unter 60 angeben, etwa 06 39 52.5.</translation>
     </message>
 </context>
 <context>
@@ -1409,14 +1429,6 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <translation>Bitte dem Ziel einen Namen geben.</translation>
     </message>
     <message>
-        <source>The right ascension &quot;%1&quot; cannot be used: give hours from 0 to 24, as 18:36:56, 18:36.9 or 18.6156.</source>
-        <translation>Die Rektaszension „%1“ ist nicht verwendbar: bitte Stunden von 0 bis 24 angeben, etwa 18:36:56, 18:36.9 oder 18.6156.</translation>
-    </message>
-    <message>
-        <source>The declination &quot;%1&quot; cannot be used: give degrees from -90 to +90, as +38:47:01, -5:23.5 or 38.7836.</source>
-        <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, -5:23.5 oder 38.7836.</translation>
-    </message>
-    <message>
         <source>%1 is crossing the meridian (LMST [LMST HH:MM:SS]).</source>
         <translation>%1 geht jetzt durch den Meridian (LMST [LMST HH:MM:SS]).</translation>
     </message>
@@ -1455,6 +1467,14 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
     <message>
         <source>Alarms are off: tick &quot;Alarms Enabled&quot; in the configuration dialog for it to ring.</source>
         <translation>Alarme sind ausgeschaltet: damit er sich meldet, in den Einstellungen „Alarme eingeschaltet“ ankreuzen.</translation>
+    </message>
+    <message>
+        <source>The right ascension &quot;%1&quot; cannot be used: give hours from 0 to 24, as 18:36:56, 18 36 56, 18h36m56s, 18:36.9 or 18.6156.</source>
+        <translation>Die Rektaszension „%1“ ist nicht verwendbar: bitte Stunden von 0 bis 24 angeben, etwa 18:36:56, 18 36 56, 18h36m56s, 18:36.9 oder 18.6156.</translation>
+    </message>
+    <message>
+        <source>The declination &quot;%1&quot; cannot be used: give degrees from -90 to +90, as +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 or 38.7836.</source>
+        <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 oder 38.7836.</translation>
     </message>
 </context>
 <context>

@@ -1023,18 +1023,6 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
         <translation>%1 ist länger als 32767 Zeichen.</translation>
     </message>
     <message>
-        <source>Duration must be a number of minutes greater than 0.</source>
-        <translation>Die Dauer muss eine Zahl von Minuten größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>Interval must be a number of minutes greater than 0.</source>
-        <translation>Das Intervall muss eine Zahl von Minuten größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>Hr, Min and Sec must be whole numbers from 0 to 32767.</source>
-        <translation>Std, Min und Sek müssen ganze Zahlen von 0 bis 32767 sein.</translation>
-    </message>
-    <message>
         <source>No more alarms can be added: an alarm file holds at most 32768 alarms.</source>
         <translation>Es können keine weiteren Alarme hinzugefügt werden: eine Alarmdatei fasst höchstens 32768 Alarme.</translation>
     </message>
@@ -1114,6 +1102,18 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Interval min:</source>
         <translation>Intervall min:</translation>
+    </message>
+    <message>
+        <source>Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.</source>
+        <translation>Die Dauer muss eine Zahl von Minuten größer als 0 und höchstens 1440 sein, etwa 5 oder 0.5.</translation>
+    </message>
+    <message>
+        <source>Interval must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.</source>
+        <translation>Das Intervall muss eine Zahl von Minuten größer als 0 und höchstens 1440 sein, etwa 5 oder 0.5.</translation>
+    </message>
+    <message>
+        <source>Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.</source>
+        <translation>Std, Min und Sek müssen ganze Zahlen sein: Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59.</translation>
     </message>
 </context>
 <context>

@@ -12,13 +12,13 @@
 #include "numbertext.h"
 #include "preferences.h"
 #include "settingvalues.h"
+#include "strictinput.h"
 #include "ui_formconfigurealarms.h"
 #include "variant.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QShowEvent>
 #include <QStandardPaths>
 #include <QTreeWidgetItem>
@@ -43,25 +43,18 @@ constexpr const char *kMinimizedCaption = QT_TRANSLATE_NOOP("noctalis::FormConfi
 constexpr const char *kUrlCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "URL:");
 constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("noctalis::FormConfigureAlarms", "Interval min:");
 
-// The number a box holds: its whole text, blanks around it aside, a decimal
-// number ("12", "-0.5", "1E3"); nothing for any other text, an empty one
-// included.
-std::optional<double> boxNumber(const QString &text)
-{
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = c.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+// A duration or an interval, minutes: more than none, at most a day (an
+// alarm fires once a sidereal day).
+constexpr NumberRange kAlarmMinutes{0, kMinutesPerDay, false, true};
 
-// A duration or an interval: a number of minutes greater than 0.
-bool positiveMinutes(const QString &text)
+std::optional<double> boxMinutes(const QString &text) { return numberFromText(text, kAlarmMinutes); }
+
+// The text of a minutes box as the alarm keeps it: as typed when the
+// leading-number rule of its readers gives the same value ("5"), else the
+// value's plain text ("0,5" is kept as "0.5").
+QString minutesText(const QString &typed, double minutes)
 {
-    const std::optional<double> minutes = boxNumber(text);
-    return minutes && *minutes > 0;
+    return leadingNumber(typed) == minutes ? typed : plainNumberText(minutes);
 }
 
 // Days of a sidereal time, the fraction being the time of day: 0 for Empty
@@ -69,18 +62,6 @@ bool positiveMinutes(const QString &text)
 double siderealDays(const QVariant &time)
 {
     return automation::numericValue(time).value_or(0.0);
-}
-
-// One of the hour, minute and second boxes: its number rounded to a whole
-// number, ties to even; nothing when the box holds no number or the number
-// is negative or beyond 32767.
-std::optional<qint16> timeField(const QString &text)
-{
-    const std::optional<double> number = boxNumber(text);
-    const std::optional<qint16> value = number ? wholeNumber16(*number) : std::nullopt;
-    if (!value || *value < 0)
-        return std::nullopt;
-    return value;
 }
 
 // The fields of an alarm that the file keeps; Triggered and TriggeredUntil
@@ -349,20 +330,20 @@ QString FormConfigureAlarms::refusedField() const
             caption = tr("Parameter %1").arg(i + 1);
         return tr("%1 is longer than 32767 characters.").arg(caption);
     }
-    if (!ui->txtDuration->isHidden() && !positiveMinutes(ui->txtDuration->text()))
-        return tr("Duration must be a number of minutes greater than 0.");
-    if (!txtParam[2]->isHidden() && !positiveMinutes(txtParam[2]->text()))
-        return tr("Interval must be a number of minutes greater than 0.");
+    if (!ui->txtDuration->isHidden() && !boxMinutes(ui->txtDuration->text()))
+        return tr("Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
+    if (!txtParam[2]->isHidden() && !boxMinutes(txtParam[2]->text()))
+        return tr("Interval must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
     return QString();
 }
 
 bool FormConfigureAlarms::storeEditedAlarm()
 {
-    const std::optional<qint16> hours = timeField(ui->txtHr->text());
-    const std::optional<qint16> minutes = timeField(ui->txtMin->text());
-    const std::optional<qint16> seconds = timeField(ui->txtSec->text());
-    if (!hours || !minutes || !seconds) {
-        m_messages.show(tr("Hr, Min and Sec must be whole numbers from 0 to 32767."), programTitle());
+    const std::optional<QTime> time = timeOfDayFromFields(ui->txtHr->text(), ui->txtMin->text(), ui->txtSec->text());
+    if (!time) {
+        m_messages.show(tr("Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 "
+                           "to 59."),
+                        programTitle());
         return false;
     }
     if (const QString refused = refusedField(); !refused.isEmpty()) {
@@ -382,16 +363,17 @@ bool FormConfigureAlarms::storeEditedAlarm()
         m_alarms[m_editIndex].Action = qint16(ui->cmbAction->currentIndex());
     }
     AlarmDef &alarm = m_alarms[m_editIndex];
-    // Values beyond their usual range carry into the next unit: 75 minutes
-    // are 1 h 15 min, 25 hours are one day and one hour.
-    const double totalSeconds = *hours * 3600.0 + *minutes * 60.0 + *seconds;
-    alarm.SiderealTime = automation::dateValue(totalSeconds / kSecondsPerDay);
+    alarm.SiderealTime = automation::dateValue(QTime(0, 0).secsTo(*time) / kSecondsPerDay);
     alarm.Enabled = ui->chkEnabled->isChecked();
     alarm.Name = ui->txtName->text();
     alarm.Param1 = txtParam[0]->text();
     alarm.Param2 = txtParam[1]->text();
-    alarm.Param3 = txtParam[2]->text();
-    alarm.Duration = leadingNumber(ui->txtDuration->text()) / kMinutesPerDay;
+    const std::optional<double> interval = txtParam[2]->isHidden() ? std::nullopt : boxMinutes(txtParam[2]->text());
+    alarm.Param3 = interval ? minutesText(txtParam[2]->text(), *interval) : txtParam[2]->text();
+    // A hidden duration box (a program launch has no duration) keeps what it
+    // held, read as the alarm file reads it.
+    alarm.Duration = boxMinutes(ui->txtDuration->text()).value_or(leadingNumber(ui->txtDuration->text()))
+                     / kMinutesPerDay;
     return true;
 }
 

@@ -10,13 +10,13 @@
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "strictinput.h"
 #include "ui_formsiderealcalculator.h"
 #include "variant.h"
 
 #include <QFontMetrics>
 #include <QShowEvent>
 
-#include <array>
 #include <cmath>
 
 namespace noctalis {
@@ -24,8 +24,11 @@ namespace noctalis {
 namespace {
 
 // The dates the calculator works with: those of the automation date.
-constexpr int kFirstYear = 100;
-constexpr int kLastYear = 9999;
+constexpr int kFirstYear = kFirstCivilYear;
+constexpr int kLastYear = kLastCivilYear;
+
+// The sidereal seconds box takes decimals, from 0 up to a minute.
+constexpr NumberRange kSiderealSeconds{0, 60, true, false};
 
 // Room around the digits of a box: its frame and inner margins, pixels.
 constexpr int kBoxPaddingPx = 14;
@@ -55,24 +58,6 @@ QDateTime roundedToSecond(const QDateTime &t)
     const int ms = t.time().msec();
     const QDateTime whole = t.addMSecs(-ms);
     return ms >= 500 ? whole.addSecs(1) : whole;
-}
-
-// A civil date and time from parts that may lie outside their ranges; each
-// carries into the next larger one as calendar arithmetic does (month 13 is
-// January of the next year, day 0 the last day of the month before, hour 25
-// 1 o'clock of the next day). Nothing when the year the months come to
-// cannot lead back into the years 100 to 9999.
-std::optional<QDateTime> civilInstant(int year, int month, int day, int hours, int minutes, int seconds)
-{
-    const int months = year * 12 + (month - 1);
-    // Days, hours, minutes and seconds of 16 bits move the date by less than
-    // 94 years, and the calendar has no year 0.
-    if (months < 12 || months / 12 > kLastYear + 100)
-        return std::nullopt;
-    const int wholeYear = months / 12;
-    const QDate date = QDate(wholeYear, months - wholeYear * 12 + 1, 1).addDays(day - 1);
-    return QDateTime(date, QTime(0, 0), Qt::UTC)
-        .addSecs(qint64(hours) * 3600 + qint64(minutes) * 60 + seconds);
 }
 
 // The date format of the preferences as the user reads it: the two formats
@@ -255,47 +240,47 @@ void FormSiderealCalculator::DisplaySiderealTime()
     });
 }
 
-std::optional<qint16> FormSiderealCalculator::wholePart(const QLineEdit *box)
-{
-    const double value = leadingNumber(box->text());
-    if (const std::optional<qint16> whole = wholeNumber16(value))
-        return whole;
-    // The box's tooltip is its name: "Year", "Hours", ...
-    m_ctx.messages.show(tr("The %1 box holds %2, beyond the range of -32768 to 32767.")
-                            .arg(box->toolTip(), plainNumberText(value)),
-                        programTitle());
-    return std::nullopt;
-}
-
 void FormSiderealCalculator::refuseOutsideCalendar()
 {
     m_ctx.messages.show(tr("The date and time lie outside the years 100 to 9999."), programTitle());
 }
 
+std::optional<double> FormSiderealCalculator::zoneFromDisplay()
+{
+    const std::optional<double> zoneHours = zoneHoursFromText(ui->txtTz->text());
+    if (!zoneHours)
+        m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter.") + u'\n'
+                                + InputForms::zoneHours(),
+                            tr("Time Zone Error"));
+    return zoneHours;
+}
+
 std::optional<double> FormSiderealCalculator::utFromDisplay(const std::optional<QDate> &pickedDay)
 {
-    const std::array<const QLineEdit *, 6> boxes{ui->txtYear, ui->txtMonth, ui->txtDay,
-                                                 ui->txtHr,   ui->txtMin,   ui->txtSec};
-    std::array<int, 6> parts{};
-    std::size_t first = 0;
     takeTypedZone();
-    if (pickedDay) {
-        parts = {pickedDay->year(), pickedDay->month(), pickedDay->day(), 0, 0, 0};
-        first = 3;
+    const std::optional<QDate> date =
+        pickedDay ? pickedDay : dateFromFields(ui->txtYear->text(), ui->txtMonth->text(), ui->txtDay->text());
+    if (!date) {
+        m_ctx.messages.show(tr("The date in the boxes is not a date of the calendar.") + u'\n'
+                                + InputForms::date(),
+                            programTitle());
+        return std::nullopt;
     }
-    for (std::size_t i = first; i < boxes.size(); ++i) {
-        const std::optional<qint16> part = wholePart(boxes[i]);
-        if (!part)
-            return std::nullopt;
-        parts[i] = *part;
+    const std::optional<QTime> time = timeOfDayFromFields(ui->txtHr->text(), ui->txtMin->text(), ui->txtSec->text());
+    if (!time) {
+        m_ctx.messages.show(tr("The time in the boxes is not a time of day.") + u'\n' + InputForms::timeOfDay(),
+                            programTitle());
+        return std::nullopt;
     }
-    const std::optional<QDateTime> civil = civilInstant(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
-    const double zoneHours = ui->OptLocal->isChecked() ? leadingNumber(ui->txtTz->text()) : 0.0;
+    const std::optional<double> zoneHours = zoneFromDisplay();
+    if (!zoneHours)
+        return std::nullopt;
+    const QDateTime civil(*date, *time, Qt::UTC);
     std::optional<double> ut;
-    if (civil && ui->OptLocal->isChecked() && m_state.zone)
-        ut = dateAfter(m_state.zone->toUtc(*civil), 0);
-    else if (civil)
-        ut = dateAfter(*civil, -zoneHours);
+    if (ui->OptLocal->isChecked() && m_state.zone)
+        ut = dateAfter(m_state.zone->toUtc(civil), 0);
+    else
+        ut = dateAfter(civil, ui->OptLocal->isChecked() ? -*zoneHours : 0.0);
     if (!ut)
         refuseOutsideCalendar();
     return ut;
@@ -307,24 +292,21 @@ bool FormSiderealCalculator::GetTimeFromDisplay()
     if (!ut)
         return false;
     m_state.utInstant = *ut;
-    GetTZfromDisplay();
+    if (!GetTZfromDisplay())
+        return false;
     showZoneHours();  // a zone's offset at the new instant
     return true;
 }
 
 bool FormSiderealCalculator::GetLngFromDisplay()
 {
-    QString text = ui->txtLng->text();
-    float lng = ParseLongitude(text);
-    if (lng != kInvalidAngle && !m_state.showWest)
-        lng = 360 - lng;
-    // The engine takes 0 to 360 only; it would keep its last longitude for
-    // any other and give a plausible wrong answer.
-    if (lng == kInvalidAngle || !(lng >= 0 && lng <= 360)) {
-        m_ctx.messages.show(tr("Error in Longitude format."), programTitle());
+    const LongitudeSense sense = m_state.showWest ? LongitudeSense::West : LongitudeSense::East;
+    const std::optional<double> lngWestDeg = longitudeWestFromText(ui->txtLng->text(), sense);
+    if (!lngWestDeg) {
+        m_ctx.messages.show(tr("Error in Longitude format.") + u'\n' + InputForms::longitude(), programTitle());
         return false;
     }
-    m_state.lngWest = lng;
+    m_state.lngWest = float(*lngWestDeg);
     return true;
 }
 
@@ -337,12 +319,24 @@ bool FormSiderealCalculator::GetLngAndTimeFromDisplay()
     return false;
 }
 
-void FormSiderealCalculator::GetTZfromDisplay() { m_state.tzHours = leadingNumber(ui->txtTz->text()); }
-
-double FormSiderealCalculator::GetLMSTfromDisplay() const
+bool FormSiderealCalculator::GetTZfromDisplay()
 {
-    return leadingNumber(ui->txtSidHr->text()) + leadingNumber(ui->txtSidMin->text()) / 60 +
-           leadingNumber(ui->txtSidSec->text()) / 3600;
+    const std::optional<double> zoneHours = zoneFromDisplay();
+    if (zoneHours)
+        m_state.tzHours = *zoneHours;
+    return zoneHours.has_value();
+}
+
+std::optional<double> FormSiderealCalculator::GetLMSTfromDisplay() const
+{
+    constexpr int kLastHour = 23;
+    constexpr int kLastMinute = 59;
+    const std::optional<int> hours = wholeNumberFromText(ui->txtSidHr->text(), 0, kLastHour);
+    const std::optional<int> minutes = wholeNumberFromText(ui->txtSidMin->text(), 0, kLastMinute);
+    const std::optional<double> seconds = numberFromText(ui->txtSidSec->text(), kSiderealSeconds);
+    if (!hours || !minutes || !seconds)
+        return std::nullopt;
+    return *hours + *minutes / 60.0 + *seconds / 3600;
 }
 
 std::optional<double> FormSiderealCalculator::LMST2UT(double tlmstHours, double mDate, double tLngWestDeg)
@@ -383,25 +377,39 @@ void FormSiderealCalculator::cmdSidereal2Time_Click()
     const State before = m_state;
     if (!GetLngAndTimeFromDisplay())
         return;
-    std::optional<double> ut;
+    const std::optional<double> lmstHours = GetLMSTfromDisplay();
+    if (!lmstHours) {
+        m_state = before;
+        m_ctx.messages.show(tr("The sidereal time in the boxes is not a time of day.") + u'\n'
+                                + tr("Use whole hours from 0 to 23, whole minutes from 0 to 59 and seconds from 0 "
+                                     "up to 60, such as 06 39 52.5."),
+                            programTitle());
+        return;
+    }
+    const double tlmstHours = *lmstHours;
+    double utDate = 0;
+    bool inCalendar = false;
     const bool converted = runStep(lcEngine, "convert the sidereal time to UT", [&] {
-        ut = LMST2UT(GetLMSTfromDisplay(), m_state.utInstant, m_state.lngWest);
+        const std::optional<double> ut = LMST2UT(tlmstHours, m_state.utInstant, m_state.lngWest);
+        inCalendar = ut.has_value();
+        utDate = ut.value_or(0);
     });
-    if (!ut) {
+    if (!inCalendar) {
         m_state = before;
         if (converted)
             refuseOutsideCalendar();
         return;
     }
     // The sidereal boxes keep what the user typed.
-    m_state.utInstant = *ut;
+    m_state.utInstant = utDate;
     DisplayTime();
 }
 
 void FormSiderealCalculator::cmdNow_Click()
 {
     const State before = m_state;
-    GetTZfromDisplay();
+    if (!GetTZfromDisplay())
+        return;
     const std::optional<double> ut = dateAfter(m_ctx.clock.utcNow(), 0);
     if (!GetLngFromDisplay()) {
         m_state = before;
@@ -444,8 +452,8 @@ void FormSiderealCalculator::calendar1_DateClick(QDate date)
             ui->calendar1->setSelectedDate(shown->date());
         return;
     }
-    GetTZfromDisplay();
     m_state.utInstant = *ut;
+    GetTZfromDisplay();  // checked with the other boxes
     DisplayTime();
 }
 

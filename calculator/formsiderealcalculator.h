@@ -10,9 +10,9 @@
 // being closed it loads afresh from the shared preferences (Form_Load).
 //
 // A handler either completes or, when a box holds what it cannot use (a date
-// or time part beyond the 16-bit range, a longitude the angle texts refuse, an
-// instant outside the years 100 to 9999), tells the user and leaves the
-// window exactly as it was.
+// the calendar does not have, a time of day out of range, a longitude or
+// time zone that is none, an instant outside the years 100 to 9999), tells
+// the user and leaves the window exactly as it was. Every box is read whole.
 #pragma once
 
 #include "appcontext.h"
@@ -60,19 +60,21 @@ public:
     void DisplayTime();
     // The sidereal boxes from the engine's LMST, rounded to the nearest second.
     void DisplaySiderealTime();
-    // The instant from the date and time boxes (parts rolled over as the
-    // calendar does, month 13 being January of the next year) and the time
-    // zone box. False, with the user told and nothing changed, when a part
-    // overflows the 16-bit range or the instant leaves the years 100 to 9999.
+    // The instant from the date and time boxes (a date of the calendar,
+    // hours 0-23, minutes and seconds 0-59) and the time zone box. False,
+    // with the user told and nothing changed, when a box holds anything else
+    // or the instant leaves the years 100 to 9999.
     bool GetTimeFromDisplay();
-    // The longitude from its box in the current sense. False, with the user
-    // told and nothing changed, when the text is no longitude in 0 to 360.
+    // The longitude from its box in the current sense (or by its E or W).
+    // False, with the user told and nothing changed, when the text is none.
     bool GetLngFromDisplay();
-    // The time zone from its box, by the leading-number rule.
-    void GetTZfromDisplay();
-    // Hours of the sidereal boxes: hours + minutes/60 + seconds/3600, each a
-    // leading number, not rounded.
-    double GetLMSTfromDisplay() const;
+    // The time zone from its box, hours from -24 to 24. False, with the
+    // user told and nothing changed, when the text is none.
+    bool GetTZfromDisplay();
+    // Hours of the sidereal boxes: hours + minutes/60 + seconds/3600, whole
+    // hours 0-23 and minutes 0-59, seconds from 0 up to 60 with decimals, not
+    // rounded; nothing when a box holds anything else.
+    std::optional<double> GetLMSTfromDisplay() const;
 
     // LMST2UT: the UT instant at which the LMST takes a value.
     //
@@ -132,7 +134,7 @@ private:
     bool GetLngAndTimeFromDisplay();
     std::optional<QDateTime> shownInstant() const;
     std::optional<double> utFromDisplay(const std::optional<QDate> &pickedDay);
-    std::optional<qint16> wholePart(const QLineEdit *box);
+    std::optional<double> zoneFromDisplay();
     void refuseOutsideCalendar();
     // With a zone, txtTz shows its offset at the instant worked on; hours
     // typed over it end the zone.

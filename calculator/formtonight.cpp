@@ -10,6 +10,7 @@
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "strictinput.h"
 #include "transitalarm.h"
 #include "ui_formtonight.h"
 #include "variant.h"
@@ -308,11 +309,11 @@ void FormTonight::cmdAddTarget_Click()
         return tell(tr("Give the target a name."));
     if (!ra)
         return tell(tr("The right ascension \"%1\" cannot be used: give hours from 0 to 24, as 18:36:56, "
-                       "18:36.9 or 18.6156.")
+                       "18 36 56, 18h36m56s, 18:36.9 or 18.6156.")
                         .arg(ui->txtTargetRA->text()));
     if (!dec)
         return tell(tr("The declination \"%1\" cannot be used: give degrees from -90 to +90, as +38:47:01, "
-                       "-5:23.5 or 38.7836.")
+                       "+38 47 01, +38°47'01\", -5:23.5 or 38.7836.")
                         .arg(ui->txtTargetDec->text()));
     target.raHours = *ra;
     target.decDeg = *dec;
@@ -362,7 +363,7 @@ void FormTonight::cmdAddAlarm_Click()
     const TonightRow *row = selectedRow();
     if (!row)
         return tell(tr("Select the row of the object first."));
-    const std::optional<double> offset = AngleTextValue(ui->txtOffset->text());
+    const std::optional<double> offset = sexagesimalFromText(ui->txtOffset->text(), AngleUnit::Hours);
     if (!offset || std::fabs(*offset) > kMaxOffsetHours)
         return tell(tr("The hour-angle offset \"%1\" cannot be used: give sidereal hours from -12 to +12, as -0.5 "
                        "or -0:30.")

@@ -5,10 +5,12 @@
 
 #include "backgroundstep.h"
 #include "settingvalues.h"
+#include "strictinput.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
+
+#include <cmath>
 
 namespace noctalis {
 
@@ -21,40 +23,22 @@ const QLatin1Char kTargetSeparator('|');
 // "-._~".
 const QByteArray kKeptInNames(" ");
 
-double number(const QString &field)
-{
-    return field.isEmpty() ? 0 : QString(field).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
-}
-
 } // namespace
-
-std::optional<double> AngleTextValue(const QString &text)
-{
-    static const QRegularExpression form(QStringLiteral(
-        R"(^([+-]?)(\d+(?:[.,]\d*)?|[.,]\d+)$|^([+-]?)(\d+):([0-5]?\d(?:[.,]\d*)?)(?::([0-5]?\d(?:[.,]\d*)?))?$)"));
-    const QRegularExpressionMatch m = form.match(text.trimmed());
-    if (!m.hasMatch())
-        return std::nullopt;
-    if (m.capturedLength(2) > 0) {
-        const double value = number(m.captured(2));
-        return m.captured(1) == QLatin1String("-") ? -value : value;
-    }
-    const double value = m.captured(4).toDouble() + number(m.captured(5)) / 60 + number(m.captured(6)) / 3600;
-    return m.captured(3) == QLatin1String("-") ? -value : value;
-}
 
 std::optional<double> ParseRightAscension(const QString &text)
 {
-    const std::optional<double> hours = AngleTextValue(text);
-    if (!hours || text.trimmed().startsWith(QLatin1Char('-')) || *hours >= 24)
+    constexpr double kHoursPerDay = 24;
+    const std::optional<double> hours = sexagesimalFromText(text, AngleUnit::Hours);
+    if (!hours || std::signbit(*hours) || *hours >= kHoursPerDay)
         return std::nullopt;
     return hours;
 }
 
 std::optional<double> ParseDeclination(const QString &text)
 {
-    const std::optional<double> degrees = AngleTextValue(text);
-    if (!degrees || *degrees < -90 || *degrees > 90)
+    constexpr double kPoleDeg = 90;
+    const std::optional<double> degrees = sexagesimalFromText(text, AngleUnit::Degrees);
+    if (!degrees || *degrees < -kPoleDeg || *degrees > kPoleDeg)
         return std::nullopt;
     return degrees;
 }

@@ -20,22 +20,13 @@ struct TonightTarget {
     double decDeg = 0;   // declination of date, degrees, [-90, 90]
 };
 
-// AngleTextValue: the value of an angle or hours text.
-//
-// Given:
-//   text   "D", "D:M" or "D:M:S" with an optional "+" or "-" in front and
-//          blanks around; the last field may carry decimals with "." or ","
-//          (as the latitude texts read); minutes and seconds below 60
-// Returned (function value):
-//   D + M/60 + S/3600 with the sign of the text; nothing for any other text
-std::optional<double> AngleTextValue(const QString &text);
-
-// A right ascension text (AngleTextValue, hours, no sign "-"): hours in
-// [0, 24); nothing otherwise.
+// A right ascension text: hours in [0, 24) as "18:36:56", "18 36 56",
+// "18h36m56s", "18:36.9" or "18.6156" (strictinput.h), without a "-";
+// nothing for any other text.
 std::optional<double> ParseRightAscension(const QString &text);
 
-// A declination text (AngleTextValue, degrees): degrees in [-90, 90];
-// nothing otherwise.
+// A declination text: degrees in [-90, 90] as "+38:47:01", "-5 23 30",
+// "38°47'01\"" or "38.7836"; nothing for any other text.
 std::optional<double> ParseDeclination(const QString &text);
 
 // The targets kept in the settings (key "TonightTargets" of "Settings").

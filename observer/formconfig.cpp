@@ -15,11 +15,13 @@
 #include "preferences.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
+#include "strictinput.h"
 #include "ui_formconfig.h"
-#include "ut1.h"
 #include "variant.h"
 
 #include <QMouseEvent>
+
+#include <cmath>
 
 namespace noctalis {
 
@@ -42,18 +44,21 @@ double zoneHoursNow(const QString &zoneId, const Clock &clock)
 
 QString colorText(const QColor &color) { return QString::number(qint64(settingFromColor(color))); }
 
-// The DUT1 box: seconds with either decimal point; empty is 0. Nothing for
-// a text that is no number or lies outside (-0.9, 0.9).
-std::optional<double> dut1Value(QString text)
+// The "LNG" setting of a longitude typed in the dialog's sense: the text as
+// typed when the start-up reader takes it to the same meridian, else the
+// longitude in the dialog's own form ("10 E" in a west box is stored as
+// "350:00:00.0").
+QString storedLongitudeText(const QString &typed, double lngWestDeg, bool displayWest)
 {
-    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    if (text.isEmpty())
-        return 0.0;
-    bool ok = false;
-    const double seconds = text.toDouble(&ok);
-    if (!ok || !isValidDut1(seconds))
-        return std::nullopt;
-    return seconds;
+    // Less than the tenth of an arc-second the dialog shows.
+    constexpr double kSameMeridianDeg = 1e-5;
+    if (const std::optional<float> stored = StoredLongitudeValue(typed)) {
+        const double west = WrapWestLongitude(displayWest ? *stored : 360 - *stored);
+        const double apart = std::fabs(std::remainder(west - lngWestDeg, 360.0));
+        if (apart <= kSameMeridianDeg)
+            return typed;
+    }
+    return FormatLongitude(displayWest ? lngWestDeg : 360 - lngWestDeg);
 }
 
 } // namespace
@@ -243,22 +248,18 @@ void FormConfig::cmdCancel_Click()
 
 bool FormConfig::textsAreValid()
 {
-    // A longitude that the start-up reader would refuse is as wrong as one
-    // out of range: it would put the clock on longitude 0 at the next start.
-    QString lng = ui->TxtLng->text();
-    if (ParseLongitude(lng) == kInvalidAngle || !StoredLongitudeValue(ui->TxtLng->text())) {
-        m_ctx.messages.show(tr("Error in Longitude format."), programTitle());
+    const LongitudeSense sense = m_displayWest ? LongitudeSense::West : LongitudeSense::East;
+    if (!longitudeWestFromText(ui->TxtLng->text(), sense)) {
+        m_ctx.messages.show(tr("Error in Longitude format.") + u'\n' + InputForms::longitude(), programTitle());
         return false;
     }
-    if (!ui->chkDetectTZ->isChecked()) {
-        const double tz = leadingNumber(ui->TxtTZ->text());
-        if (tz < -24 || tz > 24) {
-            m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter."),
-                                tr("Time Zone Error"));
-            return false;
-        }
+    if (!ui->chkDetectTZ->isChecked() && !zoneHoursFromText(ui->TxtTZ->text())) {
+        m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter.") + u'\n'
+                                + InputForms::zoneHours(),
+                            tr("Time Zone Error"));
+        return false;
     }
-    if (!dut1Value(ui->TxtDUT1->text())) {
+    if (!dut1FromText(ui->TxtDUT1->text())) {
         m_ctx.messages.show(tr("DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS "
                                "publishes it)."),
                             programTitle());
@@ -280,7 +281,7 @@ void FormConfig::cmdUpdate_Click()
     p.DetectTZ = ui->chkDetectTZ->isChecked();
     p.ZoneId = p.DetectTZ ? QString() : m_zoneId;
     p.TZ = p.DetectTZ ? systemZoneHours(m_ctx.clock)
-           : m_zoneId.isEmpty() ? leadingNumber(ui->TxtTZ->text())
+           : m_zoneId.isEmpty() ? zoneHoursFromText(ui->TxtTZ->text()).value_or(0)
                                 : zoneHoursNow(m_zoneId, m_ctx.clock);
     p.Place = m_place;
     p.StartUp = ui->chkAutoStart->isChecked();
@@ -290,17 +291,17 @@ void FormConfig::cmdUpdate_Click()
     p.TopMost = ui->chkTopMost->isChecked();
     store("TopMost", booleanText(p.TopMost));
     p.LAT = float(m_lat);
-    QString lngText = ui->TxtLng->text();
-    const float lng = ParseLongitude(lngText);
-    p.LNG = WrapWestLongitude(m_displayWest ? lng : 360 - lng);
+    const LongitudeSense sense = m_displayWest ? LongitudeSense::West : LongitudeSense::East;
+    const double lngWestDeg = longitudeWestFromText(ui->TxtLng->text(), sense).value_or(0);
+    p.LNG = float(lngWestDeg);
     p.DisplayWest = m_displayWest;
     p.BkColor = settingFromColor(swatchColor(ui->LBLBackcolor));
     p.DigitColor = settingFromColor(swatchColor(ui->LBLforecolor));
     p.DisplayLAST = ui->chkDisplayLAST->isChecked();
-    p.DUT1 = dut1Value(ui->TxtDUT1->text()).value_or(0);
+    p.DUT1 = dut1FromText(ui->TxtDUT1->text()).value_or(0);
 
     store("DetectTZ", booleanText(p.DetectTZ));
-    store("LNG", ui->TxtLng->text());
+    store("LNG", storedLongitudeText(ui->TxtLng->text(), lngWestDeg, m_displayWest));
     store("LAT", FormatLatitude(p.LAT));
     store("TZ", plainNumberText(p.TZ));
     store("TZID", p.ZoneId);

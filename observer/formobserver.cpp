@@ -18,6 +18,7 @@
 #include "observerexchange.h"
 #include "observerfile.h"
 #include "preferences.h"
+#include "strictinput.h"
 #include "ui_formobserver.h"
 
 #include <QDir>
@@ -43,8 +44,23 @@ constexpr int kHawaiiHours = -10;
 constexpr int kRuleNotUsed = 0;
 constexpr int kRuleUnitedStates = 1;
 
+// The elevations the elevation box takes, metres: from below the shores of
+// the Dead Sea to above the highest summits.
+constexpr double kLowestElevationM = -1000;
+constexpr double kHighestElevationM = 10000;
+
 // Rules the rule list shows without scrolling.
 constexpr int kRulesShown = 5;
+
+// What an observer file keeps of a box: its text as typed when the file's
+// reader gives the value back from it, else the value's plain text ("5:30"
+// is kept as "5.5").
+template <typename Reader>
+QString textReadBack(const QString &typed, double value, Reader read)
+{
+    QString text = typed;
+    return read(text) == value ? typed : plainNumberText(value);
+}
 
 // The east longitude of a west one, 0 rather than 360 for Greenwich.
 double eastOf(double lngWestDeg)
@@ -187,31 +203,40 @@ void FormObserver::cmdEW_Click()
 
 bool FormObserver::CheckValues()
 {
-    QString latitudeText = ui->Txtlat->text();
-    const float latDeg = ParseLatitude(latitudeText);
-    // The decimal form has no range of its own; a latitude beyond a pole is
-    // as wrong there as in the colon forms.
-    if (latDeg == kInvalidAngle || std::fabs(latDeg) > 90.0f) {
-        m_ctx.messages.show(tr("Error in Latitude format."), programTitle());
+    const std::optional<double> latDeg = latitudeFromText(ui->Txtlat->text());
+    if (!latDeg) {
+        m_ctx.messages.show(tr("Error in Latitude format.") + u'\n' + InputForms::latitude(), programTitle());
         return false;
     }
-    QString longitudeText = ui->TxtLng->text();
-    float lngDeg = ParseLongitude(longitudeText);
-    if (lngDeg == kInvalidAngle) {
-        m_ctx.messages.show(tr("Error in Longitude format."), programTitle());
+    const LongitudeSense sense = m_ctx.prefs.DisplayWest ? LongitudeSense::West : LongitudeSense::East;
+    const std::optional<double> lngWestDeg = longitudeWestFromText(ui->TxtLng->text(), sense);
+    if (!lngWestDeg) {
+        m_ctx.messages.show(tr("Error in Longitude format.") + u'\n' + InputForms::longitude(), programTitle());
         return false;
     }
-    const double timeZoneHours = leadingNumber(ui->TxtTZ->text());
-    if (timeZoneHours < -24 || timeZoneHours > 24) {
-        m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter."),
+    const std::optional<double> timeZoneHours = zoneHoursFromText(ui->TxtTZ->text());
+    if (!timeZoneHours) {
+        m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter.") + u'\n'
+                                + InputForms::zoneHours(),
                             tr("Time Zone Error"));
         return false;
     }
-    m_latDeg = latDeg;
-    const double lngWestDeg = m_ctx.prefs.DisplayWest ? double(lngDeg) : 360.0 - double(lngDeg);
-    // Held in [0, 360) like every longitude of the program: "-75" west is
-    // 285 west, 0 east is 0 west.
-    m_lngWestDeg = wrappedWest(lngWestDeg);
+    // The box starts empty (no elevation given, as a file without one reads).
+    const QString elevationText = ui->txtElevation->text();
+    const NumberRange elevations{kLowestElevationM, kHighestElevationM};
+    const std::optional<double> elevationM =
+        elevationText.trimmed().isEmpty() ? 0.0 : numberFromText(elevationText, elevations);
+    if (!elevationM) {
+        m_ctx.messages.show(tr("The elevation must be a number of meters from %1 to %2, such as 350 or 1234.5.")
+                                .arg(plainNumberText(kLowestElevationM), plainNumberText(kHighestElevationM)),
+                            programTitle());
+        return false;
+    }
+    // Held to the precision of the settings' 32-bit angles, as the angle
+    // texts of files give them.
+    m_latDeg = float(*latDeg);
+    m_lngWestDeg = wrappedWest(float(*lngWestDeg));
+    m_elevationM = *elevationM;
     return true;
 }
 
@@ -222,7 +247,7 @@ bool FormObserver::UpdateValues()
     ObserverExchange &observer = m_ctx.observer;
     observer.ObserverLng = m_lngWestDeg;
     observer.ObserverLat = m_latDeg;
-    observer.ObserverTZ = leadingNumber(ui->TxtTZ->text());
+    observer.ObserverTZ = zoneHoursFromText(ui->TxtTZ->text()).value_or(0);
     observer.ObserverDSTRule = m_dstRule;
     observer.ObserverFile = m_fileName;
     return true;
@@ -336,11 +361,13 @@ bool FormObserver::SaveoB()
     ObserverFileFields fields;
     fields.latitude = plainNumberText(m_latDeg);
     fields.longitude = plainNumberText(m_lngWestDeg);
-    fields.timeZone = ui->TxtTZ->text();
+    fields.timeZone = textReadBack(ui->TxtTZ->text(), zoneHoursFromText(ui->TxtTZ->text()).value_or(0), ValDecimal);
     fields.location = ui->txtLocation->text();
     fields.dstRule = QString::number(ui->ListDST->currentRow());
     fields.reserved = m_reserved;
-    fields.elevation = ui->txtElevation->text();
+    fields.elevation = textReadBack(ui->txtElevation->text(), m_elevationM, [](QString &text) {
+        return leadingNumber(text);
+    });
 
     const QString &path = m_ctx.observer.ObserverFile;
     QString error;

@@ -51,8 +51,9 @@ public:
     void Form_Load();
     // TxtLng from the working longitude, west or east as DisplayWest says.
     void DisplayLongitude();
-    // Parses the latitude, longitude and time zone boxes into the working
-    // values; tells the user what is wrong and gives false when one is.
+    // Reads the latitude, longitude, time zone and elevation boxes, each
+    // whole, into the working values; tells the user what is wrong (and the
+    // forms the box takes) and gives false when one is, changing nothing.
     bool CheckValues();
     // CheckValues, then hands the working values to the exchange.
     bool UpdateValues();

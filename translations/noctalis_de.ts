@@ -850,6 +850,29 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
+    <name>InputForms</name>
+    <message>
+        <source>Use degrees such as 70.667, 70:40:01, 70 40 01 or 70°40&apos;01&quot;, with E or W if you like.</source>
+        <translation>Grad angeben, etwa 70.667, 70:40:01, 70 40 01 oder 70°40&apos;01&quot;, nach Belieben mit E oder W.</translation>
+    </message>
+    <message>
+        <source>Use degrees from -90 to 90 such as 40.5, 40:30:00, 40 30 00 or 40°30&apos;00&quot;, with N or S if you like.</source>
+        <translation>Grad von -90 bis 90 angeben, etwa 40.5, 40:30:00, 40 30 00 oder 40°30&apos;00&quot;, nach Belieben mit N oder S.</translation>
+    </message>
+    <message>
+        <source>Use hours east of UT from -24 to 24, such as -5, 5.5 or +5:30.</source>
+        <translation>Stunden östlich von UT von -24 bis 24 angeben, etwa -5, 5.5 oder +5:30.</translation>
+    </message>
+    <message>
+        <source>Use a month from 1 to 12, a day that the month has and a year from 100 to 9999.</source>
+        <translation>Einen Monat von 1 bis 12, einen Tag, den der Monat hat, und ein Jahr von 100 bis 9999 angeben.</translation>
+    </message>
+    <message>
+        <source>Use whole hours from 0 to 23, minutes and seconds from 0 to 59.</source>
+        <translation>Ganze Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59 angeben.</translation>
+    </message>
+</context>
+<context>
     <name>NoctalisModule</name>
     <message>
         <source>Could not interpret as Longitude
@@ -1008,18 +1031,6 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
         <translation>%1 ist länger als 32767 Zeichen.</translation>
     </message>
     <message>
-        <source>Duration must be a number of minutes greater than 0.</source>
-        <translation>Die Dauer muss eine Zahl von Minuten größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>Interval must be a number of minutes greater than 0.</source>
-        <translation>Das Intervall muss eine Zahl von Minuten größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>Hr, Min and Sec must be whole numbers from 0 to 32767.</source>
-        <translation>Std, Min und Sek müssen ganze Zahlen von 0 bis 32767 sein.</translation>
-    </message>
-    <message>
         <source>No more alarms can be added: an alarm file holds at most 32768 alarms.</source>
         <translation>Es können keine weiteren Alarme hinzugefügt werden: eine Alarmdatei fasst höchstens 32768 Alarme.</translation>
     </message>
@@ -1099,6 +1110,18 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Interval min:</source>
         <translation>Intervall min:</translation>
+    </message>
+    <message>
+        <source>Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.</source>
+        <translation>Die Dauer muss eine Zahl von Minuten größer als 0 und höchstens 1440 sein, etwa 5 oder 0.5.</translation>
+    </message>
+    <message>
+        <source>Interval must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.</source>
+        <translation>Das Intervall muss eine Zahl von Minuten größer als 0 und höchstens 1440 sein, etwa 5 oder 0.5.</translation>
+    </message>
+    <message>
+        <source>Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.</source>
+        <translation>Std, Min und Sek müssen ganze Zahlen sein: Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59.</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1264,10 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <source>Lat: %1   Lng:%2 %3</source>
         <translation>Breite: %1   Länge:%2 %3</translation>
     </message>
+    <message>
+        <source>The elevation must be a number of meters from %1 to %2, such as 350 or 1234.5.</source>
+        <translation>Die Höhe muss eine Zahl von Metern von %1 bis %2 sein, etwa 350 oder 1234.5.</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::FormSiderealCalculator</name>
@@ -1273,16 +1300,36 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <translation>Östliche Länge</translation>
     </message>
     <message>
-        <source>The %1 box holds %2, beyond the range of -32768 to 32767.</source>
-        <translation>Das Feld „%1“ enthält %2, außerhalb des Bereichs von -32768 bis 32767.</translation>
-    </message>
-    <message>
         <source>The date and time lie outside the years 100 to 9999.</source>
         <translation>Datum und Zeit liegen außerhalb der Jahre 100 bis 9999.</translation>
     </message>
     <message>
         <source>Error in Longitude format.</source>
         <translation>Fehler im Format der Länge.</translation>
+    </message>
+    <message>
+        <source>You entered an invalid value for Time Zone. Please re-enter.</source>
+        <translation>Der Wert für die Zeitzone ist ungültig. Bitte erneut eingeben.</translation>
+    </message>
+    <message>
+        <source>Time Zone Error</source>
+        <translation>Fehler in der Zeitzone</translation>
+    </message>
+    <message>
+        <source>The date in the boxes is not a date of the calendar.</source>
+        <translation>Das Datum in den Feldern ist kein Datum des Kalenders.</translation>
+    </message>
+    <message>
+        <source>The time in the boxes is not a time of day.</source>
+        <translation>Die Zeit in den Feldern ist keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>The sidereal time in the boxes is not a time of day.</source>
+        <translation>Die Sternzeit in den Feldern ist keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Use whole hours from 0 to 23, whole minutes from 0 to 59 and seconds from 0 up to 60, such as 06 39 52.5.</source>
+        <translation>Ganze Stunden von 0 bis 23, ganze Minuten von 0 bis 59 und Sekunden von 0 bis unter 60 angeben, etwa 06 39 52.5.</translation>
     </message>
 </context>
 <context>
@@ -1390,14 +1437,6 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <translation>Bitte dem Ziel einen Namen geben.</translation>
     </message>
     <message>
-        <source>The right ascension &quot;%1&quot; cannot be used: give hours from 0 to 24, as 18:36:56, 18:36.9 or 18.6156.</source>
-        <translation>Die Rektaszension „%1“ ist nicht verwendbar: bitte Stunden von 0 bis 24 angeben, etwa 18:36:56, 18:36.9 oder 18.6156.</translation>
-    </message>
-    <message>
-        <source>The declination &quot;%1&quot; cannot be used: give degrees from -90 to +90, as +38:47:01, -5:23.5 or 38.7836.</source>
-        <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, -5:23.5 oder 38.7836.</translation>
-    </message>
-    <message>
         <source>%1 is crossing the meridian (LMST [LMST HH:MM:SS]).</source>
         <translation>%1 geht jetzt durch den Meridian (LMST [LMST HH:MM:SS]).</translation>
     </message>
@@ -1436,6 +1475,14 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
     <message>
         <source>Alarms are off: tick &quot;Alarms Enabled&quot; in the configuration dialog for it to ring.</source>
         <translation>Alarme sind ausgeschaltet: damit er sich meldet, in den Einstellungen „Alarme eingeschaltet“ ankreuzen.</translation>
+    </message>
+    <message>
+        <source>The right ascension &quot;%1&quot; cannot be used: give hours from 0 to 24, as 18:36:56, 18 36 56, 18h36m56s, 18:36.9 or 18.6156.</source>
+        <translation>Die Rektaszension „%1“ ist nicht verwendbar: bitte Stunden von 0 bis 24 angeben, etwa 18:36:56, 18 36 56, 18h36m56s, 18:36.9 oder 18.6156.</translation>
+    </message>
+    <message>
+        <source>The declination &quot;%1&quot; cannot be used: give degrees from -90 to +90, as +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 or 38.7836.</source>
+        <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 oder 38.7836.</translation>
     </message>
 </context>
 <context>

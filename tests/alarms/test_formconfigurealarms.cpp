@@ -371,43 +371,45 @@ TEST_F(AlarmEditorTest, EditDisplayFollowsTheActionCode)
     EXPECT_EQ(shown("LBLDuration"), shown("txtDuration"));
 }
 
-TEST_F(AlarmEditorTest, HoursMinutesAndSecondsCarryOver)
+TEST_F(AlarmEditorTest, TheLastSecondOfTheDayIsStoredAndShownAgain)
 {
     open();
-    addAlarm(Entry(QStringLiteral("Late"), QStringLiteral("25")));
-    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[0].SiderealTime), 25.0 / 24);
-    EXPECT_EQ(row(1).value(2), QStringLiteral("01:00:00"));
-
-    addAlarm(Entry(QStringLiteral("Carry"), QStringLiteral("2"), QStringLiteral("75"), QStringLiteral("59.5")));
-    // 59.5 s rounds to 60 (ties to even), 75 min are 1 h 15 min.
-    EXPECT_EQ(row(2).value(2), QStringLiteral("03:16:00"));
+    addAlarm(Entry(QStringLiteral("Late"), QStringLiteral("23"), QStringLiteral("59"), QStringLiteral(" 59 ")));
+    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[0].SiderealTime), (23 * 3600 + 59 * 60 + 59) / 86400.0);
+    EXPECT_EQ(row(1).value(2), QStringLiteral("23:59:59"));
 
     selectRow(1);
     click("cmdEdit");
-    EXPECT_EQ(box("txtHr")->text(), QStringLiteral("01"));
-    EXPECT_EQ(box("txtMin")->text(), QStringLiteral("00"));
-    EXPECT_EQ(box("txtSec")->text(), QStringLiteral("00"));
+    EXPECT_EQ(box("txtHr")->text(), QStringLiteral("23"));
+    EXPECT_EQ(box("txtMin")->text(), QStringLiteral("59"));
+    EXPECT_EQ(box("txtSec")->text(), QStringLiteral("59"));
 }
 
-TEST_F(AlarmEditorTest, NegativeOrOversizedTimesAreRefused)
+TEST_F(AlarmEditorTest, TimesOutsideTheDayAreRefused)
 {
     threeAlarms();
     open();
     click("cmdAdd");
-    const char *bad[][3] = {{"-1", "0", "0"}, {"0", "40000", "0"}, {"0", "0", "-0.6"}, {"1E9", "0", "0"}};
+    // Hour 25 and minute 75 once carried into a time the alarm file refuses.
+    const char *bad[][3] = {{"-1", "0", "0"}, {"0", "40000", "0"}, {"0", "0", "-0.6"}, {"1E9", "0", "0"},
+                            {"24", "0", "0"}, {"25", "0", "0"},  {"2", "75", "0"},   {"0", "60", "0"},
+                            {"0", "0", "60"}, {"0", "0", "59.5"}, {"12x", "0", "0"}, {"1", "2", ""}};
     for (const auto &fields : bad) {
-        fill(Entry(QStringLiteral("Bad"), QLatin1String(fields[0]), QLatin1String(fields[1]), QLatin1String(fields[2])));
+        fill(Entry(QStringLiteral("Bad"), QLatin1String(fields[0]), QLatin1String(fields[1]),
+                   QLatin1String(fields[2])));
         const qsizetype before = messages.messages.size();
         click("cmdOK");
         ASSERT_EQ(messages.messages.size(), before + 1) << fields[0] << " " << fields[1] << " " << fields[2];
-        EXPECT_EQ(lastMessage(), QStringLiteral("Hr, Min and Sec must be whole numbers from 0 to 32767."));
+        EXPECT_EQ(lastMessage(), QStringLiteral("Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes "
+                                                "and seconds from 0 to 59."));
         EXPECT_EQ(alarms.size(), 3) << "nothing added";
         EXPECT_TRUE(form.adding()) << "still adding, so the user can mend the time";
+        EXPECT_EQ(box("txtHr")->text(), QLatin1String(fields[0])) << "the text as typed";
     }
-    fill(Entry(QStringLiteral("Good"), QStringLiteral("32767"), QStringLiteral("-0.4")));
+    fill(Entry(QStringLiteral("Good"), QStringLiteral("+7"), QStringLiteral("05")));
     click("cmdOK");
     ASSERT_EQ(alarms.size(), 4);
-    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[3].SiderealTime), 32767 / 24.0);
+    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[3].SiderealTime), (7 * 60 + 5) / 1440.0);
     EXPECT_FALSE(form.adding());
 }
 
@@ -415,9 +417,12 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
 {
     threeAlarms();
     open();
-    const QString hms = QStringLiteral("Hr, Min and Sec must be whole numbers from 0 to 32767.");
-    const QString duration = QStringLiteral("Duration must be a number of minutes greater than 0.");
-    const QString interval = QStringLiteral("Interval must be a number of minutes greater than 0.");
+    const QString hms = QStringLiteral(
+        "Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.");
+    const QString duration =
+        QStringLiteral("Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
+    const QString interval =
+        QStringLiteral("Interval must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
     const struct {
         QString hr;
         int action;
@@ -431,6 +436,9 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
         {"1", 0, "abc", "", nullptr, duration},
         {"1", 1, "-5", "", nullptr, duration},
         {"1", 0, "0", "", nullptr, duration},
+        {"1", 0, "1441", "", nullptr, duration},
+        {"1", 0, "5 min", "", nullptr, duration},
+        {"1", 3, "5", "12x", nullptr, interval},
         {"1", 3, "5", "abc", nullptr, interval},
         {"1", 3, "5", "", nullptr, interval},
         {"1", 0, "5", "", "txtName", "Name is longer than 32767 characters."},
@@ -460,6 +468,18 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
     box("txtDuration")->setText(QStringLiteral("oops"));
     click("cmdOK");
     EXPECT_EQ(alarms.size(), 4);
+
+    // Decimal commas: the interval is kept as its readers read it.
+    click("cmdAdd");
+    Entry sender(QStringLiteral("Guider"), QStringLiteral("1"));
+    sender.action = kActionSendLmstTcp;
+    sender.param[2] = QStringLiteral("0,5");
+    sender.duration = QStringLiteral("1,5");
+    fill(sender);
+    click("cmdOK");
+    ASSERT_EQ(alarms.size(), 5);
+    EXPECT_EQ(alarms[4].Param3.toString(), QStringLiteral("0.5"));
+    EXPECT_EQ(alarms[4].Duration.toDouble(), 1.5 / kMinutesPerDay);
 }
 
 TEST_F(AlarmEditorTest, SevenMinutesComeBackAsSeven)

@@ -8,6 +8,7 @@
 #include "appparts.h"
 #include "civil.h"
 #include "formsiderealcalculator.h"
+#include "strictinput.h"
 
 #include <QAbstractItemModel>
 #include <QCalendarWidget>
@@ -235,18 +236,14 @@ TEST_F(CalculatorTest, LocalTzShowsTheSystemZoneWithItsFraction)
     }
 }
 
-TEST_F(CalculatorTest, PartsBeyondTheirRangesRollOverAsTheCalendarDoes)
+TEST_F(CalculatorTest, DatesAndTimesOfTheCalendarAreTakenInEveryWrittenForm)
 {
     struct Case {
         QStringList parts;
         double ut;
     };
-    for (const Case &c : {Case{{"2000", "13", "01", "00", "00", "00"}, civil(2001, 1, 1)},
-                          Case{{"2000", "01", "01", "25", "00", "00"}, civil(2000, 1, 2, 1)},
-                          Case{{"2000", "03", "00", "00", "00", "00"}, civil(2000, 2, 29)},
-                          Case{{"2000", "01", "01", "00", "-1", "00"}, civil(1999, 12, 31, 23, 59)},
-                          Case{{"1999", "12", "31", "23", "59", "60"}, civil(2000, 1, 1)},
-                          Case{{"2000", "1x", "1.5", "2.5", "3.5", "4,9"}, civil(2000, 1, 2, 2, 4, 4)},
+    for (const Case &c : {Case{{"2024", "02", "29", "00", "00", "00"}, civil(2024, 2, 29)},
+                          Case{{" 2000 ", "1", "+1", "7 ", "05", "9"}, civil(2000, 1, 1, 7, 5, 9)},
                           Case{{"0100", "01", "01", "00", "00", "00"}, civil(100, 1, 1)},
                           Case{{"9999", "12", "31", "23", "59", "59"}, civil(9999, 12, 31, 23, 59, 59)}}) {
         SCOPED_TRACE(c.parts.join(QLatin1Char(' ')).toStdString());
@@ -261,28 +258,50 @@ TEST_F(CalculatorTest, PartsBeyondTheirRangesRollOverAsTheCalendarDoes)
 TEST_F(CalculatorTest, WhatItCannotTakeIsRefusedAndNothingChanges)
 {
     struct Case {
-        const char *box;
-        const char *value;
+        QStringList boxes;
+        QStringList values;
         const char *handler;  // a button, or "day" for a day picked in the calendar
         QString message;
     };
-    const QString overflow = QStringLiteral("The %1 box holds %2, beyond the range of -32768 to 32767.");
+    const QString date = QStringLiteral("The date in the boxes is not a date of the calendar.\n") + InputForms::date();
+    const QString time = QStringLiteral("The time in the boxes is not a time of day.\n") + InputForms::timeOfDay();
+    const QString sidereal = QStringLiteral(
+        "The sidereal time in the boxes is not a time of day.\nUse whole hours from 0 to 23, whole minutes from 0 to "
+        "59 and seconds from 0 up to 60, such as 06 39 52.5.");
+    const QString zone = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
+                         + InputForms::zoneHours();
     const QString outside = QStringLiteral("The date and time lie outside the years 100 to 9999.");
-    const QString longitude = QStringLiteral("Error in Longitude format.");
-    for (const Case &c : {Case{"txtYear", "40000", "cmdTime2Sidereal", overflow.arg("Year", "40000")},
-                          Case{"txtSec", "-32769", "cmdSidereal2Time", overflow.arg("Seconds", "-32769")},
-                          Case{"txtHr", "32767.5", "day", overflow.arg("Hours", "32767.5")},
-                          Case{"txtYear", "99", "cmdTime2Sidereal", outside},
-                          Case{"txtSidHr", "1E+300", "cmdSidereal2Time", outside},
-                          Case{"txtLng", "361:00:00", "cmdTime2Sidereal", longitude},
-                          Case{"txtLng", "400", "cmdSidereal2Time", longitude},
-                          Case{"txtLng", "-75", "cmdNow", longitude}}) {
-        SCOPED_TRACE(std::string(c.box) + " " + c.handler);
+    const QString longitude = QStringLiteral("Error in Longitude format.\n") + InputForms::longitude();
+    const QStringList ymd{"txtYear", "txtMonth", "txtDay"};
+    for (const Case &c : {
+             // Parts that once rolled over into the next unit.
+             Case{ymd, {"2026", "02", "30"}, "cmdTime2Sidereal", date},
+             Case{{"txtMonth"}, {"13"}, "cmdTime2Sidereal", date},
+             Case{{"txtDay"}, {"00"}, "cmdSidereal2Time", date},
+             Case{{"txtHr"}, {"25"}, "cmdTime2Sidereal", time},
+             Case{{"txtMin"}, {"-1"}, "day", time},
+             Case{{"txtSec"}, {"60"}, "cmdSidereal2Time", time},
+             // Texts once read by their leading number.
+             Case{{"txtMonth"}, {"1x"}, "cmdTime2Sidereal", date},
+             Case{{"txtDay"}, {"1.5"}, "cmdTime2Sidereal", date},
+             Case{{"txtSec"}, {"4,9"}, "day", time},
+             Case{{"txtYear"}, {"99"}, "cmdTime2Sidereal", date},
+             Case{{"txtYear"}, {"40000"}, "cmdTime2Sidereal", date},
+             Case{{"txtSidHr"}, {"24"}, "cmdSidereal2Time", sidereal},
+             Case{{"txtSidMin"}, {"5x"}, "cmdSidereal2Time", sidereal},
+             Case{{"txtSidSec"}, {"60"}, "cmdSidereal2Time", sidereal},
+             Case{{"txtTz"}, {"5x"}, "cmdTime2Sidereal", zone},
+             Case{{"txtTz"}, {"-24.5"}, "cmdNow", zone},
+             Case{{"txtTz"}, {""}, "day", zone},
+             Case{{"txtLng"}, {"361:00:00"}, "cmdTime2Sidereal", longitude},
+             Case{{"txtLng"}, {"400"}, "cmdSidereal2Time", longitude},
+             Case{{"txtLng"}, {"12x"}, "cmdNow", longitude}}) {
+        SCOPED_TRACE(c.values.join(QLatin1Char(' ')).toStdString() + " " + c.handler);
         messages.messages.clear();
         open();
         clock.advance(3600);
         type({"txtLng"}, {"75"});  // typed, not yet taken
-        type({QLatin1String(c.box)}, {QLatin1String(c.value)});
+        type(c.boxes, c.values);
         const QStringList before = snapshot();
         if (QLatin1String(c.handler) == QLatin1String("day"))
             clickDay(15);
@@ -293,6 +312,18 @@ TEST_F(CalculatorTest, WhatItCannotTakeIsRefusedAndNothingChanges)
         ASSERT_EQ(messages.messages.size(), 1);
         EXPECT_EQ(messages.messages[0].text, c.message);
     }
+
+    // A local time whose UT lies beyond the calendar.
+    messages.messages.clear();
+    open();
+    click("OptLocal");
+    type({"txtTz"}, {"-5"});
+    type(kDateTimeBoxes, {"9999", "12", "31", "23", "00", "00"});
+    const QStringList before = snapshot();
+    click("cmdTime2Sidereal");
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].text, outside);
 }
 
 TEST_F(CalculatorTest, NowShowsTheClockInUtWithItsSiderealTime)

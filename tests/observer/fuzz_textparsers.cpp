@@ -2,13 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Fuzz target of the text parsers and the leading-number rule: whatever the
-// text, they return and stay within their documented results. The input is
+// text, they return and stay within their documented results; the strict
+// readers of typed boxes give a value in range or nothing. The input is
 // read as UTF-8 and handed whole to every function (as text and as pattern).
 
 #include "latlng.h"
 #include "messageservice.h"
 #include "noctalismodule.h"
 #include "numbertext.h"
+#include "strictinput.h"
 
 #include <QRegularExpression>
 
@@ -106,6 +108,34 @@ void checkAngles(const QString &input)
     check(messages.messages.isEmpty() || stored == 0, "reported longitude gives 0", input);
 }
 
+void checkStrictReaders(const QString &input)
+{
+    for (const LongitudeSense sense : {LongitudeSense::West, LongitudeSense::East}) {
+        const std::optional<double> west = longitudeWestFromText(input, sense);
+        if (!west)
+            continue;
+        check(*west >= 0 && *west < 360, "typed longitude in [0, 360)", input);
+        const std::optional<double> again = longitudeWestFromText(FormatLongitude(*west), LongitudeSense::West);
+        check(again && near(std::remainder(*again - *west, 360.0), 0, 0.1 / 3600),
+              "typed longitude's text reads back", FormatLongitude(*west));
+    }
+    if (const std::optional<double> lat = latitudeFromText(input)) {
+        check(*lat >= -90 && *lat <= 90, "typed latitude in range", input);
+        const std::optional<double> again = latitudeFromText(FormatLatitude(*lat));
+        check(again && near(*again, *lat, 0.1 / 3600), "typed latitude's text reads back", input);
+    }
+    if (const std::optional<double> zone = zoneHoursFromText(input))
+        check(*zone >= -24 && *zone <= 24, "typed zone in range", input);
+    if (const std::optional<double> dut1 = dut1FromText(input))
+        check(std::fabs(*dut1) < 0.9, "typed DUT1 in range", input);
+    if (const std::optional<double> value = sexagesimalFromText(input, AngleUnit::Hours))
+        check(std::isfinite(*value), "typed hours finite", input);
+    if (const std::optional<QDate> date = dateFromText(input, u"MM/DD/YYYY"))
+        check(date->isValid() && date->year() >= 100 && date->year() <= 9999, "typed date of the calendar", input);
+    if (const std::optional<QTime> time = timeOfDayFromText(input))
+        check(time->isValid(), "typed time of day", input);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -114,5 +144,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkNumberRule(input);
     checkMarkers(input);
     checkAngles(input);
+    checkStrictReaders(input);
     return 0;
 }

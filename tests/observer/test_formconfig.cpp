@@ -11,7 +11,10 @@
 #include "fontpicker.h"
 #include "formconfig.h"
 #include "latlng.h"
+#include "noctalismodule.h"
+#include "numbertext.h"
 #include "settingvalues.h"
+#include "strictinput.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -323,8 +326,9 @@ TEST_F(FormConfigTest, TheZoneFollowsThePlaceAndStaysDetectedWhenNothingChanged)
 
 TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
 {
-    const QString zoneMessage = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.");
-    const QString lngMessage = QStringLiteral("Error in Longitude format.");
+    const QString zoneMessage = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
+                                + InputForms::zoneHours();
+    const QString lngMessage = QStringLiteral("Error in Longitude format.\n") + InputForms::longitude();
     const QString dut1Message =
         QStringLiteral("DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS publishes it).");
     struct Case {
@@ -335,14 +339,20 @@ TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
         const char *dut1 = "0";
     } cases[] = {
         {"361:00:00", "-5", lngMessage, programTitle()},
-        // Texts the start-up reader refuses, which would put the clock on
-        // longitude 0 at the next start.
-        {"75:30", "-5", lngMessage, programTitle()},
         {"5::00", "-5", lngMessage, programTitle()},
+        // Texts once stored and read back at start-up as another meridian.
+        {"abc", "-5", lngMessage, programTitle()},
+        {"12x", "-5", lngMessage, programTitle()},
+        {"400", "-5", lngMessage, programTitle()},
+        {"70 40 01 02", "-5", lngMessage, programTitle()},
+        {"+10 W", "-5", lngMessage, programTitle()},
         {"75", "25", zoneMessage, QStringLiteral("Time Zone Error")},
         {"75", "-24.5", zoneMessage, QStringLiteral("Time Zone Error")},
+        {"75", "5x", zoneMessage, QStringLiteral("Time Zone Error")},
+        {"75", "", zoneMessage, QStringLiteral("Time Zone Error")},
         {"75", "-5", dut1Message, programTitle(), "0.9"},
         {"75", "-5", dut1Message, programTitle(), "0.3s"},
+        {"75", "-5", dut1Message, programTitle(), ""},
     };
     for (const Case &c : cases) {
         messages.messages.clear();
@@ -370,6 +380,43 @@ TEST_F(FormConfigTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
         click(*form, "cmdUpdate");
         EXPECT_EQ(form->result(), QDialog::Accepted) << tz;
         EXPECT_EQ(read("TZ"), QLatin1String(tz));
+    }
+}
+
+TEST_F(FormConfigTest, EveryTypedFormIsStoredSoThatStartUpReadsTheSameMeridian)
+{
+    struct Case {
+        const char *displayWest;
+        const char *lng;
+        const char *tz;
+        float lngWest;
+        double tzHours;
+    } cases[] = {
+        {"True", "75:30", "+5:30", 75.5f, 5.5},
+        {"True", "70 40 01", "-3:30", float(70 + 40 / 60.0 + 1 / 3600.0), -3.5},
+        {"True", "70,5", "5,75", 70.5f, 5.75},
+        {"True", "10 E", "1", 350.0f, 1},
+        {"True", "-75", "-5", 285.0f, -5},
+        {"False", "75W", "-5", 75.0f, -5},
+        {"False", "10°30'", "-5", 349.5f, -5},
+    };
+    for (const Case &c : cases) {
+        store("DisplayWest", c.displayWest);
+        messages.messages.clear();
+        auto form = open();
+        type(*form, "TxtLng", QString::fromUtf8(c.lng));
+        type(*form, "TxtTZ", QLatin1String(c.tz));
+        click(*form, "cmdUpdate");
+        ASSERT_TRUE(messages.messages.isEmpty()) << c.lng << ": " << messages.messages[0].text.toStdString();
+        EXPECT_NEAR(prefs.LNG, c.lngWest, 1e-4) << c.lng;
+        EXPECT_EQ(prefs.TZ, c.tzHours) << c.tz;
+        // What start-up makes of the stored texts.
+        const float stored = ParseStoredLongitude(read("LNG"), messages);
+        const bool west = read("DisplayWest") == QLatin1String("True");
+        const float startUpWest = WrapWestLongitude(west ? stored : 360 - stored);
+        EXPECT_NEAR(startUpWest, prefs.LNG, 1e-4) << c.lng << " stored as " << read("LNG").toStdString();
+        EXPECT_EQ(leadingNumber(read("TZ")), c.tzHours) << c.tz;
+        EXPECT_TRUE(messages.messages.isEmpty());
     }
 }
 

@@ -11,7 +11,9 @@
 #include "formustimezone.h"
 #include "internet.h"
 #include "latlng.h"
+#include "numbertext.h"
 #include "qtprinters.h"
+#include "strictinput.h"
 #include "urlcatcher.h"
 #include "worldmapview.h"
 
@@ -197,38 +199,57 @@ TEST_F(ObserverDialogTest, EastWestFlipsTheSharedSwitchAtOnceAndCancelKeepsTheEx
 TEST_F(ObserverDialogTest, CheckValuesAcceptsOrTellsWhatIsWrong)
 {
     open();
+    const QString zone = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
+                         + InputForms::zoneHours();
+    const QString lat = QStringLiteral("Error in Latitude format.\n") + InputForms::latitude();
+    const QString lng = QStringLiteral("Error in Longitude format.\n") + InputForms::longitude();
+    const QString height =
+        QStringLiteral("The elevation must be a number of meters from -1000 to 10000, such as 350 or 1234.5.");
     const struct {
-        const char *lat, *lng, *tz;
-        const char *message;  // nullptr: passes
-        const char *title;
+        const char *lat, *lng, *tz, *elevation;
+        QString message;  // empty: passes
+        QString title;
     } cases[] = {
-        {"0", "0", "-24", nullptr, nullptr},
-        {"0", "0", "24", nullptr, nullptr},
-        {"90:00:00", "360:00:00", "5.75", nullptr, nullptr},
-        {"0", "0", "-24.5", "You entered an invalid value for Time Zone. Please re-enter.", "Time Zone Error"},
-        {"0", "0", "24.01", "You entered an invalid value for Time Zone. Please re-enter.", "Time Zone Error"},
-        {"91:00:00", "0", "0", "Error in Latitude format.", "noctalis1"},
-        {"-90.5", "0", "0", "Error in Latitude format.", "noctalis1"},
-        {"0", "361:00:00", "0", "Error in Longitude format.", "noctalis1"},
+        {"0", "0", "-24", "0", {}, {}},
+        {"0", "0", "24", "0", {}, {}},
+        {"90:00:00", "360:00:00", "5.75", "-1000", {}, {}},
+        {"33 52 S", "70 40 01 E", "+5:30", "1234,5", {}, {}},
+        {"0", "0", "-24.5", "0", zone, QStringLiteral("Time Zone Error")},
+        {"0", "0", "24.01", "0", zone, QStringLiteral("Time Zone Error")},
+        {"0", "0", "5x", "0", zone, QStringLiteral("Time Zone Error")},
+        {"91:00:00", "0", "0", "0", lat, programTitle()},
+        {"-90.5", "0", "0", "0", lat, programTitle()},
+        {"40.5x", "0", "0", "0", lat, programTitle()},
+        {"-40 N", "0", "0", "0", lat, programTitle()},
+        {"0", "361:00:00", "0", "0", lng, programTitle()},
+        {"0", "12x", "0", "0", lng, programTitle()},
+        {"0", "70:40:01:02", "0", "0", lng, programTitle()},
+        {"0", "0", "0", "10001", height, programTitle()},
+        {"0", "0", "0", "350 m", height, programTitle()},
+        {"0", "0", "0", "", {}, {}},  // none given, as the dialog opens
+        {"0", "0", "0", "-", height, programTitle()},
     };
     for (const auto &c : cases) {
         type("Txtlat", QLatin1String(c.lat));
         type("TxtLng", QLatin1String(c.lng));
         type("TxtTZ", QLatin1String(c.tz));
+        type("txtElevation", QLatin1String(c.elevation));
         messages().clear();
-        EXPECT_EQ(form.CheckValues(), c.message == nullptr) << c.lat << " " << c.lng << " " << c.tz;
-        if (!c.message) {
+        EXPECT_EQ(form.CheckValues(), c.message.isEmpty()) << c.lat << " " << c.lng << " " << c.tz;
+        if (c.message.isEmpty()) {
             EXPECT_TRUE(messages().isEmpty());
             continue;
         }
         ASSERT_EQ(messages().size(), 1) << c.tz;
-        EXPECT_EQ(messages()[0].text, QLatin1String(c.message));
-        EXPECT_EQ(messages()[0].title, QLatin1String(c.title));
+        EXPECT_EQ(messages()[0].text, c.message);
+        EXPECT_EQ(messages()[0].title, c.title);
     }
-    // OK with a wrong value: the dialog stays open and hands nothing back.
+    // OK with a wrong value: the dialog stays open with the text as typed
+    // and hands nothing back.
     observer().ObserverCancelled = true;
     click("CmdOK");
     EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(text("txtElevation"), QStringLiteral("-"));
     EXPECT_TRUE(observer().ObserverCancelled);
     EXPECT_EQ(observer().ObserverLat, 0);
 }
@@ -395,6 +416,34 @@ TEST_F(ObserverDialogTest, SavingWritesSevenLinesThatLoadBack)
     EXPECT_NEAR(form.longitudeWestDeg(), 74.006, 1e-5);  // through a 32-bit float
 }
 
+TEST_F(ObserverDialogTest, TypedFormsTheFileReaderWouldMisreadAreSavedAsTheirValues)
+{
+    open();
+    const struct {
+        const char *tz, *elevation;
+        const char *zoneLine, *elevationLine;  // as saved
+        double tzHours, elevationM;            // as loaded back
+    } cases[] = {
+        {"-5", "10", "\"-5\"", "\"10\"", -5, 10},
+        {"+5:30", "1234,5", "\"5.5\"", "\"1234.5\"", 5.5, 1234.5},
+        {" -3:30 ", " 12.50 ", "\"-3.5\"", "\" 12.50 \"", -3.5, 12.5},
+    };
+    for (const auto &c : cases) {
+        type("TxtTZ", QLatin1String(c.tz));
+        type("txtElevation", QLatin1String(c.elevation));
+        const QString saved = path("typed.obs");
+        observer().ObserverFile = saved;
+        ASSERT_TRUE(form.SaveoB()) << c.tz;
+        const QList<QByteArray> lines = readFile(saved).split('\n');
+        ASSERT_GE(lines.size(), 7);
+        EXPECT_EQ(lines[2].trimmed(), QByteArray(c.zoneLine)) << c.tz;
+        EXPECT_EQ(lines[6].trimmed(), QByteArray(c.elevationLine)) << c.elevation;
+        ASSERT_TRUE(form.LoadOb(saved));
+        EXPECT_EQ(leadingNumber(text("TxtTZ")), c.tzHours) << c.tz;
+        EXPECT_EQ(form.elevationM(), c.elevationM) << c.elevation;
+    }
+}
+
 TEST_F(ObserverDialogTest, SaveAsksBeforeReplacingAndWritesNothingWrong)
 {
     open();
@@ -554,7 +603,7 @@ TEST_F(ObserverDialogTest, WebMapFromTheMapTheLabelsAndTheButton)
     EXPECT_EQ(catcher.opened[2].toString(), MapURL(51.5, 0.1));
     EXPECT_EQ(catcher.opened[3].toString(), MapURL(10, double(0.1f)));
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_EQ(messages()[0].text, QStringLiteral("Error in Latitude format."));
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Error in Latitude format.\n") + InputForms::latitude());
 }
 
 TEST_F(ObserverDialogTest, DetectShowsTheSystemZoneWhenTicked)

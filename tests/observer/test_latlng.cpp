@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Latitude and longitude texts: formatting with its carries, both parses with
-// their range rules and in-place changes, and round trips.
+// their range rules and in-place changes, and round trips, through the
+// forgiving readers of files and the strict readers of typed boxes.
 
 #include "latlng.h"
+#include "strictinput.h"
 
 #include <gtest/gtest.h>
 
@@ -172,11 +174,28 @@ TEST(ParseLongitude, OnlyTrimsTheCallersText)
     EXPECT_EQ(str(text), "75,5");
 }
 
+// The reading of a typed box gives exactly the value a dialog shows: its
+// text again (Greenwich may show as 0 or 360).
+void expectShownTextReadsBack(const QString &shown, const std::optional<double> &read, const QString &again)
+{
+    ASSERT_TRUE(read.has_value()) << str(shown);
+    QString spelt = again;
+    if (spelt.startsWith(QLatin1String("360:")))
+        spelt.replace(0, 3, QStringLiteral("0"));
+    QString wanted = shown;
+    if (wanted.startsWith(QLatin1String("360:")))
+        wanted.replace(0, 3, QStringLiteral("0"));
+    ASSERT_EQ(str(spelt), str(wanted));
+}
+
 // Formats deg, parses the text back and checks the value within the text's
-// rounding and the float's step.
+// rounding and the float's step; the strict reading of the text gives it
+// again.
 void expectLatitudeRoundTrip(double deg)
 {
     QString text = FormatLatitude(deg);
+    const std::optional<double> strict = latitudeFromText(text);
+    expectShownTextReadsBack(text, strict, FormatLatitude(strict.value_or(0)));
     const double back = ParseLatitude(text);
     ASSERT_NEAR(back, deg, kHalfTenthDeg + kLatitudeLiftDeg + halfFloatStep(deg) + 1e-12)
         << deg << " gives " << str(FormatLatitude(deg));
@@ -185,6 +204,11 @@ void expectLatitudeRoundTrip(double deg)
 void expectLongitudeRoundTrip(double deg)
 {
     QString text = FormatLongitude(deg);
+    const std::optional<double> west = longitudeWestFromText(text, LongitudeSense::West);
+    expectShownTextReadsBack(text, west, FormatLongitude(west.value_or(0)));
+    const QString eastText = FormatLongitude(360 - deg);
+    const std::optional<double> fromEast = longitudeWestFromText(eastText, LongitudeSense::East);
+    expectShownTextReadsBack(eastText, fromEast, FormatLongitude(360 - fromEast.value_or(0)));
     double back = ParseLongitude(text);
     if (back == 0 && deg > 180)
         back = 360;  // 359.99999 shows as 0:00:00.0

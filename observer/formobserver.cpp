@@ -37,11 +37,7 @@ constexpr double kDegPerPixel = 180.0 / WorldMapView::kHeight;  // 0.5625
 constexpr double kMapTopLatDeg = 90.0;
 constexpr double kMapLeftLngWestDeg = 180.0;
 
-// The US zones whose daylight saving the rule list does not cover.
-constexpr int kAlaskaHours = -9;
-constexpr int kHawaiiHours = -10;
 constexpr int kRuleNotUsed = 0;
-constexpr int kRuleUnitedStates = 1;
 
 // Rules the rule list shows without scrolling.
 constexpr int kRulesShown = 5;
@@ -81,6 +77,7 @@ FormObserver::FormObserver(AppContext &context, FilePicker &files, QWidget *pare
     connect(ui->CmdCancel, &QPushButton::clicked, this, &FormObserver::reject);
     connect(ui->ListDST, &QListWidget::currentRowChanged, this, &FormObserver::ListDST_Click);
     connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &FormObserver::chkDetectTZ_Click);
+    connect(ui->TxtTZ, &QLineEdit::textEdited, this, &FormObserver::TxtTZ_Change);
     connect(ui->CmdLoad, &QPushButton::clicked, this, &FormObserver::CmdLoad_Click);
     connect(ui->CmdSave, &QPushButton::clicked, this, &FormObserver::CmdSave_Click);
     connect(ui->CmdCities, &QPushButton::clicked, this, &FormObserver::CmdCities_Click);
@@ -129,6 +126,7 @@ void FormObserver::Form_Load()
     m_lngWestDeg = observer.ObserverLng;
     DisplayLongitude();
     ui->TxtTZ->setText(plainNumberText(observer.ObserverTZ));
+    setZoneId(observer.ObserverZoneId);
     m_fileName = observer.ObserverFile;
     setFileLabel();
 
@@ -157,6 +155,12 @@ void FormObserver::setFileLabel()
 {
     ui->LBLObFileName->setText(tr("Observer File: %1").arg(m_fileName));
     ui->LBLObFileName->setToolTip(QDir::toNativeSeparators(m_fileName));
+}
+
+void FormObserver::setZoneId(const QString &zoneId)
+{
+    m_zoneId = zoneId;
+    ui->LBLZoneId->setText(zoneId);
 }
 
 void FormObserver::selectRule(int code)
@@ -224,6 +228,7 @@ bool FormObserver::UpdateValues()
     observer.ObserverLat = m_latDeg;
     observer.ObserverTZ = leadingNumber(ui->TxtTZ->text());
     observer.ObserverDSTRule = m_dstRule;
+    observer.ObserverZoneId = m_zoneId;
     observer.ObserverFile = m_fileName;
     return true;
 }
@@ -241,6 +246,8 @@ void FormObserver::ListDST_Click(int index)
     if (index >= 0)
         m_dstRule = index;
 }
+
+void FormObserver::TxtTZ_Change() { setZoneId(QString()); }
 
 void FormObserver::chkDetectTZ_Click(bool checked)
 {
@@ -305,6 +312,7 @@ bool FormObserver::LoadOb(const QString &fileName)
     ui->txtElevation->setText(plainNumberText(m_elevationM));
     DisplayLongitude();
     ui->TxtTZ->setText(plainNumberText(values->timeZoneHours));
+    setZoneId(values->zoneId);
     selectRule(values->dstRule);
     setFileLabel();
     return true;
@@ -341,6 +349,7 @@ bool FormObserver::SaveoB()
     fields.dstRule = QString::number(ui->ListDST->currentRow());
     fields.reserved = m_reserved;
     fields.elevation = ui->txtElevation->text();
+    fields.zoneId = m_zoneId;
 
     const QString &path = m_ctx.observer.ObserverFile;
     QString error;
@@ -413,6 +422,7 @@ void FormObserver::ListCities_Click()
             m_lngWestDeg = place->lngWestDeg;
             DisplayLongitude();
             ui->TxtTZ->setText(place->timeZone);
+            setZoneId(place->zoneId);
             selectRule(place->dstRule);
             ui->txtLocation->setText(city);
         }
@@ -426,11 +436,12 @@ void FormObserver::cmdUSTZ_Click()
     observer.USZonePick = 0;
     FormUSTimeZone picker(observer, this);
     picker.exec();
-    if (observer.USZonePick == 0)
+    const std::optional<FormUSTimeZone::UsZone> zone = FormUSTimeZone::zoneOfPick(observer.USZonePick);
+    if (!zone)
         return;
-    ui->TxtTZ->setText(plainNumberText(observer.USZonePick));
-    const bool noRule = observer.USZonePick == kAlaskaHours || observer.USZonePick == kHawaiiHours;
-    selectRule(noRule ? kRuleNotUsed : kRuleUnitedStates);
+    ui->TxtTZ->setText(plainNumberText(zone->hours));
+    setZoneId(QString::fromLatin1(zone->zoneId));
+    selectRule(zone->dstRule);
 }
 
 void FormObserver::cmdGoogle_Click()

@@ -544,6 +544,10 @@ Nicht gefunden.</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>The time zone of the place, daylight saving included. Typing a time zone replaces it by that fixed offset.</source>
+        <translation>Die Zeitzone des Ortes, Sommerzeit eingeschlossen. Eine eingetippte Zeitzone ersetzt sie durch diesen festen Versatz.</translation>
+    </message>
 </context>
 <context>
     <name>FormSiderealCalculator</name>

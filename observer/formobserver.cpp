@@ -39,6 +39,9 @@ constexpr double kMapLeftLngWestDeg = 180.0;
 
 constexpr int kRuleNotUsed = 0;
 
+// One of the longest IANA zone ids.
+constexpr QLatin1StringView kLongZoneId("America/North_Dakota/New_Salem");
+
 // Rules the rule list shows without scrolling.
 constexpr int kRulesShown = 5;
 
@@ -69,6 +72,8 @@ FormObserver::FormObserver(AppContext &context, FilePicker &files, QWidget *pare
     ui->picMap->setPictures(dataFilePath(QStringLiteral("worldmap.png")),
                             dataFilePath(QStringLiteral("worldmap@2x.png")));
     hideCityLists();
+    // Room for the longest zone ids, so that no id widens the dialog.
+    ui->LBLZoneId->setMinimumWidth(ui->LBLZoneId->fontMetrics().horizontalAdvance(kLongZoneId));
     for (QWidget *label : {ui->Label1, ui->LBLLNG, ui->Label4})
         label->installEventFilter(this);
 

@@ -548,6 +548,10 @@ Nicht gefunden.</translation>
         <source>The time zone of the place, daylight saving included. Typing a time zone replaces it by that fixed offset.</source>
         <translation>Die Zeitzone des Ortes, Sommerzeit eingeschlossen. Eine eingetippte Zeitzone ersetzt sie durch diesen festen Versatz.</translation>
     </message>
+    <message>
+        <source>Time Zone Name:</source>
+        <translation>Zeitzonenname:</translation>
+    </message>
 </context>
 <context>
     <name>FormSiderealCalculator</name>

@@ -29,6 +29,7 @@
 #include "timefields.h"
 #include "ui_formclk.h"
 #include "variant.h"
+#include "zonehome.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -184,6 +185,7 @@ void Formclk::Form_Load()
         // and go on with longitude 0.
         p.LNG = WrapWestLongitude(p.LNG);
     });
+    runStep(lcClock, "place a first start", [&] { placeFirstStart(); });
     if (!m_engine.isEmpty())  // else "create the engine" said why
         runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "read colours and font", [&] {
@@ -233,6 +235,26 @@ void Formclk::createEngine()
                         programTitle());
 }
 
+void Formclk::placeFirstStart()
+{
+    Preferences &p = m_ctx.prefs;
+    if (m_ctx.settings.contains(settingsSection(), QStringLiteral("LNG")))
+        return;
+    // No place stored yet: the principal city of the computer's zone is a
+    // better first guess than Greenwich, except for UTC itself.
+    const QString zoneId = QString::fromUtf8(m_ctx.clock.systemZone().id());
+    const std::optional<ZoneHome> home = zoneHome(zoneId);
+    if (!home) {
+        p.Place = tr("Greenwich");
+        return;
+    }
+    p.LNG = float(home->lngWestDeg);
+    p.LAT = float(home->latDeg);
+    p.Place = home->name;
+    m_placeGuessed = true;
+    qCInfo(lcClock).noquote() << "First start: placed at" << home->name << "by the time zone" << zoneId;
+}
+
 void Formclk::showPlace()
 {
     const Preferences &p = m_ctx.prefs;
@@ -240,6 +262,8 @@ void Formclk::showPlace()
                                       : tr("%1 E").arg(FormatLongitude(WrapWestLongitude(360 - p.LNG)));
     QString tip = tr("Right Click Clock Face for Menu.") + QLatin1Char('\n')
                   + tr("LMST of %1, longitude %2").arg(p.Place.isEmpty() ? tr("the observer") : p.Place, lng);
+    if (m_placeGuessed)
+        tip += QLatin1Char('\n') + tr("Placed by the computer's time zone; choose your place under Configure.");
     if (!m_engineError.isEmpty())
         tip += QLatin1Char('\n') + tr("No sidereal time: the astronomy engine could not be loaded (%1).").arg(m_engineError);
     ui->LBLClk->setToolTip(tip);
@@ -510,6 +534,7 @@ void Formclk::applyConfiguration()
     runStep(lcClock, "hand LAT to the engine", [&] { m_engine.set(QStringLiteral("LAT"), double(p.LAT)); });
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
     m_lastMinute.clear();  // the zone may be another one: read it at the next tick
+    m_placeGuessed = false;
     showPlace();
     Layout();
 }

@@ -144,6 +144,8 @@ private:
     void buildMenu();
     // Creates the engine; without one the face shows no time and says why.
     void createEngine();
+    // With no place stored, the principal city of the computer's zone.
+    void placeFirstStart();
     // The face's tooltip: the place and longitude in use, and what is wrong.
     void showPlace();
     void styleLabels();
@@ -186,6 +188,7 @@ private:
     int m_frameHeight = 0;   // window height minus client height, pixels
     QVariant m_lastMinute;   // minute of the last time-zone refresh; Empty at first
     Ut1Reading m_ut1{0, 0};  // the engine's UTDate of the last tick, with DUT1
+    bool m_placeGuessed = false;  // the place came from the computer's zone
     QString m_engineError;  // why there is no engine; empty when there is one
     std::optional<double> m_engineLmst;  // the engine's LMST for it; none when it could not be read
     bool m_inLayout = false;

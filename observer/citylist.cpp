@@ -8,6 +8,8 @@
 #include "filetext.h"
 #include "numbertext.h"
 
+#include <QTimeZone>
+
 namespace noctalis {
 
 namespace {
@@ -72,6 +74,11 @@ std::optional<CityPlace> CityList::place(QStringView cityLine) const
     place.lngWestDeg = leadingNumber(lines_[i + 2]);
     place.timeZone = lines_[i + 3];
     place.dstRule = dstRuleCode(leadingNumber(lines_[i + 4]));
+    if (i + kPlaceLines + 1 < lines_.size()) {
+        const QString &zoneLine = lines_[i + kPlaceLines + 1];
+        if (QTimeZone::isTimeZoneIdAvailable(zoneLine.toUtf8()))
+            place.zoneId = zoneLine;
+    }
     return place;
 }
 

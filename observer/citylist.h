@@ -8,11 +8,15 @@
 //   London, United Kingdom      a city: any line holding a ","
 //   51.50853                    then latitude, degrees north,
 //   0.12574                     longitude, degrees west (0 to 360),
-//   0                           time zone, hours east of UT, as shown,
-//   2                           daylight-saving rule code (0 to 12)
+//   0                           standard time zone, hours east of UT, as shown,
+//   2                           daylight-saving rule code (0 to 12),
+//   Europe/London               and, in lists made since zone ids were added,
+//                               the IANA time zone id
 //
-// A region runs to the next "*" line or the end of the text. The four lines
-// after a city hold no ",", so they are never taken for cities. A city is
+// A region runs to the next "*" line or the end of the text. The lines
+// after a city hold no ",", so they are never taken for cities; a list
+// without zone lines reads as before, and a reader that takes four lines
+// after a city passes over a zone line as a line that is no city. A city is
 // found again by its whole line, compared exactly.
 #pragma once
 
@@ -32,6 +36,7 @@ struct CityPlace {
     double lngWestDeg = 0;  // degrees west
     QString timeZone;       // the time zone line as it stands
     int dstRule = 0;        // rule code, 0 to kDstRuleCount - 1
+    QString zoneId;         // IANA zone, "America/Santiago"; empty for none
 };
 
 class CityList {
@@ -60,8 +65,10 @@ public:
     // Returned (function value):
     //   the four lines after the first line equal to cityLine: latitude and
     //   longitude by the leading-number rule, the time zone line unchanged,
-    //   the rule by dstRuleCode; nothing when no line equals cityLine or
-    //   fewer than four lines follow it.
+    //   the rule by dstRuleCode; the fifth line as zone id when it is one
+    //   QTimeZone knows (in a list without zone lines it is the next city or
+    //   region, so the id is then empty); nothing when no line equals
+    //   cityLine or fewer than four lines follow it.
     std::optional<CityPlace> place(QStringView cityLine) const;
 
 private:

@@ -38,11 +38,10 @@ constexpr double kDegPerPixel = 180.0 / WorldMapView::kHeight;  // 0.5625
 constexpr double kMapTopLatDeg = 90.0;
 constexpr double kMapLeftLngWestDeg = 180.0;
 
-// The US zones whose daylight saving the rule list does not cover.
-constexpr int kAlaskaHours = -9;
-constexpr int kHawaiiHours = -10;
 constexpr int kRuleNotUsed = 0;
-constexpr int kRuleUnitedStates = 1;
+
+// One of the longest IANA zone ids.
+constexpr QLatin1StringView kLongZoneId("America/North_Dakota/New_Salem");
 
 // The elevations the elevation box takes, metres: from below the shores of
 // the Dead Sea to above the highest summits.
@@ -89,6 +88,8 @@ FormObserver::FormObserver(AppContext &context, FilePicker &files, QWidget *pare
     ui->picMap->setPictures(dataFilePath(QStringLiteral("worldmap.png")),
                             dataFilePath(QStringLiteral("worldmap@2x.png")));
     hideCityLists();
+    // Room for the longest zone ids, so that no id widens the dialog.
+    ui->LBLZoneId->setMinimumWidth(ui->LBLZoneId->fontMetrics().horizontalAdvance(kLongZoneId));
     for (QWidget *label : {ui->Label1, ui->LBLLNG, ui->Label4})
         label->installEventFilter(this);
 
@@ -97,6 +98,7 @@ FormObserver::FormObserver(AppContext &context, FilePicker &files, QWidget *pare
     connect(ui->CmdCancel, &QPushButton::clicked, this, &FormObserver::reject);
     connect(ui->ListDST, &QListWidget::currentRowChanged, this, &FormObserver::ListDST_Click);
     connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &FormObserver::chkDetectTZ_Click);
+    connect(ui->TxtTZ, &QLineEdit::textEdited, this, &FormObserver::TxtTZ_Change);
     connect(ui->CmdLoad, &QPushButton::clicked, this, &FormObserver::CmdLoad_Click);
     connect(ui->CmdSave, &QPushButton::clicked, this, &FormObserver::CmdSave_Click);
     connect(ui->CmdCities, &QPushButton::clicked, this, &FormObserver::CmdCities_Click);
@@ -145,6 +147,8 @@ void FormObserver::Form_Load()
     m_lngWestDeg = observer.ObserverLng;
     DisplayLongitude();
     ui->TxtTZ->setText(plainNumberText(observer.ObserverTZ));
+    setZoneId(observer.ObserverZoneId);
+    ui->txtLocation->setText(observer.ObserverPlace);
     m_fileName = observer.ObserverFile;
     setFileLabel();
 
@@ -173,6 +177,12 @@ void FormObserver::setFileLabel()
 {
     ui->LBLObFileName->setText(tr("Observer File: %1").arg(m_fileName));
     ui->LBLObFileName->setToolTip(QDir::toNativeSeparators(m_fileName));
+}
+
+void FormObserver::setZoneId(const QString &zoneId)
+{
+    m_zoneId = zoneId;
+    ui->LBLZoneId->setText(zoneId);
 }
 
 void FormObserver::selectRule(int code)
@@ -249,6 +259,8 @@ bool FormObserver::UpdateValues()
     observer.ObserverLat = m_latDeg;
     observer.ObserverTZ = zoneHoursFromText(ui->TxtTZ->text()).value_or(0);
     observer.ObserverDSTRule = m_dstRule;
+    observer.ObserverZoneId = m_zoneId;
+    observer.ObserverPlace = ui->txtLocation->text().trimmed();
     observer.ObserverFile = m_fileName;
     return true;
 }
@@ -266,6 +278,8 @@ void FormObserver::ListDST_Click(int index)
     if (index >= 0)
         m_dstRule = index;
 }
+
+void FormObserver::TxtTZ_Change() { setZoneId(QString()); }
 
 void FormObserver::chkDetectTZ_Click(bool checked)
 {
@@ -330,6 +344,7 @@ bool FormObserver::LoadOb(const QString &fileName)
     ui->txtElevation->setText(plainNumberText(m_elevationM));
     DisplayLongitude();
     ui->TxtTZ->setText(plainNumberText(values->timeZoneHours));
+    setZoneId(values->zoneId);
     selectRule(values->dstRule);
     setFileLabel();
     return true;
@@ -368,6 +383,7 @@ bool FormObserver::SaveoB()
     fields.elevation = textReadBack(ui->txtElevation->text(), m_elevationM, [](QString &text) {
         return leadingNumber(text);
     });
+    fields.zoneId = m_zoneId;
 
     const QString &path = m_ctx.observer.ObserverFile;
     QString error;
@@ -440,6 +456,7 @@ void FormObserver::ListCities_Click()
             m_lngWestDeg = place->lngWestDeg;
             DisplayLongitude();
             ui->TxtTZ->setText(place->timeZone);
+            setZoneId(place->zoneId);
             selectRule(place->dstRule);
             ui->txtLocation->setText(city);
         }
@@ -453,11 +470,12 @@ void FormObserver::cmdUSTZ_Click()
     observer.USZonePick = 0;
     FormUSTimeZone picker(observer, this);
     picker.exec();
-    if (observer.USZonePick == 0)
+    const std::optional<FormUSTimeZone::UsZone> zone = FormUSTimeZone::zoneOfPick(observer.USZonePick);
+    if (!zone)
         return;
-    ui->TxtTZ->setText(plainNumberText(observer.USZonePick));
-    const bool noRule = observer.USZonePick == kAlaskaHours || observer.USZonePick == kHawaiiHours;
-    selectRule(noRule ? kRuleNotUsed : kRuleUnitedStates);
+    ui->TxtTZ->setText(plainNumberText(zone->hours));
+    setZoneId(QString::fromLatin1(zone->zoneId));
+    selectRule(zone->dstRule);
 }
 
 void FormObserver::cmdGoogle_Click()

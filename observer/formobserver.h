@@ -12,6 +12,12 @@
 // values back and clears ObserverCancelled. The east/west button flips the
 // shared DisplayWest preference at once, whether or not the dialog is then
 // confirmed; saving an observer file sets ObserverFile.
+//
+// The time zone is either a fixed offset, the hours of TxtTZ, or an IANA
+// zone (ObserverZoneId) whose standard hours TxtTZ shows and whose id
+// LBLZoneId shows: a city of the list, the US zone picker and an observer
+// file with a zone line set the zone; typing in TxtTZ makes the hours typed
+// a fixed offset again.
 #pragma once
 
 #include "citylist.h"
@@ -67,6 +73,8 @@ public:
     void CmdOK_Click();
     void ListDST_Click(int index);
     void chkDetectTZ_Click(bool checked);
+    // The user edited TxtTZ: the hours typed are a fixed offset.
+    void TxtTZ_Change();
     void CmdLoad_Click();
     void CmdSave_Click();
     void CmdCities_Click();
@@ -85,6 +93,7 @@ public:
     double latitudeDeg() const { return m_latDeg; }
     double longitudeWestDeg() const { return m_lngWestDeg; }
     int dstRule() const { return m_dstRule; }
+    QString zoneId() const { return m_zoneId; }
     QString fileName() const { return m_fileName; }
     double elevationM() const { return m_elevationM; }
     double pointerLatDeg() const { return m_pointerLatDeg; }
@@ -107,6 +116,7 @@ private:
     bool readCities();
     void setFileLabel();
     void selectRule(int code);
+    void setZoneId(const QString &zoneId);
     void hideCityLists();
     QString longitudeShown(double lngWestDeg) const;
 
@@ -121,6 +131,7 @@ private:
     double m_latDeg = 0;              // degrees north
     double m_lngWestDeg = 0;          // degrees west
     int m_dstRule = 0;                // daylight-saving rule code
+    QString m_zoneId;                 // IANA time zone; empty for the fixed offset of TxtTZ
     QString m_fileName;               // the dialog's observer file
     QString m_reserved;               // carried from a loaded file to a saved one
     double m_elevationM = 0;          // metres

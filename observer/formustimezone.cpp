@@ -19,11 +19,20 @@ FormUSTimeZone::FormUSTimeZone(ObserverExchange &observer, QWidget *parent)
 
 FormUSTimeZone::~FormUSTimeZone() = default;
 
+std::optional<FormUSTimeZone::UsZone> FormUSTimeZone::zoneOfPick(int hours)
+{
+    for (const UsZone &zone : kZones) {
+        if (zone.hours == hours)
+            return zone;
+    }
+    return std::nullopt;
+}
+
 void FormUSTimeZone::cmdOK_Click()
 {
     for (std::size_t i = 0; i < OptTZ.size(); ++i) {
         if (OptTZ[i]->isChecked()) {
-            m_observer.USZonePick = kZoneHours[i];
+            m_observer.USZonePick = kZones[i].hours;
             break;
         }
     }

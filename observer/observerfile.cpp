@@ -9,8 +9,10 @@
 #include "numbertext.h"
 
 #include <QCoreApplication>
+#include <QTimeZone>
 
 #include <array>
+#include <span>
 
 namespace noctalis {
 
@@ -98,7 +100,8 @@ std::optional<ObserverFileFields> readObserverFields(const QByteArray &bytes, QS
         }
         *required = reader.next();
     }
-    for (QString *optional : {&fields.location, &fields.dstRule, &fields.reserved, &fields.elevation}) {
+    for (QString *optional :
+         {&fields.location, &fields.dstRule, &fields.reserved, &fields.elevation, &fields.zoneId}) {
         if (reader.atEnd())
             break;
         *optional = reader.next();
@@ -120,6 +123,8 @@ ObserverFileValues observerFileValues(const ObserverFileFields &fields)
     values.reserved = fields.reserved;
     QString elevation = fields.elevation;
     values.elevationM = ValDecimal(elevation);
+    if (QTimeZone::isTimeZoneIdAvailable(fields.zoneId.toUtf8()))
+        values.zoneId = fields.zoneId;
     return values;
 }
 
@@ -133,11 +138,14 @@ std::optional<ObserverFileValues> readObserverFile(const QByteArray &bytes, QStr
 
 QByteArray writeObserverFile(const ObserverFileFields &fields)
 {
-    const std::array<const QString *, 7> inOrder = {&fields.latitude, &fields.longitude, &fields.timeZone,
+    const std::array<const QString *, 8> inOrder = {&fields.latitude, &fields.longitude, &fields.timeZone,
                                                     &fields.location, &fields.dstRule,  &fields.reserved,
-                                                    &fields.elevation};
+                                                    &fields.elevation, &fields.zoneId};
+    // The zone line only for a zone: files of places without one stay as
+    // they always were.
+    const std::size_t lines = fields.zoneId.isEmpty() ? inOrder.size() - 1 : inOrder.size();
     QString text;
-    for (const QString *field : inOrder) {
+    for (const QString *field : std::span(inOrder).first(lines)) {
         QString value = *field;
         for (QChar &c : value) {
             if (isLineBreak(c))

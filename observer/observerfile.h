@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
-// The observer file (".obs"): where an observer stands, as seven lines, each
-// one field written as a double-quoted string, every line ended by CR LF:
+// The observer file (".obs"): where an observer stands, as seven lines and
+// an optional eighth, each one field written as a double-quoted string,
+// every line ended by CR LF:
 //
 //   "40.7000007629395"      latitude, degrees north
 //   "74.0059967041016"      longitude, degrees west
@@ -11,6 +12,10 @@
 //   "1"                     daylight-saving rule code, 0 to 12
 //   ""                      reserved text, carried from file to file
 //   "10"                    elevation, metres, as typed
+//   "America/New_York"      IANA time zone id; only when the place has one
+//
+// Readers that know seven lines stop before the eighth; a file without it
+// holds a fixed time zone, the third line.
 //
 // Numbers the program writes use "." as the decimal point whatever the
 // locale; files whose numbers use "," read the same. The text is
@@ -37,6 +42,7 @@ struct ObserverFileFields {
     QString dstRule;    // rule code
     QString reserved;   // not used; kept from a loaded file for the next save
     QString elevation;  // metres above sea level
+    QString zoneId;     // IANA time zone id; empty for none
 };
 
 // What an observer file holds, as numbers.
@@ -48,6 +54,7 @@ struct ObserverFileValues {
     int dstRule = 0;           // 0 to kDstRuleCount - 1
     QString reserved;
     double elevationM = 0;     // metres
+    QString zoneId;            // a zone id QTimeZone knows, else empty
 };
 
 // readObserverFields: the fields of an observer file's bytes.
@@ -66,7 +73,7 @@ struct ObserverFileValues {
 //     is passed over; any other field runs to the next "," or line end,
 //     trailing blanks cut. A "," or a line end (CR LF, LF or CR) ends a
 //     field, so an unquoted line holding a comma gives two fields.
-//  2. Fields 1 to 3 must be there; fields 4 to 7 are read each only while
+//  2. Fields 1 to 3 must be there; fields 4 to 8 are read each only while
 //     bytes are left, a missing one counts as empty text.
 //  3. No field holds a line break or, read from quotes, a double quote.
 std::optional<ObserverFileFields> readObserverFields(const QByteArray &bytes, QString *error = nullptr);
@@ -79,7 +86,8 @@ std::optional<ObserverFileFields> readObserverFields(const QByteArray &bytes, QS
 //   latitude by ParseLatitude and longitude by ParseLongitude, the invalid
 //   marker -999 read as 0; time zone and elevation by ValDecimal; the rule
 //   by dstRuleCode of its leading-number value (0 when out of range);
-//   location and reserved text as they are.
+//   location and reserved text as they are; the zone id when
+//   QTimeZone::isTimeZoneIdAvailable knows it, else empty.
 //
 // Notes:
 //  1. "," counts as the decimal point in every number, the longitude's
@@ -93,15 +101,15 @@ std::optional<ObserverFileValues> readObserverFile(const QByteArray &bytes, QStr
 // writeObserverFile: the bytes of an observer file.
 //
 // Given:
-//   fields   the seven texts to write, in file order
+//   fields   the texts to write, in file order
 // Returned (function value):
-//   seven lines, each field between double quotes as it is, CR LF after
-//   each
+//   seven lines, and an eighth for a zone id that is not empty; each field
+//   between double quotes as it is, CR LF after each
 //
 // Notes:
 //  1. A line break in a field is written as a blank, so the file keeps its
-//     seven lines. A double quote inside a field is written as it is and
-//     ends the field when the file is read again.
+//     lines. A double quote inside a field is written as it is and ends the
+//     field when the file is read again.
 QByteArray writeObserverFile(const ObserverFileFields &fields);
 
 } // namespace noctalis

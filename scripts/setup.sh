@@ -17,6 +17,9 @@ packages=(
   # own catalogues of its standard buttons and dialogs
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libnova-dev
+  # the IANA time zones QTimeZone reads: the city list's and observer files'
+  # zone ids, and the principal cities of zones (zone1970.tab)
+  tzdata
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool

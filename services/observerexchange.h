@@ -24,7 +24,7 @@ struct ObserverExchange {
     QString ObserverFile;            // current observer file; empty until one is saved or confirmed
     int DSTRule = 0;                 // the current observer's rule code; starts at 0
     int USZonePick = 0;              // the US zone picked, hours (-5 ... -10); 0 for none
-    QString ObserverZoneId;          // the place's tzdata zone ("America/Santiago"); empty for the fixed ObserverTZ
+    QString ObserverZoneId;          // IANA zone, "America/Santiago"; empty for none: ObserverTZ is a fixed offset
     QString ObserverPlace;           // the place's name, as the clock names it; empty when unknown
 };
 

@@ -223,7 +223,9 @@ bool signAgrees(const AngleText &t, char16_t negativeLetter)
 double wrappedWest(double lngWestDeg)
 {
     const double wrapped = std::fmod(lngWestDeg, kFullCircleDeg);
-    return (wrapped < 0 ? wrapped + kFullCircleDeg : wrapped) + 0.0;
+    const double west = (wrapped < 0 ? wrapped + kFullCircleDeg : wrapped) + 0.0;
+    // A tiny negative value rounds to 360 itself when the circle is added.
+    return west < kFullCircleDeg ? west : 0.0;
 }
 
 // Splits a text at any of the separators; blanks around it aside.

@@ -544,6 +544,14 @@ Nicht gefunden.</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>The time zone of the place, daylight saving included. Typing a time zone replaces it by that fixed offset.</source>
+        <translation>Die Zeitzone des Ortes, Sommerzeit eingeschlossen. Eine eingetippte Zeitzone ersetzt sie durch diesen festen Versatz.</translation>
+    </message>
+    <message>
+        <source>Time Zone Name:</source>
+        <translation>Zeitzonenname:</translation>
+    </message>
 </context>
 <context>
     <name>FormSiderealCalculator</name>
@@ -1554,6 +1562,14 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men√
     <message>
         <source>No sidereal time: the astronomy engine could not be loaded (%1).</source>
         <translation>Keine Sternzeit: Die Astronomie-Bibliothek konnte nicht geladen werden (%1).</translation>
+    </message>
+    <message>
+        <source>Greenwich</source>
+        <translation>Greenwich</translation>
+    </message>
+    <message>
+        <source>Placed by the computer&apos;s time zone; choose your place under Configure.</source>
+        <translation>Ort aus der Zeitzone des Computers; w√§hlen Sie Ihren Ort unter Einstellungen.</translation>
     </message>
 </context>
 </TS>

@@ -14,9 +14,16 @@ File format (UTF-8 without BOM, CR LF line ends), one item per line:
     longitude           degrees WEST, 0 <= value < 360 (10 E is 350)
     standard time zone  hours east of UT, fractions kept: -5, 5.5, 5.75
     DST rule code       0..12, the entry of the dialog's DST rule list
+    IANA zone id        the city's zone as tzdata and zone.tab name it today:
+                        America/Santiago (never a "," and never a leading "*")
 A city line contains a "," and is unique in the whole file (the dialog finds a
-city again by comparing whole lines from the top); the four lines after it
-never contain a ",".
+city again by comparing whole lines from the top); the five lines after it
+never contain a ",". Readers that take only four lines after a city still
+read the file: the zone line, holding no ",", is never taken for a city.
+
+The zone id is what the program keeps local times with, daylight saving
+included; the standard offset and the rule code are the same zone told the
+old way, for readers and observer files that know no zone ids.
 
 Which cities: every city of 100 000 inhabitants or more, and for each country
 without one its largest city, so that every country can be found.
@@ -25,7 +32,11 @@ Regions: "Continent - Country"; a country with more than SPLIT_ABOVE cities
 gets one region per state or province ("Continent - Country - State"); Russia
 is split at the Urals into "Europe - Russia" and "Asia - Russia".
 
-Standard offset and DST rule of a zone: see zone_summary() and RULES below.
+Zone of a city: see zone_of() (the source's zone under its name of today,
+with the corrections of PROVINCE_ZONES and for cities that name a zone of
+their own). Standard offset and DST rule of a zone: see zone_summary() and
+RULES below; the rule is the nearest one, so the offsets they give in
+mid-January and mid-July agree with the zone's (the self-check makes sure).
 
 Usage: python3 make-citylist.py [--year YEAR]   (default: the current year)
 """
@@ -55,14 +66,20 @@ SAME_PLACE_KM = 25.0       # two records of one name in one province closer than
 # Daylight-saving rules of the dialog.
 #
 # Each rule is read as the local DATE on which daylight saving starts (clocks
-# go forward) and the local date on which it ends (clocks go back), both in
-# the same calendar year; for the southern rules the end comes first in the
-# year. A zone matches a rule when, in each of the two years looked at, it has
-# exactly one start and one end and they fall on the rule's dates. The date of
-# a transition is the date on the wall clock at the moment of the change, read
-# with the offset in force before it, so a change at 24:00 Saturday counts as
-# Sunday 00:00. When two codes describe the same dates (6 and 9) the lower is
-# given.
+# go forward one hour) and the local date on which it ends (clocks go back),
+# both in the same calendar year; for the southern rules the end comes first
+# in the year. The date of a transition is the date on the wall clock at the
+# moment of the change, read with the offset in force before it, so a change
+# at 24:00 Saturday counts as Sunday 00:00.
+#
+# Few zones keep daylight saving on exactly the dates of one of these old
+# rules (Australia starts on the first Sunday of October but ends on the
+# first Sunday of April, Egypt ends on the last Thursday of October, and
+# Greenland changes at 01:00 UT, 23:00 on Saturday in Nuuk). A zone gets the
+# rule that is wrong on the fewest days of the years looked at, "0 - Not
+# Used" among the candidates, so a zone that changes its clocks gets the
+# nearest rule and a zone that does not gets 0. When two codes describe the
+# same dates (6 and 9) the lower is given.
 # ---------------------------------------------------------------------------
 MON, TUE, WED, THU, FRI, SAT, SUN = range(7)
 
@@ -168,7 +185,27 @@ def seconds_at_offset(zone, year, offset):
     return total
 
 
-ZoneSummary = collections.namedtuple('ZoneSummary', 'std_hours rule note')
+ZoneSummary = collections.namedtuple('ZoneSummary', 'std_hours rule wrong_days note')
+
+HOUR = dt.timedelta(hours=1)
+
+
+def dst_days(year, start, end):
+    """The days of a year on daylight saving that starts on start and ends on end."""
+    days = [dt.date(year, 1, 1) + DAY * i for i in range((dt.date(year + 1, 1, 1) - dt.date(year, 1, 1)).days)]
+    if start <= end:
+        return {d for d in days if start <= d < end}
+    return {d for d in days if d < end or d >= start}     # southern: the end comes first in the year
+
+
+def best_rule(starts, ends, years):
+    """The rule code wrong on the fewest days of the years, and that number of days."""
+    zone_days = {y: dst_days(y, starts[y], ends[y]) for y in years}
+    wrong = {0: sum(len(zone_days[y]) for y in years)}
+    for code, (_, start, end) in RULES.items():
+        wrong[code] = sum(len(zone_days[y] ^ dst_days(y, start(y), end(y))) for y in years)
+    code = min(wrong, key=lambda c: (wrong[c], c))
+    return code, wrong[code]
 
 
 def zone_summary(name, years):
@@ -178,35 +215,46 @@ def zone_summary(name, years):
     - Two offsets alternating, one forward and one back in each year: the
       standard offset is the LOWER one (so zones whose tz data writes winter
       as a negative daylight saving, Europe/Dublin, come out as 0 with summer
-      time like London), and the rule is the code whose start and end dates
-      both match in every year, else 0.
+      time like London), and the rule is best_rule() of the start and end
+      dates (0 when the two offsets lie other than one hour apart: the rules
+      move the clock by one hour).
       Exception: when the higher offset is kept for more than three quarters
       of each year, the lower one is an interruption (Africa/Casablanca during
       Ramadan): the standard offset is the higher one and the rule 0.
     - Anything else (an offset change for good, several changes a year): the
       offset in force at the end of the last year, rule 0.
+    wrong_days counts the days of the years on which the rule's daylight
+    saving differs from the zone's.
     """
     zone = ZoneInfo(name)
     per_year = {y: transitions(zone, y) for y in years}
     last = offset_at(zone, dt.datetime(years[-1], 12, 31, 12, tzinfo=UTC))
     if not any(per_year.values()):
-        return ZoneSummary(hours(last), 0, '')
+        return ZoneSummary(hours(last), 0, 0, '')
     offsets = {o for ts in per_year.values() for _, a, b in ts for o in (a, b)}
     regular = len(offsets) == 2 and all(
         len(ts) == 2 and sorted(b > a for _, a, b in ts) == [False, True] for ts in per_year.values())
     if not regular:
-        return ZoneSummary(hours(last), 0, 'irregular: ' + '; '.join(
+        return ZoneSummary(hours(last), 0, None, 'irregular: ' + '; '.join(
             f'{d} {hours(a)}->{hours(b)}' for ts in per_year.values() for d, a, b in ts))
     low, high = sorted(offsets)
     if all(seconds_at_offset(zone, y, high) > 0.75 * 365 * 86400 for y in years):
-        return ZoneSummary(hours(high), 0, 'short interruptions at the lower offset')
+        return ZoneSummary(hours(high), 0, None, 'short interruptions at the lower offset')
+    if high - low != HOUR:
+        return ZoneSummary(hours(low), 0, None, f'daylight saving of {hours(high - low)} h')
     starts = {y: next(d for d, a, b in ts if b > a) for y, ts in per_year.items()}
     ends = {y: next(d for d, a, b in ts if b < a) for y, ts in per_year.items()}
-    for code, (_, start, end) in sorted(RULES.items()):
-        if all(starts[y] == start(y) and ends[y] == end(y) for y in years):
-            return ZoneSummary(hours(low), code, '')
-    return ZoneSummary(hours(low), 0, 'no rule: ' + '; '.join(
-        f'{starts[y]} to {ends[y]}' for y in years))
+    code, wrong = best_rule(starts, ends, years)
+    note = '' if wrong == 0 else 'nearest rule: ' + '; '.join(f'{starts[y]} to {ends[y]}' for y in years)
+    return ZoneSummary(hours(low), code, wrong, note)
+
+
+def rule_offset_hours(std_hours, rule, day):
+    """Hours east of UT on a day by the standard offset and the rule (as the dialog's list reads)."""
+    if rule == 0:
+        return std_hours
+    _, start, end = RULES[rule]
+    return std_hours + (1 if day in dst_days(day.year, start(day.year), end(day.year)) else 0)
 
 
 def hours(offset):
@@ -230,6 +278,25 @@ def country_zones():
             code, _, name = line.split('\t')[:3]
             zones[code].append(name)
     return zones
+
+
+def zone_links():
+    """Old zone name -> the zone it now stands for, from tzdata.zi's links ("L zone old")."""
+    links = {}
+    for line in (ZONEINFO / 'tzdata.zi').read_text().splitlines():
+        if line.startswith('L '):
+            _, target, name = line.split()
+            links[name] = target
+    return links
+
+
+def canonical_zone(name, links):
+    """The zone a name stands for today: Asia/Calcutta is Asia/Kolkata, America/Godthab America/Nuuk."""
+    seen = set()
+    while name in links and name not in seen:
+        seen.add(name)
+        name = links[name]
+    return name
 
 
 # ---------------------------------------------------------------------------
@@ -273,6 +340,21 @@ MISSING_ZONES = {
     ('Penza', 'RU'): 'Europe/Moscow',
     ('Perm', 'RU'): 'Asia/Yekaterinburg',
 }
+
+# Provinces whose cities all keep one zone where the source gives some of
+# them the zone of another part of the country: China keeps Beijing time
+# outside Xinjiang, but the source puts Lhasa (Tibet), Dunhuang, Golmud and
+# Yumen (Gansu), Maoming and Zhanjiang (Guangdong) on Urumqi time.
+PROVINCE_ZONES = {
+    ('CN', 'Gansu'): 'Asia/Shanghai',
+    ('CN', 'Guangdong'): 'Asia/Shanghai',
+    ('CN', 'Xizang'): 'Asia/Shanghai',
+}
+
+
+def plain_name(text):
+    """A name without accents, case, "_" or "-" (zone.tab's Ciudad_Juarez is Ciudad Juárez)."""
+    return sort_key(text.replace('_', ' ').replace('-', ' '))[0]
 
 
 def sort_key(text):
@@ -328,13 +410,27 @@ def select(records):
     return kept, merged
 
 
-def zone_of(record, zones_by_country):
+def zone_of(record, zones_by_country, links):
+    """The zone of a record, by its tz database name of today.
+
+    In this order: a zone of the record's country named after the city itself
+    (the source is older than America/Ciudad_Juarez and America/Punta_Arenas
+    and gives those cities Ojinaga and Santiago time); the zone of its
+    province in PROVINCE_ZONES; the source's zone; MISSING_ZONES; the
+    country's only zone.
+    """
+    own = zones_by_country.get(record['code'], [])
+    named = [z for z in own if plain_name(z.rsplit('/', 1)[-1]) == plain_name(record['city'])]
+    if named:
+        return named[0]
+    if (record['code'], record['province']) in PROVINCE_ZONES:
+        return PROVINCE_ZONES[(record['code'], record['province'])]
     if record.get('timezone'):
-        return record['timezone']
+        return canonical_zone(record['timezone'], links)
     if (record['city'], record['code']) in MISSING_ZONES:
         return MISSING_ZONES[(record['city'], record['code'])]
-    if len(zones_by_country.get(record['code'], [])) == 1:
-        return zones_by_country[record['code']][0]
+    if len(own) == 1:
+        return own[0]
     sys.exit(f"no time zone for {record['city']}, {record['country']}: add it to MISSING_ZONES")
 
 
@@ -399,14 +495,14 @@ def west_longitude(lng_east):
     return 0.0 if west >= 360.0 else west
 
 
-def build(records, years, zones_by_country):
+def build(records, years, zones_by_country, links):
     kept, merged = select(records)
     region_of = regions(kept)
     line_of = city_lines(kept)
     summaries = {}
     cities = []
     for r in kept:
-        zone = zone_of(r, zones_by_country)
+        zone = zone_of(r, zones_by_country, links)
         if zone not in summaries:
             summaries[zone] = zone_summary(zone, years)
         s = summaries[zone]
@@ -424,7 +520,7 @@ def render(cities):
             region = c.region
             lines.append('*' + region)
         lines += [c.line, format_number(c.lat, 4), format_number(c.lng_west, 4),
-                  format_number(c.std_hours, 2), str(c.rule)]
+                  format_number(c.std_hours, 2), str(c.rule), c.zone]
     return ''.join(line + '\r\n' for line in lines).encode('utf-8')
 
 
@@ -439,36 +535,42 @@ def check(condition, message):
 
 NUMBER = re.compile(r'-?\d+(\.\d+)?')
 
-# City line: (standard offset, rule, latitude, west longitude), coordinates within 0.5 degree.
+# City line: (standard offset, rule, latitude, west longitude, zone), coordinates within 0.5 degree.
 SPOT_CHECKS = {
-    'New York, United States': (-5, 1, 40.7, 74.0),
-    'Chicago, United States': (-6, 1, 41.8, 87.7),
-    'Phoenix, United States': (-7, 0, 33.4, 112.1),
-    'Honolulu, United States': (-10, 0, 21.3, 157.8),
-    'Washington, D.C., United States': (-5, 1, 38.9, 77.0),
-    'Toronto, Canada': (-5, 1, 43.7, 79.4),
-    'St. John’s, Canada': (-3.5, 1, 47.6, 52.7),
-    'Mexico City, Mexico': (-6, 0, 19.4, 99.1),
-    'Havana, Cuba': (-5, 1, 23.1, 82.4),
-    'London, United Kingdom': (0, 2, 51.5, 0.1),
-    'Dublin, Ireland': (0, 2, 53.3, 6.2),
-    'Paris, France': (1, 2, 48.9, 357.7),
-    'Berlin, Germany': (1, 2, 52.5, 346.6),
-    'Athens, Greece': (2, 2, 38.0, 336.3),
-    'Moscow, Russia': (3, 0, 55.75, 322.4),
-    'Casablanca, Morocco': (1, 0, 33.6, 7.6),
-    'Cairo, Egypt': (2, 0, 30.05, 328.75),
-    'Tehran, Iran': (3.5, 0, 35.7, 308.6),
-    'Kolkata, India': (5.5, 0, 22.5, 271.7),
-    'Kathmandu, Nepal': (5.75, 0, 27.7, 274.7),
-    'Beijing, China': (8, 0, 39.9, 243.6),
-    'Tokyo, Japan': (9, 0, 35.7, 220.3),
-    'Sydney, Australia': (10, 0, -33.9, 208.8),
-    'Adelaide, Australia': (9.5, 0, -34.9, 221.4),
-    'Auckland, New Zealand': (12, 0, -36.85, 185.2),
-    'Santiago, Chile': (-4, 0, -33.45, 70.65),
-    'Buenos Aires, Argentina': (-3, 0, -34.6, 58.4),
-    'Sao Paulo, Brazil': (-3, 0, -23.55, 46.6),
+    'New York, United States': (-5, 1, 40.7, 74.0, 'America/New_York'),
+    'Chicago, United States': (-6, 1, 41.8, 87.7, 'America/Chicago'),
+    'Phoenix, United States': (-7, 0, 33.4, 112.1, 'America/Phoenix'),
+    'Honolulu, United States': (-10, 0, 21.3, 157.8, 'Pacific/Honolulu'),
+    'Washington, D.C., United States': (-5, 1, 38.9, 77.0, 'America/New_York'),
+    'Toronto, Canada': (-5, 1, 43.7, 79.4, 'America/Toronto'),
+    'St. John’s, Canada': (-3.5, 1, 47.6, 52.7, 'America/St_Johns'),
+    'Mexico City, Mexico': (-6, 0, 19.4, 99.1, 'America/Mexico_City'),
+    'Ciudad Juárez, Mexico': (-7, 1, 31.7, 106.5, 'America/Ciudad_Juarez'),
+    'Havana, Cuba': (-5, 1, 23.1, 82.4, 'America/Havana'),
+    'Nuuk, Greenland': (-2, 2, 64.2, 51.7, 'America/Nuuk'),
+    'London, United Kingdom': (0, 2, 51.5, 0.1, 'Europe/London'),
+    'Dublin, Ireland': (0, 2, 53.3, 6.2, 'Europe/Dublin'),
+    'Paris, France': (1, 2, 48.9, 357.7, 'Europe/Paris'),
+    'Berlin, Germany': (1, 2, 52.5, 346.6, 'Europe/Berlin'),
+    'Athens, Greece': (2, 2, 38.0, 336.3, 'Europe/Athens'),
+    'Moscow, Russia': (3, 0, 55.75, 322.4, 'Europe/Moscow'),
+    'Casablanca, Morocco': (1, 0, 33.6, 7.6, 'Africa/Casablanca'),
+    'Cairo, Egypt': (2, 12, 30.05, 328.75, 'Africa/Cairo'),
+    'Jerusalem, Israel': (2, 2, 31.8, 324.8, 'Asia/Jerusalem'),
+    'Tehran, Iran': (3.5, 0, 35.7, 308.6, 'Asia/Tehran'),
+    'Kolkata, India': (5.5, 0, 22.5, 271.7, 'Asia/Kolkata'),
+    'Kathmandu, Nepal': (5.75, 0, 27.7, 274.7, 'Asia/Kathmandu'),
+    'Beijing, China': (8, 0, 39.9, 243.6, 'Asia/Shanghai'),
+    'Lhasa, China': (8, 0, 29.65, 268.9, 'Asia/Shanghai'),
+    'Urumqi, China': (6, 0, 43.8, 272.4, 'Asia/Urumqi'),
+    'Tokyo, Japan': (9, 0, 35.7, 220.3, 'Asia/Tokyo'),
+    'Sydney, Australia': (10, 4, -33.9, 208.8, 'Australia/Sydney'),
+    'Adelaide, Australia': (9.5, 4, -34.9, 221.4, 'Australia/Adelaide'),
+    'Auckland, New Zealand': (12, 4, -36.85, 185.2, 'Pacific/Auckland'),
+    'Santiago, Chile': (-4, 10, -33.45, 70.65, 'America/Santiago'),
+    'Punta Arenas, Chile': (-3, 0, -53.2, 70.9, 'America/Punta_Arenas'),
+    'Buenos Aires, Argentina': (-3, 0, -34.6, 58.4, 'America/Argentina/Buenos_Aires'),
+    'Sao Paulo, Brazil': (-3, 0, -23.55, 46.6, 'America/Sao_Paulo'),
 }
 
 # Zone: (standard offset, rule).
@@ -476,10 +578,10 @@ ZONE_CHECKS = {
     'America/New_York': (-5, 1), 'America/Havana': (-5, 1), 'America/St_Johns': (-3.5, 1),
     'America/Phoenix': (-7, 0), 'Europe/London': (0, 2), 'Europe/Dublin': (0, 2),
     'Europe/Paris': (1, 2), 'Asia/Beirut': (2, 2), 'Africa/Casablanca': (1, 0),
-    'Africa/Cairo': (2, 0), 'Australia/Sydney': (10, 0), 'Australia/Lord_Howe': (10.5, 0),
-    'Pacific/Auckland': (12, 0), 'Pacific/Chatham': (12.75, 0), 'America/Santiago': (-4, 0),
+    'Africa/Cairo': (2, 12), 'Australia/Sydney': (10, 4), 'Australia/Lord_Howe': (10.5, 0),
+    'Pacific/Auckland': (12, 4), 'Pacific/Chatham': (12.75, 4), 'America/Santiago': (-4, 10),
     'America/Asuncion': (-3, 0), 'Asia/Tehran': (3.5, 0), 'Asia/Kolkata': (5.5, 0),
-    'Asia/Kathmandu': (5.75, 0),
+    'Asia/Kathmandu': (5.75, 0), 'America/Nuuk': (-2, 2), 'Asia/Jerusalem': (2, 2),
 }
 
 
@@ -497,8 +599,8 @@ def check_rule_dates():
         check(got == (start, end), f'rule {code} in 2026: got {got}, want {(start, end)}')
 
 
-def parse_file(data):
-    """Reads the file as the dialog does: regions -> [(city line, lat, lng, tz text, rule)]."""
+def parse_file(data, zone_names):
+    """Reads the file as the dialog does: regions -> [(city line, lat, lng, tz text, rule, zone)]."""
     check(not data.startswith(b'\xef\xbb\xbf'), 'the file starts with a byte order mark')
     text = data.decode('utf-8')
     check(text.endswith('\r\n'), 'the last line has no CR LF')
@@ -518,18 +620,20 @@ def parse_file(data):
             continue
         check(current is not None, f'line {i + 1} {line!r} stands before the first region')
         check(',' in line, f'line {i + 1} {line!r} is neither a region nor a city')
-        check(i + 4 < len(lines), f'city {line!r} lacks its four lines')
-        four = lines[i + 1:i + 5]
-        for item in four:
+        check(i + 5 < len(lines), f'city {line!r} lacks its five lines')
+        five = lines[i + 1:i + 6]
+        for item in five:
             check(',' not in item and not item.startswith('*'), f'city {line!r}: bad line {item!r}')
+        for item in five[:4]:
             check(NUMBER.fullmatch(item), f'city {line!r}: {item!r} is not a plain number')
-        lat, lng, tz, rule = four
+        lat, lng, tz, rule, zone = five
         check(-90 <= float(lat) <= 90, f'{line}: latitude {lat}')
         check(0 <= float(lng) < 360, f'{line}: west longitude {lng}')
         check(-12 <= float(tz) <= 14 and (float(tz) * 4).is_integer(), f'{line}: time zone {tz}')
         check(re.fullmatch(r'\d{1,2}', rule) and 0 <= int(rule) <= 12, f'{line}: rule {rule}')
-        regions_[current].append((line, float(lat), float(lng), tz, int(rule)))
-        i += 5
+        check(zone in zone_names, f'{line}: {zone!r} is no zone of zone.tab')
+        regions_[current].append((line, float(lat), float(lng), tz, int(rule), zone))
+        i += 6
     return regions_
 
 
@@ -540,7 +644,8 @@ def self_check(data, cities, merged, records, summaries, years):
         summaries[zone] = s
         check((s.std_hours, s.rule) == (std, rule), f'{zone}: got {s.std_hours} rule {s.rule}, want {std} rule {rule}')
 
-    parsed = parse_file(data)
+    zones_by_country = country_zones()
+    parsed = parse_file(data, {z for zs in zones_by_country.values() for z in zs})
     check(all(parsed.values()), 'a region without cities')
     names = list(parsed)
     check(names == sorted(names, key=sort_key), 'regions out of order')
@@ -562,22 +667,31 @@ def self_check(data, cities, merged, records, summaries, years):
     # Read back values agree with the source.
     by_line = {e[0]: e for e in entries}
     for c in cities:
-        line, lat, lng, tz, rule = by_line[c.line]
+        line, lat, lng, tz, rule, zone = by_line[c.line]
         check(abs(lat - c.record['lat']) < 1e-4 and abs(((lng + c.record['lng']) + 180) % 360 - 180) < 1e-4, f'{line}: position')
-        check(float(tz) == c.std_hours and rule == c.rule, f'{line}: zone')
+        check(float(tz) == c.std_hours and rule == c.rule and zone == c.zone, f'{line}: zone')
+
+    # Standard offset and rule give the zone's clock in mid-winter and mid-summer.
+    for line, _, _, tz, rule, zone in entries:
+        for y in years:
+            for month in (1, 7):
+                day = dt.date(y, month, 15)
+                want = hours(offset_at(ZoneInfo(zone), dt.datetime(y, month, 15, 12, tzinfo=UTC)))
+                got = rule_offset_hours(float(tz), rule, day)
+                check(got == want, f'{line}: {got} h on {day} by the standard offset and rule {rule}, {zone} keeps {want} h')
 
     # A city's zone is its country's, or keeps the same time as one of its country's zones.
-    zones_by_country = country_zones()
     for c in cities:
         own = zones_by_country.get(c.record['code'])
         if own and c.zone not in own:
             alike = [z for z in own if zone_summary(z, years)[:2] == (c.std_hours, c.rule)]
             check(alike, f'{c.line}: zone {c.zone} keeps a time none of its country keeps')
 
-    for line, (std, rule, lat, lng_west) in SPOT_CHECKS.items():
+    for line, (std, rule, lat, lng_west, zone) in SPOT_CHECKS.items():
         check(line in by_line, f'{line!r} is not listed')
-        _, got_lat, got_lng, got_tz, got_rule = by_line[line]
-        check((float(got_tz), got_rule) == (std, rule), f'{line}: got {got_tz} rule {got_rule}, want {std} rule {rule}')
+        _, got_lat, got_lng, got_tz, got_rule, got_zone = by_line[line]
+        check((float(got_tz), got_rule, got_zone) == (std, rule, zone),
+              f'{line}: got {got_tz} rule {got_rule} {got_zone}, want {std} rule {rule} {zone}')
         check(abs(got_lat - lat) < 0.5 and abs(got_lng - lng_west) < 0.5, f'{line}: at {got_lat} {got_lng}')
     for region, line in [('Europe - Germany', 'Berlin, Germany'),
                          ('North America - United States - California', 'Los Angeles, United States'),
@@ -599,7 +713,7 @@ def main():
         sys.exit(f'zoneinfo does not read {ZONEINFO}')
 
     records = load_records()
-    cities, merged, summaries = build(records, years, country_zones())
+    cities, merged, summaries = build(records, years, country_zones(), zone_links())
     data = render(cities)
     OUTPUT.write_bytes(data)
     parsed = self_check(OUTPUT.read_bytes(), cities, merged, records, summaries, years)
@@ -612,8 +726,10 @@ def main():
     print('cities per rule code: ' + ', '.join(f'{k}: {rules[k]}' for k in sorted(rules)))
     used = {c.zone for c in cities}
     for zone in sorted(used):
-        if summaries[zone].note:
-            print(f'  {zone}: standard {format_number(summaries[zone].std_hours, 2)}, rule 0 ({summaries[zone].note})')
+        s = summaries[zone]
+        if s.note:
+            print(f'  {zone}: standard {format_number(s.std_hours, 2)}, rule {s.rule} ({s.note}'
+                  + (f'; wrong on {s.wrong_days} days)' if s.wrong_days else ')'))
     print('self-check passed')
 
 

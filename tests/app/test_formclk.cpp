@@ -258,6 +258,34 @@ TEST_F(FormclkTest, PositionsInsideAndOutsideTheScreen)
     EXPECT_EQ(form->pos(), centre);
 }
 
+// A first start (no longitude stored) places the observer at the principal
+// city of the computer's zone and says so in the face's tooltip; UTC, and a
+// zone tzdata has no city for, keep Greenwich. A stored place is kept.
+TEST_F(FormclkTest, FirstStartTakesThePlaceFromTheComputersZone)
+{
+    struct Case {
+        const char *zone;
+        float latDeg, lngWestDeg;
+        const char *place;
+    };
+    for (const Case &c : {Case{"Europe/Berlin", 52.5f, 360 - (13 + 22 / 60.0f), "Berlin"},
+                          Case{"America/Santiago", -(33 + 27 / 60.0f), 70 + 40 / 60.0f, "Santiago"},
+                          Case{"Asia/Kathmandu", 27 + 43 / 60.0f, 360 - (85 + 19 / 60.0f), "Kathmandu"},
+                          Case{"UTC", 0, 0, "Greenwich"}}) {
+        SCOPED_TRACE(c.zone);
+        clock.zone = QTimeZone(c.zone);
+        auto form = start();
+        EXPECT_NEAR(prefs.LAT, c.latDeg, 1e-4);
+        EXPECT_NEAR(prefs.LNG, c.lngWestDeg, 1e-4);
+        EXPECT_EQ(prefs.Place, QLatin1String(c.place));
+        EXPECT_TRUE(form->clockLabel()->toolTip().contains(QLatin1String(c.place))) << form->clockLabel()->toolTip().toStdString();
+    }
+    store("LNG", "75");
+    clock.zone = QTimeZone("Europe/Berlin");
+    start();
+    EXPECT_EQ(prefs.LNG, 75.0f) << "a stored place is no first start";
+}
+
 TEST_F(FormclkTest, WithoutAnEngineTheFaceShowsNoTimeAndSaysWhyOnce)
 {
     LogCapture log;

@@ -16,7 +16,7 @@ namespace {
 
 QStringList fieldList(const noctalis::ObserverFileFields &f)
 {
-    return {f.latitude, f.longitude, f.timeZone, f.location, f.dstRule, f.reserved, f.elevation};
+    return {f.latitude, f.longitude, f.timeZone, f.location, f.dstRule, f.reserved, f.elevation, f.zoneId};
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // The city list: regions, the cities of a region, where a city lies; and
-// the city list that ships with the program.
+// the city list that ships with the program, against the system's tzdata.
 
 #include "citylist.h"
 #include "filetext.h"
@@ -13,8 +13,13 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QDateTime>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -25,8 +30,9 @@ const QString kList = QStringLiteral(
     "New York, USA\r\n40.71427\r\n74.00597\r\n-5\r\n1\r\n"
     "Not a city\r\n"
     "*Europe\n"
-    "London, UK\n51.50853\n0.12574\n0\n2\n"
-    "Odd, Rules\n1\n2\n 5.75 \n13\n"
+    "London, UK\n51.50853\n0.12574\n0\n2\nEurope/London\n"
+    "Odd, Rules\n1\n2\n 5.75 \n13\nMars/Olympus_Mons\n"
+    "Zoned, Last\n1\n2\n3\n0\nAsia/Tokyo\n"
     "*Empty\r"
     "*Cut short\r\n"
     "Half, Place\r\n10\r\n20\r\n"
@@ -41,7 +47,7 @@ TEST(CityList, RegionsAndTheirCities)
         std::optional<QStringList> cities;
     } cases[] = {
         {"North America", QStringList{"New York, USA"}},
-        {"Europe", QStringList{"London, UK", "Odd, Rules"}},
+        {"Europe", QStringList{"London, UK", "Odd, Rules", "Zoned, Last"}},
         {"Empty", QStringList{}},
         // A city line that is the very last line is listed.
         {"Cut short", QStringList{"Half, Place", "Last, City"}},
@@ -62,11 +68,14 @@ TEST(CityList, WhereACityLies)
         double latDeg = 0, lngWestDeg = 0;
         const char *timeZone = "";
         int dstRule = 0;
+        const char *zoneId = "";
     } cases[] = {
-        {"New York, USA", true, 40.71427, 74.00597, "-5", 1},
-        {"London, UK", true, 51.50853, 0.12574, "0", 2},
-        {"Odd, Rules", true, 1, 2, " 5.75 ", 0},  // the zone line as it stands; rule 13 reads as 0
-        {"Half, Place", false},                  // fewer than four lines follow
+        {"New York, USA", true, 40.71427, 74.00597, "-5", 1},  // four lines: no zone id
+        {"London, UK", true, 51.50853, 0.12574, "0", 2, "Europe/London"},
+        // The time zone line as it stands; rule 13 reads as 0; no such zone.
+        {"Odd, Rules", true, 1, 2, " 5.75 ", 0},
+        {"Zoned, Last", true, 1, 2, "3", 0, "Asia/Tokyo"},  // the zone line before a region line
+        {"Half, Place", false},                             // fewer than four lines follow
         {"Last, City", false},
         {"London", false},
         {"london, uk", false},
@@ -80,11 +89,12 @@ TEST(CityList, WhereACityLies)
         EXPECT_EQ(place->lngWestDeg, c.lngWestDeg) << c.city;
         EXPECT_EQ(place->timeZone, QString::fromUtf8(c.timeZone)) << c.city;
         EXPECT_EQ(place->dstRule, c.dstRule) << c.city;
+        EXPECT_EQ(place->zoneId, QString::fromUtf8(c.zoneId)) << c.city;
     }
 }
 
 // The city list that ships with the program: every line belongs to a
-// region, every city has its four lines with values in range, no city line
+// region, every city has its five lines with values in range, no city line
 // comes twice, and well-known cities carry the zone and rule they should.
 class ShippedCityList : public ::testing::Test {
 protected:
@@ -123,7 +133,7 @@ TEST_F(ShippedCityList, ParsesCompletely)
         ASSERT_TRUE(line.contains(u',')) << "line " << i + 1 << " is neither a region nor a city: " << line.toStdString();
         ASSERT_FALSE(seen.contains(line)) << "twice: " << line.toStdString();
         seen.insert(line);
-        ASSERT_LT(i + 4, lines.size()) << line.toStdString();
+        ASSERT_LT(i + 5, lines.size()) << line.toStdString();
         bool ok[4] = {};
         const double lat = lines[i + 1].toDouble(&ok[0]);
         const double lng = lines[i + 2].toDouble(&ok[1]);
@@ -142,8 +152,43 @@ TEST_F(ShippedCityList, ParsesCompletely)
         EXPECT_EQ(place->lngWestDeg, lng);
         EXPECT_EQ(place->timeZone, lines[i + 3]);
         EXPECT_EQ(place->dstRule, rule);
+        EXPECT_EQ(place->zoneId, lines[i + 5]) << line.toStdString();
         ++cities;
-        i += 4;
+        i += 5;
+    }
+    EXPECT_GT(cities, 1000);
+}
+
+// Each city's zone line names a zone the system's tzdata has, and its
+// standard offset and rule give the clock that zone keeps on 15 January and
+// 15 July 2026; the rule is 0 exactly where the zone keeps no daylight
+// saving on either day (Europe/Dublin keeps its negative one in winter).
+// Every rule keeps daylight saving on one of the two days: the rules that
+// start in spring on 15 July, the southern ones on 15 January.
+TEST_F(ShippedCityList, OffsetsAndRulesAgreeWithTzdata)
+{
+    constexpr int kSpringRules[] = {1, 2, 6, 7, 9, 12};
+    const QDateTime winter(QDate(2026, 1, 15), QTime(12, 0), Qt::UTC);
+    const QDateTime summer(QDate(2026, 7, 15), QTime(12, 0), Qt::UTC);
+    const CityList list(text);
+    qsizetype cities = 0;
+    for (const QString &line : lines) {
+        if (!line.contains(u','))
+            continue;
+        const std::string city = line.toStdString();
+        const std::optional<noctalis::CityPlace> place = list.place(line);
+        ASSERT_TRUE(place) << city;
+        ASSERT_TRUE(QTimeZone::isTimeZoneIdAvailable(place->zoneId.toUtf8())) << city;
+        const QTimeZone zone(place->zoneId.toUtf8());
+        const int stdSeconds = int(std::lround(noctalis::leadingNumber(place->timeZone) * 3600));
+        const bool inSpring = std::ranges::find(kSpringRules, place->dstRule) != std::end(kSpringRules);
+        const int winterDst = place->dstRule != 0 && !inSpring ? 3600 : 0;
+        const int summerDst = inSpring ? 3600 : 0;
+        EXPECT_EQ(stdSeconds + winterDst, zone.offsetFromUtc(winter)) << city << " " << place->zoneId.toStdString();
+        EXPECT_EQ(stdSeconds + summerDst, zone.offsetFromUtc(summer)) << city << " " << place->zoneId.toStdString();
+        EXPECT_EQ(place->dstRule != 0, zone.isDaylightTime(winter) || zone.isDaylightTime(summer))
+            << city << " rule " << place->dstRule;
+        ++cities;
     }
     EXPECT_GT(cities, 1000);
 }

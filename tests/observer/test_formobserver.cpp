@@ -132,14 +132,16 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
         int dstRule;
         const char *lng, *ew;
         int selected;
+        const char *zoneId;
     } cases[] = {
-        {true, 2, "284:30:00.0", "W", 2},
-        {false, 12, "75:30:00.0", "E", 12},
-        {true, 13, "284:30:00.0", "W", 0},  // no such rule: "Not Used"
+        {true, 2, "284:30:00.0", "W", 2, "Asia/Kathmandu"},
+        {false, 12, "75:30:00.0", "E", 12, ""},
+        {true, 13, "284:30:00.0", "W", 0, ""},  // no such rule: "Not Used"
     };
     for (const auto &c : cases) {
         parts.prefs.DisplayWest = c.displayWest;
-        observer() = {-33.8667, 284.5, 5.75, c.dstRule, true, QStringLiteral("/obs/home.obs"), c.dstRule, 0, {}, {}};
+        observer() = {-33.8667, 284.5, 5.75, c.dstRule, true, QStringLiteral("/obs/home.obs"), c.dstRule, 0,
+                      QLatin1String(c.zoneId), {}};
         form.hide();
         open();
         EXPECT_EQ(text("Txtlat"), QStringLiteral("-33:52:00.1"));
@@ -150,6 +152,8 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
         EXPECT_EQ(list("ListDST")->currentRow(), c.selected);
         EXPECT_EQ(form.dstRule(), c.selected);
         EXPECT_EQ(form.fileName(), QStringLiteral("/obs/home.obs"));
+        EXPECT_EQ(form.zoneId(), QLatin1String(c.zoneId));
+        EXPECT_EQ(caption("LBLZoneId"), QLatin1String(c.zoneId));
     }
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Observer Parameters"));
     EXPECT_EQ(entries("ListDST"),
@@ -167,11 +171,11 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
 TEST_F(ObserverDialogTest, EastWestFlipsTheSharedSwitchAtOnceAndCancelKeepsTheExchange)
 {
     parts.prefs.DisplayWest = true;
-    observer() = {10, 350, 1, 2, true, QStringLiteral("a.obs"), 2, 0, {}, {}};
+    observer() = {10, 350, 1, 2, true, QStringLiteral("a.obs"), 2, 0, QStringLiteral("Europe/Paris"), {}};
     const auto exchange = [this] {
         const ObserverExchange &o = observer();
         return std::tuple(o.ObserverLat, o.ObserverLng, o.ObserverTZ, o.ObserverDSTRule, o.ObserverFile,
-                          o.ObserverCancelled);
+                          o.ObserverCancelled, o.ObserverZoneId);
     };
     const auto before = exchange();
     open();
@@ -190,6 +194,7 @@ TEST_F(ObserverDialogTest, EastWestFlipsTheSharedSwitchAtOnceAndCancelKeepsTheEx
     click("cmdEW");
 
     type("Txtlat", QStringLiteral("45"));
+    type("TxtTZ", QStringLiteral("2"));
     click("CmdCancel");
     EXPECT_EQ(form.result(), QDialog::Rejected);
     EXPECT_FALSE(parts.prefs.DisplayWest);  // the flip stays
@@ -544,6 +549,47 @@ TEST_F(ObserverDialogTest, PickingACityOrCancel)
     EXPECT_TRUE(messages().isEmpty());
 }
 
+// A city with a zone line gives the dialog its zone, shown beside the hours
+// and handed back by OK; typing hours, or a city of a list without zone
+// lines, leaves a fixed offset. An observer file keeps the zone.
+TEST_F(ObserverDialogTest, TheZoneOfACityIsKeptUntilHoursAreTyped)
+{
+    const auto pick = [this](const QString &region, const QString &city) {
+        click("CmdCities");
+        clickEntry("ListRegions", region);
+        clickEntry("ListCities", city);
+    };
+    open();
+    pick(QStringLiteral("Europe"), QStringLiteral("Paris, France"));
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("1"));
+    EXPECT_EQ(form.zoneId(), QStringLiteral("Europe/Paris"));
+    EXPECT_EQ(caption("LBLZoneId"), QStringLiteral("Europe/Paris"));
+
+    const QString saved = path("paris.obs");
+    files.answers << saved;
+    click("CmdSave");
+    EXPECT_TRUE(readFile(saved).endsWith("\"2\"\r\n\"\"\r\n\"\"\r\n\"Europe/Paris\"\r\n"))
+        << readFile(saved).toStdString();
+
+    type("TxtTZ", QStringLiteral("1"));  // the same hours, typed: a fixed offset
+    EXPECT_EQ(form.zoneId(), QString());
+    EXPECT_EQ(caption("LBLZoneId"), QString());
+    files.answers << saved;
+    click("CmdLoad");
+    EXPECT_EQ(form.zoneId(), QStringLiteral("Europe/Paris"));
+
+    pick(QStringLiteral("Asia"), QStringLiteral("Kolkata, India"));  // four lines: no zone
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("5.5"));
+    EXPECT_EQ(form.zoneId(), QString());
+
+    pick(QStringLiteral("North America"), QStringLiteral("Denver, United States"));
+    click("CmdOK");
+    EXPECT_FALSE(observer().ObserverCancelled);
+    EXPECT_EQ(observer().ObserverTZ, -7);
+    EXPECT_EQ(observer().ObserverZoneId, QStringLiteral("America/Denver"));
+    EXPECT_TRUE(messages().isEmpty());
+}
+
 TEST_F(ObserverDialogTest, WithoutACityListNothingShows)
 {
     form.setCityListFile(path("absent.txt"));
@@ -627,13 +673,16 @@ TEST_F(ObserverDialogTest, UsTimeZonePickerSetsZoneAndRule)
         bool ok;
         const char *tz;
         int rule;
+        const char *zoneId;
     } cases[] = {
-        {3, true, "-8", 1},   // Pacific
-        {5, true, "-10", 0},  // Hawaii
-        {0, true, "-5", 1},
-        {4, true, "-9", 0},
-        {3, false, "7", 6},   // Cancel: unchanged
-        {-1, true, "7", 6},   // nothing picked: unchanged
+        {3, true, "-8", 1, "America/Los_Angeles"},  // Pacific
+        {5, true, "-10", 0, "Pacific/Honolulu"},
+        {0, true, "-5", 1, "America/New_York"},
+        {1, true, "-6", 1, "America/Chicago"},
+        {2, true, "-7", 1, "America/Denver"},
+        {4, true, "-9", 1, "America/Anchorage"},  // Alaska keeps the mainland's daylight saving
+        {3, false, "7", 6, ""},                   // Cancel: unchanged, the 7 typed a fixed offset
+        {-1, true, "7", 6, ""},                   // nothing picked: unchanged
     };
     open();
     for (const auto &c : cases) {
@@ -658,7 +707,10 @@ TEST_F(ObserverDialogTest, UsTimeZonePickerSetsZoneAndRule)
         EXPECT_EQ(text("TxtTZ"), QLatin1String(c.tz)) << c.option;
         EXPECT_EQ(list("ListDST")->currentRow(), c.rule) << c.option;
         EXPECT_EQ(form.dstRule(), c.rule) << c.option;
-        EXPECT_EQ(observer().USZonePick, c.option >= 0 && c.ok ? FormUSTimeZone::kZoneHours[c.option] : 0);
+        EXPECT_EQ(observer().USZonePick, c.option >= 0 && c.ok ? FormUSTimeZone::kZones[c.option].hours : 0);
+        EXPECT_EQ(caption("LBLZoneId"), QLatin1String(c.zoneId)) << c.option;
+        ASSERT_TRUE(form.UpdateValues());
+        EXPECT_EQ(observer().ObserverZoneId, QLatin1String(c.zoneId)) << c.option;
     }
 }
 

@@ -130,10 +130,10 @@ TEST(AutomationDate, ContinuousDaysMeasureTheTimeBetweenDates)
     EXPECT_EQ(continuousDays(-1.25), -0.75);
     EXPECT_EQ(automationDateOf(-0.75), -1.25);
     EXPECT_EQ(automationDateOf(-1e-300), 0.0);
-    // Just after midnight of day -18000, and just before midnight of day -2,
-    // where the fraction is finer than the date can hold.
+    // Just after midnight of day -18000; and just before midnight of day -3,
+    // where day -4 less the fraction rounds to -5: that midnight is -3.
     EXPECT_EQ(automationDateOf(std::nextafter(-18000.0, 0.0)), std::nextafter(-18000.0, -1e9));
-    EXPECT_EQ(automationDateOf(std::nextafter(-2.0, -1e9)), -2.0);
+    EXPECT_EQ(automationDateOf(std::nextafter(-3.0, -1e9)), -3.0);
 }
 
 // Numbers that no civil date stands for are refused as an overflow, never

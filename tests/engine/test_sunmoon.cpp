@@ -167,8 +167,8 @@ TEST(LocalApparentSiderealTime, AgreesWithErfaFrom1800To2100)
         (d < 2 ? from1800 : modern).add(error);
         EXPECT_LT(std::fabs(error) * 3600, 0.01) << "automation date " << row[0].toStdString();
     }
-    testdata::report("LAST vs ERFA gst94 1900-2100", modern, 3600, "s");
-    testdata::report("LAST vs ERFA gst94 1800-1899", from1800, 3600, "s");
+    testdata::report("LAST vs ERFA gst94 1900-2100", modern, 3600e3, "ms");
+    testdata::report("LAST vs ERFA gst94 1800-1899", from1800, 3600e3, "ms");
     EXPECT_GE(from1800.count(), 100);
 }
 

@@ -4,6 +4,7 @@
 #include "almanac.h"
 
 #include "apparentsidereal.h"
+#include "continuoustime.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,8 +24,11 @@ constexpr int kMaxSteps = 60;
 double wrapPlusMinus12(double hours) { return hours - 24 * std::floor((hours + 12) / 24); }
 
 // The target as the observer sees it at one instant.
+// Instants are UT days from 1899-12-30 0h on the continuous line
+// (automation::continuousDays); AlmanacDay and AlmanacAt convert at their
+// edges.
 struct Sample {
-    double utDate = 0;
+    double utDays = 0;
     double hourAngle = 0;  // hours, [-12, 12), west of the meridian positive
     double altDeg = 0;     // geocentric altitude of the centre, no refraction
     double azDeg = 0;      // degrees from north through east, [0, 360)
@@ -41,17 +45,17 @@ public:
     {
     }
 
-    double hourAngle(double utDate) const
+    double hourAngle(double utDays) const
     {
-        return wrapPlusMinus12(ApparentSiderealHours(utDate, m_lngWestDeg) - m_track.at(utDate).raHours);
+        return wrapPlusMinus12(ApparentSiderealHours(utDays, m_lngWestDeg) - m_track.at(utDays).raHours);
     }
 
-    Sample at(double utDate) const
+    Sample at(double utDays) const
     {
-        const AlmanacPlace p = m_track.at(utDate);
+        const AlmanacPlace p = m_track.at(utDays);
         Sample s;
-        s.utDate = utDate;
-        s.hourAngle = wrapPlusMinus12(ApparentSiderealHours(utDate, m_lngWestDeg) - p.raHours);
+        s.utDays = utDays;
+        s.hourAngle = wrapPlusMinus12(ApparentSiderealHours(utDays, m_lngWestDeg) - p.raHours);
         s.raHours = p.raHours;
         s.decDeg = p.decDeg;
         s.parallaxDeg = p.parallaxDeg;
@@ -134,14 +138,15 @@ double transitNear(const Sky &sky, double guess)
 AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg,
                             double lngWestDeg)
 {
-    const double end = startUtDate + 1;
-    const AlmanacTrack track(target, startUtDate, end);
+    const double start = automation::continuousDays(startUtDate);
+    const double end = start + 1;
+    const AlmanacTrack track(target, start, end);
     const Sky sky(track, latDeg, lngWestDeg);
     AlmanacDayEvents day;
 
     std::vector<Sample> samples;
     for (int k = 0; k <= kSamplesPerDay; ++k)
-        samples.push_back(sky.at(startUtDate + double(k) / kSamplesPerDay));
+        samples.push_back(sky.at(start + double(k) / kSamplesPerDay));
 
     // Upper and lower transits: the highest and lowest points of the altitude.
     const auto hourAngle = [&](double t) { return sky.hourAngle(t); };
@@ -151,10 +156,10 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
         const Sample &a = samples[std::size_t(k)];
         const Sample &b = samples[std::size_t(k + 1)];
         if (crossesUp(a.hourAngle, b.hourAngle)) {
-            const Sample s = sky.at(findRoot(hourAngle, a.utDate, a.hourAngle, b.utDate, b.hourAngle));
-            if (!day.transitFound && s.utDate < end) {
+            const Sample s = sky.at(findRoot(hourAngle, a.utDays, a.hourAngle, b.utDays, b.hourAngle));
+            if (!day.transitFound && s.utDays < end) {
                 day.transitFound = true;
-                day.transitUtDate = s.utDate;
+                day.transitUtDate = automation::automationDateOf(s.utDays);
                 day.transitAltDeg = shownAltitude(s);
             }
             extremes.push_back(s);
@@ -162,11 +167,11 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
         const double oa = wrapPlusMinus12(a.hourAngle + 12);
         const double ob = wrapPlusMinus12(b.hourAngle + 12);
         if (crossesUp(oa, ob))
-            extremes.push_back(sky.at(findRoot(opposite, a.utDate, oa, b.utDate, ob)));
+            extremes.push_back(sky.at(findRoot(opposite, a.utDays, oa, b.utDays, ob)));
     }
     samples.insert(samples.end(), extremes.begin(), extremes.end());
     std::sort(samples.begin(), samples.end(),
-              [](const Sample &x, const Sample &y) { return x.utDate < y.utDate; });
+              [](const Sample &x, const Sample &y) { return x.utDays < y.utDays; });
 
     // Risings and settings: the altitude crossing the standard altitude.
     const auto above = [&](double t) { return sky.at(t).aboveDeg; };
@@ -178,9 +183,9 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
         AlmanacEvent &event = rising ? day.rise : day.set;
         if (!(rising || setting) || event.found)
             continue;
-        const double t = findRoot(above, a.utDate, a.aboveDeg, b.utDate, b.aboveDeg);
+        const double t = findRoot(above, a.utDays, a.aboveDeg, b.utDays, b.aboveDeg);
         if (t < end)
-            event = {true, t, sky.at(t).azDeg};
+            event = {true, automation::automationDateOf(t), sky.at(t).azDeg};
     }
     if (!day.rise.found && !day.set.found)
         day.status = samples.front().aboveDeg >= 0 ? kAlmanacAlwaysUp : kAlmanacNeverRises;
@@ -189,11 +194,12 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
 
 AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, double lngWestDeg)
 {
+    const double t = automation::continuousDays(utDate);
     // Transits of the planets lie less than a day apart (the Moon's up to
     // 1.04 days, but the Moon is not interpolated).
-    const AlmanacTrack track(target, utDate - 1, utDate + 1);
+    const AlmanacTrack track(target, t - 1, t + 1);
     const Sky sky(track, latDeg, lngWestDeg);
-    const Sample s = sky.at(utDate);
+    const Sample s = sky.at(t);
 
     AlmanacNow now;
     now.raHours = s.raHours;
@@ -203,14 +209,14 @@ AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, 
     now.up = s.aboveDeg >= 0;
 
     const double sinceHours = s.hourAngle >= 0 ? s.hourAngle : s.hourAngle + 24;
-    double last = transitNear(sky, utDate - sinceHours / kHourAngleRate);
-    if (last > utDate)
+    double last = transitNear(sky, t - sinceHours / kHourAngleRate);
+    if (last > t)
         last = transitNear(sky, last - 24 / kHourAngleRate);
-    double next = transitNear(sky, utDate + (24 - sinceHours) / kHourAngleRate);
-    if (next <= utDate)
+    double next = transitNear(sky, t + (24 - sinceHours) / kHourAngleRate);
+    if (next <= t)
         next = transitNear(sky, next + 24 / kHourAngleRate);
-    now.lastTransitUtDate = last;
-    now.nextTransitUtDate = next;
+    now.lastTransitUtDate = automation::automationDateOf(last);
+    now.nextTransitUtDate = automation::automationDateOf(next);
     return now;
 }
 

@@ -61,6 +61,9 @@ struct AlmanacDayEvents {
 //     altitude), geocentric otherwise, without refraction.
 //  5. An event within a few seconds of the ends of the day may fall on
 //     either side, as in any almanac.
+//  6. Dates before 1899-12-30 are the instants they name: the search runs on
+//     automation::continuousDays and its results come back through
+//     automation::automationDateOf (as for AlmanacAt).
 //
 // Reference: J. Meeus, Astronomical Algorithms 2nd ed. (1998), ch. 13 and 15;
 //   Explanatory Supplement to the Astronomical Almanac (1992), 9.31 and 9.33.

@@ -3,7 +3,7 @@
 
 #include "almanacplace.h"
 
-#include "automationdate.h"
+#include "continuoustime.h"
 #include "deltat.h"
 #include "planets.h"
 #include "sunmoon.h"
@@ -28,10 +28,10 @@ double wrapHours(double hours)
     return h < 0 ? h + 24 : h;
 }
 
-AlmanacPlace sunOrMoon(int body, double utDate)
+AlmanacPlace sunOrMoon(int body, double utDays)
 {
-    const double tt = utDate + deltaTSeconds(utDate + automation::kJulianDayOfAutomationZero) / 86400;
-    const SunMoon r = SunMoonPosition(tt);
+    const double ttDays = utDays + deltaTSeconds(utDays + automation::kJulianDayOfAutomationZero) / 86400;
+    const SunMoon r = SunMoonPosition(automation::automationDateOf(ttDays));
     AlmanacPlace p;
     if (body == kSun) {
         p.raHours = r.sunRaHours;
@@ -58,17 +58,18 @@ double StandardAltitudeDeg(int body, double parallaxDeg)
     return -kRefractionDeg;
 }
 
-AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDate, double lastUtDate)
+AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays)
     : m_target(target)
 {
     if (!isPlanet(target.body))
         return;
-    m_firstNode = firstUtDate - 1;
-    const int count = int(std::ceil(lastUtDate - firstUtDate)) + 3;
+    m_firstNode = firstUtDays - 1;
+    const int count = int(std::ceil(lastUtDays - firstUtDays)) + 3;
     m_nodes.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         // isPlanet(target.body) holds, so a place always comes back.
-        const PlanetPlace place = PlanetPosition(m_firstNode + i, target.body).value_or(PlanetPlace{});
+        const PlanetPlace place =
+            PlanetPosition(automation::automationDateOf(m_firstNode + i), target.body).value_or(PlanetPlace{});
         double ra = place.raHours;
         const double dec = place.decDeg;
         if (!m_nodes.empty())  // unwrap: consecutive nodes differ by less than 12 h
@@ -77,10 +78,10 @@ AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDate, doub
     }
 }
 
-AlmanacPlace AlmanacTrack::at(double utDate) const
+AlmanacPlace AlmanacTrack::at(double utDays) const
 {
     if (m_target.body == kSun || m_target.body == kMoon)
-        return sunOrMoon(m_target.body, utDate);
+        return sunOrMoon(m_target.body, utDays);
     AlmanacPlace p;
     p.standardAltDeg = StandardAltitudeDeg(m_target.body, 0);
     if (!isPlanet(m_target.body)) {
@@ -88,10 +89,10 @@ AlmanacPlace AlmanacTrack::at(double utDate) const
         p.decDeg = m_target.decDeg;
         return p;
     }
-    // The four nodes around utDate: x in [1, 2) between the middle two.
+    // The four nodes around utDays: x in [1, 2) between the middle two.
     const int last = int(m_nodes.size()) - 4;
-    const int k = std::clamp(int(std::floor(utDate - m_firstNode)) - 1, 0, last);
-    const double x = utDate - (m_firstNode + k);
+    const int k = std::clamp(int(std::floor(utDays - m_firstNode)) - 1, 0, last);
+    const double x = utDays - (m_firstNode + k);
     const double w[4] = {-(x - 1) * (x - 2) * (x - 3) / 6, x * (x - 2) * (x - 3) / 2,
                          -x * (x - 1) * (x - 3) / 2, x * (x - 1) * (x - 2) / 6};
     for (int i = 0; i < 4; ++i) {

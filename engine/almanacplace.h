@@ -50,6 +50,10 @@ double StandardAltitudeDeg(int body, double parallaxDeg);
 
 // AlmanacTrack: the places of one target over a span of UT.
 //
+// Every instant here is UT in days from 1899-12-30 0h on the continuous line
+// (automation::continuousDays of an automation date), so that spans can be
+// added and compared before 1899-12-30 as after it.
+//
 // Notes:
 //  1. Sun and Moon: SunMoonPosition taken at TT = UT + Delta T (its series
 //     are series in dynamical time), whole seconds; the Moon's parallax is
@@ -66,14 +70,14 @@ double StandardAltitudeDeg(int body, double parallaxDeg);
 //     nodes; beyond that they are extrapolated: ask only near the span.
 class AlmanacTrack {
 public:
-    // Places of target from firstUtDate to lastUtDate (automation dates, UT).
-    AlmanacTrack(const AlmanacTarget &target, double firstUtDate, double lastUtDate);
+    // Places of target from firstUtDays to lastUtDays (continuous days, UT).
+    AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays);
 
-    AlmanacPlace at(double utDate) const;
+    AlmanacPlace at(double utDays) const;
 
 private:
     AlmanacTarget m_target;
-    double m_firstNode = 0;            // automation date of node 0
+    double m_firstNode = 0;            // continuous days of node 0
     std::vector<std::array<double, 2>> m_nodes;  // RA (hours, unwrapped), Dec (degrees)
 };
 

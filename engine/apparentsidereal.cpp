@@ -3,7 +3,7 @@
 
 #include "apparentsidereal.h"
 
-#include "automationdate.h"
+#include "continuoustime.h"
 #include "modastrosubs.h"
 
 #include <libnova/nutation.h>
@@ -23,14 +23,20 @@ double wrapHours(double hours)
     return h < 0 ? h + 24 : h;
 }
 
+// The equation of the equinoxes, seconds of time, at a UT Julian date.
+double equationOfEquinoxesAtJd(double jdUt)
+{
+    ln_nutation n{};
+    ln_get_nutation(jdUt, &n);
+    const double trueObliquityRad = (n.ecliptic + n.obliquity) * kDeg;
+    return n.longitude * 3600 * std::cos(trueObliquityRad) / 15;
+}
+
 } // namespace
 
 double EquationOfEquinoxesSeconds(double utDate)
 {
-    ln_nutation n{};
-    ln_get_nutation(utDate + automation::kJulianDayOfAutomationZero, &n);
-    const double trueObliquityRad = (n.ecliptic + n.obliquity) * kDeg;
-    return n.longitude * 3600 * std::cos(trueObliquityRad) / 15;
+    return equationOfEquinoxesAtJd(automation::julianDateOf(utDate));
 }
 
 double LocalApparentSiderealTime(double utDate, double lngWestDeg)
@@ -39,13 +45,14 @@ double LocalApparentSiderealTime(double utDate, double lngWestDeg)
                      EquationOfEquinoxesSeconds(utDate) / 3600);
 }
 
-double ApparentSiderealHours(double utDate, double lngWestDeg)
+double ApparentSiderealHours(double utDays, double lngWestDeg)
 {
-    const double d = utDate + automation::kJulianDayOfAutomationZero - kJ2000Jd;
+    const double jdUt = utDays + automation::kJulianDayOfAutomationZero;
+    const double d = jdUt - kJ2000Jd;
     const double t = d / 36525;
     const double gmstDeg = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t -
                            t * t * t / 38710000;
-    return wrapHours(gmstDeg / 15 - lngWestDeg / 15 + EquationOfEquinoxesSeconds(utDate) / 3600);
+    return wrapHours(gmstDeg / 15 - lngWestDeg / 15 + equationOfEquinoxesAtJd(jdUt) / 3600);
 }
 
 } // namespace ephemkit

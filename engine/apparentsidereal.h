@@ -22,7 +22,8 @@ namespace ephemkit {
 //  2. The complementary terms of the IAU 1994 definition, 0.00264" sin(Omega)
 //     + 0.000063" sin(2 Omega), are left out: together at most 0.00018 s.
 //  3. The argument is taken as given (UT); taking TT instead moves the result
-//     by less than 1e-5 s.
+//     by less than 1e-5 s. Its Julian date comes from automation::julianDateOf,
+//     so dates before 1899-12-30 are the instants they name.
 //
 // Reference: J. Meeus, Astronomical Algorithms 2nd ed. (1998), ch. 12 and
 //   example 12.a (1987 April 10, 0h UT: -0.2317 s); Explanatory Supplement
@@ -49,7 +50,9 @@ double LocalApparentSiderealTime(double utDate, double lngWestDeg);
 // the fractions of a second kept (for searches in time).
 //
 // Given:
-//   utDate      automation date, UT, any fraction
+//   utDays      days from 1899-12-30 0h UT on the continuous line
+//               (automation::continuousDays of an automation date), any
+//               fraction
 //   lngWestDeg  observer longitude, degrees west
 // Returned (function value):
 //   local apparent sidereal time, hours, [0, 24)
@@ -62,6 +65,6 @@ double LocalApparentSiderealTime(double utDate, double lngWestDeg);
 //     minus the longitude.
 //
 // Reference: J. Meeus, Astronomical Algorithms 2nd ed. (1998), eq. 12.4.
-double ApparentSiderealHours(double utDate, double lngWestDeg);
+double ApparentSiderealHours(double utDays, double lngWestDeg);
 
 } // namespace ephemkit

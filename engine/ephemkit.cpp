@@ -8,6 +8,7 @@
 #include "automationerror.h"
 #include "astronomy_funcs.h"
 #include "bodies.h"
+#include "continuoustime.h"
 #include "horizonequatorial.h"
 #include "modastrosubs.h"
 #include "planets.h"
@@ -48,6 +49,27 @@ void clearUpperVectorState()
     if (avx)
         zeroUpperVectorHalves();
 #endif
+}
+
+// Raises the engine's error when a planet's theory does not hold over the
+// span of spanDays days from utDate; anything but a planet passes.
+void requireTheory(int body, double utDate, double spanDays)
+{
+    const std::optional<ephemkit::TheoryYears> years = ephemkit::PlanetTheoryYears(body);
+    if (!years || ephemkit::PlanetTheoryHolds(body, utDate, spanDays))
+        return;
+    throw automation::AutomationError(
+        automation::kInvalidProcedureCall,
+        QStringLiteral("%1's series holds from %2 to %3")
+            .arg(QString::fromStdString(ephemkit::bodyName(body)))
+            .arg(years->first)
+            .arg(years->last));
+}
+
+// The automation date `days` days after (or before) an automation date.
+double addDays(double utDate, double days)
+{
+    return automation::automationDateOf(automation::continuousDays(utDate) + days);
 }
 
 // The number a range-tested setter accepts: numeric and within [low, high].
@@ -264,6 +286,7 @@ void Ephemkit::UpdateBodyPosition(double utDate)
         m_RA = body == ephemkit::kSun ? r.sunRaHours : r.moonRaHours;
         m_Dec = body == ephemkit::kSun ? r.sunDecDeg : r.moonDecDeg;
     } else if (body >= 0) {
+        requireTheory(body, utDate, 0);
         // Body numbers without a body (8, 9) have no place: the fixed
         // position given by the caller stays.
         if (const std::optional<ephemkit::PlanetPlace> place = ephemkit::PlanetPosition(utDate, body)) {
@@ -333,7 +356,7 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
             if (body >= 0)
                 UpdateBodyPosition(start);
             const double lmst = ephemkit::localMeanSiderealTime(start, m_LNG);
-            transit = start + ephemkit::DaysToTransit(lmst, automation::toDouble(m_RA), lower);
+            transit = addDays(start, ephemkit::DaysToTransit(lmst, automation::toDouble(m_RA), lower));
             m_TransitEL = ephemkit::TransitElevation(automation::toDouble(m_Dec), lat);
         }
 
@@ -346,9 +369,9 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
             status = 1;
         m_TransitStatus = status;
         if (status == 1 && transit) {
-            const double t = *transit;
+            const double after = automation::continuousDays(*transit) - automation::continuousDays(start);
             m_NextLowerTransit = automation::dateValue(
-                t - start > kHalfSiderealDay ? t - kHalfSiderealDay : t + kHalfSiderealDay);
+                addDays(*transit, after > kHalfSiderealDay ? -kHalfSiderealDay : kHalfSiderealDay));
         } else {
             m_NextLowerTransit = 0;
         }
@@ -380,12 +403,15 @@ struct AlmanacRequest {
     double utDate;
 };
 
+// spanDays: the span of time the member follows the target over (1 for a
+// day, 0 for an instant); a planet's theory must hold over all of it.
 std::optional<AlmanacRequest> almanacRequest(const QVariant &uDate, const QVariant &utDate, int body,
-                                             const QVariant &ra, const QVariant &dec)
+                                             const QVariant &ra, const QVariant &dec, double spanDays)
 {
     const double t = automation::toDate(automation::isMissing(uDate) ? utDate : uDate);
     if (!ephemkit::isAlmanacTarget(body))
         return std::nullopt;
+    requireTheory(body, t, spanDays);
     return AlmanacRequest{{body, automation::toDouble(ra), automation::toDouble(dec)}, t};
 }
 
@@ -397,7 +423,7 @@ QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
 {
     guarded([&] {
         m_almanacDay.clear();
-        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec);
+        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec, 1);
         if (!r)
             return;
         const ephemkit::AlmanacDayEvents d =
@@ -417,7 +443,7 @@ QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
 {
     guarded([&] {
         m_almanacPlace.clear();
-        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec);
+        const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec, 0);
         if (!r)
             return;
         const ephemkit::AlmanacNow n =

@@ -113,6 +113,13 @@ public:
     // transits at or before uDate and after it, UT dates). Body numbers 8 and
     // 9 empty every result. Returns Empty; changes no other property.
     Q_INVOKABLE QVariant AlmanacPlace(const QVariant &uDate);
+    //
+    // Every member that places a planet (RADEC2ALTAZ with a date,
+    // RADEC2ALTAZnow, NextTransit, AlmanacDay, AlmanacPlace) raises run-time
+    // error 5 with a text naming the years its theory holds ("Pluto's series
+    // holds from 1885 to 2099") when asked for a date outside them
+    // (ephemkit::PlanetTheoryYears); AlmanacDay needs all of its day inside.
+    // The almanac results are then Empty; other properties keep their values.
 
     // Source of the local civil date and time "now" (default: the system
     // clock); tests inject a fixed instant.

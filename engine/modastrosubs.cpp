@@ -4,6 +4,7 @@
 #include "modastrosubs.h"
 
 #include "automationdate.h"
+#include "continuoustime.h"
 
 #include <cmath>
 
@@ -93,9 +94,10 @@ double SiderealToUT(double lmstHours, double utDate, double lngWestDeg)
     const double lmst0 = localMeanSiderealTime(midnight, lngWestDeg);
     if (lmstHours == lmst0)
         return midnight;
-    if (lmstHours > lmst0)
-        return midnight + (lmstHours - lmst0) * kUtPerSidereal / 24;
-    return midnight + (lmstHours + 24 - lmst0) * kUtPerSidereal / 24;
+    // The time of day is added on the continuous line of days (midnight is a
+    // whole day, the same number there).
+    const double sidereal = lmstHours > lmst0 ? lmstHours - lmst0 : lmstHours + 24 - lmst0;
+    return automation::automationDateOf(midnight + sidereal * kUtPerSidereal / 24);
 }
 
 } // namespace ephemkit

@@ -52,6 +52,9 @@ double localMeanSiderealTime(double utDate, double lngWestDeg);
 //     0h UT of the day. An LMST within about 3 min 56 s after that of 0h UT
 //     occurs twice in the day; the earlier instant is returned.
 //  2. A utDate that is no automation date gives NaN.
+//  3. The time of day is added on the continuous line of days
+//     (automation::automationDateOf), so before 1899-12-30 the result lies
+//     in the same day too.
 double SiderealToUT(double lmstHours, double utDate, double lngWestDeg);
 
 } // namespace ephemkit

@@ -240,6 +240,27 @@ void nut_eq(double mj, double *ra, double *dec)
     *dec = std::asin(std::max(-1.0, std::min(1.0, v.z)));
 }
 
+std::optional<TheoryYears> PlanetTheoryYears(int body)
+{
+    switch (body) {
+    case 0: case 1: case 2: case 5: case 6: return kVsop87Years;
+    case 3: case 4: return kVsop87GiantYears;
+    case 7: return kPlutoSeriesYears;
+    default: return std::nullopt;
+    }
+}
+
+bool PlanetTheoryHolds(int body, double utDate, double spanDays)
+{
+    const std::optional<TheoryYears> years = PlanetTheoryYears(body);
+    if (!years)
+        return false;
+    const double start = automation::continuousDays(utDate);
+    const double first = double(automation::civilDayNumber(years->first, 1, 1));
+    const double end = double(automation::civilDayNumber(years->last + 1, 1, 1));
+    return start >= first && start < end && start + spanDays <= end;
+}
+
 std::optional<PlanetPlace> PlanetPosition(double utDate, int body)
 {
     const double mj = planetDayNumber(utDate);

@@ -13,6 +13,8 @@
 // (the engine object is used from its creating thread only).
 #pragma once
 
+#include "continuoustime.h"
+
 #include <optional>
 
 namespace ephemkit {
@@ -20,8 +22,44 @@ namespace ephemkit {
 // JD (UT) of day number 0.
 inline constexpr double kPlanetDayNumberEpochJd = 2415020.125;
 
-// Automation date to the planet layer's day number.
-inline constexpr double planetDayNumber(double utDate) { return utDate - 1.625; }
+// Automation date to the planet layer's day number: the date on the
+// continuous line of days (automation::continuousDays) less 1.625.
+inline double planetDayNumber(double utDate) { return automation::continuousDays(utDate) - 1.625; }
+
+// The years over which a planet's theory holds, UT, whole years of the
+// proleptic Gregorian calendar, both included.
+struct TheoryYears {
+    int first;
+    int last;
+};
+
+// VSOP87 (Bretagnon and Francou, A&A 202 (1988) 309): better than 1" over
+// 4000 years for Mercury, Venus, the Earth and Mars, 2000 years for Jupiter
+// and Saturn and 6000 years for Uranus and Neptune, spans centred on J2000.
+// Every geocentric place needs the Earth, so its span bounds Uranus and
+// Neptune too.
+inline constexpr TheoryYears kVsop87Years{0, 3999};          // Mercury to Mars, Uranus, Neptune
+inline constexpr TheoryYears kVsop87GiantYears{1000, 2999};  // Jupiter, Saturn
+// Pluto: the series of Meeus, Astronomical Algorithms 2nd ed. (1998) ch. 37,
+// "valid only for the years 1885 to 2099" (fitted to DE200 over them).
+inline constexpr TheoryYears kPlutoSeriesYears{1885, 2099};
+
+// PlanetTheoryYears: the years the theory of a body holds.
+//
+// Given:   body  0 to 7 as for plans
+// Returned (function value): the years; nothing for a body outside 0 to 7
+std::optional<TheoryYears> PlanetTheoryYears(int body);
+
+// PlanetTheoryHolds: whether a body's theory holds over a span of time.
+//
+// Given:   body      0 to 7 as for plans
+//          utDate    automation date, UT, the start of the span
+//          spanDays  length of the span, days, 0 or more (0: the instant)
+// Returned (function value): true when the span starts at or after 0h UT of
+//   January 1 of the first year and neither starts nor ends after 0h UT of
+//   January 1 of the year after the last; false for a body outside 0 to 7
+//   and for NaN.
+bool PlanetTheoryHolds(int body, double utDate, double spanDays);
 
 // plans: geometric place of a planet seen from the Earth's centre.
 //
@@ -102,7 +140,10 @@ struct PlanetPlace {
 //     mj = automation date - 1.625; then hours = radians * 180 /
 //     3.14159265358979 / 15, degrees = radians * 57.29577951.
 //  2. Frame: true equator and equinox of date; geocentric; no refraction.
-//  3. Accuracy: within 3" of JPL DE431 over 1900-2100 (tests/data).
+//  3. Accuracy: within 3" of JPL DE431 over 1800-2100 (tests/data).
+//  4. Outside the years of the body's theory (PlanetTheoryYears) the place
+//     is computed all the same and means little: callers refuse such dates
+//     (PlanetTheoryHolds).
 // Reference: see plans, ab_ecl, ecl_eq and nut_eq.
 std::optional<PlanetPlace> PlanetPosition(double utDate, int body);
 

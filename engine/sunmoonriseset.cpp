@@ -3,7 +3,7 @@
 
 #include "sunmoonriseset.h"
 
-#include "automationdate.h"
+#include "continuoustime.h"
 #include "horizonequatorial.h"
 #include "modastrosubs.h"
 #include "sunmoon.h"
@@ -96,10 +96,13 @@ void search(Body body, Scan scan, double utDate, double latDeg, double lngWestDe
         rs = RiseSet{nan, nan, nan, nan};
         return;
     }
+    // Minutes of the day counted on the continuous line of days, so that
+    // they run forward before 1899-12-30 too.
+    const double t0Days = double(split->day);
     const double t0 = automation::midnightOf(split->day);
     const double rate = altitudeRateBound(body, latDeg);
     int step = 0;
-    auto instant = [&] { return t0 + double(step) / kStepsPerDay; };
+    auto instant = [&] { return automation::automationDateOf(t0Days + double(step) / kStepsPerDay); };
     Horizon h = horizonAt(body, t0, latDeg, lngWestDeg);
 
     // Advances while the altitude stays on the starting side; true when it

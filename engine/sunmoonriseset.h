@@ -42,6 +42,8 @@ struct RiseSet {
 //     of up to 1441.
 //  5. A utDate that is no automation date (automation::isAutomationDate)
 //     gives NaN in all four results and computes nothing.
+//  6. The minutes run forward from 0h on the continuous line of days
+//     (automation::automationDateOf), before 1899-12-30 as after it.
 void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 

@@ -3,6 +3,7 @@
 
 #include "transit.h"
 
+#include "continuoustime.h"
 #include "modastrosubs.h"
 #include "sunmoon.h"
 
@@ -26,25 +27,29 @@ void place(Body body, double utDate, double &raHours, double &decDeg)
 TransitFound bodyTransit(Body body, double start, double lngWestDeg)
 {
     const double lng = double(float(lngWestDeg));
+    // Steps are taken on the continuous line of days; LMST and places are
+    // read at the automation date of each step.
+    double days = automation::continuousDays(start);
     double t = start;
     double lmst = localMeanSiderealTime(t, lng);
     double ra = 0;
     double dec = 0;
     place(body, t, ra, dec);
-
     for (int i = 0; ra < lmst && i < kMaxSteps; ++i) {
-        const double next = t + (24 - lmst) * kDayAdvance / 24;
-        if (next == t)
+        const double next = days + (24 - lmst) * kDayAdvance / 24;
+        if (next == days)
             break;
-        t = next;
+        days = next;
+        t = automation::automationDateOf(days);
         lmst = localMeanSiderealTime(t, lng);
         place(body, t, ra, dec);
     }
     for (int i = 0; ra > lmst && i < kMaxSteps; ++i) {
-        const double next = t + (ra - lmst) / 24;
-        if (next == t)
+        const double next = days + (ra - lmst) / 24;
+        if (next == days)
             break;
-        t = next;
+        days = next;
+        t = automation::automationDateOf(days);
         place(body, t, ra, dec);
         lmst = localMeanSiderealTime(t, lng);
     }

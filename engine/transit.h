@@ -45,6 +45,9 @@ struct TransitFound {
 //  3. Guard: a loop also ends when its step no longer changes t (the LMST
 //     is taken to whole seconds, so a difference below the resolution of t
 //     would otherwise repeat forever), and after 1000 steps.
+//  4. Steps are added on the continuous line of days
+//     (automation::continuousDays), so they run forward before 1899-12-30
+//     too; the result is an automation date.
 TransitFound SunTransit(double startUtDate, double lngWestDeg);
 TransitFound MoonTransit(double startUtDate, double lngWestDeg);
 

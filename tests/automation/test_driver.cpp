@@ -96,6 +96,18 @@ TEST(Driver, StopsAtTheFirstFailingStep)
     EXPECT_TRUE(r.err.contains(QStringLiteral("450")));
 }
 
+// A member asked for a planet outside the years its theory holds stops the
+// run with the engine's error and its text, exit status 1.
+TEST(Driver, RefusesAPlaceOutsideTheYearsOfTheTheory)
+{
+    const DriverRun r =
+        ephemkit({"PlanetNum=7", "lat=51.48", "AlmanacPlace(1850-06-21T00:00:00)", "AlmanacRA"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("error 5: Pluto's series holds from 1885 to 2099")))
+        << r.err.toStdString();
+}
+
 TEST(Driver, UnknownProgIdIsNamed)
 {
     const DriverRun r = ephemkit({"--progid", "No.Such", "LMST"});

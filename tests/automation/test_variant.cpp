@@ -5,10 +5,12 @@
 
 #include "automationerror.h"
 #include "civil.h"
+#include "continuoustime.h"
 #include "variant.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -103,6 +105,35 @@ TEST(AutomationDate, RoundTripEveryDayAndEverySecondOfSomeDays)
             ASSERT_EQ(split.day, d.toJulianDay() - QDate(1899, 12, 30).toJulianDay());
         }
     }
+}
+
+// On the continuous line of days the span between two automation dates is
+// the civil time between them, on both sides of 1899-12-30; the inverse
+// gives the very automation date back, and an instant that rounds onto a
+// midnight is that midnight, never a day off.
+TEST(AutomationDate, ContinuousDaysMeasureTheTimeBetweenDates)
+{
+    const QDateTime base(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    for (qint64 day = -657434; day < 2958466; day += 4567) {
+        for (int s : {0, 1, 21600, 45296, 86399}) {
+            const QDateTime t = base.addDays(day).addSecs(s);
+            const double date = toAutomationDate(t);
+            const double days = continuousDays(date);
+            ASSERT_NEAR(days, double(base.secsTo(t)) / 86400, 1e-9) << t.toString(Qt::ISODate).toStdString();
+            ASSERT_EQ(automationDateOf(days), date) << t.toString(Qt::ISODate).toStdString();
+            ASSERT_EQ(julianDateOf(date), days + 2415018.5);
+            if (s == 0) {
+                ASSERT_EQ(double(civilDayNumber(t.date().year(), t.date().month(), t.date().day())), date);
+            }
+        }
+    }
+    EXPECT_EQ(continuousDays(-1.25), -0.75);
+    EXPECT_EQ(automationDateOf(-0.75), -1.25);
+    EXPECT_EQ(automationDateOf(-1e-300), 0.0);
+    // Just after midnight of day -18000; and just before midnight of day -3,
+    // where day -4 less the fraction rounds to -5: that midnight is -3.
+    EXPECT_EQ(automationDateOf(std::nextafter(-18000.0, 0.0)), std::nextafter(-18000.0, -1e9));
+    EXPECT_EQ(automationDateOf(std::nextafter(-3.0, -1e9)), -3.0);
 }
 
 // Numbers that no civil date stands for are refused as an overflow, never

@@ -24,8 +24,13 @@ Usage:
   /usr/bin/python3 generate_reference.py settle     fits disputed lunar table
                                                     rows (reads engine/sunmoon.cpp)
 
-Every instant is an automation date: days from 1899-12-30 00:00 UT, whole
-seconds. Written once and committed; the test suite does not need Python.
+Every instant written is an automation date: days from 1899-12-30 00:00 UT,
+whole seconds. Before that day the integer part counts back while the
+fraction still runs forward from midnight (-1.25 is 1899-12-29 06:00), so
+the script works on continuous days and converts only when it writes
+(to_automation). Rows of 1900-2100 come first, then rows of 1800-1899 drawn
+from their own seed, so adding the latter left the former as they were.
+Written once and committed; the test suite does not need Python.
 """
 
 import math
@@ -42,8 +47,22 @@ AUTOMATION_EPOCH_JD = 2415018.5          # JD of automation date 0
 DUBLIN_EPOCH_JD = 2415020.0              # JD of ephem.Date(0)
 
 
-def to_ephem(auto_date):
-    return ephem.Date(auto_date + AUTOMATION_EPOCH_JD - DUBLIN_EPOCH_JD)
+def to_automation(days):
+    """Continuous days from 1899-12-30 0h to an automation date."""
+    if days >= 0:
+        return days
+    day = math.floor(days)
+    return day - (days - day)
+
+
+def auto(days):
+    """An instant as written in the tables: automation date, 8 decimals."""
+    return '%.8f' % to_automation(days)
+
+
+def to_ephem(days):
+    """Continuous days from 1899-12-30 0h to a PyEphem date."""
+    return ephem.Date(days + AUTOMATION_EPOCH_JD - DUBLIN_EPOCH_JD)
 
 
 def whole_second(days):
@@ -51,6 +70,7 @@ def whole_second(days):
 
 
 def random_instants(rng, count, first_year=1900, last_year=2100):
+    """Continuous days, whole seconds."""
     start = ephem.Date('%d/1/1' % first_year) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD
     end = ephem.Date('%d/12/31 23:59:59' % last_year) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD
     return [whole_second(rng.uniform(start, end)) for _ in range(count)]
@@ -72,21 +92,30 @@ def write_csv(name, header, rows, provenance):
             out.write(','.join(row) + '\n')
 
 
+def greenwich_apparent_sidereal_hours(days):
+    """ERFA eraGst94 (IAU 1982 GMST, IAU 1994 equation of the equinoxes), UT1 = UT."""
+    jd = days + AUTOMATION_EPOCH_JD
+    return math.degrees(erfa.gst94(math.floor(jd), jd - math.floor(jd))) / 15.0
+
+
 def sun_moon(rng):
     rows = []
-    for d in random_instants(rng, 600):
+    instants = random_instants(rng, 600)
+    instants_1800s = random_instants(random.Random(20261208), 150, 1800, 1899)
+    for d in instants + instants_1800s:
         sra, sdec = apparent(ephem.Sun(), d)
         moon = ephem.Moon()
         mra, mdec = apparent(moon, d)
         km = moon.earth_distance * 149597870.7
         dt = ephem.delta_t(to_ephem(d))
-        rows.append(['%.8f' % d, '%.9f' % sra, '%.8f' % sdec, '%.9f' % mra, '%.8f' % mdec,
-                     '%.3f' % km, '%.2f' % dt])
+        rows.append([auto(d), '%.9f' % sra, '%.8f' % sdec, '%.9f' % mra, '%.8f' % mdec,
+                     '%.3f' % km, '%.2f' % dt, '%.10f' % greenwich_apparent_sidereal_hours(d)])
     write_csv('sunmoon_reference.csv',
               ['utDate', 'sunRaHours', 'sunDecDeg', 'moonRaHours', 'moonDecDeg', 'moonDistanceKm',
-               'deltaTSeconds'], rows,
+               'deltaTSeconds', 'gastHours'], rows,
               'PyEphem apparent geocentric RA/Dec of date (g_ra, g_dec) and Moon distance, '
-              'UT instants 1900-2100, with the Delta T PyEphem used')
+              'UT instants 1900-2100 then 1800-1899, with the Delta T PyEphem used, and '
+              'ERFA Greenwich apparent sidereal time (eraGst94, UT1 = UT)')
 
 
 def altitude_deg(body, auto_date, lat_deg, lng_west_deg):
@@ -127,18 +156,20 @@ def crossings(make_body, day, lat, lng):
 
 def rise_set(rng):
     rows = []
+    rng_1800s = random.Random(20261209)
+    days = {kind: [(rng, 1950, 2050)] * 60 + [(rng_1800s, 1800, 1899)] * 15 for kind in ('sun', 'moon')}
     for kind, make_body in (('sun', ephem.Sun), ('moon', ephem.Moon)):
-        for _ in range(60):
-            day = math.floor(random_instants(rng, 1, 1950, 2050)[0])
-            lat = round(rng.uniform(-60, 60), 2)
-            lng = round(rng.uniform(0, 360), 2)
+        for source, first_year, last_year in days[kind]:
+            day = math.floor(random_instants(source, 1, first_year, last_year)[0])
+            lat = round(source.uniform(-60, 60), 2)
+            lng = round(source.uniform(0, 360), 2)
             events = crossings(make_body, day, lat, lng)
             first = {}
             for k, when in events:
                 first.setdefault(k, when)
             rows.append([kind, str(day), '%.2f' % lat, '%.2f' % lng,
-                         '%.8f' % first['rise'] if 'rise' in first else '-1',
-                         '%.8f' % first['set'] if 'set' in first else '-1'])
+                         auto(first['rise']) if 'rise' in first else '-1',
+                         auto(first['set']) if 'set' in first else '-1'])
     write_csv('riseset_reference.csv',
               ['body', 'day', 'latDeg', 'lngWestDeg', 'firstRise', 'firstSet'], rows,
               'first altitude-0 crossings of the UT day: PyEphem apparent geocentric place, '
@@ -162,6 +193,7 @@ ALMANAC_BODIES = {10: ephem.Sun, 11: ephem.Moon, 0: ephem.Mercury, 1: ephem.Venu
 
 
 def from_ephem(date):
+    """A PyEphem date to continuous days from 1899-12-30 0h."""
     return float(date) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD
 
 
@@ -228,7 +260,7 @@ def almanac_day(number, start, lat, lng_west):
     status = 0
     if not events:
         status = 1 if above_horizon(body, obs, number, start) >= 0 else -1
-    row = [str(number), '%.8f' % start, '%.2f' % lat, '%.2f' % lng_west, str(status)]
+    row = [str(number), auto(start), '%.2f' % lat, '%.2f' % lng_west, str(status)]
     for kind in ('rise', 'transit', 'set'):
         if kind == 'transit':
             when = from_ephem(obs.next_transit(body, start=to_ephem(start)))
@@ -237,11 +269,11 @@ def almanac_day(number, start, lat, lng_west):
                 continue
             obs.date = to_ephem(when)
             body.compute(obs)
-            row += ['%.8f' % when, '%.4f' % math.degrees(body.alt)]
+            row += [auto(when), '%.4f' % math.degrees(body.alt)]
         elif kind in events:
             obs.date = to_ephem(events[kind])
             body.compute(obs)
-            row += ['%.8f' % events[kind], '%.3f' % math.degrees(body.az)]
+            row += [auto(events[kind]), '%.3f' % math.degrees(body.az)]
         else:
             row += ['-', '-']
     return row
@@ -267,6 +299,18 @@ def almanac(rng):
                 start = math.floor(start / 365.2422) * 365.2422 + rng.choice((172, 355)) + rng.uniform(-40, 40)
                 start = round(start * 1440) / 1440
             rows.append(almanac_day(number, start, lat, round(rng.uniform(0, 360), 2)))
+    # 1800-1899, from a seed of their own: the Sun and the Moon of 1850 June
+    # 21 at Greenwich, then random days.
+    greenwich_1850 = float(ephem.Date('1850/6/21')) + DUBLIN_EPOCH_JD - AUTOMATION_EPOCH_JD
+    for number in (10, 11):
+        rows.append(almanac_day(number, greenwich_1850, 51.48, 0.0))
+    rng = random.Random(20261210)
+    for number, count in ((10, 10), (11, 10), (0, 2), (1, 2), (2, 2), (3, 2), (4, 2), (5, 2), (6, 2)):
+        for _ in range(count):
+            day = math.floor(random_instants(rng, 1, 1800, 1899)[0])
+            start = day - round(rng.uniform(-11, 14) * 60) / 1440
+            rows.append(almanac_day(number, start, round(rng.uniform(-60, 60), 2),
+                                    round(rng.uniform(0, 360), 2)))
     write_csv('almanac_reference.csv',
               ['body', 'startUtDate', 'latDeg', 'lngWestDeg', 'status', 'rise', 'riseAz', 'transit',
                'transitAlt', 'set', 'setAz'], rows,

@@ -3,6 +3,7 @@
 //
 // The conversion, position and transit members of the Ephemkit object.
 
+#include "civil.h"
 #include "ephemkit.h"
 #include "modastrosubs.h"
 #include "planets.h"
@@ -281,4 +282,60 @@ TEST(EphemkitErrors, BadDateIsRecordedNotThrown)
     EXPECT_EQ(number, 13);
     EXPECT_NO_THROW(e.NextTransit(QVariant(QStringLiteral("x")), missing(), missing()));
     EXPECT_TRUE(e.takeError(number, text));
+}
+
+// A planet asked for outside the years its theory holds: every member that
+// places it raises error 5 naming those years, keeps the other properties
+// and empties the almanac; the edges of the years themselves are served.
+TEST(EphemkitErrors, PlacesOutsideTheYearsOfTheTheoryAreRefused)
+{
+    const QString pluto = QStringLiteral("Pluto's series holds from 1885 to 2099");
+    const QString jupiter = QStringLiteral("Jupiter's series holds from 1000 to 2999");
+    const struct {
+        int body;
+        double utDate;
+        QString error;  // empty: served
+        bool dayOnly;   // only AlmanacDay (its day reaches beyond the years) refuses
+    } cases[] = {
+        {7, civil(1850, 6, 21), pluto, false},
+        {7, civil(1884, 12, 31, 23, 59, 59), pluto, false},
+        {7, civil(2100, 1, 1), pluto, false},
+        {7, civil(2099, 12, 31, 0, 0, 1), pluto, true},
+        {7, civil(1885, 1, 1), {}, false},
+        {7, civil(2099, 12, 31), {}, false},
+        {3, civil(3000, 1, 1), jupiter, false},
+        {3, civil(999, 12, 31, 12), jupiter, false},
+        {2, civil(1850, 6, 21), {}, false},
+    };
+    for (const auto &c : cases) {
+        Ephemkit e;
+        e.setLat(51.5);
+        e.setPlanetNum(c.body);
+        e.setUTDate(dateValue(c.utDate));
+        e.setRA(5.5);
+        const QVariant date = dateValue(c.utDate);
+        const auto check = [&](bool refused, const char *member) {
+            int number = 0;
+            QString text;
+            ASSERT_EQ(e.takeError(number, text), refused) << member << " " << c.utDate;
+            if (refused) {
+                EXPECT_EQ(number, 5) << member;
+                EXPECT_EQ(text, c.error) << member;
+            }
+        };
+        const bool refused = !c.error.isEmpty();
+        e.RADEC2ALTAZ(date);
+        check(refused && !c.dayOnly, "RADEC2ALTAZ");
+        if (refused && !c.dayOnly) {
+            EXPECT_EQ(num(e.RA()), 5.5) << "RA kept";
+        }
+        e.NextTransit(date, missing(), missing());
+        check(refused && !c.dayOnly, "NextTransit");
+        e.AlmanacPlace(date);
+        check(refused && !c.dayOnly, "AlmanacPlace");
+        EXPECT_EQ(e.AlmanacRA().isValid(), !refused || c.dayOnly);
+        e.AlmanacDay(date);
+        check(refused, "AlmanacDay");
+        EXPECT_EQ(e.AlmanacStatus().isValid(), !refused);
+    }
 }

@@ -32,7 +32,15 @@ TEST(DeltaT, FollowsThePublishedValuesThenThePrediction)
         double seconds;    // published TT - UT1
         double tolerance;  // seconds
     } cases[] = {
-        // Espenak and Meeus before the observed table.
+        // Espenak and Meeus before the observed table, against the yearly
+        // table of Morrison and Stephenson that PyEphem 4.1.4 holds
+        // (ephem.delta_t) for 1800-1899.
+        {civil(1800, 1, 1), 13.7, 1.0},
+        {civil(1820, 1, 1), 12.0, 1.0},
+        {civil(1850, 1, 1), 7.1, 1.0},
+        {civil(1870, 1, 1), 1.61, 1.0},
+        {civil(1880, 1, 1), -5.4, 1.0},
+        {civil(1890, 1, 1), -5.87, 1.0},
         {civil(1900, 1, 1), -2.8, 1.0},
         {civil(1950, 1, 1), 29.1, 1.0},
         // USNO deltat.data: values of the table itself...
@@ -107,10 +115,13 @@ TEST(PlanetLayer, AberrationStaysBelowTwentyOneArcseconds)
 
 TEST(PlanetLayer, EveryPlanetAgreesWithJplDe431WithinThreeArcseconds)
 {
-    // Swiss Ephemeris places from JPL DE431 at UT instants 1900-2100.
+    // Swiss Ephemeris places from JPL DE431 at UT instants 1800-2100 (Pluto
+    // from 1885).
     const auto rows = testdata::readCsv("planets_reference.csv");
-    ASSERT_GE(rows.size(), 960u);
+    ASSERT_GE(rows.size(), 1240u);
+    constexpr double kYear1900 = 2;      // automation date of 1900-01-01
     constexpr double kYear2050 = 54789;  // automation date of 2050-01-01
+    testdata::ErrorStats before1900[8];
     testdata::ErrorStats before2050[8];
     testdata::ErrorStats from2050[8];
     for (const QStringList &row : rows) {
@@ -124,9 +135,14 @@ TEST(PlanetLayer, EveryPlanetAgreesWithJplDe431WithinThreeArcseconds)
         ASSERT_GE(ra, 0.0);
         ASSERT_LT(ra, 24.0);
         const double error = testdata::separationDeg(ra, dec, row[2].toDouble(), row[3].toDouble());
-        (row[0].toDouble() < kYear2050 ? before2050 : from2050)[body].add(error);
+        const double d = row[0].toDouble();
+        (d < kYear1900 ? before1900 : d < kYear2050 ? before2050 : from2050)[body].add(error);
     }
     for (int body = 0; body < 8; ++body) {
+        testdata::report(std::string(kNames[body]) + " vs DE431 1800-1899", before1900[body], 3600,
+                         "arcsec");
+        EXPECT_GT(before1900[body].count(), 0) << kNames[body];
+        EXPECT_LT(before1900[body].max() * 3600, 3.0) << kNames[body];
         testdata::report(std::string(kNames[body]) + " vs DE431 1900-2049", before2050[body], 3600,
                          "arcsec");
         testdata::report(std::string(kNames[body]) + " vs DE431 2050-2100", from2050[body], 3600,

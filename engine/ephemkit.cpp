@@ -84,7 +84,7 @@ std::optional<double> inRange(const QVariant &v, double low, double high)
 } // namespace
 
 Ephemkit::Ephemkit(QObject *parent)
-    : QObject(parent), m_localNow([] { return QDateTime::currentDateTime(); })
+    : QObject(parent), m_utcNow([] { return QDateTime::currentDateTimeUtc(); })
 {
     ++g_liveObjects;
 }
@@ -202,12 +202,14 @@ void Ephemkit::setPlanetName(const QVariant &v)
 
 void Ephemkit::discard(const QVariant &) {}
 
-void Ephemkit::setLocalNow(std::function<QDateTime()> localNow) { m_localNow = std::move(localNow); }
+void Ephemkit::setUtcNow(std::function<QDateTime()> utcNow) { m_utcNow = std::move(utcNow); }
 
 double Ephemkit::utNow()
 {
-    const QDateTime local = m_localNow();
-    return automation::toAutomationDate(local.date(), local.time()) + GetTZBias().toDouble();
+    // The system clock's UTC itself: local time plus a zone's bias would be
+    // an hour off for a moment at every daylight-saving switch.
+    const QDateTime utc = m_utcNow().toUTC();
+    return automation::toAutomationDate(utc.date(), utc.time());
 }
 
 int Ephemkit::bodyNumber() const

@@ -77,7 +77,7 @@ public:
     // uDate (and its rise and set) first, then LMST for uDate; without it
     // the stored RA, Dec and LMST are used as they are.
     Q_INVOKABLE void RADEC2ALTAZ(const QVariant &uDate);
-    // ALTAZ2RADEC for UT now (local time now + GetTZBias). Returns Empty.
+    // ALTAZ2RADEC for UT now (the system clock's UTC). Returns Empty.
     Q_INVOKABLE QVariant ALTAZ2RADECnow();
     // RADEC2ALTAZ with the body's position for UT now. Returns Empty.
     Q_INVOKABLE QVariant RADEC2ALTAZnow();
@@ -121,9 +121,9 @@ public:
     // (ephemkit::PlanetTheoryYears); AlmanacDay needs all of its day inside.
     // The almanac results are then Empty; other properties keep their values.
 
-    // Source of the local civil date and time "now" (default: the system
-    // clock); tests inject a fixed instant.
-    void setLocalNow(std::function<QDateTime()> localNow);
+    // Source of UTC "now" (default: the system clock); tests inject a fixed
+    // instant.
+    void setUtcNow(std::function<QDateTime()> utcNow);
 
     QVariant TransitEL() const { return m_TransitEL; }
     QVariant LNG() const { return m_LNG; }
@@ -194,7 +194,7 @@ private:
     int bodyNumber() const;
     void convert(bool toEquatorial);
 
-    std::function<QDateTime()> m_localNow;
+    std::function<QDateTime()> m_utcNow;
 
     double m_LNG = 0.0;    // degrees west, [0, 360)
     double m_LMST = 0.0;   // hours

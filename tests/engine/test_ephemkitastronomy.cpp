@@ -87,16 +87,16 @@ TEST(EphemkitConversions, OldLongitudeStaysInLmstUntilUtDateIsSetAgain)
     EXPECT_EQ(num(e.Az()), num(f.Az()));
 }
 
-TEST(EphemkitConversions, NowMembersUseTheInjectedClockAndTheZoneBias)
+TEST(EphemkitConversions, NowMembersTakeUtFromTheClocksUtc)
 {
     Ephemkit e;
-    const QDateTime local(QDate(2024, 3, 20), QTime(9, 30, 0), Qt::UTC);
-    e.setLocalNow([local] { return local; });
+    const QDateTime utc(QDate(2024, 3, 20), QTime(9, 30, 0), Qt::UTC);
+    e.setUtcNow([utc] { return utc; });
     e.setLNG(75);
     e.setLat(40);
     e.setAlt(30);
     e.setAz(120);
-    const double ut = automation::toAutomationDate(local) + e.GetTZBias().toDouble();
+    const double ut = automation::toAutomationDate(utc);
     e.ALTAZ2RADECnow();
     EXPECT_DOUBLE_EQ(num(e.LMST()), ephemkit::localMeanSiderealTime(ut, 75));
     EXPECT_FALSE(e.UTDate().isValid());

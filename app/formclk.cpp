@@ -9,6 +9,7 @@
 #include "alarmtable.h"
 #include "automationerror.h"
 #include "civilzone.h"
+#include "observerzone.h"
 #include "clock.h"
 #include "colordialogpicker.h"
 #include "filedialogpicker.h"
@@ -189,8 +190,8 @@ void Formclk::Form_Load()
     if (!m_engine.isEmpty())  // else "create the engine" said why
         runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "read colours and font", [&] {
-        p.BkColor = readNumberSetting(s, QStringLiteral("BkColor"), QStringLiteral("&HFFFFFF"));
-        p.DigitColor = readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0"));
+        p.BkColor = colorFromSetting(readNumberSetting(s, QStringLiteral("BkColor"), QStringLiteral("&HFFFFFF")));
+        p.DigitColor = colorFromSetting(readNumberSetting(s, QStringLiteral("DigitColor"), QStringLiteral("0")));
         p.FontName = readTextSetting(s, QStringLiteral("FontName"), QStringLiteral("Arial"));
         p.FontBold = readBooleanSetting(s, QStringLiteral("FontBold"), QStringLiteral("True"));
         p.FontSize = clampClockFontPoints(readNumberSetting(s, QStringLiteral("FontSize"), QStringLiteral("20")));
@@ -272,11 +273,11 @@ void Formclk::showPlace()
 void Formclk::styleLabels()
 {
     const Preferences &p = m_ctx.prefs;
-    const QColor back = colorFromSetting(automation::toDouble(p.BkColor));
-    const QColor digits = colorFromSetting(automation::toDouble(p.DigitColor));
-    const QString face = automation::toText(p.FontName);
-    const double size = clampClockFontPoints(automation::toDouble(p.FontSize));
-    const bool bold = automation::toDouble(p.FontBold) != 0;
+    const QColor back = p.BkColor;
+    const QColor digits = p.DigitColor;
+    const QString face = p.FontName;
+    const double size = clampClockFontPoints(p.FontSize);
+    const bool bold = p.FontBold;
 
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock}) {
         QPalette pal = label->palette();
@@ -422,7 +423,7 @@ void Formclk::runTick(const QDateTime &reading)
         }
     });
     const double ut = automation::toAutomationDate(wholeSecond(reading));
-    p.CurrentUT = automation::dateValue(ut);
+    p.CurrentUT = wholeSecond(reading);
     ui->LBLUTClock->setText(formatTime(ut, u"HH:nn:ss"));
     // Without an engine there is no LMST; start-up said why, and the
     // engine's steps are not tried at every tick.

@@ -6,6 +6,7 @@
 #include "automationdate.h"
 #include "backgroundstep.h"
 #include "clock.h"
+#include "observerzone.h"
 #include "latlng.h"
 #include "messageservice.h"
 #include "numbertext.h"

@@ -5,6 +5,7 @@
 
 #include "backgroundstep.h"
 #include "civilzone.h"
+#include "observerzone.h"
 #include "clock.h"
 #include "colorpicker.h"
 #include "fontpicker.h"
@@ -29,9 +30,6 @@ namespace {
 
 const QString kMonthFirst = QStringLiteral("MM/DD/YYYY");
 const QString kDayFirst = QStringLiteral("DD/MM/YYYY");
-
-// A preference held as a variant, as a number; 0 when it is none.
-double numberOf(const QVariant &value) { return automation::numericValue(value).value_or(0); }
 
 // The system's zone now, hours east of UT, to the minute (UT+5:30 gives 5.5).
 double systemZoneHours(const Clock &clock) { return clock.zoneOffsetSeconds() / 3600.0; }
@@ -106,8 +104,8 @@ void FormConfig::LoadParams()
     m_lng = p.LNG;
     m_place = p.Place;
     showZone(p.DetectTZ ? QString() : p.ZoneId);
-    paintSwatch(ui->LBLBackcolor, colorFromSetting(numberOf(p.BkColor)));
-    paintSwatch(ui->LBLforecolor, colorFromSetting(numberOf(p.DigitColor)));
+    paintSwatch(ui->LBLBackcolor, p.BkColor);
+    paintSwatch(ui->LBLforecolor, p.DigitColor);
     ui->TxtTZ->setText(plainNumberText(p.TZ));
     ui->chkDetectTZ->setChecked(p.DetectTZ);  // ticking fills and locks TxtTZ
     ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
@@ -187,7 +185,7 @@ void FormConfig::cmdFont_Click()
     Preferences &p = m_ctx.prefs;
     FontPickRequest request;
     request.title = tr("Select a Font for the Clock");
-    request.initial = {p.FontName.toString(), numberOf(p.FontSize), numberOf(p.FontBold) != 0};
+    request.initial = {p.FontName, p.FontSize, p.FontBold};
     const std::optional<FontChoice> chosen = m_openers.fonts.pickFont(request);
     if (!chosen)
         return;
@@ -295,8 +293,8 @@ void FormConfig::cmdUpdate_Click()
     const double lngWestDeg = longitudeWestFromText(ui->TxtLng->text(), sense).value_or(0);
     p.LNG = float(lngWestDeg);
     p.DisplayWest = m_displayWest;
-    p.BkColor = settingFromColor(swatchColor(ui->LBLBackcolor));
-    p.DigitColor = settingFromColor(swatchColor(ui->LBLforecolor));
+    p.BkColor = swatchColor(ui->LBLBackcolor);
+    p.DigitColor = swatchColor(ui->LBLforecolor);
     p.DisplayLAST = ui->chkDisplayLAST->isChecked();
     p.DUT1 = dut1FromText(ui->TxtDUT1->text()).value_or(0);
 
@@ -309,9 +307,9 @@ void FormConfig::cmdUpdate_Click()
     store("BkColor", colorText(swatchColor(ui->LBLBackcolor)));
     store("DigitColor", colorText(swatchColor(ui->LBLforecolor)));
     store("DisplayWest", booleanText(m_displayWest));
-    store("FontBold", booleanText(numberOf(p.FontBold) != 0));
-    store("FontName", p.FontName.toString());
-    store("FontSize", plainNumberText(numberOf(p.FontSize)));
+    store("FontBold", booleanText(p.FontBold));
+    store("FontName", p.FontName);
+    store("FontSize", plainNumberText(p.FontSize));
     store("DateFormat", p.DateFormat);
     store("DisplayLAST", booleanText(p.DisplayLAST));
     store("DUT1", plainNumberText(p.DUT1));

@@ -46,30 +46,3 @@ QDateTime CivilZone::toUtc(const QDateTime &civil) const
 }
 
 } // namespace noctalis
-
-#include "clock.h"
-#include "preferences.h"
-
-namespace noctalis {
-
-std::optional<CivilZone> placeZone(const QString &zoneId, double hours, const QDateTime &utc)
-{
-    if (zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8()))
-        return std::nullopt;
-    const QTimeZone zone(zoneId.toUtf8());
-    const int seconds = int(std::lround(hours * 3600));
-    if (zone.offsetFromUtc(utc) != seconds && zone.standardTimeOffset(utc) != seconds)
-        return std::nullopt;
-    return CivilZone(zone);
-}
-
-CivilZone observerZone(const Preferences &prefs, const Clock &clock)
-{
-    if (prefs.DetectTZ)
-        return CivilZone(clock.systemZone());
-    if (!prefs.ZoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(prefs.ZoneId.toUtf8()))
-        return CivilZone(QTimeZone(prefs.ZoneId.toUtf8()));
-    return CivilZone::fixedHours(prefs.TZ);
-}
-
-} // namespace noctalis

@@ -6,8 +6,11 @@
 // the application and handed to the windows that use it.
 #pragma once
 
+#include <QColor>
+#include <QDateTime>
 #include <QString>
-#include <QVariant>
+
+#include <optional>
 
 namespace noctalis {
 
@@ -16,9 +19,9 @@ struct Preferences {
     bool StartUp = false;          // start with the system
     bool TopMost = false;          // main window above other windows
     bool ConfigCancelled = false;  // the configuration dialog was left by Cancel; not stored
-    QVariant FontName;             // clock font face (text)
-    QVariant FontSize;             // clock font size, points (number)
-    QVariant FontBold;             // clock font bold (Boolean)
+    QString FontName = QStringLiteral("Arial");  // clock font face
+    double FontSize = 20;          // clock font size, points
+    bool FontBold = true;          // clock font bold
     bool DetectTZ = false;         // take the time zone from the system clock
     bool DisplayWest = false;      // show longitudes as west longitudes
     QString DateFormat;            // "MM/DD/YYYY" or "DD/MM/YYYY"
@@ -28,9 +31,9 @@ struct Preferences {
     bool AlarmsEnabled = false;    // the tick checks the alarms
     float LAT = 0;                 // observer latitude, degrees north
     float LNG = 0;                 // observer longitude, degrees west, [0, 360)
-    QVariant BkColor;              // clock face background, 0x00BBGGRR
-    QVariant DigitColor;           // digit colour, 0x00BBGGRR
-    QVariant CurrentUT;            // UT of the last tick (a date)
+    QColor BkColor = Qt::white;    // clock face background
+    QColor DigitColor = Qt::black; // digit colour
+    std::optional<QDateTime> CurrentUT;  // UT of the last tick
     bool DisplayLAST = false;      // the clock shows the LAST row
     double DUT1 = 0;               // UT1 - UTC, seconds, |DUT1| < 0.9; added to UT for the sidereal times
 };

@@ -198,7 +198,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     form.Timer1_Timer();
     const double engineUt = automation::toDate(form.engine().get(QStringLiteral("UTDate")));
     EXPECT_EQ(form.utClockLabel()->text(), formatTime(engineUt, u"HH:nn:ss"));
-    EXPECT_EQ(automation::toDate(parts.prefs.CurrentUT), engineUt);
+    EXPECT_EQ(automation::toAutomationDate(*parts.prefs.CurrentUT), engineUt);
     ASSERT_EQ(alarmsRuntime.windows().windows().size(), 1);
     EXPECT_EQ(static_cast<FormAlarm *>(alarmsRuntime.windows().windows().first())->message(),
               QStringLiteral("UT ") + form.utClockLabel()->text());

@@ -138,7 +138,7 @@ TEST_F(ConfigMenuTest, CancelledDialogAppliesNothing)
     });
     form.optionsMenu()->findChild<QAction *>(QStringLiteral("mnuConfig"))->trigger();
     EXPECT_TRUE(prefs.ConfigCancelled);
-    EXPECT_EQ(prefs.FontSize.toDouble(), 40.0) << "the font choice is kept";
+    EXPECT_EQ(prefs.FontSize, 40.0) << "the font choice is kept";
     EXPECT_EQ(form.size(), before) << "but not applied";
     EXPECT_FALSE(form.dialogOpen());
 }

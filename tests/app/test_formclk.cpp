@@ -314,7 +314,7 @@ TEST_F(FormclkTest, TickShowsLmstAndUt)
     form->Timer1_Timer();
     EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("12:00:00"));
     EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("13:41:50")) << "13.6973745 h";
-    EXPECT_EQ(prefs.CurrentUT, automation::dateValue(civil(2000, 1, 1, 12)));
+    EXPECT_EQ(prefs.CurrentUT, QDateTime(QDate(2000, 1, 1), QTime(12, 0), Qt::UTC));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("LMST"));
 }
 
@@ -501,7 +501,7 @@ TEST_F(FormclkTest, AbsurdFontSizesAreKeptToThePickersRangeAndTheWindowToItsScre
         auto form = start();
         EXPECT_EQ(form->clockLabel()->font().pointSizeF(), c.points) << c.stored;
         EXPECT_EQ(form->utClockLabel()->font().pointSizeF(), c.points) << c.stored;
-        EXPECT_EQ(automation::toDouble(prefs.FontSize), c.points) << c.stored;
+        EXPECT_EQ(prefs.FontSize, c.points) << c.stored;
         // The whole clock on its screen, not only its corner at the middle;
         // a clock wider or taller than the screen (144 points of a wide
         // font on the 800 x 600 test screen) starts at its left or top edge.

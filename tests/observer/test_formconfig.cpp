@@ -43,8 +43,8 @@ protected:
         prefs.TZ = -5;
         prefs.LNG = 75.5f;
         prefs.LAT = 40.5f;
-        prefs.BkColor = 16777215.0;
-        prefs.DigitColor = 0.0;
+        prefs.BkColor = Qt::white;
+        prefs.DigitColor = Qt::black;
         prefs.FontName = QStringLiteral("Arial");
         prefs.FontBold = true;
         prefs.FontSize = 20.0;
@@ -432,12 +432,12 @@ TEST_F(FormConfigTest, CancelStoresNothingButTheFontChoiceIsKept)
     EXPECT_EQ(request.initial, (FontChoice{QStringLiteral("Arial"), 20, true}));
     EXPECT_EQ(request.minPointSize, 6);
     EXPECT_EQ(request.maxPointSize, 144);
-    EXPECT_EQ(prefs.FontName, QVariant(QStringLiteral("DejaVu Serif")));
-    EXPECT_EQ(prefs.FontSize.toDouble(), 36.0);
-    EXPECT_FALSE(prefs.FontBold.toBool());
+    EXPECT_EQ(prefs.FontName, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(prefs.FontSize, 36.0);
+    EXPECT_FALSE(prefs.FontBold);
 
     click(*form, "cmdFont");  // cancelled: nothing changes
-    EXPECT_EQ(prefs.FontSize.toDouble(), 36.0);
+    EXPECT_EQ(prefs.FontSize, 36.0);
     type(*form, "TxtLng", QStringLiteral("10"));
     click(*form, "cmdCancel");
     EXPECT_FALSE(form->isVisible());
@@ -466,7 +466,7 @@ TEST_F(FormConfigTest, SwatchesTakeThePickedColourAndKeepItWhenCancelled)
     click(*form, "cmdUpdate");
     EXPECT_EQ(read("BkColor"), QStringLiteral("255")) << "red in the low byte";
     EXPECT_EQ(read("DigitColor"), QStringLiteral("0"));
-    EXPECT_EQ(prefs.BkColor.toDouble(), 255.0);
+    EXPECT_EQ(prefs.BkColor, QColor(255, 0, 0));
 }
 
 TEST_F(FormConfigTest, AlarmsAndAboutOpenOverTheDialog)

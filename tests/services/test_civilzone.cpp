@@ -5,6 +5,7 @@
 // which zone the observer's preferences name.
 
 #include "civilzone.h"
+#include "observerzone.h"
 #include "clock.h"
 #include "preferences.h"
 

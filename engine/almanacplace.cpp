@@ -29,7 +29,8 @@ bool isPlanet(int body) { return body >= 0 && body <= 7; }
 
 AlmanacPlace sunOrMoon(int body, double utDays)
 {
-    const double ttDays = utDays + deltaTSeconds(utDays + automation::kJulianDayOfAutomationZero) / kSecondsPerDay;
+    const double jdUt = utDays + automation::kJulianDayOfAutomationZero;
+    const double ttDays = utDays + deltaTSeconds(jdUt) / kSecondsPerDay;
     const SunMoon r = SunMoonPosition(automation::automationDateOf(ttDays));
     AlmanacPlace p;
     if (body == kSun) {

@@ -323,8 +323,9 @@ void Ephemkit::ComputeRiseSet()
     int status = 0;
     ephemkit::riset(ephemkit::hoursToRadians(automation::toDouble(m_RA)),
                     ephemkit::degreesToRadians(automation::toDouble(m_Dec)),
-                    ephemkit::degreesToRadians(lat), ephemkit::degreesToRadians(ephemkit::kGeometricHorizonDeg),
-                    &lstr, &lsts, &azr, &azs, &status);
+                    ephemkit::degreesToRadians(lat),
+                    ephemkit::degreesToRadians(ephemkit::kGeometricHorizonDeg), &lstr, &lsts, &azr,
+                    &azs, &status);
     if (status != ephemkit::kRisesAndSets) {
         // Never rises or never sets: no event in the day, as for the Sun and Moon.
         m_RiseDate = automation::dateValue(-1.0);

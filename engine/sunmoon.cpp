@@ -160,7 +160,8 @@ struct LunarArguments {
 
 LunarArguments radians(const LunarElements &el)
 {
-    return {el.mDeg * kSeriesDegToRad, el.mpDeg * kSeriesDegToRad, el.dDeg * kSeriesDegToRad, el.fDeg * kSeriesDegToRad, el.e};
+    return {el.mDeg * kSeriesDegToRad, el.mpDeg * kSeriesDegToRad, el.dDeg * kSeriesDegToRad,
+            el.fDeg * kSeriesDegToRad, el.e};
 }
 
 template <std::size_t N>
@@ -319,7 +320,10 @@ MoonEcliptic handbookMoon(const LunarElements &elements, double t, double dPsiDe
     return moon;
 }
 
-double moonDistanceKm(double parallaxDeg) { return kEarthEquatorialRadiusKm / std::sin(parallaxDeg * kSeriesDegToRad); }
+double moonDistanceKm(double parallaxDeg)
+{
+    return kEarthEquatorialRadiusKm / std::sin(parallaxDeg * kSeriesDegToRad);
+}
 
 double moonDiameterDeg(double distanceKm) { return 0.5181 * 384401 / distanceKm; }
 
@@ -348,7 +352,8 @@ void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDe
     if (ra >= 24)
         ra -= 24;
     raHours = ra;
-    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kSeriesRadToDeg;
+    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) *
+             kSeriesRadToDeg;
 }
 
 SunMoon SunMoonPosition(double utDate)

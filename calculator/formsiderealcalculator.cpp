@@ -3,6 +3,7 @@
 
 #include "formsiderealcalculator.h"
 
+#include "astroconst.h"
 #include "automationdate.h"
 #include "backgroundstep.h"
 #include "clock.h"
@@ -342,8 +343,9 @@ std::optional<double> FormSiderealCalculator::GetLMSTfromDisplay() const
 
 std::optional<double> FormSiderealCalculator::LMST2UT(double tlmstHours, double mDate, double tLngWestDeg)
 {
-    // Mean solar time per unit of mean sidereal time (this literal).
-    constexpr double kUtPerSidereal = 0.997269567;
+    // Mean solar time per unit of mean sidereal time: the engine's
+    // SiderealToUT ratio, so both give the same instant.
+    constexpr double kUtPerSidereal = ephemkit::kUtPerSiderealHour;
 
     const double midnight = automation::midnightOf(automation::splitAutomationDate(mDate).day);
     m_engine.set(QStringLiteral("LNG"), tLngWestDeg);

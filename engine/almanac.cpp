@@ -4,6 +4,7 @@
 #include "almanac.h"
 
 #include "apparentsidereal.h"
+#include "astroconst.h"
 #include "continuoustime.h"
 
 #include <algorithm>
@@ -14,9 +15,9 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kDeg = M_PI / 180;
-constexpr double kToleranceDays = 0.01 / 86400;
-constexpr double kHourAngleRate = 24 * 1.00273790935;  // hour angle of a fixed place, hours per UT day
+constexpr double kToleranceDays = 0.01 / kSecondsPerDay;
+// Hour angle of a fixed place, hours per UT day.
+constexpr double kHourAngleRate = 24 * kSiderealPerUtIau1982;
 constexpr int kSamplesPerDay = 24;
 constexpr int kMaxSteps = 60;
 
@@ -41,7 +42,7 @@ struct Sample {
 class Sky {
 public:
     Sky(const AlmanacTrack &track, double latDeg, double lngWestDeg)
-        : m_track(track), m_lat(latDeg * kDeg), m_lngWestDeg(lngWestDeg)
+        : m_track(track), m_lat(latDeg * kDegToRad), m_lngWestDeg(lngWestDeg)
     {
     }
 
@@ -59,13 +60,13 @@ public:
         s.raHours = p.raHours;
         s.decDeg = p.decDeg;
         s.parallaxDeg = p.parallaxDeg;
-        const double h = s.hourAngle * 15 * kDeg;
-        const double d = p.decDeg * kDeg;
+        const double h = s.hourAngle * 15 * kDegToRad;
+        const double d = p.decDeg * kDegToRad;
         const double sinAlt = std::sin(m_lat) * std::sin(d) + std::cos(m_lat) * std::cos(d) * std::cos(h);
-        s.altDeg = std::asin(std::clamp(sinAlt, -1.0, 1.0)) / kDeg;
+        s.altDeg = std::asin(std::clamp(sinAlt, -1.0, 1.0)) / kDegToRad;
         const double az = std::atan2(-std::cos(d) * std::sin(h),
                                      std::sin(d) * std::cos(m_lat) - std::cos(d) * std::sin(m_lat) * std::cos(h));
-        s.azDeg = std::fmod(az / kDeg + 360, 360.0);
+        s.azDeg = std::fmod(az / kDegToRad + 360, 360.0);
         s.aboveDeg = s.altDeg - p.standardAltDeg;
         return s;
     }
@@ -110,7 +111,7 @@ double findRoot(const G &g, double a, double ga, double b, double gb)
 bool crossesUp(double before, double after) { return before < 0 && after >= 0 && after - before < 12; }
 
 // Altitude as shown: the Moon's topocentric, anything else geocentric.
-double shownAltitude(const Sample &s) { return s.altDeg - s.parallaxDeg * std::cos(s.altDeg * kDeg); }
+double shownAltitude(const Sample &s) { return s.altDeg - s.parallaxDeg * std::cos(s.altDeg * kDegToRad); }
 
 // The upper transit nearest guess (within about 12 h of hour angle).
 double transitNear(const Sky &sky, double guess)

@@ -3,6 +3,14 @@
 //
 // Rising, meridian transit and setting as almanacs give them, and where a
 // target stands now (plain C++, no Qt).
+//
+// Which rise/set routine for what: AlmanacDay for almanac-grade times (the
+// upper limb of the Sun and the Moon, standard refraction, the Moon's
+// parallax, to 0.01 s; the times to print for an observer, comparable with
+// published almanacs). The engine object's RiseDate/SetDate keep their own definition,
+// the centre on the mathematical horizon to the minute: the minute search
+// (sunmoonriseset.h) for the Sun and the Moon, riset (riset.h) for the rest;
+// NextTransit uses transit.h. Refraction and semi-diameters: astroconst.h.
 #pragma once
 
 #include "almanacplace.h"

@@ -3,6 +3,8 @@
 
 #include "almanacplace.h"
 
+#include "astroconst.h"
+#include "astronomy_funcs.h"
 #include "continuoustime.h"
 #include "deltat.h"
 #include "planets.h"
@@ -15,22 +17,20 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kEarthRadiusKm = 6378.14;
-constexpr double kRefractionDeg = 34.0 / 60;
-constexpr double kSunStandardAltDeg = -50.0 / 60;
-constexpr double kMoonParallaxFactor = 0.7275;
+// Standard altitudes of almanac rising and setting (StandardAltitudeDeg):
+// the centre of a planet or a fixed place lies the refraction below the
+// horizon, the Sun's centre also its semi-diameter (-50'), the Moon's centre
+// its parallax less its semi-diameter (0.7275 p) less the refraction.
+constexpr double kRefractionDeg = kHorizonRefractionArcmin / 60;
+constexpr double kSunStandardAltDeg = -(kHorizonRefractionArcmin + kSunSemiDiameterArcmin) / 60;
+constexpr double kMoonParallaxFactor = 1 - kMoonRadiusEarthRadii;
 
 bool isPlanet(int body) { return body >= 0 && body <= 7; }
 
-double wrapHours(double hours)
-{
-    const double h = std::fmod(hours, 24.0);
-    return h < 0 ? h + 24 : h;
-}
-
 AlmanacPlace sunOrMoon(int body, double utDays)
 {
-    const double ttDays = utDays + deltaTSeconds(utDays + automation::kJulianDayOfAutomationZero) / 86400;
+    const double jdUt = utDays + automation::kJulianDayOfAutomationZero;
+    const double ttDays = utDays + deltaTSeconds(jdUt) / kSecondsPerDay;
     const SunMoon r = SunMoonPosition(automation::automationDateOf(ttDays));
     AlmanacPlace p;
     if (body == kSun) {
@@ -39,7 +39,7 @@ AlmanacPlace sunOrMoon(int body, double utDays)
     } else {
         p.raHours = r.moonRaHours;
         p.decDeg = r.moonDecDeg;
-        p.parallaxDeg = std::asin(kEarthRadiusKm / r.moonDistanceKm) * 180 / M_PI;
+        p.parallaxDeg = std::asin(kEarthEquatorialRadiusKm / r.moonDistanceKm) * 180 / kPi;
     }
     p.standardAltDeg = StandardAltitudeDeg(body, p.parallaxDeg);
     return p;
@@ -99,7 +99,7 @@ AlmanacPlace AlmanacTrack::at(double utDays) const
         p.raHours += w[i] * m_nodes[std::size_t(k + i)][0];
         p.decDeg += w[i] * m_nodes[std::size_t(k + i)][1];
     }
-    p.raHours = wrapHours(p.raHours);
+    p.raHours = wrapHours24(p.raHours);
     return p;
 }
 

@@ -3,7 +3,9 @@
 //
 // Places of a target for the almanac: apparent geocentric right ascension and
 // declination, horizontal parallax and the altitude at which the target rises
-// and sets, over a span of time (plain C++, no Qt).
+// and sets, over a span of time (plain C++, no Qt). AlmanacDay and AlmanacAt
+// (almanac.h) follow a target through them; the engine object's
+// RiseDate/SetDate do not (sunmoonriseset.h, riset.h).
 #pragma once
 
 #include "bodies.h"
@@ -45,7 +47,9 @@ struct AlmanacPlace {
 //  1. Sun -0 deg 50' (refraction 34', semi-diameter 16'); Moon 0.7275 pi -
 //     34' (parallax less the semi-diameter 0.2725 pi, refraction 34');
 //     anything else -34'. Meeus, Astronomical Algorithms 2nd ed. (1998),
-//     ch. 15; Explanatory Supplement (1992) 9.31.
+//     ch. 15; Explanatory Supplement (1992) 9.31. The refraction and the
+//     semi-diameters are astroconst.h's (kHorizonRefractionArcmin,
+//     kSunSemiDiameterArcmin, kMoonRadiusEarthRadii).
 double StandardAltitudeDeg(int body, double parallaxDeg);
 
 // AlmanacTrack: the places of one target over a span of UT.

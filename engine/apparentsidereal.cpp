@@ -3,6 +3,8 @@
 
 #include "apparentsidereal.h"
 
+#include "astroconst.h"
+#include "astronomy_funcs.h"
 #include "continuoustime.h"
 #include "modastrosubs.h"
 
@@ -14,21 +16,12 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kJ2000Jd = 2451545.0;
-constexpr double kDeg = M_PI / 180;
-
-double wrapHours(double hours)
-{
-    const double h = std::fmod(hours, 24.0);
-    return h < 0 ? h + 24 : h;
-}
-
 // The equation of the equinoxes, seconds of time, at a UT Julian date.
 double equationOfEquinoxesAtJd(double jdUt)
 {
     ln_nutation n{};
     ln_get_nutation(jdUt, &n);
-    const double trueObliquityRad = (n.ecliptic + n.obliquity) * kDeg;
+    const double trueObliquityRad = (n.ecliptic + n.obliquity) * kDegToRad;
     return n.longitude * 3600 * std::cos(trueObliquityRad) / 15;
 }
 
@@ -41,7 +34,7 @@ double EquationOfEquinoxesSeconds(double utDate)
 
 double LocalApparentSiderealTime(double utDate, double lngWestDeg)
 {
-    return wrapHours(localMeanSiderealTime(utDate, lngWestDeg) +
+    return wrapHours24(localMeanSiderealTime(utDate, lngWestDeg) +
                      EquationOfEquinoxesSeconds(utDate) / 3600);
 }
 
@@ -49,10 +42,10 @@ double ApparentSiderealHours(double utDays, double lngWestDeg)
 {
     const double jdUt = utDays + automation::kJulianDayOfAutomationZero;
     const double d = jdUt - kJ2000Jd;
-    const double t = d / 36525;
+    const double t = d / kDaysPerJulianCentury;
     const double gmstDeg = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t -
                            t * t * t / 38710000;
-    return wrapHours(gmstDeg / 15 - lngWestDeg / 15 + equationOfEquinoxesAtJd(jdUt) / 3600);
+    return wrapHours24(gmstDeg / 15 - lngWestDeg / 15 + equationOfEquinoxesAtJd(jdUt) / 3600);
 }
 
 } // namespace ephemkit

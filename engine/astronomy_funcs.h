@@ -3,22 +3,24 @@
 //
 // Unit helpers of the engine's coordinate routines (plain C++, no Qt).
 //
-// Every helper uses pi = 3.14159265358979 exactly as written, so that the
-// conversions of the horizon/equatorial routine and the planet layer give
-// the same doubles everywhere (degrees to radians is the double
-// 0.017453292519943278, radians to degrees 57.29577951308238).
+// Every helper uses pi = 3.14159265358979 exactly as written
+// (kPiOfUnitHelpers), so that the conversions of the horizon/equatorial
+// routine and the planet layer give the same doubles everywhere (degrees to
+// radians is the double 0.017453292519943278, radians to degrees
+// 57.29577951308238).
 #pragma once
+
+#include "astroconst.h"
+
+#include <cmath>
 
 namespace ephemkit {
 
-// pi as the coordinate routines use it (14 decimals, not M_PI).
-inline constexpr double kPi = 3.14159265358979;
-
 // Degrees to radians: x * pi / 180.
-inline constexpr double degreesToRadians(double deg) { return deg * kPi / 180; }
+inline constexpr double degreesToRadians(double deg) { return deg * kPiOfUnitHelpers / 180; }
 
 // Radians to degrees: x * 180 / pi.
-inline constexpr double radiansToDegrees(double rad) { return rad * 180 / kPi; }
+inline constexpr double radiansToDegrees(double rad) { return rad * 180 / kPiOfUnitHelpers; }
 
 // Hours of right ascension or hour angle to degrees: x * 15.
 inline constexpr double hoursToDegrees(double hours) { return hours * 15; }
@@ -36,6 +38,20 @@ inline constexpr double hoursToRadians(double hours)
 inline constexpr double radiansToHours(double rad)
 {
     return degreesToHours(radiansToDegrees(rad));
+}
+
+// Hours brought into [0, 24): the remainder of a division by 24, plus 24
+// when negative. A negative remainder so small that adding 24 rounds to 24
+// gives 0, so the result is never 24. Right ascensions and sidereal times of
+// the riset, the almanac and the apparent sidereal time all go through it.
+inline double wrapHours24(double hours)
+{
+    double h = std::fmod(hours, 24.0);
+    if (h < 0)
+        h += 24;
+    if (h >= 24)
+        h -= 24;
+    return h;
 }
 
 } // namespace ephemkit

@@ -18,6 +18,8 @@
 
 #include "deltat.h"
 
+#include "astroconst.h"
+
 #include <libnova/dynamical_time.h>
 
 #include <algorithm>
@@ -29,8 +31,6 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
-constexpr double kJulianYear = 365.25;
 
 // Julian date of 0h UT of a Gregorian calendar date (H. Hinnant,
 // days_from_civil, shifted to the Julian date of 1970-01-01).
@@ -105,7 +105,7 @@ double espenakMeeus(double y)
     return 45.45 + 1.067 * t - t * t / 260 - std::pow(t, 3) / 718;
 }
 
-double decimalYear(double jdUt) { return 2000.0 + (jdUt - kJ2000) / kJulianYear; }
+double decimalYear(double jdUt) { return 2000.0 + (jdUt - kJ2000Jd) / kDaysPerJulianYear; }
 
 } // namespace
 
@@ -114,7 +114,7 @@ double deltaTSeconds(double jdUt)
     const Observed &first = kObserved.front();
     const Observed &last = kObserved.back();
     if (jdUt >= last.jdUt) {
-        const double t = (jdUt - last.jdUt) / kJulianYear;
+        const double t = (jdUt - last.jdUt) / kDaysPerJulianYear;
         return last.seconds + kPredictedRate * t + kPredictedCurvature * t * t;
     }
     if (jdUt >= first.jdUt) {

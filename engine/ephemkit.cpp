@@ -5,6 +5,7 @@
 
 #include "almanac.h"
 #include "apparentsidereal.h"
+#include "astroconst.h"
 #include "automationerror.h"
 #include "astronomy_funcs.h"
 #include "bodies.h"
@@ -284,9 +285,11 @@ void Ephemkit::UpdateBodyPosition(double utDate)
 {
     const int body = bodyNumber();
     if (body == ephemkit::kSun || body == ephemkit::kMoon) {
-        const ephemkit::SunMoon r = ephemkit::SunMoonPosition(utDate);
-        m_RA = body == ephemkit::kSun ? r.sunRaHours : r.moonRaHours;
-        m_Dec = body == ephemkit::kSun ? r.sunDecDeg : r.moonDecDeg;
+        const ephemkit::RaDec place = ephemkit::LuminaryPlace(
+            body == ephemkit::kSun ? ephemkit::Luminary::Sun : ephemkit::Luminary::Moon,
+            ephemkit::SunMoonPosition(utDate));
+        m_RA = place.raHours;
+        m_Dec = place.decDeg;
     } else if (body >= 0) {
         requireTheory(body, utDate, 0);
         // Body numbers without a body (8, 9) have no place: the fixed
@@ -320,7 +323,9 @@ void Ephemkit::ComputeRiseSet()
     int status = 0;
     ephemkit::riset(ephemkit::hoursToRadians(automation::toDouble(m_RA)),
                     ephemkit::degreesToRadians(automation::toDouble(m_Dec)),
-                    ephemkit::degreesToRadians(lat), 0.0, &lstr, &lsts, &azr, &azs, &status);
+                    ephemkit::degreesToRadians(lat),
+                    ephemkit::degreesToRadians(ephemkit::kGeometricHorizonDeg), &lstr, &lsts, &azr,
+                    &azs, &status);
     if (status != ephemkit::kRisesAndSets) {
         // Never rises or never sets: no event in the day, as for the Sun and Moon.
         m_RiseDate = automation::dateValue(-1.0);
@@ -339,7 +344,6 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
                                const QVariant &North)
 {
     Q_UNUSED(xtPlanetnum)  // the body is always PlanetNum
-    constexpr double kHalfSiderealDay = 0.498639756;
     QVariant result;
     guarded([&] {
         const double start =
@@ -373,7 +377,8 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
         if (status == 1 && transit) {
             const double after = automation::continuousDays(*transit) - automation::continuousDays(start);
             m_NextLowerTransit = automation::dateValue(
-                addDays(*transit, after > kHalfSiderealDay ? -kHalfSiderealDay : kHalfSiderealDay));
+                addDays(*transit, after > ephemkit::kHalfSiderealDayUt ? -ephemkit::kHalfSiderealDayUt
+                                                           : ephemkit::kHalfSiderealDayUt));
         } else {
             m_NextLowerTransit = 0;
         }

@@ -73,9 +73,12 @@ public:
     // Horizon (Alt, Az) to equatorial (RA, Dec) for the LMST of uDate, or
     // of UTDate when uDate is omitted; writes LMST. Returns Empty.
     Q_INVOKABLE QVariant ALTAZ2RADEC(const QVariant &uDate);
-    // Equatorial to horizon. With uDate: the selected body's position for
-    // uDate (and its rise and set) first, then LMST for uDate; without it
-    // the stored RA, Dec and LMST are used as they are.
+    // Equatorial to horizon. With uDate: the selected body's RA and Dec for
+    // uDate first, then RiseDate, SetDate, RiseAz and SetAz recomputed from
+    // that place, for the UT day of UTDate (rise and set always belong to
+    // UTDate's day, whatever date a member places the body for), then LMST
+    // for uDate; without uDate the stored RA, Dec and LMST are used as they
+    // are and rise and set are not recomputed.
     Q_INVOKABLE void RADEC2ALTAZ(const QVariant &uDate);
     // ALTAZ2RADEC for UT now (the system clock's UTC). Returns Empty.
     Q_INVOKABLE QVariant ALTAZ2RADECnow();
@@ -184,9 +187,13 @@ private:
     // ephemkit.cpp).
     void guarded(const std::function<void()> &body);
 
-    // RA and Dec of the selected body for utDate, then rise and set.
+    // RA and Dec of the selected body for utDate, then ComputeRiseSet (on
+    // UTDate's day, not utDate's).
     void UpdateBodyPosition(double utDate);
-    // Rise and set times and azimuths of the target on the UT day of UTDate.
+    // Rise and set times and azimuths of the target's current RA and Dec on
+    // the UT day of UTDate, to the minute on the mathematical horizon: the
+    // minute search for the Sun and the Moon, riset with SiderealToUT for
+    // the rest (almanac-grade times are AlmanacDay's).
     void ComputeRiseSet();
     // UT now as an automation date: local time now + GetTZBias.
     double utNow();

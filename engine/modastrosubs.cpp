@@ -3,6 +3,7 @@
 
 #include "modastrosubs.h"
 
+#include "astroconst.h"
 #include "automationdate.h"
 #include "continuoustime.h"
 
@@ -12,16 +13,12 @@ namespace ephemkit {
 
 namespace {
 
-// Constants of the sidereal time polynomial, as the routine uses them.
-constexpr double kJ2000Jd = 2451545;
-constexpr double kJulianCentury = 36525;         // days
+// Coefficients of the sidereal time polynomial, as the routine uses them
+// (its epoch, century, rate and day come from astroconst.h).
 constexpr double kLinearTerm = 8640184.812866;   // s per century
 constexpr double kQuadraticTerm = 0.093104;      // s per century^2
 constexpr double kCubicTerm = 6.2e-6;            // s per century^3, subtracted
 constexpr double kConstantTerm = 24110.54841;    // s
-constexpr double kSiderealRate = 1.002737908;    // sidereal s per UT s
-constexpr double kDaySeconds = 86400;
-constexpr double kUtPerSidereal = 0.997269567;   // UT h per sidereal h
 
 // Adds whole steps of `step` while value < 0. Adding a whole multiple of the
 // step at once gives the same double as adding it step by step, because every
@@ -65,13 +62,13 @@ void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
     const double uts = double(split->msOfDay / 1000);  // whole seconds of the day
 
     const double jd0 = double(split->day) + automation::kJulianDayOfAutomationZero;
-    const double t = (jd0 - kJ2000Jd) / kJulianCentury;
+    const double t = (jd0 - kJ2000Jd) / kDaysPerJulianCentury;
 
     double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;
-    s = raiseToNonNegative(s, kDaySeconds);
+    s = raiseToNonNegative(s, kSecondsPerDay);
     const double g0 = s + kConstantTerm;
 
-    const double l = ReduceSiderealHours((g0 + uts * kSiderealRate) / 3600);
+    const double l = ReduceSiderealHours((g0 + uts * kSiderealPerUtLmst) / 3600);
 
     double lmst = l - lngWestDeg / 15;
     while (lmst < 0)
@@ -97,7 +94,7 @@ double SiderealToUT(double lmstHours, double utDate, double lngWestDeg)
     // The time of day is added on the continuous line of days (midnight is a
     // whole day, the same number there).
     const double sidereal = lmstHours > lmst0 ? lmstHours - lmst0 : lmstHours + 24 - lmst0;
-    return automation::automationDateOf(midnight + sidereal * kUtPerSidereal / 24);
+    return automation::automationDateOf(midnight + sidereal * kUtPerSiderealHour / 24);
 }
 
 } // namespace ephemkit

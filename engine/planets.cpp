@@ -3,6 +3,7 @@
 
 #include "planets.h"
 
+#include "astroconst.h"
 #include "astronomy_funcs.h"
 #include "deltat.h"
 #include "plutocorrection.h"
@@ -24,18 +25,15 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
 constexpr double kLightDaysPerAu = 0.0057755183;
-constexpr double kArcsec = M_PI / (180.0 * 3600.0);
-constexpr double kDeg = M_PI / 180.0;
 
 double jdUtOf(double mj) { return mj + kPlanetDayNumberEpochJd; }
-double jdeOf(double mj) { return jdUtOf(mj) + deltaTSeconds(jdUtOf(mj)) / 86400; }
+double jdeOf(double mj) { return jdUtOf(mj) + deltaTSeconds(jdUtOf(mj)) / kSecondsPerDay; }
 
 double wrapTwoPi(double a)
 {
-    a = std::fmod(a, 2 * M_PI);
-    return a < 0 ? a + 2 * M_PI : a;
+    a = std::fmod(a, k2Pi);
+    return a < 0 ? a + k2Pi : a;
 }
 
 struct Vec3 {
@@ -72,7 +70,7 @@ bool helioJ2000(int body, double jde, Vec3 &v)
     case -1: ln_get_earth_helio_coords(jde, &p); break;
     default: return false;
     }
-    v = fromSpherical(p.L * kDeg, p.B * kDeg, p.R);
+    v = fromSpherical(p.L * kDegToRad, p.B * kDegToRad, p.R);
     return true;
 }
 
@@ -80,10 +78,10 @@ bool helioJ2000(int body, double jde, Vec3 &v)
 // Lieske et al. (1977) via Meeus, Astronomical Algorithms eq. 21.5-21.7.
 void precessEclipticFromJ2000(double jde, double &lonRad, double &latRad)
 {
-    const double t = (jde - kJ2000) / 36525;
-    const double eta = (47.0029 * t - 0.03302 * t * t + 0.000060 * t * t * t) * kArcsec;
-    const double bigPi = 174.876384 * kDeg - (869.8089 * t - 0.03536 * t * t) * kArcsec;
-    const double p = (5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) * kArcsec;
+    const double t = (jde - kJ2000Jd) / kDaysPerJulianCentury;
+    const double eta = (47.0029 * t - 0.03302 * t * t + 0.000060 * t * t * t) * kArcsecToRad;
+    const double bigPi = 174.876384 * kDegToRad - (869.8089 * t - 0.03536 * t * t) * kArcsecToRad;
+    const double p = (5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) * kArcsecToRad;
     const double a = std::cos(eta) * std::cos(latRad) * std::sin(bigPi - lonRad) -
                      std::sin(eta) * std::sin(latRad);
     const double b = std::cos(latRad) * std::cos(bigPi - lonRad);
@@ -196,10 +194,10 @@ void ab_ecl(double mj, double lsn, double *lam, double *bet)
         precessEclipticFromJ2000(jde, lon, lat);
         sun = lon;
     }
-    const double t = (jde - kJ2000) / 36525;
-    const double kappa = 20.49552 * kArcsec;
+    const double t = (jde - kJ2000Jd) / kDaysPerJulianCentury;
+    const double kappa = 20.49552 * kArcsecToRad;
     const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
-    const double perihelion = (102.93735 + 1.71946 * t + 0.00046 * t * t) * kDeg;
+    const double perihelion = (102.93735 + 1.71946 * t + 0.00046 * t * t) * kDegToRad;
     const double l = *lam;
     const double b = *bet;
     const double dLon = (-kappa * std::cos(sun - l) + e * kappa * std::cos(perihelion - l)) / std::cos(b);
@@ -212,7 +210,7 @@ void ecl_eq(double mj, double bet, double lam, double *ra, double *dec)
 {
     ln_nutation n{};
     ln_get_nutation(jdUtOf(mj), &n);
-    const double eps = n.ecliptic * kDeg;
+    const double eps = n.ecliptic * kDegToRad;
     *ra = wrapTwoPi(std::atan2(std::sin(lam) * std::cos(eps) - std::tan(bet) * std::sin(eps),
                                std::cos(lam)));
     *dec = std::asin(std::max(-1.0, std::min(1.0, std::sin(bet) * std::cos(eps) +
@@ -223,9 +221,9 @@ void nut_eq(double mj, double *ra, double *dec)
 {
     ln_nutation n{};
     ln_get_nutation(jdUtOf(mj), &n);
-    const double eps0 = n.ecliptic * kDeg;
-    const double eps = (n.ecliptic + n.obliquity) * kDeg;
-    const double dPsi = n.longitude * kDeg;
+    const double eps0 = n.ecliptic * kDegToRad;
+    const double eps = (n.ecliptic + n.obliquity) * kDegToRad;
+    const double dPsi = n.longitude * kDegToRad;
 
     Vec3 v = fromSpherical(*ra, *dec, 1);
     // Mean equator to mean ecliptic of date.
@@ -272,7 +270,7 @@ std::optional<PlanetPlace> PlanetPosition(double utDate, int body)
     double dec = 0;
     ecl_eq(mj, bet, lam, &ra, &dec);
     nut_eq(mj, &ra, &dec);
-    return PlanetPlace{ra * 180 / kPi / 15, dec * 57.29577951};
+    return PlanetPlace{ra * 180 / kPiOfUnitHelpers / 15, dec * 57.29577951};
 }
 
 } // namespace ephemkit

@@ -3,13 +3,14 @@
 
 #include "plutocorrection.h"
 
+#include "astroconst.h"
+
 #include <algorithm>
 
 namespace ephemkit {
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
 constexpr double kFirstJde = 2409542.5;  // 1885-01-01, start of the fit
 constexpr double kLastJde = 2488069.5;   // 2100-12-31, end of the fit
 
@@ -24,7 +25,7 @@ double cubic(const double (&c)[4], double t) { return c[0] + t * (c[1] + t * (c[
 
 PlutoCorrection plutoCorrection(double jde)
 {
-    const double t = (std::clamp(jde, kFirstJde, kLastJde) - kJ2000) / 36525;
+    const double t = (std::clamp(jde, kFirstJde, kLastJde) - kJ2000Jd) / kDaysPerJulianCentury;
     return {cubic(kLonArcsec, t) / 3600, cubic(kLatArcsec, t) / 3600};
 }
 

@@ -3,6 +3,7 @@
 
 #include "riset.h"
 
+#include "astroconst.h"
 #include "astronomy_funcs.h"
 
 #include <cmath>
@@ -11,15 +12,9 @@ namespace ephemkit {
 
 namespace {
 
-double hoursIn24(double rad)
-{
-    double h = std::fmod(rad * 12 / kPi, 24.0);
-    if (h < 0)
-        h += 24;
-    if (h >= 24)
-        h -= 24;
-    return h;
-}
+// Hours of an angle in radians, in [0, 24), with the engine's pi of unit
+// helpers (riset.h, note 3).
+double hoursIn24(double rad) { return wrapHours24(rad * 12 / kPiOfUnitHelpers); }
 
 } // namespace
 
@@ -49,9 +44,9 @@ void riset(double ra, double dec, double lat, double dis, double *lstr, double *
     const double cosA = (std::sin(dec) + std::sin(lat) * std::sin(dis)) / (std::cos(lat) * std::cos(dis));
     const double a = std::acos(std::max(-1.0, std::min(1.0, cosA)));
     *azr = a;
-    *azs = 2 * M_PI - a;
-    if (*azs >= 2 * M_PI)
-        *azs -= 2 * M_PI;
+    *azs = k2Pi - a;
+    if (*azs >= k2Pi)
+        *azs -= k2Pi;
     *status = kRisesAndSets;
 }
 

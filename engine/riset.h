@@ -2,6 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Rising and setting of a fixed position, closed form (plain C++, no Qt).
+//
+// Which rise/set routine for what: riset, turned into UT by SiderealToUT,
+// gives the engine object's RiseDate/SetDate of planets and fixed positions
+// (the centre on the mathematical horizon, kGeometricHorizonDeg); the Sun
+// and the Moon, which move too fast for one place, get theirs from the
+// minute search (sunmoonriseset.h) on the same horizon. For almanac-grade
+// times (upper limb, refraction 34', to 0.01 s) use AlmanacDay (almanac.h).
 #pragma once
 
 namespace ephemkit {

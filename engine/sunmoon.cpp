@@ -32,6 +32,7 @@
 
 #include "sunmoon.h"
 
+#include "astroconst.h"
 #include "automationdate.h"
 
 #include <array>
@@ -43,12 +44,12 @@ namespace ephemkit {
 namespace {
 
 // Angle helpers of the series, with their own literals.
-constexpr double kDegToRad = 0.01745329252;
-constexpr double kRadToDeg = 57.29577951;
+constexpr double kSeriesDegToRad = 0.01745329252;
+constexpr double kSeriesRadToDeg = 57.29577951;
 constexpr double kTwoPi = 6.283185308;
 
-double sinDeg(double deg) { return std::sin(deg * kDegToRad); }
-double cosDeg(double deg) { return std::cos(deg * kDegToRad); }
+double sinDeg(double deg) { return std::sin(deg * kSeriesDegToRad); }
+double cosDeg(double deg) { return std::cos(deg * kSeriesDegToRad); }
 
 // atan(x / (sqrt(1 - x^2) + 1e-20)), x held in [-1, 1], radians.
 double safeArcSin(double x)
@@ -159,7 +160,8 @@ struct LunarArguments {
 
 LunarArguments radians(const LunarElements &el)
 {
-    return {el.mDeg * kDegToRad, el.mpDeg * kDegToRad, el.dDeg * kDegToRad, el.fDeg * kDegToRad, el.e};
+    return {el.mDeg * kSeriesDegToRad, el.mpDeg * kSeriesDegToRad, el.dDeg * kSeriesDegToRad,
+            el.fDeg * kSeriesDegToRad, el.e};
 }
 
 template <std::size_t N>
@@ -214,8 +216,8 @@ HandbookTime handbookTime(double utDate)
     const double dayCount =
         yearDays + std::floor(30.6001 * (m + 1)) + d + b - 694025 - 0.5;
     HandbookTime ht;
-    ht.t = dayCount / 36525 + (double(secondsOfDay) / 3600) / 876600;
-    ht.t2000 = dayCount / 36525 - 1;
+    ht.t = dayCount / kDaysPerJulianCentury + (double(secondsOfDay) / 3600) / 876600;
+    ht.t2000 = dayCount / kDaysPerJulianCentury - 1;
     return ht;
 }
 
@@ -257,11 +259,11 @@ double handbookSunLongitude(double t, double dPsiDeg)
     const double sunL = 279.69668 + revolutionsDeg(100.0021359, t) + 0.0003025 * t2;
     const double sunM = 358.47583 + revolutionsDeg(99.99736042, t) - 0.000150 * t2 - 0.0000033 * t3;
     const double ecc = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
-    double mRad = sunM * kDegToRad;
+    double mRad = sunM * kSeriesDegToRad;
     mRad -= kTwoPi * std::floor(mRad / kTwoPi);  // into [0, 2 pi)
     const double eAnomaly = eccentricAnomaly(mRad, ecc);
     const double v = 2 * std::atan(std::sqrt((1 + ecc) / (1 - ecc)) * std::tan(eAnomaly / 2));
-    double sunLongitude = sunL + (v - mRad) * kRadToDeg;
+    double sunLongitude = sunL + (v - mRad) * kSeriesRadToDeg;
     // Perturbations by Venus (A, B), Jupiter (C), the Moon (D) and the
     // long-period inequality (E).
     const double pa = 153.23 + revolutionsDeg(62.55209472, t);
@@ -318,7 +320,10 @@ MoonEcliptic handbookMoon(const LunarElements &elements, double t, double dPsiDe
     return moon;
 }
 
-double moonDistanceKm(double parallaxDeg) { return 6378.14 / std::sin(parallaxDeg * kDegToRad); }
+double moonDistanceKm(double parallaxDeg)
+{
+    return kEarthEquatorialRadiusKm / std::sin(parallaxDeg * kSeriesDegToRad);
+}
 
 double moonDiameterDeg(double distanceKm) { return 0.5181 * 384401 / distanceKm; }
 
@@ -326,7 +331,7 @@ double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitude
 {
     const LunarArguments args = radians(elements);
     const double cosPsi = cosDeg(moon.latitudeDeg) * cosDeg(moon.longitudeDeg - sunLongitudeDeg);
-    const double psi = 90 - safeArcSin(cosPsi) * kRadToDeg;
+    const double psi = 90 - safeArcSin(cosPsi) * kSeriesRadToDeg;
     const double phaseAngle =
         180 - psi - 0.1468 * sinDeg(psi) * (1 - 0.0549 * std::sin(args.mp)) / (1 - 0.0167 * std::sin(args.m));
     const double fraction = (1 + cosDeg(phaseAngle)) / 2;
@@ -336,18 +341,19 @@ double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitude
 void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours,
                                   double &decDeg)
 {
-    const double l = lambdaDeg * kDegToRad;
-    const double b = betaDeg * kDegToRad;
-    const double e = epsDeg * kDegToRad;
+    const double l = lambdaDeg * kSeriesDegToRad;
+    const double b = betaDeg * kSeriesDegToRad;
+    const double e = epsDeg * kSeriesDegToRad;
     const double y = std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e);
     const double x = std::cos(l);
-    double ra = std::atan2(y, x) * kRadToDeg / 15;
+    double ra = std::atan2(y, x) * kSeriesRadToDeg / 15;
     if (ra < 0)
         ra += 24;
     if (ra >= 24)
         ra -= 24;
     raHours = ra;
-    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kRadToDeg;
+    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) *
+             kSeriesRadToDeg;
 }
 
 SunMoon SunMoonPosition(double utDate)

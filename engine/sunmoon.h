@@ -218,4 +218,21 @@ void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDe
 //   31 (illuminated fraction).
 SunMoon SunMoonPosition(double utDate);
 
+// The two bodies of SunMoonPosition.
+enum class Luminary { Sun, Moon };
+
+// An apparent geocentric place.
+struct RaDec {
+    double raHours = 0;  // right ascension, hours, [0, 24)
+    double decDeg = 0;   // declination, degrees
+};
+
+// LuminaryPlace: the Sun's or the Moon's place out of one SunMoon result.
+// The rise/set searches, the transit searches and the engine object's
+// position update all take the body's place through it.
+inline RaDec LuminaryPlace(Luminary body, const SunMoon &r)
+{
+    return body == Luminary::Sun ? RaDec{r.sunRaHours, r.sunDecDeg} : RaDec{r.moonRaHours, r.moonDecDeg};
+}
+
 } // namespace ephemkit

@@ -3,13 +3,13 @@
 
 #include "sunmoonriseset.h"
 
+#include "astroconst.h"
 #include "continuoustime.h"
 #include "horizonequatorial.h"
 #include "modastrosubs.h"
 #include "sunmoon.h"
 
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 namespace ephemkit {
@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kStepsPerDay = 1440;
 
-enum class Body { Sun, Moon };
 enum class Scan { EveryMinute, SkipFarFromHorizon };
 
 // How fast the altitude of a body can change
@@ -29,7 +28,7 @@ enum class Scan { EveryMinute, SkipFarFromHorizon };
 //   dh/dH = cos p sin A,   dh/dd = cos A'   (|cos A'| <= 1),
 // so over any stretch of time
 //   |delta h| <= |cos p| (|delta LMST| + |delta RA|) + |delta d|.
-// On the grid one minute of UT is 60 * 1.002737908 sidereal seconds, that is
+// On the grid one minute of UT is 60 * kSiderealPerUtLmst sidereal seconds, that is
 // 0.2506845 degrees of LMST. A body moving on the sky at v degrees per minute
 // with |d| <= dMax changes RA by at most v / cos dMax and d by at most v. So
 // per minute
@@ -43,7 +42,7 @@ enum class Scan { EveryMinute, SkipFarFromHorizon };
 // step 1440 differs from the day's own by 0.0003 s, the Sun's Kepler
 // iteration stops within 1e-6 radian, rounding is 1e-13 degrees. The bound
 // is used with a factor 1.2.
-constexpr double kLmstDegPerMinute = 60 * 1.002737908 / 240;
+constexpr double kLmstDegPerMinute = 60 * kSiderealPerUtLmst / 240;
 constexpr double kMargin = 1.2;
 
 struct MotionBound {
@@ -53,11 +52,11 @@ struct MotionBound {
 constexpr MotionBound kSunMotion{1.02 / 1440, 23.5};
 constexpr MotionBound kMoonMotion{16.0 / 1440, 29.0};
 
-double altitudeRateBound(Body body, double latDeg)
+double altitudeRateBound(Luminary body, double latDeg)
 {
-    const MotionBound m = body == Body::Sun ? kSunMotion : kMoonMotion;
-    const double cosLat = std::fabs(std::cos(latDeg * std::numbers::pi / 180));
-    const double raRate = m.degPerMinute / std::cos(m.maxDecDeg * std::numbers::pi / 180);
+    const MotionBound m = body == Luminary::Sun ? kSunMotion : kMoonMotion;
+    const double cosLat = std::fabs(std::cos(latDeg * kDegToRad));
+    const double raRate = m.degPerMinute / std::cos(m.maxDecDeg * kDegToRad);
     return kMargin * (cosLat * (kLmstDegPerMinute + raRate) + m.degPerMinute);
 }
 
@@ -77,18 +76,18 @@ struct Horizon {
     double azDeg;
 };
 
-Horizon horizonAt(Body body, double t, double latDeg, double lngWestDeg)
+Horizon horizonAt(Luminary body, double t, double latDeg, double lngWestDeg)
 {
-    const SunMoon r = SunMoonPosition(t);
+    const RaDec place = LuminaryPlace(body, SunMoonPosition(t));
     SkyPosition p;
-    p.raHours = body == Body::Sun ? r.sunRaHours : r.moonRaHours;
-    p.decDeg = body == Body::Sun ? r.sunDecDeg : r.moonDecDeg;
+    p.raHours = place.raHours;
+    p.decDeg = place.decDeg;
     HorizonEquatorial(latDeg, localMeanSiderealTime(t, lngWestDeg), p,
                       Conversion::EquatorialToHorizon);
     return {p.altDeg, p.azDeg};
 }
 
-void search(Body body, Scan scan, double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
+void search(Luminary body, Scan scan, double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
     const std::optional<automation::DayAndMs> split = automation::splitDayAndMs(utDate);
     if (!split) {
@@ -108,7 +107,9 @@ void search(Body body, Scan scan, double utDate, double latDeg, double lngWestDe
     // Advances while the altitude stays on the starting side; true when it
     // left it. Skipped minutes are provably still on the starting side.
     auto run = [&](bool rising) {
-        auto onStartSide = [&] { return rising ? h.altDeg < 0 : h.altDeg > 0; };
+        auto onStartSide = [&] {
+            return rising ? h.altDeg < kGeometricHorizonDeg : h.altDeg > kGeometricHorizonDeg;
+        };
         while (onStartSide() && step < kStepsPerDay) {
             const int ahead =
                 scan == Scan::EveryMinute ? 1 : stepsToNextCandidate(h.altDeg, rate);
@@ -124,7 +125,7 @@ void search(Body body, Scan scan, double utDate, double latDeg, double lngWestDe
     };
 
     // Below the horizon at 0h: rise first; up (altitude 0 included): set first.
-    const bool riseFirst = h.altDeg < 0;
+    const bool riseFirst = h.altDeg < kGeometricHorizonDeg;
     if (!run(riseFirst)) {
         (riseFirst ? rs.riseDate : rs.setDate) = -1.0;  // no second search
         return;
@@ -146,22 +147,22 @@ void search(Body body, Scan scan, double utDate, double latDeg, double lngWestDe
 
 void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
-    search(Body::Sun, Scan::SkipFarFromHorizon, utDate, latDeg, lngWestDeg, rs);
+    search(Luminary::Sun, Scan::SkipFarFromHorizon, utDate, latDeg, lngWestDeg, rs);
 }
 
 void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
-    search(Body::Moon, Scan::SkipFarFromHorizon, utDate, latDeg, lngWestDeg, rs);
+    search(Luminary::Moon, Scan::SkipFarFromHorizon, utDate, latDeg, lngWestDeg, rs);
 }
 
 void SunRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
-    search(Body::Sun, Scan::EveryMinute, utDate, latDeg, lngWestDeg, rs);
+    search(Luminary::Sun, Scan::EveryMinute, utDate, latDeg, lngWestDeg, rs);
 }
 
 void MoonRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
-    search(Body::Moon, Scan::EveryMinute, utDate, latDeg, lngWestDeg, rs);
+    search(Luminary::Moon, Scan::EveryMinute, utDate, latDeg, lngWestDeg, rs);
 }
 
 } // namespace ephemkit

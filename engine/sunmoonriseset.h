@@ -2,6 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Rise and set of the Sun and the Moon by a one-minute search (plain C++).
+//
+// Which rise/set routine for what:
+//  - these searches: the engine object's RiseDate/SetDate of the Sun and the
+//    Moon, to the minute: the first whole minute at which the centre is no
+//    longer on its starting side of the mathematical horizon
+//    (kGeometricHorizonDeg: geocentric, no refraction, no semi-diameter);
+//  - riset (riset.h) with SiderealToUT: the same RiseDate/SetDate for
+//    planets and fixed places, closed form on the same horizon;
+//  - AlmanacDay (almanac.h): almanac-grade times to 0.01 s (upper limb,
+//    refraction, the Moon's parallax), the ones to show as "sunrise";
+//  - transit.h: the meridian passages of NextTransit.
+// The horizon, refraction and semi-diameters are those of astroconst.h.
 #pragma once
 
 namespace ephemkit {

@@ -3,6 +3,7 @@
 
 #include "transit.h"
 
+#include "astroconst.h"
 #include "continuoustime.h"
 #include "modastrosubs.h"
 #include "sunmoon.h"
@@ -11,20 +12,16 @@ namespace ephemkit {
 
 namespace {
 
-constexpr double kSolarPerSiderealDay = 0.9972695677;  // transit of fixed positions
-constexpr double kDayAdvance = 0.997279513;            // Sun and Moon searches
 constexpr int kMaxSteps = 1000;
 
-enum class Body { Sun, Moon };
-
-void place(Body body, double utDate, double &raHours, double &decDeg)
+void place(Luminary body, double utDate, double &raHours, double &decDeg)
 {
-    const SunMoon r = SunMoonPosition(utDate);
-    raHours = body == Body::Sun ? r.sunRaHours : r.moonRaHours;
-    decDeg = body == Body::Sun ? r.sunDecDeg : r.moonDecDeg;
+    const RaDec p = LuminaryPlace(body, SunMoonPosition(utDate));
+    raHours = p.raHours;
+    decDeg = p.decDeg;
 }
 
-TransitFound bodyTransit(Body body, double start, double lngWestDeg)
+TransitFound bodyTransit(Luminary body, double start, double lngWestDeg)
 {
     const double lng = double(float(lngWestDeg));
     // Steps are taken on the continuous line of days; LMST and places are
@@ -36,7 +33,7 @@ TransitFound bodyTransit(Body body, double start, double lngWestDeg)
     double dec = 0;
     place(body, t, ra, dec);
     for (int i = 0; ra < lmst && i < kMaxSteps; ++i) {
-        const double next = days + (24 - lmst) * kDayAdvance / 24;
+        const double next = days + (24 - lmst) * kSunMoonTransitDayAdvance / 24;
         if (next == days)
             break;
         days = next;
@@ -66,9 +63,9 @@ double DaysToTransit(double lmstHours, double raHours, bool lower)
         if (target > 24)
             target -= 24;
     }
-    double d = (target - lmstHours) * kSolarPerSiderealDay / 24;
+    double d = (target - lmstHours) * kUtDaysPerSiderealDay / 24;
     if (d < 0)
-        d += kSolarPerSiderealDay;
+        d += kUtDaysPerSiderealDay;
     return d;
 }
 
@@ -76,12 +73,12 @@ double TransitElevation(double decDeg, double latDeg) { return decDeg + 90 - lat
 
 TransitFound SunTransit(double startUtDate, double lngWestDeg)
 {
-    return bodyTransit(Body::Sun, startUtDate, lngWestDeg);
+    return bodyTransit(Luminary::Sun, startUtDate, lngWestDeg);
 }
 
 TransitFound MoonTransit(double startUtDate, double lngWestDeg)
 {
-    return bodyTransit(Body::Moon, startUtDate, lngWestDeg);
+    return bodyTransit(Luminary::Moon, startUtDate, lngWestDeg);
 }
 
 } // namespace ephemkit

@@ -2,6 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Meridian transits of fixed positions, the Sun and the Moon (plain C++).
+//
+// Which transit routine for what: these give the engine object's
+// NextTransit (fixed positions and planets by sidereal arithmetic with
+// kUtDaysPerSiderealDay, the Sun and the Moon by a search to the second).
+// For almanac-grade transits (apparent sidereal time, 0.01 s) use AlmanacDay
+// and AlmanacAt (almanac.h); for rising and setting, sunmoonriseset.h and
+// riset.h (RiseDate/SetDate) or AlmanacDay.
 #pragma once
 
 namespace ephemkit {

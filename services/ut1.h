@@ -6,6 +6,8 @@
 // tenth of a second instead of the second.
 #pragma once
 
+#include "astroconst.h"
+
 namespace noctalis {
 
 class SettingsStore;
@@ -14,7 +16,7 @@ class SettingsStore;
 constexpr double kDut1LimitSeconds = 0.9;
 
 // Seconds of sidereal time per UT second, as the engine's LMST counts them.
-constexpr double kSiderealSecondsPerUtSecond = 1.002737908;
+constexpr double kSiderealSecondsPerUtSecond = ephemkit::kSiderealPerUtLmst;
 
 // msecsToNextSiderealSecond: how long until a running sidereal time next
 // passes a whole second.

@@ -3,6 +3,7 @@
 //
 // The conversion, position and transit members of the Ephemkit object.
 
+#include "bodies.h"
 #include "civil.h"
 #include "ephemkit.h"
 #include "modastrosubs.h"
@@ -181,6 +182,28 @@ TEST(EphemkitPositions, SunInPolarSummerHasNoSetAndUnsearchedZeros)
     EXPECT_EQ(automation::toDate(e.RiseDate()), 0.0);
     EXPECT_EQ(num(e.RiseAz()), 0.0);
     EXPECT_EQ(num(e.SetAz()), 0.0);
+}
+
+// A date given to RADEC2ALTAZ places the body; rise and set stay on the UT
+// day of UTDate (here 100 days earlier), for the minute search and riset alike.
+TEST(EphemkitPositions, DatedConversionPlacesTheBodyButRiseAndSetStayOnUtDatesDay)
+{
+    const double other = kDate + 100;
+    for (int body : {ephemkit::kSun, ephemkit::kMoon, 2}) {
+        Ephemkit e;
+        e.setLat(40);
+        e.setLNG(75);
+        e.setUTDate(dateValue(kDate));
+        e.setPlanetNum(body);
+        e.RADEC2ALTAZ(dateValue(other));
+        const double ra = body == ephemkit::kSun    ? ephemkit::SunMoonPosition(other).sunRaHours
+                          : body == ephemkit::kMoon ? ephemkit::SunMoonPosition(other).moonRaHours
+                                                    : ephemkit::PlanetPosition(other, body)->raHours;
+        EXPECT_EQ(num(e.RA()), ra) << body;
+        EXPECT_EQ(std::floor(automation::toDate(e.RiseDate())), std::floor(kDate)) << body;
+        EXPECT_EQ(std::floor(automation::toDate(e.SetDate())), std::floor(kDate)) << body;
+        EXPECT_EQ(num(e.LMST()), ephemkit::localMeanSiderealTime(other, 75)) << body;
+    }
 }
 
 TEST(EphemkitTransit, FixedPositionOnTheMeridianTransitsAtTheStart)

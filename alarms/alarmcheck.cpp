@@ -28,13 +28,14 @@ void AlarmCheck::run()
     std::optional<double> lmstDays;
     m_readLmst.run([&] { lmstDays = m_host.lmstHours() / 24; });
     // One "now" for the whole table: the tick's reading.
-    const double nowDays = automation::toAutomationDate(m_clock.utcNow());
+    const QDateTime now = m_clock.utcNow();
+    const double nowDays = automation::toAutomationDate(now);
 
     for (int i = 0; i < m_alarms.size(); ++i) {
         AlarmDef &alarm = m_alarms[i];
 
         runStep(lcAlarms, "expire an alarm", [&] {
-            if (alarm.Triggered && nowDays > automation::toDate(alarm.TriggeredUntil)) {
+            if (alarm.Triggered && (!alarm.TriggeredUntil || now > *alarm.TriggeredUntil)) {
                 m_actions.closeWindows(alarm.Name);
                 alarm.Triggered = false;
             }
@@ -43,17 +44,16 @@ void AlarmCheck::run()
         if (!lmstDays || !alarm.Enabled || alarm.Triggered)
             continue;
         runStep(lcAlarms, "test whether an alarm is due", [&] {
-            alarm.Triggered = AlarmDue(automation::toDouble(alarm.SiderealTime),
-                                       automation::toDouble(alarm.Duration), *lmstDays);
+            alarm.Triggered = AlarmDue(alarm.SiderealTime, alarm.Duration.value_or(0), *lmstDays);
         });
         if (!alarm.Triggered)
             continue;
 
         // The end of the activation first: an alarm whose values make no
         // date (a duration of 1e308 days) is not fired at all.
-        QVariant until;
+        QDateTime until;
         if (!runStep(lcAlarms, "compute the end of an alarm", [&] {
-                until = automation::dateValue(nowDays + automation::toDouble(alarm.Duration));
+                until = automation::fromAutomationDate(nowDays + alarm.Duration.value_or(0));
             })) {
             alarm.Triggered = false;
             continue;
@@ -69,10 +69,10 @@ void AlarmCheck::fire(const AlarmDef &alarm)
         NoticeOrder notice;
         notice.tag = alarm.Name;
         notice.caption = QCoreApplication::translate("AlarmCheck", "Sidereal Alarm: %1").arg(alarm.Name);
-        runStep(lcAlarms, "expand the notice text", [&] { notice.message = m_host.expandTimeFields(automation::toText(alarm.Param1)); });
+        runStep(lcAlarms, "expand the notice text", [&] { notice.message = m_host.expandTimeFields(alarm.Param1); });
         if (alarm.Action == kActionMessageBoxSound) {
             runStep(lcAlarms, "choose the notice sound", [&] {
-                const QString sound = automation::toText(alarm.Param2);
+                const QString sound = alarm.Param2;
                 if (IsWaveFile(sound))
                     notice.soundFile = sound;
                 else
@@ -82,14 +82,14 @@ void AlarmCheck::fire(const AlarmDef &alarm)
         m_actions.openNotice(notice);
     } else if (alarm.Action == kActionLaunchProgram) {
         // A program that cannot start is skipped; the alarm still counts as fired.
-        m_actions.launchProgram(automation::toText(alarm.Param1),
-                                LaunchMinimized(automation::toText(alarm.Param2)));
+        m_actions.launchProgram(alarm.Param1,
+                                LaunchMinimized(alarm.Param2));
     } else if (alarm.Action == kActionSendLmstTcp) {
         SenderOrder sender;
         sender.tag = alarm.Name;
         runStep(lcAlarms, "read the engine longitude", [&] { sender.senderLng = m_host.engineLng(); });
-        runStep(lcAlarms, "read the sender text", [&] { sender.messageTemplate = automation::toText(alarm.Param1); });
-        runStep(lcAlarms, "read the sender address", [&] { sender.url = automation::toText(alarm.Param2); });
+        runStep(lcAlarms, "read the sender text", [&] { sender.messageTemplate = alarm.Param1; });
+        runStep(lcAlarms, "read the sender address", [&] { sender.url = alarm.Param2; });
         sender.repeatMinutes = alarm.Param3;
         m_actions.openSender(sender);
     }

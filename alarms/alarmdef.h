@@ -4,8 +4,10 @@
 // One sidereal alarm and its action codes.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
-#include <QVariant>
+
+#include <optional>
 
 namespace noctalis {
 
@@ -28,27 +30,26 @@ enum AlarmAction : qint16 {
 //   text for any other code.
 QString Action2Str(int action);
 
-// AlarmDef: one alarm. A default-constructed record is fresh: Action 0, Name
-// empty, Enabled and Triggered false, every variant field Empty (an invalid
-// QVariant).
+// AlarmDef: one alarm. A default-constructed record is fresh: Action 0,
+// texts empty, numbers 0, Enabled and Triggered false, no end.
 struct AlarmDef {
     // Stored in the alarm file.
     qint16 Action = kActionMessageBox;
-    QVariant SiderealTime;  // local mean sidereal time, days in [0, 1): a double or a date
+    double SiderealTime = 0;  // local mean sidereal time, days in [0, 1)
     QString Name;
     bool Enabled = false;
-    QVariant Param1;        // text; what it means depends on Action
-    QVariant Param2;
-    QVariant Param3;
+    QString Param1;           // what it means depends on Action
+    QString Param2;
+    QString Param3;
 
     // Run-time state, never stored.
     bool Triggered = false;
 
     // Stored in the alarm file.
-    QVariant Duration;      // days the alarm stays active once fired, a double
+    std::optional<double> Duration;  // days the alarm stays active once fired; none in a fresh record
 
     // Run-time state, never stored.
-    QVariant TriggeredUntil;  // UT date and time the activation ends
+    std::optional<QDateTime> TriggeredUntil;  // UT the activation ends (Qt::UTC)
 };
 
 } // namespace noctalis

@@ -220,10 +220,10 @@ void showNoAlarmFile(MessageService &messages, const QString &path)
 QString disablingReason(const AlarmDef &alarm)
 {
     QStringList reasons;
-    const double start = automation::toDouble(alarm.SiderealTime);
+    const double start = alarm.SiderealTime;
     if (!(start >= 0 && start < 1))
         reasons << Texts::tr("the sidereal time %1 is not from 0 up to 1 day").arg(plainNumberText(start));
-    const double duration = automation::toDouble(alarm.Duration);
+    const double duration = alarm.Duration.value_or(0);
     if (!(duration >= 0))
         reasons << Texts::tr("the duration %1 days is negative").arg(plainNumberText(duration));
     return reasons.join(QStringLiteral("; "));
@@ -325,19 +325,6 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
 
 namespace {
 
-// A value as it is written after its tag: a text as held, a number in the
-// plain form, Empty as nothing.
-QString heldText(const QVariant &value)
-{
-    if (automation::isEmpty(value))
-        return QString();
-    if (automation::isText(value))
-        return value.toString();
-    if (automation::isNumber(value) && value.metaType().id() != QMetaType::Bool)
-        return plainNumberText(value.toDouble());
-    return automation::toText(value);
-}
-
 struct WriteFailure {
     QString description;
 };
@@ -427,12 +414,12 @@ void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
         appendLine(sink, kNameTag, alarm.Name, i);
         appendLine(sink, kActionTag, QString::number(alarm.Action), i);
         appendLine(sink, kSiderealTimeTag,
-                   QStringView(shortNumberText(automation::toDouble(alarm.SiderealTime))).trimmed(), i);
+                   QStringView(shortNumberText(alarm.SiderealTime)).trimmed(), i);
         appendLine(sink, kEnabledTag, alarm.Enabled ? u"True" : u"False", i);
-        appendLine(sink, kParam1Tag, heldText(alarm.Param1), i);
-        appendLine(sink, kParam2Tag, heldText(alarm.Param2), i);
-        appendLine(sink, kParam3Tag, heldText(alarm.Param3), i);
-        appendLine(sink, kDurationTag, heldText(alarm.Duration), i);
+        appendLine(sink, kParam1Tag, alarm.Param1, i);
+        appendLine(sink, kParam2Tag, alarm.Param2, i);
+        appendLine(sink, kParam3Tag, alarm.Param3, i);
+        appendLine(sink, kDurationTag, alarm.Duration ? plainNumberText(*alarm.Duration) : QString(), i);
         sink.appendLine(kEndMarker, {});
     }
 }

@@ -57,13 +57,6 @@ QString minutesText(const QString &typed, double minutes)
     return leadingNumber(typed) == minutes ? typed : plainNumberText(minutes);
 }
 
-// Days of a sidereal time, the fraction being the time of day: 0 for Empty
-// or a value that is no number.
-double siderealDays(const QVariant &time)
-{
-    return automation::numericValue(time).value_or(0.0);
-}
-
 // The fields of an alarm that the file keeps; Triggered and TriggeredUntil
 // belong to the index and stay.
 void copyStoredFields(AlarmDef &to, const AlarmDef &from)
@@ -188,7 +181,7 @@ void FormConfigureAlarms::LoadAllAlarmsInList()
 {
     ui->LV1->clear();
     const AlarmDef &first = m_alarms[0];
-    if (first.Name.isEmpty() && first.Param1.toString().isEmpty())
+    if (first.Name.isEmpty() && first.Param1.isEmpty())
         return;
     for (const AlarmDef &alarm : m_alarms)
         AddAlarmRow(alarm);
@@ -199,7 +192,7 @@ void FormConfigureAlarms::AddAlarmRow(const AlarmDef &alarm)
     auto *row = new QTreeWidgetItem(ui->LV1);
     row->setText(0, shortNumberText(ui->LV1->topLevelItemCount()));
     row->setText(1, boundedText(alarm.Name, kShownNameChars));
-    row->setText(2, formatTime(siderealDays(alarm.SiderealTime), u"HH:nn:ss"));
+    row->setText(2, formatTime(alarm.SiderealTime, u"HH:nn:ss"));
     row->setText(3, alarm.Enabled ? tr("True") : tr("False"));
     row->setText(4, Action2Str(alarm.Action));
 }
@@ -299,7 +292,7 @@ void FormConfigureAlarms::cmdEdit_Click()
     m_editIndex = qint16(index);
 
     const AlarmDef &alarm = m_alarms[index];
-    const double days = siderealDays(alarm.SiderealTime);
+    const double days = alarm.SiderealTime;
     ui->txtName->setText(alarm.Name);
     ui->txtHr->setText(formatTime(days, u"HH"));
     ui->txtMin->setText(formatTime(days, u"nn"));
@@ -308,10 +301,10 @@ void FormConfigureAlarms::cmdEdit_Click()
     const bool known = alarm.Action >= kActionMessageBox && alarm.Action <= kActionSendLmstTcp;
     ui->cmbAction->setCurrentIndex(known ? alarm.Action : -1);
     ui->cmbAction->setEnabled(false);
-    txtParam[0]->setText(alarm.Param1.toString());
-    txtParam[1]->setText(alarm.Param2.toString());
-    txtParam[2]->setText(alarm.Param3.toString());
-    const double durationDays = automation::numericValue(alarm.Duration).value_or(0.0);
+    txtParam[0]->setText(alarm.Param1);
+    txtParam[1]->setText(alarm.Param2);
+    txtParam[2]->setText(alarm.Param3);
+    const double durationDays = alarm.Duration.value_or(0);
     ui->txtDuration->setText(plainNumberText(durationDays * kMinutesPerDay));
     SetEditDisplay(alarm.Action);
 }
@@ -363,7 +356,7 @@ bool FormConfigureAlarms::storeEditedAlarm()
         m_alarms[m_editIndex].Action = qint16(ui->cmbAction->currentIndex());
     }
     AlarmDef &alarm = m_alarms[m_editIndex];
-    alarm.SiderealTime = automation::dateValue(QTime(0, 0).secsTo(*time) / kSecondsPerDay);
+    alarm.SiderealTime = QTime(0, 0).secsTo(*time) / kSecondsPerDay;
     alarm.Enabled = ui->chkEnabled->isChecked();
     alarm.Name = ui->txtName->text();
     alarm.Param1 = txtParam[0]->text();

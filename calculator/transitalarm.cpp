@@ -43,7 +43,7 @@ std::optional<int> AddAlarm(AlarmTable &table, const AlarmDef &alarm)
     }
     AlarmDef &record = table[index];
     const bool triggered = record.Triggered;
-    const QVariant until = record.TriggeredUntil;
+    const std::optional<QDateTime> until = record.TriggeredUntil;
     record = alarm;
     record.Triggered = triggered;
     record.TriggeredUntil = until;

@@ -18,7 +18,7 @@ QString checkLoad(const QByteArray &bytes)
     for (int i = 0; i < kBefore; ++i) {
         alarms[i].Name = QStringLiteral("before %1").arg(i);
         alarms[i].Triggered = true;
-        alarms[i].TriggeredUntil = i;
+        alarms[i].TriggeredUntil = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i);
     }
     noctalis::RecordingMessageService messages;
     const int result = noctalis::loadAlarmBytes(bytes, QStringLiteral("fuzz.alm"), alarms, messages);
@@ -36,16 +36,16 @@ QString checkLoad(const QByteArray &bytes)
         return QStringLiteral("result %1 with %2 records").arg(result).arg(alarms.size());
     }
     for (int i = 0; i < std::min(kBefore, alarms.size()); ++i) {
-        if (!alarms[i].Triggered || alarms[i].TriggeredUntil.toInt() != i)
+        if (!alarms[i].Triggered || alarms[i].TriggeredUntil != QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i))
             return QStringLiteral("record %1 lost its run-time state").arg(i);
     }
     for (int i = kBefore; i < alarms.size(); ++i) {
-        if (alarms[i].Triggered || alarms[i].TriggeredUntil.isValid())
+        if (alarms[i].Triggered || alarms[i].TriggeredUntil)
             return QStringLiteral("new record %1 is not fresh").arg(i);
     }
     for (int i = 0; i <= result; ++i) {
-        const double start = automation::toDouble(alarms[i].SiderealTime);
-        if (alarms[i].Enabled && !(start >= 0 && start < 1 && automation::toDouble(alarms[i].Duration) >= 0))
+        const double start = alarms[i].SiderealTime;
+        if (alarms[i].Enabled && !(start >= 0 && start < 1 && alarms[i].Duration.value_or(0) >= 0))
             return QStringLiteral("alarm %1 left enabled to fire at every tick").arg(i + 1);
     }
     // At most the failure and then the list of alarms loaded disabled.

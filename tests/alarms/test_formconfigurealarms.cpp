@@ -217,7 +217,7 @@ TEST_F(AlarmEditorTest, ListIsEmptyWhenTheFirstAlarmHasNeitherNameNorMessage)
 TEST_F(AlarmEditorTest, RowsShowNumberNameTimeEnabledAndAction)
 {
     threeAlarms();
-    alarms[1].SiderealTime = automation::dateValue(12.5 / 24);
+    alarms[1].SiderealTime = 12.5 / 24;
     alarms[1].Action = kActionSendLmstTcp;
     alarms[1].Enabled = false;
     alarms[2].SiderealTime = (23 * 3600 + 59 * 60 + 59.6) / 86400.0;  // rounds up past midnight
@@ -313,8 +313,8 @@ TEST_F(AlarmEditorTest, HiddenBoxesAreStillStored)
 
     const AlarmDef &stored = alarms[3];
     EXPECT_EQ(stored.Action, kActionLaunchProgram);
-    EXPECT_EQ(stored.Duration.toDouble(), 12 / kMinutesPerDay);
-    EXPECT_EQ(stored.Param3.toString(), QStringLiteral("5"));
+    EXPECT_EQ(stored.Duration.value_or(-1), 12 / kMinutesPerDay);
+    EXPECT_EQ(stored.Param3, QStringLiteral("5"));
 
     // Editing it: the duration box stays hidden and its value is kept.
     selectRow(4);
@@ -323,8 +323,8 @@ TEST_F(AlarmEditorTest, HiddenBoxesAreStillStored)
     EXPECT_EQ(box("txtDuration")->text(), QStringLiteral("12"));
     type("txtParam1", QStringLiteral("Y"));
     click("cmdOK");
-    EXPECT_EQ(alarms[3].Duration.toDouble(), 12 / kMinutesPerDay);
-    EXPECT_EQ(alarms[3].Param2.toString(), QStringLiteral("Y"));
+    EXPECT_EQ(alarms[3].Duration.value_or(-1), 12 / kMinutesPerDay);
+    EXPECT_EQ(alarms[3].Param2, QStringLiteral("Y"));
 }
 
 TEST_F(AlarmEditorTest, EditDisplayFollowsTheActionCode)
@@ -375,7 +375,7 @@ TEST_F(AlarmEditorTest, TheLastSecondOfTheDayIsStoredAndShownAgain)
 {
     open();
     addAlarm(Entry(QStringLiteral("Late"), QStringLiteral("23"), QStringLiteral("59"), QStringLiteral(" 59 ")));
-    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[0].SiderealTime), (23 * 3600 + 59 * 60 + 59) / 86400.0);
+    EXPECT_DOUBLE_EQ(alarms[0].SiderealTime, (23 * 3600 + 59 * 60 + 59) / 86400.0);
     EXPECT_EQ(row(1).value(2), QStringLiteral("23:59:59"));
 
     selectRow(1);
@@ -409,7 +409,7 @@ TEST_F(AlarmEditorTest, TimesOutsideTheDayAreRefused)
     fill(Entry(QStringLiteral("Good"), QStringLiteral("+7"), QStringLiteral("05")));
     click("cmdOK");
     ASSERT_EQ(alarms.size(), 4);
-    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[3].SiderealTime), (7 * 60 + 5) / 1440.0);
+    EXPECT_DOUBLE_EQ(alarms[3].SiderealTime, (7 * 60 + 5) / 1440.0);
     EXPECT_FALSE(form.adding());
 }
 
@@ -478,8 +478,8 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
     fill(sender);
     click("cmdOK");
     ASSERT_EQ(alarms.size(), 5);
-    EXPECT_EQ(alarms[4].Param3.toString(), QStringLiteral("0.5"));
-    EXPECT_EQ(alarms[4].Duration.toDouble(), 1.5 / kMinutesPerDay);
+    EXPECT_EQ(alarms[4].Param3, QStringLiteral("0.5"));
+    EXPECT_EQ(alarms[4].Duration.value_or(-1), 1.5 / kMinutesPerDay);
 }
 
 TEST_F(AlarmEditorTest, SevenMinutesComeBackAsSeven)
@@ -488,7 +488,7 @@ TEST_F(AlarmEditorTest, SevenMinutesComeBackAsSeven)
     Entry e(QStringLiteral("Short"));
     e.duration = QStringLiteral("7");
     addAlarm(e);
-    EXPECT_EQ(alarms[0].Duration.toDouble(), 7 / kMinutesPerDay);
+    EXPECT_EQ(alarms[0].Duration.value_or(-1), 7 / kMinutesPerDay);
     selectRow(1);
     click("cmdEdit");
     EXPECT_EQ(box("txtDuration")->text(), QStringLiteral("7"));
@@ -503,9 +503,9 @@ TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
     alarms[1].Param1 = QStringLiteral("Look: Jupiter, Saturn");
     alarms[1].Param2 = QStringLiteral("127.0.0.1");
     alarms[1].Param3 = QStringLiteral("5");
-    alarms[1].Duration = QVariant();
+    alarms[1].Duration.reset();
     alarms[1].Triggered = true;
-    alarms[1].TriggeredUntil = automation::dateValue(45000.5);
+    alarms[1].TriggeredUntil = automation::fromAutomationDate(45000.5);
     open();
     selectRow(2);
     click("cmdEdit");
@@ -524,10 +524,10 @@ TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
     type("txtDuration", QStringLiteral("10"));
     click("cmdOK");
     EXPECT_EQ(alarms[1].Name, QStringLiteral("Jupiter"));
-    EXPECT_EQ(alarms[1].Duration.toDouble(), 10 / kMinutesPerDay);
+    EXPECT_EQ(alarms[1].Duration.value_or(-1), 10 / kMinutesPerDay);
     EXPECT_EQ(alarms[1].Action, kActionSendLmstTcp);
     EXPECT_TRUE(alarms[1].Triggered);
-    EXPECT_EQ(automation::toDouble(alarms[1].TriggeredUntil), 45000.5);
+    EXPECT_EQ(alarms[1].TriggeredUntil, automation::fromAutomationDate(45000.5));
     EXPECT_EQ(alarms.size(), 3);
     EXPECT_EQ(row(2).value(1), QStringLiteral("Jupiter"));
     EXPECT_TRUE(form.unsavedChanges());
@@ -552,7 +552,7 @@ TEST_F(AlarmEditorTest, DeletingRowTwoOfThreeMovesTheStoredFieldsOnly)
 {
     threeAlarms();
     alarms[1].Triggered = true;
-    alarms[1].TriggeredUntil = automation::dateValue(45000.25);
+    alarms[1].TriggeredUntil = automation::fromAutomationDate(45000.25);
     alarms[2].Action = kActionLaunchProgram;
     alarms[2].Param2 = QStringLiteral("N");
     open();
@@ -572,10 +572,10 @@ TEST_F(AlarmEditorTest, DeletingRowTwoOfThreeMovesTheStoredFieldsOnly)
     EXPECT_EQ(row(2).mid(0, 2), (QStringList{" 2", "Capella"}));
     EXPECT_EQ(list()->topLevelItemCount(), 2);
     EXPECT_EQ(alarms[1].Action, kActionLaunchProgram);
-    EXPECT_EQ(alarms[1].Param2.toString(), QStringLiteral("N"));
-    EXPECT_DOUBLE_EQ(automation::toDouble(alarms[1].SiderealTime), 3 / 24.0);
+    EXPECT_EQ(alarms[1].Param2, QStringLiteral("N"));
+    EXPECT_DOUBLE_EQ(alarms[1].SiderealTime, 3 / 24.0);
     EXPECT_TRUE(alarms[1].Triggered) << "run-time state belongs to the index";
-    EXPECT_EQ(automation::toDouble(alarms[1].TriggeredUntil), 45000.25);
+    EXPECT_EQ(alarms[1].TriggeredUntil, automation::fromAutomationDate(45000.25));
     EXPECT_TRUE(form.unsavedChanges());
 }
 
@@ -598,7 +598,7 @@ TEST_F(AlarmEditorTest, DeletingTheOnlyAlarmLeavesThePlaceholder)
     selectRow(1);
     click("cmdDelete");
     EXPECT_TRUE(alarms.isPlaceholder());
-    EXPECT_TRUE(alarms[0].Param1.toString().isEmpty());
+    EXPECT_TRUE(alarms[0].Param1.isEmpty());
     EXPECT_FALSE(alarms[0].Triggered) << "a fresh record";
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     click("cmdSave");

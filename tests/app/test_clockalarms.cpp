@@ -202,7 +202,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     ASSERT_EQ(alarmsRuntime.windows().windows().size(), 1);
     EXPECT_EQ(static_cast<FormAlarm *>(alarmsRuntime.windows().windows().first())->message(),
               QStringLiteral("UT ") + form.utClockLabel()->text());
-    EXPECT_NEAR(automation::toDate(a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
+    EXPECT_NEAR(automation::toAutomationDate(*a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
 }
 
 } // namespace

@@ -417,7 +417,7 @@ void Formclk::runTick(const QDateTime &reading)
         if (!p.DetectTZ && p.ZoneId.isEmpty())
             return;
         const int minute = reading.time().minute();
-        if (minute != automation::toDouble(m_lastMinute)) {
+        if (minute != m_lastMinute.value_or(0)) {  // none counts as minute 0
             p.TZ = observerZone(p, m_ctx.clock).offsetSecondsAt(reading) / 3600.0;
             m_lastMinute = minute;
         }
@@ -534,7 +534,7 @@ void Formclk::applyConfiguration()
     runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "hand LAT to the engine", [&] { m_engine.set(QStringLiteral("LAT"), double(p.LAT)); });
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });
-    m_lastMinute.clear();  // the zone may be another one: read it at the next tick
+    m_lastMinute.reset();  // the zone may be another one: read it at the next tick
     m_placeGuessed = false;
     showPlace();
     Layout();

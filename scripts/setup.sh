@@ -5,6 +5,8 @@
 # Installs the Debian 12 packages Noctalis needs (only those missing), then
 # configures and builds the given CMake preset (default: "default"; "none"
 # builds nothing). Further arguments name further packages to install.
+# When the environment variable CI is set (and not "false" or "0"), the
+# build treats compiler warnings as errors.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-default}
@@ -46,5 +48,10 @@ fi
 
 [ "$preset" != none ] || exit 0
 cd "$here"
-cmake --preset "$preset" >/dev/null
+configure=()
+case "${CI:-}" in
+  "" | false | 0) ;;
+  *) configure+=(-DNOCTALIS_WERROR=ON) ;;
+esac
+cmake --preset "$preset" "${configure[@]}" >/dev/null
 cmake --build --preset "$preset"

@@ -4,8 +4,8 @@
 #include "alarmwindows.h"
 
 #include "displaytext.h"
-#include "formalarm.h"
-#include "formalerttcp.h"
+#include "alarmnotice.h"
+#include "senderwindow.h"
 #include "windowplacement.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ void AlarmWindows::prune()
 
 void AlarmWindows::openNotice(const NoticeOrder &order)
 {
-    auto *notice = new FormAlarm(m_sounds ? m_sounds() : nullptr);
+    auto *notice = new AlarmNotice(m_sounds ? m_sounds() : nullptr);
     add(notice, order.tag);
     notice->setMessage(order.message);
     notice->setWindowTitle(boundedText(order.caption, kCaptionChars));
@@ -102,7 +102,7 @@ bool AlarmWindows::launchProgram(const QString &commandLine, bool minimized)
 
 void AlarmWindows::openSender(const SenderOrder &order)
 {
-    auto *sender = new FormAlertTCP(m_prefs, m_clock, m_engineProgId, m_senderAddress);
+    auto *sender = new SenderWindow(m_prefs, m_clock, m_engineProgId, m_senderAddress);
     add(sender, order.tag);
     sender->SenderLng = order.senderLng;
     sender->MessageTemplate = order.messageTemplate;

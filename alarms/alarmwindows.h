@@ -7,7 +7,7 @@
 #pragma once
 
 #include "alarmactions.h"
-#include "formalerttcp.h"
+#include "senderwindow.h"
 #include "programlauncher.h"
 #include "soundplayer.h"
 

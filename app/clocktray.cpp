@@ -3,7 +3,7 @@
 
 #include "clocktray.h"
 
-#include "formclk.h"
+#include "clockwindow.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,7 +11,7 @@
 
 namespace noctalis {
 
-ClockTray::ClockTray(Formclk &clockWindow, const QIcon &icon) : m_clockWindow(clockWindow), m_icon(icon)
+ClockTray::ClockTray(ClockWindow &clockWindow, const QIcon &icon) : m_clockWindow(clockWindow), m_icon(icon)
 {
     m_icon.setContextMenu(m_clockWindow.optionsMenu());
     followTick();

@@ -12,13 +12,13 @@
 
 namespace noctalis {
 
-class Formclk;
+class ClockWindow;
 
 class ClockTray : public QObject {
     Q_OBJECT
 
 public:
-    ClockTray(Formclk &clockWindow, const QIcon &icon);
+    ClockTray(ClockWindow &clockWindow, const QIcon &icon);
 
     // Shows the icon when the desktop has a tray; false when it has none.
     bool showIfAvailable();
@@ -32,7 +32,7 @@ private:
     void followTick();
     void activate(QSystemTrayIcon::ActivationReason reason);
 
-    Formclk &m_clockWindow;
+    ClockWindow &m_clockWindow;
     QSystemTrayIcon m_icon;
 };
 

@@ -12,7 +12,7 @@
 
 namespace noctalis {
 
-DesktopIntegration::DesktopIntegration(Formclk &clockWindow, const SettingsStore &settings)
+DesktopIntegration::DesktopIntegration(ClockWindow &clockWindow, const SettingsStore &settings)
 {
     if (readBooleanSetting(settings, QStringLiteral("TrayIcon"), QStringLiteral("True")))
         m_tray = std::make_unique<ClockTray>(clockWindow, applicationIcon());

@@ -15,14 +15,14 @@ namespace noctalis {
 
 class ClockTray;
 class DBusNotifier;
-class Formclk;
+class ClockWindow;
 class Notifier;
 class SettingsStore;
 
 class DesktopIntegration {
 public:
     // Reads the two switches and makes what they turn on.
-    DesktopIntegration(Formclk &clockWindow, const SettingsStore &settings);
+    DesktopIntegration(ClockWindow &clockWindow, const SettingsStore &settings);
     ~DesktopIntegration();
     DesktopIntegration(const DesktopIntegration &) = delete;
     DesktopIntegration &operator=(const DesktopIntegration &) = delete;

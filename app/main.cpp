@@ -7,7 +7,7 @@
 #include "applicationid.h"
 #include "clock.h"
 #include "desktopintegration.h"
-#include "formclk.h"
+#include "clockwindow.h"
 #include "observerexchange.h"
 #include "preferences.h"
 #include "settingsstore.h"
@@ -93,12 +93,12 @@ int main(int argc, char *argv[])
     noctalis::ObserverExchange observer;
 
     const noctalis::AppContext context{prefs, alarms, settings, messages, clock, observer};
-    noctalis::Formclk clockWindow(context);
+    noctalis::ClockWindow clockWindow(context);
     noctalis::DesktopIntegration desktop(clockWindow, settings);
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
     clockWindow.Form_Load();
     clockWindow.show();
     QObject::connect(&instance, &noctalis::SingleInstance::activationRequested, &clockWindow,
-                     &noctalis::Formclk::bringToFront);
+                     &noctalis::ClockWindow::bringToFront);
     return app.exec();
 }

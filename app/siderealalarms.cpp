@@ -3,7 +3,7 @@
 
 #include "siderealalarms.h"
 
-#include "formclk.h"
+#include "clockwindow.h"
 #include "variant.h"
 
 namespace noctalis {
@@ -41,7 +41,7 @@ void SiderealAlarms::NotifyingActions::closeWindows(const QString &tag)
         m_notifier->withdraw(tag);
 }
 
-SiderealAlarms::SiderealAlarms(Formclk &clockWindow, AppContext context, ProgramLauncher *launcher,
+SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, ProgramLauncher *launcher,
                                AlarmWindows::SoundFactory sounds, Notifier *notifier)
     : m_clockWindow(clockWindow), m_host(clockWindow),
       m_windows(context.prefs, context.clock, context.engineProgId,

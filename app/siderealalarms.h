@@ -16,14 +16,14 @@
 
 namespace noctalis {
 
-class Formclk;
+class ClockWindow;
 
 class SiderealAlarms {
 public:
     // Hooks the check into the clock window's tick. launcher and sounds
     // default to starting real processes and playing real sounds; without a
     // notifier, notices show in their windows only.
-    SiderealAlarms(Formclk &clockWindow, AppContext context, ProgramLauncher *launcher = nullptr,
+    SiderealAlarms(ClockWindow &clockWindow, AppContext context, ProgramLauncher *launcher = nullptr,
                    AlarmWindows::SoundFactory sounds = {}, Notifier *notifier = nullptr);
     ~SiderealAlarms();
 
@@ -35,13 +35,13 @@ public:
 private:
     class ClockWindowHost : public AlarmHost {
     public:
-        explicit ClockWindowHost(Formclk &clockWindow) : m_clockWindow(clockWindow) {}
+        explicit ClockWindowHost(ClockWindow &clockWindow) : m_clockWindow(clockWindow) {}
         double lmstHours() override;
         QVariant engineLng() override;
         QString expandTimeFields(const QString &text) override;
 
     private:
-        Formclk &m_clockWindow;
+        ClockWindow &m_clockWindow;
     };
 
     // The alarm windows, with a notification beside each notice; the
@@ -59,7 +59,7 @@ private:
         Notifier *m_notifier;
     };
 
-    Formclk &m_clockWindow;
+    ClockWindow &m_clockWindow;
     ClockWindowHost m_host;
     ProcessLauncher m_processLauncher;
     AlarmWindows m_windows;

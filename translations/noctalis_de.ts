@@ -155,7 +155,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormAlarm</name>
+    <name>AlarmNotice</name>
     <message>
         <source>Sidereal Alarm</source>
         <translation>Sternzeit-Alarm</translation>
@@ -170,7 +170,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormAlertTCP</name>
+    <name>SenderWindow</name>
     <message>
         <source>TCP Sidereal Alert</source>
         <translation>Sternzeit-Meldung über TCP</translation>
@@ -197,7 +197,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormConfig</name>
+    <name>ConfigDialog</name>
     <message>
         <source>Noctalis Configuration</source>
         <translation>Noctalis-Einstellungen</translation>
@@ -316,7 +316,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormConfigureAlarms</name>
+    <name>AlarmEditor</name>
     <message>
         <source>Setup Alarms / Alerts</source>
         <translation>Alarme und Meldungen einrichten</translation>
@@ -419,7 +419,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormObserver</name>
+    <name>ObserverDialog</name>
     <message>
         <source>Observer Parameters</source>
         <translation>Beobachtungsort</translation>
@@ -554,7 +554,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormSiderealCalculator</name>
+    <name>SiderealCalculator</name>
     <message>
         <source>Sidereal Time Calculator</source>
         <translation>Sternzeitrechner</translation>
@@ -649,7 +649,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormTonight</name>
+    <name>TonightWindow</name>
     <message>
         <source>Tonight</source>
         <translation>Heute Nacht</translation>
@@ -800,7 +800,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FormUSTimeZone</name>
+    <name>UsZonePicker</name>
     <message>
         <source>Select a US Time Zone by Name</source>
         <translation>US-Zeitzone nach Namen auswählen</translation>
@@ -839,7 +839,7 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>Formclk</name>
+    <name>ClockWindow</name>
     <message>
         <source>LMST</source>
         <translation>LMST</translation>
@@ -935,7 +935,7 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
     </message>
 </context>
 <context>
-    <name>noctalis::FormAlertTCP</name>
+    <name>noctalis::SenderWindow</name>
     <message>
         <source>Interval: %1 minutes.</source>
         <translation>Intervall: %1 min.</translation>
@@ -950,7 +950,7 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
     </message>
 </context>
 <context>
-    <name>noctalis::FormConfig</name>
+    <name>noctalis::ConfigDialog</name>
     <message>
         <source>W</source>
         <translation>W</translation>
@@ -997,7 +997,7 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
     </message>
 </context>
 <context>
-    <name>noctalis::FormConfigureAlarms</name>
+    <name>noctalis::AlarmEditor</name>
     <message>
         <source>Alarm File</source>
         <translation>Alarmdatei</translation>
@@ -1133,7 +1133,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
-    <name>noctalis::FormObserver</name>
+    <name>noctalis::ObserverDialog</name>
     <message>
         <source>W</source>
         <translation>W</translation>
@@ -1278,7 +1278,7 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
-    <name>noctalis::FormSiderealCalculator</name>
+    <name>noctalis::SiderealCalculator</name>
     <message>
         <source>MM/DD/YYYY</source>
         <translation>MM/TT/JJJJ</translation>
@@ -1341,7 +1341,7 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
-    <name>noctalis::FormTonight</name>
+    <name>noctalis::TonightWindow</name>
     <message>
         <source>Sun</source>
         <translation>Sonne</translation>
@@ -1494,7 +1494,7 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
     </message>
 </context>
 <context>
-    <name>noctalis::Formclk</name>
+    <name>noctalis::ClockWindow</name>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>

@@ -7,7 +7,7 @@
 
 #include "alarmwindows.h"
 #include "clock.h"
-#include "formalerttcp.h"
+#include "senderwindow.h"
 #include "logcapture.h"
 #include "preferences.h"
 #include "programlauncher.h"
@@ -57,10 +57,10 @@ protected:
 
     SenderAddress address() const { return {QStringLiteral("127.0.0.1"), port}; }
 
-    std::unique_ptr<FormAlertTCP> sender(const QString &messageTemplate, const QVariant &repeatMinutes,
+    std::unique_ptr<SenderWindow> sender(const QString &messageTemplate, const QVariant &repeatMinutes,
                                          const QVariant &lngWestDeg = 0.0)
     {
-        auto form = std::make_unique<FormAlertTCP>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), address());
+        auto form = std::make_unique<SenderWindow>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), address());
         form->SenderLng = lngWestDeg;
         form->MessageTemplate = messageTemplate;
         form->SetURL(QStringLiteral("example.org:80"));
@@ -116,7 +116,7 @@ protected:
             QCoreApplication::processEvents();
     }
 
-    void ticks(FormAlertTCP &form, int seconds)
+    void ticks(SenderWindow &form, int seconds)
     {
         for (int s = 0; s < seconds; ++s) {
             clock.advance(1);
@@ -143,7 +143,7 @@ TEST_F(SenderTest, DesignAndAddress)
 
     // The program's senders, made without an address of their own, talk to
     // port 1556 of the local machine whatever address the alarm gave.
-    FormAlertTCP production(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
+    SenderWindow production(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
     production.SetURL(QStringLiteral("example.org:80"));
     EXPECT_EQ(production.hostAddress(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(production.hostPort(), 1556);
@@ -153,7 +153,7 @@ TEST_F(SenderTest, SendsTheTextExactlyAndClosesAfterTwoSeconds)
 {
     listen();
     auto form = sender(QStringLiteral("UT [UT HH:MM:SS] \u2014 \u03A9 ok]"), QStringLiteral("5"));
-    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
     form->Timer1_Timer();
     QTcpSocket *peer = accept();
     ASSERT_NE(peer, nullptr);
@@ -236,7 +236,7 @@ TEST_F(SenderTest, ALongTextGoesOutWholeAndIsShownCut)
 TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
 {
     auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("2"));
-    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
     LogCapture log;
     form->Timer1_Timer();
     ASSERT_TRUE(ended.count() == 1 || ended.wait(kWaitMs));
@@ -296,7 +296,7 @@ TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
     StuckListener stuck(port);
     ASSERT_TRUE(stuck.full()) << "could not fill the listener's queue";
     auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
-    QSignalSpy ended(form.get(), &FormAlertTCP::cycleEnded);
+    QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
     form->Timer1_Timer();
     for (int s = 0; s < 10; ++s) {
         ticks(*form, 1);
@@ -374,7 +374,7 @@ TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
     order.repeatMinutes = QStringLiteral("1");
     windows.openSender(order);
     ASSERT_EQ(windows.windows(QStringLiteral("Tcp")).size(), 1);
-    auto *form = qobject_cast<FormAlertTCP *>(windows.windows(QStringLiteral("Tcp")).first());
+    auto *form = qobject_cast<SenderWindow *>(windows.windows(QStringLiteral("Tcp")).first());
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->timer()->isActive()) << "running from load";

@@ -6,7 +6,7 @@
 #include "alarmwindows.h"
 #include "alarmfakes.h"
 #include "clock.h"
-#include "formalarm.h"
+#include "alarmnotice.h"
 #include "preferences.h"
 #include "programlauncher.h"
 #include "variant.h"
@@ -68,7 +68,7 @@ TEST_F(AlarmWindowsTest, NoticeIsFilledAndShownModeless)
     windows.openNotice(order);
 
     ASSERT_EQ(windows.windows(QStringLiteral("Vega")).size(), 1);
-    auto *form = qobject_cast<FormAlarm *>(windows.windows(QStringLiteral("Vega")).first());
+    auto *form = qobject_cast<AlarmNotice *>(windows.windows(QStringLiteral("Vega")).first());
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isModal());
@@ -90,7 +90,7 @@ TEST_F(AlarmWindowsTest, ClosingByTagNewestFirstAndExactly)
     const QObject receiver;  // ends the connections with this test
     for (QWidget *w : windows.windows())
         QObject::connect(w, &QObject::destroyed, &receiver, [&closed, tag = AlarmWindows::tagOf(w),
-                                                  msg = static_cast<FormAlarm *>(w)->message()] {
+                                                  msg = static_cast<AlarmNotice *>(w)->message()] {
             closed << tag + QLatin1Char('/') + msg;
         });
 
@@ -107,7 +107,7 @@ TEST_F(AlarmWindowsTest, CancelOnOneNoticeLeavesTheOtherOpen)
 {
     open("Vega");
     open("Deneb");
-    auto *vega = static_cast<FormAlarm *>(windows.windows(QStringLiteral("Vega")).first());
+    auto *vega = static_cast<AlarmNotice *>(windows.windows(QStringLiteral("Vega")).first());
     QSignalSpy gone(vega, &QObject::destroyed);
     QTest::mouseClick(vega->findChild<QPushButton *>(QStringLiteral("CancelButton")), Qt::LeftButton);
     flushDeletes();

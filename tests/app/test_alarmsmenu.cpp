@@ -10,8 +10,8 @@
 #include "clock.h"
 #include "filedialogpicker.h"
 #include "filepicker.h"
-#include "formclk.h"
-#include "formconfigurealarms.h"
+#include "clockwindow.h"
+#include "alarmeditor.h"
 #include "messageservice.h"
 #include "preferences.h"
 #include "settingsstore.h"
@@ -44,7 +44,7 @@ protected:
     QAction *entry(const char *name) { return form.optionsMenu()->findChild<QAction *>(QLatin1String(name)); }
 
     ScriptedFilePicker files;
-    Formclk form;
+    ClockWindow form;
     int checks = 0;
 };
 
@@ -69,7 +69,7 @@ TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
     int rows = -1;
     QTimer::singleShot(0, [&] {
         QWidget *modalWidget = QApplication::activeModalWidget();
-        auto *editor = qobject_cast<FormConfigureAlarms *>(modalWidget);
+        auto *editor = qobject_cast<AlarmEditor *>(modalWidget);
         seen = editor != nullptr;
         if (!editor)
             return;  // nothing to close; the test fails below
@@ -95,7 +95,7 @@ TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
 TEST_F(AlarmsMenuTest, TheSameEditorComesBackWithItsUnsavedFlag)
 {
     alarms[0].Name = QStringLiteral("Vega");
-    FormConfigureAlarms *first = &form.alarmEditor();
+    AlarmEditor *first = &form.alarmEditor();
     QTimer::singleShot(0, [&] {
         // Delete the only alarm, then close without saving.
         auto *editor = &form.alarmEditor();

@@ -6,8 +6,8 @@
 // stays open, keeping the program running, when the clock window closes.
 
 #include "appparts.h"
-#include "formclk.h"
-#include "formsiderealcalculator.h"
+#include "clockwindow.h"
+#include "siderealcalculator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +28,7 @@ protected:
 
     QAction *entry(const char *name) { return form.optionsMenu()->findChild<QAction *>(QLatin1String(name)); }
 
-    Formclk form;
+    ClockWindow form;
 };
 
 TEST_F(CalculatorMenuTest, OneModelessCalculatorLoadedAgainAfterAClose)
@@ -36,7 +36,7 @@ TEST_F(CalculatorMenuTest, OneModelessCalculatorLoadedAgainAfterAClose)
     form.Form_Load();
     ASSERT_EQ(entry("mnuCalculator")->text(), QStringLiteral("Ca&lculator"));
     entry("mnuCalculator")->trigger();  // returns at once
-    FormSiderealCalculator *calculator = &form.calculator();
+    SiderealCalculator *calculator = &form.calculator();
     EXPECT_TRUE(calculator->isVisible());
     EXPECT_TRUE(calculator->isWindow());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -57,7 +57,7 @@ TEST_F(CalculatorMenuTest, CalculatorOutlivesTheClockWindowAndEndsTheProgramLast
     form.Form_Load();
     form.show();
     entry("mnuCalculator")->trigger();
-    QPointer<FormSiderealCalculator> calculator = &form.calculator();
+    QPointer<SiderealCalculator> calculator = &form.calculator();
 
     // The program's own event loop: the application tells of its last
     // window only while it runs, and ends it then.

@@ -9,8 +9,8 @@
 #include "fakenotifier.h"
 #include "alarmtable.h"
 #include "clock.h"
-#include "formalarm.h"
-#include "formclk.h"
+#include "alarmnotice.h"
+#include "clockwindow.h"
 #include "modastrosubs.h"
 #include "numbertext.h"
 #include "preferences.h"
@@ -39,7 +39,7 @@ protected:
     ClockAlarmsTest()
     {
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
-        form = std::make_unique<Formclk>(context());
+        form = std::make_unique<ClockWindow>(context());
         alarmsRuntime = std::make_unique<SiderealAlarms>(
             *form, context(), &launcher, [this] { return std::make_unique<FakeSoundPlayer>(sounds); },
             &notifier);
@@ -68,7 +68,7 @@ protected:
     FakeLauncher launcher;
     FakeNotifier notifier;
     std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
-    std::unique_ptr<Formclk> form;
+    std::unique_ptr<ClockWindow> form;
     std::unique_ptr<SiderealAlarms> alarmsRuntime;
 };
 
@@ -87,7 +87,7 @@ TEST_F(ClockAlarmsTest, TheTickChecksOnlyWithAlarmsOnAndNoDialog)
     form->setDialogOpen(false);
     tick();
     ASSERT_EQ(alarmsRuntime->windows().windows(QStringLiteral("Vega")).size(), 1);
-    auto *notice = static_cast<FormAlarm *>(alarmsRuntime->windows().windows().first());
+    auto *notice = static_cast<AlarmNotice *>(alarmsRuntime->windows().windows().first());
     EXPECT_EQ(notice->windowTitle(), QStringLiteral("Sidereal Alarm: Vega"));
     EXPECT_EQ(notice->message(), form->ExpandTimeFields(QStringLiteral("LMST [LMST HH:MM:SS]")))
         << "expanded with the clock window's engine";
@@ -115,7 +115,7 @@ TEST_F(ClockAlarmsTest, ANoticeIsAlsoADesktopNotificationUntilItsWindowCloses)
     prefs.AlarmsEnabled = true;
     tick();
     ASSERT_EQ(alarmsRuntime->windows().windows().size(), 1);
-    auto *notice = static_cast<FormAlarm *>(alarmsRuntime->windows().windows().first());
+    auto *notice = static_cast<AlarmNotice *>(alarmsRuntime->windows().windows().first());
     ASSERT_EQ(notifier.shown.size(), 1);
     EXPECT_EQ(notifier.shown[0],
               QStringList({QStringLiteral("Vega"), QStringLiteral("Sidereal Alarm: Vega"), notice->message()}));
@@ -184,7 +184,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     SteppingClock stepping;
     const AppContext context{parts.prefs, parts.alarms, parts.settings, parts.messages, stepping, parts.observer};
     FakeLauncher launcher;
-    Formclk form(context);
+    ClockWindow form(context);
     SiderealAlarms alarmsRuntime(form, context, &launcher,
                                  [] { return std::make_unique<FakeSoundPlayer>(std::make_shared<SoundLog>()); });
     form.Form_Load();
@@ -200,7 +200,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     EXPECT_EQ(form.utClockLabel()->text(), formatTime(engineUt, u"HH:nn:ss"));
     EXPECT_EQ(automation::toAutomationDate(*parts.prefs.CurrentUT), engineUt);
     ASSERT_EQ(alarmsRuntime.windows().windows().size(), 1);
-    EXPECT_EQ(static_cast<FormAlarm *>(alarmsRuntime.windows().windows().first())->message(),
+    EXPECT_EQ(static_cast<AlarmNotice *>(alarmsRuntime.windows().windows().first())->message(),
               QStringLiteral("UT ") + form.utClockLabel()->text());
     EXPECT_NEAR(automation::toAutomationDate(*a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
 }

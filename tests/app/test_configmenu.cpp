@@ -9,8 +9,8 @@
 #include "autostartentry.h"
 #include "colorpicker.h"
 #include "fontpicker.h"
-#include "formclk.h"
-#include "formconfig.h"
+#include "clockwindow.h"
+#include "configdialog.h"
 #include "settingvalues.h"
 
 #include <QAction>
@@ -61,7 +61,7 @@ protected:
         fonts.answers = {FontChoice{QStringLiteral("DejaVu Sans"), 40, true}};
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<FormConfig *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<ConfigDialog *>(QApplication::activeModalWidget());
             seen = dialog != nullptr;
             if (!dialog)
                 return;  // nothing to close; the test fails below
@@ -80,7 +80,7 @@ protected:
 
     ScriptedColorPicker colors;
     ScriptedFontPicker fonts;
-    Formclk form{context()};
+    ClockWindow form{context()};
     int checks = 0;
     int checksWhileShown = -1;
     bool dialogOpenWhileShown = false;
@@ -131,7 +131,7 @@ TEST_F(ConfigMenuTest, CancelledDialogAppliesNothing)
     fonts.answers = {FontChoice{QStringLiteral("DejaVu Sans"), 40, true}};
     const QSize before = form.size();
     QTimer::singleShot(0, [] {
-        if (auto *dialog = qobject_cast<FormConfig *>(QApplication::activeModalWidget())) {
+        if (auto *dialog = qobject_cast<ConfigDialog *>(QApplication::activeModalWidget())) {
             dialog->cmdFont_Click();
             dialog->cmdCancel_Click();
         }

@@ -5,7 +5,7 @@
 
 #include "appparts.h"
 #include "clocktray.h"
-#include "formclk.h"
+#include "clockwindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -26,7 +26,7 @@ TEST(ClockTray, ItsTooltipIsTheLmstOfEachTickAndItsMenuTheClocks)
 {
     AppParts parts;
     parts.clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
-    Formclk form(parts.context());
+    ClockWindow form(parts.context());
     form.Form_Load();
     form.timer()->stop();
     ClockTray tray(form, QIcon());

@@ -7,7 +7,7 @@
 #include "alarmtable.h"
 #include "appparts.h"
 #include "clock.h"
-#include "formclk.h"
+#include "clockwindow.h"
 #include "messageservice.h"
 #include "preferences.h"
 #include "qtprinters.h"
@@ -26,11 +26,11 @@ using namespace noctalis;
 
 class MultiScreenTest : public ::testing::Test, protected AppParts {
 protected:
-    std::unique_ptr<Formclk> startAt(int leftTwips, int topTwips)
+    std::unique_ptr<ClockWindow> startAt(int leftTwips, int topTwips)
     {
         writeSetting(settings, QStringLiteral("Left"), QString::number(leftTwips));
         writeSetting(settings, QStringLiteral("Top"), QString::number(topTwips));
-        auto form = std::make_unique<Formclk>(context());
+        auto form = std::make_unique<ClockWindow>(context());
         form->Form_Load();
         return form;
     }

@@ -6,8 +6,8 @@
 // stays open when the clock window closes.
 
 #include "appparts.h"
-#include "formclk.h"
-#include "formtonight.h"
+#include "clockwindow.h"
+#include "tonightwindow.h"
 #include "tonighttargets.h"
 
 #include <QAction>
@@ -25,7 +25,7 @@ class TonightMenuTest : public ::testing::Test, protected AppParts {};
 
 TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatOutlivesTheClock)
 {
-    Formclk form(context());
+    ClockWindow form(context());
     form.Form_Load();
     form.show();
     QStringList names;
@@ -36,7 +36,7 @@ TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatOutlivesTheCl
     EXPECT_EQ(entry->text(), QStringLiteral("&Tonight"));
 
     entry->trigger();  // returns at once
-    FormTonight *tonight = &form.tonight();
+    TonightWindow *tonight = &form.tonight();
     EXPECT_TRUE(tonight->isVisible());
     EXPECT_TRUE(tonight->isWindow());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -9,8 +9,8 @@
 #include "alarmdef.h"
 #include "appparts.h"
 #include "filepicker.h"
-#include "formclk.h"
-#include "formconfigurealarms.h"
+#include "clockwindow.h"
+#include "alarmeditor.h"
 #include "translations.h"
 
 #include <QAction>
@@ -33,7 +33,7 @@ using namespace noctalis;
 QStringList menuTexts()
 {
     AppParts parts;
-    const Formclk form(parts.context(QStringLiteral("No.Such.Engine")));
+    const ClockWindow form(parts.context(QStringLiteral("No.Such.Engine")));
     QStringList texts;
     for (const QAction *action : form.optionsMenu()->actions())
         texts << action->text();
@@ -67,7 +67,7 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
         // the window's own context.
         AppParts parts;
         ScriptedFilePicker files;
-        FormConfigureAlarms editor(parts.alarms, parts.prefs, parts.settings, parts.messages, files);
+        AlarmEditor editor(parts.alarms, parts.prefs, parts.settings, parts.messages, files);
         editor.findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
         EXPECT_EQ(editor.findChild<QLabel *>(QStringLiteral("LBLParam0"))->text(), QStringLiteral("Nachricht:"));
         // Qt's own catalogue, where Qt's translations are installed.

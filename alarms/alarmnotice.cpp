@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+
+#include "alarmnotice.h"
+
+#include "alarmdue.h"
+#include "displaytext.h"
+#include "ui_alarmnotice.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace noctalis {
+
+namespace {
+
+constexpr int kSoundIntervalMs = 10000;
+// The most of a message the window shows; a longer one is cut with "…".
+constexpr qsizetype kShownChars = 600;
+constexpr int kShownLines = 12;
+
+} // namespace
+
+AlarmNotice::AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::AlarmNotice>()), m_player(std::move(player))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+    // Typing at the telescope goes on in the window it went to.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    connect(ui->CancelButton, &QPushButton::clicked, this, &AlarmNotice::CancelButton_Click);
+    m_message = ui->LBLMsg->text();
+
+    adjustSize();
+    setFixedSize(size());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    move(area.x() + area.width() - width(), area.y());
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kSoundIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &AlarmNotice::Timer1_Timer);
+    m_timer->start();
+}
+
+AlarmNotice::~AlarmNotice() = default;
+
+QLabel *AlarmNotice::messageLabel() const { return ui->LBLMsg; }
+
+void AlarmNotice::setMessage(const QString &text)
+{
+    m_message = text;
+    ui->LBLMsg->setText(boundedText(text, kShownChars, kShownLines));
+}
+
+QString AlarmNotice::message() const { return m_message; }
+
+void AlarmNotice::Timer1_Timer()
+{
+    if (!m_player)
+        return;
+    if (BeepOn)
+        m_player->beep();
+    if (IsWaveFile(SoundFile))
+        m_player->playWave(SoundFile);
+}
+
+void AlarmNotice::CancelButton_Click() { close(); }
+
+} // namespace noctalis

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// ClockWindow: the clock window. The LMST on top and, on request, the UT rows
+// and the LAST row below it; one right-click menu; a tick once a second.
+#pragma once
+
+#include "appcontext.h"
+#include "autostartentry.h"
+#include "automationobject.h"
+#include "clock.h"
+#include "observerexchange.h"
+#include "ut1.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace Ui {
+class ClockWindow;
+}
+
+namespace noctalis {
+
+class ColorPicker;
+class FilePicker;
+class FontPicker;
+class AlarmEditor;
+class SiderealCalculator;
+class TonightWindow;
+class SecondTicker;
+
+class ClockWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ClockWindow(AppContext context, QWidget *parent = nullptr);
+    ~ClockWindow() override;
+
+    // Start-up: reads the settings, loads the alarm file, creates the engine,
+    // styles, lays out and places the window, and starts the tick. Run once,
+    // before showing.
+    void Form_Load();
+    // The tick, from one reading of the clock's UTC. The window's timer runs
+    // it a few milliseconds after every whole second of UTC; between the
+    // ticks it turns the face over with the sidereal second.
+    void Timer1_Timer();
+    // Sizes the window around its labels.
+    void Layout();
+    // Shows the window to the user: reopened (with its tick) when it was
+    // closed, restored when minimised, raised and activated.
+    void bringToFront();
+    // Time fields of a text, with this window's engine; within a tick, at
+    // the tick's reading of the clock.
+    QString ExpandTimeFields(const QString &text);
+    // The clock as the tick sees it: within a tick every reading gives the
+    // tick's own reading. The alarm check reads its "now" here.
+    const Clock &tickClock() const { return m_tickClock; }
+    // The LMST of the last tick's reading in hours, [0, 24), to the
+    // millisecond, DUT1 included: what the face shows, and what the alarm
+    // check compares. Throws when the tick could not read the engine.
+    double tickLmstHours();
+    // The LMST at a reading of UTC between two ticks, hours, [0, 24): the
+    // last tick's LMST moved on at the sidereal rate; nothing when the last
+    // tick could not read the engine.
+    std::optional<double> lmstHoursAt(const QDateTime &reading) const;
+
+    // Run by the tick when alarms are on and no menu dialog is open.
+    void setAlarmCheck(std::function<void()> check);
+
+    void mnuClose_Click();
+    void mnuMinimize_Click();
+    void mnuDisplayUT_Click();
+    // The configuration dialog, then the new look, longitude, latitude and
+    // topmost switch applied; alarms are not checked while it is open.
+    void mnuConfig_Click();
+    // The same from a double-click on the LMST, but alarms go on being
+    // checked while the dialog is open.
+    void LBLClk_DblClick();
+    void mnuCalculator_Click();
+    void mnuTonight_Click();
+    void mnuAlarms_Click();
+    void mnuAbout_Click();
+
+    // The alarm editor, created on first use and kept while the window lives.
+    AlarmEditor &alarmEditor();
+    // The calculator, created on first use. A window of its own, without a
+    // parent: it stays open when this window closes, and the program ends
+    // only when it closes too. Destroyed with this window.
+    SiderealCalculator &calculator();
+    // The Tonight window, created on first use; like the calculator a window
+    // of its own that outlives this one.
+    TonightWindow &tonight();
+    // How the windows opened from here show the observer location dialog
+    // (the real dialog unless told otherwise); set before the first use.
+    void setObserverDialogRunner(ObserverDialogRunner runner) { m_observerDialog = std::move(runner); }
+    // The file dialogs of the windows opened from here (the platform's file
+    // dialogs unless told otherwise); set before the first use.
+    void setFilePicker(FilePicker &picker) { m_filePicker = &picker; }
+    // The colour and font dialogs of the configuration dialog (the
+    // platform's unless told otherwise).
+    void setColorPicker(ColorPicker &picker) { m_colorPicker = &picker; }
+    void setFontPicker(FontPicker &picker) { m_fontPicker = &picker; }
+    // Where the configuration dialog writes the autostart entry (the user's
+    // autostart folder unless told otherwise).
+    void setAutostartEntry(AutostartEntry entry) { m_autostart = std::move(entry); }
+
+    automation::Object &engine() { return m_engine; }
+    bool displayUT() const { return m_displayUT; }
+    bool dialogOpen() const { return m_dialogOpen; }
+    void setDialogOpen(bool open) { m_dialogOpen = open; }
+    QMenu *optionsMenu() const { return m_mnuOptions; }
+    QTimer *timer() const;
+    SecondTicker *ticker() const { return m_ticker; }
+    QLabel *clockLabel() const;
+    QLabel *utHeadingLabel() const;
+    QLabel *utClockLabel() const;
+    QLabel *lastHeadingLabel() const;
+    QLabel *lastClockLabel() const;
+
+    // Screen and window sizes in twips (1/1440 inch).
+    double pixelsToTwips(int pixels) const;
+    int twipsToPixels(double twips) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu();
+    // Creates the engine; without one the face shows no time and says why.
+    void createEngine();
+    // With no place stored, the principal city of the computer's zone.
+    void placeFirstStart();
+    // The face's tooltip: the place and longitude in use, and what is wrong.
+    void showPlace();
+    void styleLabels();
+    void placeWindow();
+    void keepOnScreen();
+    void runTick(const QDateTime &reading);
+    // The face shown for a reading between ticks, and how long until it
+    // next turns over.
+    void turnFace(const QDateTime &reading);
+    std::optional<int> msecsToNextFaceSecond(const QDateTime &reading) const;
+    void popupMenuAtClockFace();
+    void applyTopMost(bool topMost);
+    // Shows the configuration dialog modally; true when it was confirmed.
+    bool showConfigDialog();
+    void applyConfiguration();
+    QRect screenRect() const;
+
+    AppContext m_ctx;
+    std::unique_ptr<Ui::ClockWindow> ui;
+    automation::Object m_engine;
+    HeldClock m_tickClock;
+    SecondTicker *m_ticker = nullptr;
+    QMenu *m_mnuOptions = nullptr;
+    QAction *m_mnuDisplayUT = nullptr;
+    std::function<void()> m_alarmCheck;
+    std::unique_ptr<FilePicker> m_fileDialogs;
+    FilePicker *m_filePicker = nullptr;
+    std::unique_ptr<ColorPicker> m_colorDialogs;
+    ColorPicker *m_colorPicker = nullptr;
+    std::unique_ptr<FontPicker> m_fontDialogs;
+    FontPicker *m_fontPicker = nullptr;
+    ObserverDialogRunner m_observerDialog;
+    AutostartEntry m_autostart;
+    AlarmEditor *m_formConfigureAlarms = nullptr;
+    std::unique_ptr<SiderealCalculator> m_calculator;
+    std::unique_ptr<TonightWindow> m_tonight;
+
+    bool m_displayUT = false;
+    bool m_dialogOpen = false;
+    int m_frameHeight = 0;   // window height minus client height, pixels
+    std::optional<int> m_lastMinute;  // minute of the last time-zone refresh; none at first
+    Ut1Reading m_ut1{0, 0};  // the engine's UTDate of the last tick, with DUT1
+    bool m_placeGuessed = false;  // the place came from the computer's zone
+    QString m_engineError;  // why there is no engine; empty when there is one
+    std::optional<double> m_engineLmst;  // the engine's LMST for it; none when it could not be read
+    bool m_inLayout = false;
+    bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
+};
+
+} // namespace noctalis

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+//
+// ConfigDialog: the configuration dialog. Longitude, time zone, date format,
+// the clock's colours and font, and the switches for alarms, always on top
+// and start with the desktop, the clock's LAST row and DUT1; the way into
+// the observer dialog, the alarm editor and the about box.
+//
+// A new dialog is made for every opening. It works on copies of the shared
+// preferences and stores them only on OK; the font choice alone reaches the
+// shared preferences at once. OK clears ConfigCancelled, Cancel sets it, and
+// closing by the window frame (or Escape) leaves it as it was.
+#pragma once
+
+#include "appcontext.h"
+#include "autostartentry.h"
+#include "observerexchange.h"
+
+#include <QColor>
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+
+namespace Ui {
+class ConfigDialog;
+}
+
+namespace noctalis {
+
+class ColorPicker;
+class FontPicker;
+
+// Shows a dialog modally over parent and returns when it closes.
+using ModalDialogRunner = std::function<void(QWidget *parent)>;
+
+class ConfigDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // What the opener hands in besides the application's shared objects.
+    struct Openers {
+        ColorPicker &colors;
+        FontPicker &fonts;
+        ObserverDialogRunner observerDialog;  // Map; nothing happens without one
+        ModalDialogRunner alarmEditor;        // Configure Alarms
+        ModalDialogRunner aboutBox;           // About / Help
+        AutostartEntry autostart;             // where SetAutoStart writes
+        QString programPath;                  // what the autostart entry starts
+    };
+
+    // Opens the dialog on the shared preferences (Form_Load).
+    explicit ConfigDialog(const AppContext &context, Openers openers, QWidget *parent = nullptr);
+    ~ConfigDialog() override;
+
+    // Opening: re-reads "DisplayWest" into the shared preferences, takes the
+    // shared latitude, then LoadParams.
+    void Form_Load();
+    // Fills the working copies and the controls from the shared preferences.
+    void LoadParams();
+    // TxtLng = the working longitude, west or east as the dialog shows it.
+    void DisplayLongitude();
+    // The zone the dialog stores: a tzdata zone, or none for the typed hours.
+    void showZone(const QString &zoneId);
+    // Writes the autostart entry and the "StartUp" setting from the shared
+    // StartUp. A failure to write the entry is logged and otherwise silent.
+    void SetAutoStart();
+
+    void cmdEW_Click();
+    void chkDetectTZ_Click();
+    void LBLBackcolor_Click();
+    void LBLforecolor_Click();
+    void cmdFont_Click();
+    void cmdMap_Click();
+    void cmdAlarms_Click();
+    void cmdAbout_Click();
+    void cmdCancel_Click();
+    // Checks the longitude and time zone texts, then stores and closes; a
+    // text in error is told and the dialog stays open with it, storing
+    // nothing.
+    void cmdUpdate_Click();
+
+    // The dialog's east/west switch: true while TxtLng shows west longitude.
+    bool displayWest() const { return m_displayWest; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool textsAreValid();
+    void pickSwatchColor(QLabel *swatch);
+    static QColor swatchColor(const QLabel *swatch);
+    static void paintSwatch(QLabel *swatch, const QColor &color);
+
+    AppContext m_ctx;
+    Openers m_openers;
+    std::unique_ptr<Ui::ConfigDialog> ui;
+
+    // Working copies.
+    double m_lat = 0;       // degrees north
+    double m_lng = 0;       // degrees west
+    bool m_displayWest = true;
+    QString m_zoneId;       // the observer's tzdata zone; empty for the typed hours
+    QString m_place;        // where the longitude is, by name; empty when typed
+};
+
+} // namespace noctalis

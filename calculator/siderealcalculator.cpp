@@ -1,0 +1,492 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+
+#include "siderealcalculator.h"
+
+#include "astroconst.h"
+#include "automationdate.h"
+#include "backgroundstep.h"
+#include "clock.h"
+#include "observerzone.h"
+#include "latlng.h"
+#include "messageservice.h"
+#include "numbertext.h"
+#include "preferences.h"
+#include "strictinput.h"
+#include "ui_siderealcalculator.h"
+#include "variant.h"
+
+#include <QFontMetrics>
+#include <QShowEvent>
+
+#include <cmath>
+
+namespace noctalis {
+
+namespace {
+
+// The dates the calculator works with: those of the automation date.
+constexpr int kFirstYear = kFirstCivilYear;
+constexpr int kLastYear = kLastCivilYear;
+
+// The sidereal seconds box takes decimals, from 0 up to a minute.
+constexpr NumberRange kSiderealSeconds{0, 60, true, false};
+
+// Room around the digits of a box: its frame and inner margins, pixels.
+constexpr int kBoxPaddingPx = 14;
+
+// t moved by a number of hours, to the millisecond; nothing when the hours
+// are not finite or move it further than the calendar reaches.
+std::optional<QDateTime> shifted(const QDateTime &t, double hours)
+{
+    constexpr double kMaxHours = 24.0 * 366 * (kLastYear + 1);
+    if (!(std::fabs(hours) <= kMaxHours))
+        return std::nullopt;
+    return t.addMSecs(std::llround(hours * 3600000.0));
+}
+
+// The automation date of t moved by hours; nothing when the result leaves
+// the years 100 to 9999.
+std::optional<double> dateAfter(const QDateTime &t, double hours)
+{
+    const std::optional<QDateTime> moved = shifted(t, hours);
+    if (!moved || moved->date().year() < kFirstYear || moved->date().year() > kLastYear)
+        return std::nullopt;
+    return automation::toAutomationDate(*moved);
+}
+
+QDateTime roundedToSecond(const QDateTime &t)
+{
+    const int ms = t.time().msec();
+    const QDateTime whole = t.addMSecs(-ms);
+    return ms >= 500 ? whole.addSecs(1) : whole;
+}
+
+// The date format of the preferences as the user reads it: the two formats
+// of the configuration dialog in the user's language, any other as stored.
+QString dateFormatText(const QString &format)
+{
+    if (format == QLatin1String("MM/DD/YYYY"))
+        return SiderealCalculator::tr("MM/DD/YYYY");
+    if (format == QLatin1String("DD/MM/YYYY"))
+        return SiderealCalculator::tr("DD/MM/YYYY");
+    return format;
+}
+
+void fitToDigits(QLineEdit *box, int digits)
+{
+    const QFontMetrics metrics(box->font());
+    box->setFixedWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) + kBoxPaddingPx);
+}
+
+} // namespace
+
+SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner observerDialog,
+                                               QWidget *parent)
+    : QWidget(parent),
+      m_ctx(context),
+      m_observerDialog(std::move(observerDialog)),
+      ui(std::make_unique<Ui::SiderealCalculator>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    for (QLineEdit *box : {ui->txtMonth, ui->txtDay, ui->txtHr, ui->txtMin, ui->txtSec, ui->txtSidHr,
+                           ui->txtSidMin, ui->txtSidSec})
+        fitToDigits(box, 2);
+    fitToDigits(ui->txtYear, 4);
+    fitToDigits(ui->txtTz, 5);
+    ui->txtLng->setMinimumWidth(QFontMetrics(ui->txtLng->font()).horizontalAdvance(QStringLiteral("-000:00:00.0")) +
+                                kBoxPaddingPx);
+    ui->calendar1->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
+    ui->cmdMap->setEnabled(bool(m_observerDialog));
+
+    connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &SiderealCalculator::cmdTime2Sidereal_Click);
+    connect(ui->cmdSidereal2Time, &QPushButton::clicked, this, &SiderealCalculator::cmdSidereal2Time_Click);
+    connect(ui->cmdNow, &QPushButton::clicked, this, &SiderealCalculator::cmdNow_Click);
+    connect(ui->cmdEW, &QPushButton::clicked, this, &SiderealCalculator::cmdEW_Click);
+    connect(ui->cmdMap, &QPushButton::clicked, this, &SiderealCalculator::cmdMap_Click);
+    connect(ui->chkLocal, &QCheckBox::clicked, this, &SiderealCalculator::chkLocal_Click);
+    connect(ui->OptUT, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptUT_Click();
+    });
+    connect(ui->OptLocal, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptLocal_Click();
+    });
+    // Picking a day: a click on it, or Enter (or a double click) on the
+    // day the keys moved to.
+    connect(ui->calendar1, &QCalendarWidget::clicked, this, &SiderealCalculator::calendar1_DateClick);
+    connect(ui->calendar1, &QCalendarWidget::activated, this, &SiderealCalculator::calendar1_DateClick);
+}
+
+SiderealCalculator::~SiderealCalculator() = default;
+
+void SiderealCalculator::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QWidget::showEvent(event);
+}
+
+void SiderealCalculator::Form_Load()
+{
+    const Preferences &p = m_ctx.prefs;
+    runStep(lcEngine, "create the calculator's engine",
+            [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
+    ui->FrameTime->setTitle(tr("%1 Time/Date").arg(dateFormatText(p.DateFormat)));
+    arrangeDateBoxes();
+    // Boxes that a failing engine leaves alone start from their design texts.
+    for (QLineEdit *box : {ui->txtSidHr, ui->txtSidMin, ui->txtSidSec})
+        box->setText(QStringLiteral("00"));
+    ui->txtTz->setText(QStringLiteral("0"));
+
+    m_state.showWest = p.DisplayWest;
+    m_state.lngWest = p.LNG;
+    m_state.latDeg = p.LAT;
+    DisplayLongitude();
+    showSense();
+    m_state.tzHours = p.TZ;
+    m_state.zone.reset();
+    m_state.utInstant = automation::toAutomationDate(m_ctx.clock.utcNow());
+    ui->OptUT->setChecked(true);
+    ui->chkLocal->setChecked(true);
+    chkLocal_Click();
+    setEngineInstant();
+    DisplayTime();
+    DisplaySiderealTime();
+}
+
+void SiderealCalculator::arrangeDateBoxes()
+{
+    // The year keeps its place at the end of the row; month and day stand
+    // before it in the order of the date format.
+    const bool monthFirst = m_ctx.prefs.DateFormat == QLatin1String("MM/DD/YYYY");
+    QLineEdit *first = monthFirst ? ui->txtMonth : ui->txtDay;
+    QLineEdit *second = monthFirst ? ui->txtDay : ui->txtMonth;
+    ui->layoutDateBoxes->removeWidget(first);
+    ui->layoutDateBoxes->removeWidget(second);
+    ui->layoutDateBoxes->insertWidget(0, first);
+    ui->layoutDateBoxes->insertWidget(1, second);
+    setTabOrder(first, second);
+    setTabOrder(second, ui->txtYear);
+    ui->FrameTime->layout()->activate();  // placed now, also while being shown
+}
+
+void SiderealCalculator::showSense()
+{
+    ui->cmdEW->setText(m_state.showWest ? tr("W") : tr("E"));
+    ui->txtLng->setToolTip(m_state.showWest ? tr("West Longitude") : tr("East Longitude"));
+}
+
+void SiderealCalculator::DisplayLongitude()
+{
+    ui->txtLng->setText(FormatLongitude(m_state.showWest ? m_state.lngWest : 360 - m_state.lngWest));
+}
+
+std::optional<QDateTime> SiderealCalculator::shownInstant() const
+{
+    const QDateTime ut = automation::fromAutomationDate(m_state.utInstant);
+    std::optional<QDateTime> shown = ut;
+    if (ui->OptLocal->isChecked())
+        shown = m_state.zone ? m_state.zone->toCivil(ut) : shifted(ut, m_state.tzHours);
+    if (!shown)
+        return std::nullopt;
+    return roundedToSecond(*shown);
+}
+
+void SiderealCalculator::DisplayTime()
+{
+    takeTypedZone();
+    // Nothing to show for a time zone further from UT than the calendar
+    // reaches; the boxes keep what they show.
+    const std::optional<QDateTime> shown = shownInstant();
+    if (!shown)
+        return;
+    const QDate date = shown->date();
+    const QTime time = shown->time();
+    ui->txtYear->setText(formatNumber(date.year(), u"0000"));
+    ui->txtMonth->setText(formatNumber(date.month(), u"00"));
+    ui->txtDay->setText(formatNumber(date.day(), u"00"));
+    ui->txtHr->setText(formatNumber(time.hour(), u"00"));
+    ui->txtMin->setText(formatNumber(time.minute(), u"00"));
+    ui->txtSec->setText(formatNumber(time.second(), u"00"));
+    ui->calendar1->setSelectedDate(date);
+    showZoneHours();
+}
+
+void SiderealCalculator::showZoneHours()
+{
+    if (!m_state.zone)
+        return;
+    m_state.tzHours = m_state.zone->offsetSecondsAt(automation::fromAutomationDate(m_state.utInstant)) / 3600.0;
+    m_zoneText = formatNumber(m_state.tzHours, u"0.#");
+    ui->txtTz->setText(m_zoneText);
+}
+
+void SiderealCalculator::takeTypedZone()
+{
+    // Hours typed over the zone's are a fixed zone.
+    if (m_state.zone && ui->txtTz->text() != m_zoneText)
+        m_state.zone.reset();
+}
+
+void SiderealCalculator::DisplaySiderealTime()
+{
+    runStep(lcEngine, "show the calculator's LMST", [&] {
+        const double timeOfDay = automation::toDouble(m_engine.get(QStringLiteral("LMST"))) / 24;
+        ui->txtSidHr->setText(formatTime(timeOfDay, u"HH"));
+        ui->txtSidMin->setText(formatTime(timeOfDay, u"nn"));
+        ui->txtSidSec->setText(formatTime(timeOfDay, u"ss"));
+    });
+}
+
+void SiderealCalculator::refuseOutsideCalendar()
+{
+    m_ctx.messages.show(tr("The date and time lie outside the years 100 to 9999."), programTitle());
+}
+
+std::optional<double> SiderealCalculator::zoneFromDisplay()
+{
+    const std::optional<double> zoneHours = zoneHoursFromText(ui->txtTz->text());
+    if (!zoneHours)
+        m_ctx.messages.show(tr("You entered an invalid value for Time Zone. Please re-enter.") + u'\n'
+                                + InputForms::zoneHours(),
+                            tr("Time Zone Error"));
+    return zoneHours;
+}
+
+std::optional<double> SiderealCalculator::utFromDisplay(const std::optional<QDate> &pickedDay)
+{
+    takeTypedZone();
+    const std::optional<QDate> date =
+        pickedDay ? pickedDay : dateFromFields(ui->txtYear->text(), ui->txtMonth->text(), ui->txtDay->text());
+    if (!date) {
+        m_ctx.messages.show(tr("The date in the boxes is not a date of the calendar.") + u'\n'
+                                + InputForms::date(),
+                            programTitle());
+        return std::nullopt;
+    }
+    const std::optional<QTime> time = timeOfDayFromFields(ui->txtHr->text(), ui->txtMin->text(), ui->txtSec->text());
+    if (!time) {
+        m_ctx.messages.show(tr("The time in the boxes is not a time of day.") + u'\n' + InputForms::timeOfDay(),
+                            programTitle());
+        return std::nullopt;
+    }
+    const std::optional<double> zoneHours = zoneFromDisplay();
+    if (!zoneHours)
+        return std::nullopt;
+    const QDateTime civil(*date, *time, Qt::UTC);
+    std::optional<double> ut;
+    if (ui->OptLocal->isChecked() && m_state.zone)
+        ut = dateAfter(m_state.zone->toUtc(civil), 0);
+    else
+        ut = dateAfter(civil, ui->OptLocal->isChecked() ? -*zoneHours : 0.0);
+    if (!ut)
+        refuseOutsideCalendar();
+    return ut;
+}
+
+bool SiderealCalculator::GetTimeFromDisplay()
+{
+    const std::optional<double> ut = utFromDisplay(std::nullopt);
+    if (!ut)
+        return false;
+    m_state.utInstant = *ut;
+    if (!GetTZfromDisplay())
+        return false;
+    showZoneHours();  // a zone's offset at the new instant
+    return true;
+}
+
+bool SiderealCalculator::GetLngFromDisplay()
+{
+    const LongitudeSense sense = m_state.showWest ? LongitudeSense::West : LongitudeSense::East;
+    const std::optional<double> lngWestDeg = longitudeWestFromText(ui->txtLng->text(), sense);
+    if (!lngWestDeg) {
+        m_ctx.messages.show(tr("Error in Longitude format.") + u'\n' + InputForms::longitude(), programTitle());
+        return false;
+    }
+    m_state.lngWest = float(*lngWestDeg);
+    return true;
+}
+
+bool SiderealCalculator::GetLngAndTimeFromDisplay()
+{
+    const State before = m_state;
+    if (GetLngFromDisplay() && GetTimeFromDisplay())
+        return true;
+    m_state = before;
+    return false;
+}
+
+bool SiderealCalculator::GetTZfromDisplay()
+{
+    const std::optional<double> zoneHours = zoneFromDisplay();
+    if (zoneHours)
+        m_state.tzHours = *zoneHours;
+    return zoneHours.has_value();
+}
+
+std::optional<double> SiderealCalculator::GetLMSTfromDisplay() const
+{
+    constexpr int kLastHour = 23;
+    constexpr int kLastMinute = 59;
+    const std::optional<int> hours = wholeNumberFromText(ui->txtSidHr->text(), 0, kLastHour);
+    const std::optional<int> minutes = wholeNumberFromText(ui->txtSidMin->text(), 0, kLastMinute);
+    const std::optional<double> seconds = numberFromText(ui->txtSidSec->text(), kSiderealSeconds);
+    if (!hours || !minutes || !seconds)
+        return std::nullopt;
+    return *hours + *minutes / 60.0 + *seconds / 3600;
+}
+
+std::optional<double> SiderealCalculator::LMST2UT(double tlmstHours, double mDate, double tLngWestDeg)
+{
+    // Mean solar time per unit of mean sidereal time: the engine's
+    // SiderealToUT ratio, so both give the same instant.
+    constexpr double kUtPerSidereal = ephemkit::kUtPerSiderealHour;
+
+    const double midnight = automation::midnightOf(automation::splitAutomationDate(mDate).day);
+    m_engine.set(QStringLiteral("LNG"), tLngWestDeg);
+    m_engine.set(QStringLiteral("UTDate"), automation::dateValue(midnight));
+    const double lmst0 = automation::toDouble(m_engine.get(QStringLiteral("LMST")));
+    double siderealHours = 0;
+    if (tlmstHours > lmst0)
+        siderealHours = tlmstHours - lmst0;
+    else if (tlmstHours < lmst0)
+        siderealHours = tlmstHours + 24 - lmst0;
+    return dateAfter(automation::fromAutomationDate(midnight), siderealHours * kUtPerSidereal);
+}
+
+void SiderealCalculator::setEngineInstant()
+{
+    runStep(lcEngine, "hand the calculator's longitude and time to the engine", [&] {
+        m_engine.set(QStringLiteral("LNG"), double(m_state.lngWest));
+        m_engine.set(QStringLiteral("UTDate"), automation::dateValue(m_state.utInstant));
+    });
+}
+
+void SiderealCalculator::cmdTime2Sidereal_Click()
+{
+    if (!GetLngAndTimeFromDisplay())
+        return;
+    setEngineInstant();
+    DisplaySiderealTime();
+}
+
+void SiderealCalculator::cmdSidereal2Time_Click()
+{
+    const State before = m_state;
+    if (!GetLngAndTimeFromDisplay())
+        return;
+    const std::optional<double> lmstHours = GetLMSTfromDisplay();
+    if (!lmstHours) {
+        m_state = before;
+        m_ctx.messages.show(tr("The sidereal time in the boxes is not a time of day.") + u'\n'
+                                + tr("Use whole hours from 0 to 23, whole minutes from 0 to 59 and seconds from 0 "
+                                     "up to 60, such as 06 39 52.5."),
+                            programTitle());
+        return;
+    }
+    const double tlmstHours = *lmstHours;
+    double utDate = 0;
+    bool inCalendar = false;
+    const bool converted = runStep(lcEngine, "convert the sidereal time to UT", [&] {
+        const std::optional<double> ut = LMST2UT(tlmstHours, m_state.utInstant, m_state.lngWest);
+        inCalendar = ut.has_value();
+        utDate = ut.value_or(0);
+    });
+    if (!inCalendar) {
+        m_state = before;
+        if (converted)
+            refuseOutsideCalendar();
+        return;
+    }
+    // The sidereal boxes keep what the user typed.
+    m_state.utInstant = utDate;
+    DisplayTime();
+}
+
+void SiderealCalculator::cmdNow_Click()
+{
+    const State before = m_state;
+    if (!GetTZfromDisplay())
+        return;
+    const std::optional<double> ut = dateAfter(m_ctx.clock.utcNow(), 0);
+    if (!GetLngFromDisplay()) {
+        m_state = before;
+        return;
+    }
+    if (!ut) {
+        m_state = before;
+        refuseOutsideCalendar();
+        return;
+    }
+    m_state.utInstant = *ut;
+    setEngineInstant();
+    DisplayTime();
+    DisplaySiderealTime();
+}
+
+void SiderealCalculator::cmdEW_Click()
+{
+    // The same place, shown in the other sense.
+    m_state.showWest = !m_state.showWest;
+    showSense();
+    DisplayLongitude();
+}
+
+void SiderealCalculator::chkLocal_Click()
+{
+    if (!ui->chkLocal->isChecked())
+        return;
+    // The computer's zone, daylight saving as it is at the instant shown.
+    m_state.zone = CivilZone(m_ctx.clock.systemZone());
+    showZoneHours();
+}
+
+void SiderealCalculator::calendar1_DateClick(QDate date)
+{
+    const std::optional<double> ut = utFromDisplay(date);
+    if (!ut) {
+        // Back to the day the boxes show.
+        if (const std::optional<QDateTime> shown = shownInstant())
+            ui->calendar1->setSelectedDate(shown->date());
+        return;
+    }
+    m_state.utInstant = *ut;
+    GetTZfromDisplay();  // checked with the other boxes
+    DisplayTime();
+}
+
+void SiderealCalculator::cmdMap_Click()
+{
+    if (!m_observerDialog)
+        return;
+    ObserverExchange &x = m_ctx.observer;
+    x.ObserverCancelled = true;
+    takeTypedZone();
+    x.ObserverTZ = m_state.tzHours;
+    x.ObserverZoneId = m_state.zone ? QString::fromUtf8(m_state.zone->id()) : QString();
+    x.ObserverDSTRule = x.DSTRule;
+    x.ObserverLng = m_state.lngWest;
+    x.ObserverLat = m_state.latDeg;
+    runStep(lcObserver, "show the observer dialog", [&] { m_observerDialog(this); });
+    if (x.ObserverCancelled)
+        return;
+    m_state.tzHours = x.ObserverTZ;
+    m_state.zone = placeZone(x.ObserverZoneId, x.ObserverTZ, automation::fromAutomationDate(m_state.utInstant));
+    x.DSTRule = x.ObserverDSTRule;
+    m_state.lngWest = float(x.ObserverLng);
+    m_state.latDeg = float(x.ObserverLat);
+    DisplayLongitude();
+    if (m_state.zone)
+        showZoneHours();  // its offset at the instant worked on
+    else
+        ui->txtTz->setText(shortNumberText(m_state.tzHours));
+    ui->chkLocal->setChecked(false);
+    DisplayTime();
+}
+
+} // namespace noctalis

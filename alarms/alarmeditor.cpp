@@ -112,17 +112,17 @@ AlarmEditor::AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &
     for (QPushButton *browse : cmdBrowse)
         browse->hide();
 
-    connect(ui->cmbAction, &QComboBox::currentIndexChanged, this, &AlarmEditor::cmbAction_Click);
-    connect(ui->cmdAdd, &QPushButton::clicked, this, &AlarmEditor::cmdAdd_Click);
-    connect(ui->cmdEdit, &QPushButton::clicked, this, &AlarmEditor::cmdEdit_Click);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &AlarmEditor::cmdCancel_Click);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &AlarmEditor::cmdOK_Click);
-    connect(ui->cmdDelete, &QPushButton::clicked, this, &AlarmEditor::cmdDelete_Click);
-    connect(ui->cmdNew, &QPushButton::clicked, this, &AlarmEditor::cmdNew_Click);
-    connect(ui->cmdLoad, &QPushButton::clicked, this, &AlarmEditor::cmdLoad_Click);
-    connect(ui->cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(ui->cmbAction, &QComboBox::currentIndexChanged, this, &AlarmEditor::actionChosen);
+    connect(ui->cmdAdd, &QPushButton::clicked, this, &AlarmEditor::addAlarm);
+    connect(ui->cmdEdit, &QPushButton::clicked, this, &AlarmEditor::editAlarm);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &AlarmEditor::cancel);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &AlarmEditor::confirm);
+    connect(ui->cmdDelete, &QPushButton::clicked, this, &AlarmEditor::deleteAlarm);
+    connect(ui->cmdNew, &QPushButton::clicked, this, &AlarmEditor::newFile);
+    connect(ui->cmdLoad, &QPushButton::clicked, this, &AlarmEditor::loadFile);
+    connect(ui->cmdSave, &QPushButton::clicked, this, [this] { saveFile(); });
     for (int i = 0; i < int(cmdBrowse.size()); ++i)
-        connect(cmdBrowse[std::size_t(i)], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
+        connect(cmdBrowse[std::size_t(i)], &QPushButton::clicked, this, [this, i] { browse(i); });
 }
 
 AlarmEditor::~AlarmEditor() = default;
@@ -143,20 +143,20 @@ QString AlarmEditor::startFolder(const QString &alarmFile)
 void AlarmEditor::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        Form_Load();
+        load();
     QDialog::showEvent(event);
 }
 
 void AlarmEditor::reject()
 {
     if (m_adding || m_editing)
-        cmdCancel_Click();
+        cancel();
     if (m_unsavedChanges && askToSave())
-        cmdSave_Click();
+        saveFile();
     QDialog::reject();
 }
 
-void AlarmEditor::Form_Load()
+void AlarmEditor::load()
 {
     ui->FrameEdit->hide();
     {
@@ -233,7 +233,7 @@ void AlarmEditor::SetEditDisplay(int action)
     ui->LBLDuration->setVisible(layout.duration);
 }
 
-void AlarmEditor::cmbAction_Click(int index) { SetEditDisplay(index); }
+void AlarmEditor::actionChosen(int index) { SetEditDisplay(index); }
 
 void AlarmEditor::setEditing(bool adding)
 {
@@ -261,7 +261,7 @@ void AlarmEditor::setBrowsing()
     ui->LV1->setEnabled(true);
 }
 
-void AlarmEditor::cmdAdd_Click()
+void AlarmEditor::addAlarm()
 {
     setEditing(true);
     ui->cmbAction->setEnabled(true);
@@ -281,7 +281,7 @@ int AlarmEditor::selectedIndex() const
     return int(leadingNumber(selected.constFirst()->text(0))) - 1;
 }
 
-void AlarmEditor::cmdEdit_Click()
+void AlarmEditor::editAlarm()
 {
     const int index = selectedIndex();
     if (index < 0 || index >= m_alarms.size()) {
@@ -370,7 +370,7 @@ bool AlarmEditor::storeEditedAlarm()
     return true;
 }
 
-void AlarmEditor::cmdOK_Click()
+void AlarmEditor::confirm()
 {
     if (m_adding || m_editing) {
         if (!storeEditedAlarm())
@@ -381,11 +381,11 @@ void AlarmEditor::cmdOK_Click()
         return;
     }
     if (m_unsavedChanges && askToSave())
-        cmdSave_Click();
+        saveFile();
     accept();
 }
 
-void AlarmEditor::cmdCancel_Click() { setBrowsing(); }
+void AlarmEditor::cancel() { setBrowsing(); }
 
 bool AlarmEditor::askToSave()
 {
@@ -393,7 +393,7 @@ bool AlarmEditor::askToSave()
     return m_messages.show(question, programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-void AlarmEditor::cmdDelete_Click()
+void AlarmEditor::deleteAlarm()
 {
     const int index = selectedIndex();
     if (index < 0 || index >= m_alarms.size()) {
@@ -419,21 +419,21 @@ void AlarmEditor::cmdDelete_Click()
     LoadAllAlarmsInList();
 }
 
-void AlarmEditor::cmdNew_Click()
+void AlarmEditor::newFile()
 {
     if (m_unsavedChanges && askToSave()) {
         // Asked to save first: a save that did not happen keeps the alarms.
-        const SaveResult saved = cmdSave_Click();
+        const SaveResult saved = saveFile();
         if (saved == SaveResult::Cancelled || saved == SaveResult::Failed)
             return;
     }
     m_alarms.clear();
     LoadAllAlarmsInList();
     setFileLabel(tr("Not Saved."));
-    cmdAdd_Click();
+    addAlarm();
 }
 
-void AlarmEditor::cmdLoad_Click()
+void AlarmEditor::loadFile()
 {
     const std::optional<QString> path =
         m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"),
@@ -450,7 +450,7 @@ void AlarmEditor::cmdLoad_Click()
     setFileLabel(StripDirectory(m_prefs.AlarmFile));
 }
 
-AlarmEditor::SaveResult AlarmEditor::cmdSave_Click()
+AlarmEditor::SaveResult AlarmEditor::saveFile()
 {
     if (m_alarms.isPlaceholder()) {
         m_messages.show(tr("Either no alarms are defined or Alarm 1 does not have a supplied name."),
@@ -479,7 +479,7 @@ AlarmEditor::SaveResult AlarmEditor::cmdSave_Click()
     return SaveResult::Saved;
 }
 
-void AlarmEditor::cmdBrowse_Click(int index)
+void AlarmEditor::browse(int index)
 {
     FilePickRequest request;
     request.purpose = FilePickRequest::Purpose::Open;

@@ -51,7 +51,7 @@ public:
                         MessageService &messages, FilePicker &files, QWidget *parent = nullptr);
     ~AlarmEditor() override;
 
-    // How cmdSave_Click ended.
+    // How saveFile ended.
     enum class SaveResult {
         Saved,      // the file was written
         Refused,    // the table holds no named alarm; nothing to save
@@ -61,7 +61,7 @@ public:
 
     // Run every time the dialog is shown: hides the edit frame and Cancel,
     // fills the action list, shows the file name, lists the alarms.
-    void Form_Load();
+    void load();
     // Refills the list from the table; empty while the table is the
     // placeholder (record 0 with neither a name nor a first parameter).
     void LoadAllAlarmsInList();
@@ -73,16 +73,16 @@ public:
     // Typed text stays in boxes that are hidden.
     void SetEditDisplay(int action);
 
-    void cmbAction_Click(int index);
-    void cmdAdd_Click();
-    void cmdEdit_Click();
-    void cmdCancel_Click();
-    void cmdOK_Click();
-    void cmdDelete_Click();
-    void cmdNew_Click();
-    void cmdLoad_Click();
-    SaveResult cmdSave_Click();
-    void cmdBrowse_Click(int index);
+    void actionChosen(int index);
+    void addAlarm();
+    void editAlarm();
+    void cancel();
+    void confirm();
+    void deleteAlarm();
+    void newFile();
+    void loadFile();
+    SaveResult saveFile();
+    void browse(int index);
 
     bool unsavedChanges() const { return m_unsavedChanges; }
     bool adding() const { return m_adding; }

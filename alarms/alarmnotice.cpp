@@ -30,7 +30,7 @@ AlarmNotice::AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent)
                    Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     // Typing at the telescope goes on in the window it went to.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    connect(ui->CancelButton, &QPushButton::clicked, this, &AlarmNotice::CancelButton_Click);
+    connect(ui->CancelButton, &QPushButton::clicked, this, &AlarmNotice::dismiss);
     m_message = ui->LBLMsg->text();
 
     adjustSize();
@@ -41,7 +41,7 @@ AlarmNotice::AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent)
 
     m_timer = new QTimer(this);
     m_timer->setInterval(kSoundIntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &AlarmNotice::Timer1_Timer);
+    connect(m_timer, &QTimer::timeout, this, &AlarmNotice::tick);
     m_timer->start();
 }
 
@@ -57,7 +57,7 @@ void AlarmNotice::setMessage(const QString &text)
 
 QString AlarmNotice::message() const { return m_message; }
 
-void AlarmNotice::Timer1_Timer()
+void AlarmNotice::tick()
 {
     if (!m_player)
         return;
@@ -67,6 +67,6 @@ void AlarmNotice::Timer1_Timer()
         m_player->playWave(SoundFile);
 }
 
-void AlarmNotice::CancelButton_Click() { close(); }
+void AlarmNotice::dismiss() { close(); }
 
 } // namespace noctalis

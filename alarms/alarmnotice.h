@@ -41,8 +41,8 @@ public:
 
     // Every ten seconds: beep when BeepOn; play SoundFile when it holds
     // ".WAV" in any case. Playback never waits.
-    void Timer1_Timer();
-    void CancelButton_Click();
+    void tick();
+    void dismiss();
 
     QTimer *timer() const { return m_timer; }
     QLabel *messageLabel() const;

@@ -108,7 +108,7 @@ void AlarmWindows::openSender(const SenderOrder &order)
     sender->MessageTemplate = order.messageTemplate;
     sender->SetURL(order.url);
     sender->RepeatMinutes = order.repeatMinutes;
-    sender->Form_Load();
+    sender->load();
     // In the top-right area like the notices, where no window of the program
     // covers it (the clock stays on top of everything else).
     const QScreen *screen = QGuiApplication::primaryScreen();

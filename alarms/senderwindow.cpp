@@ -46,8 +46,8 @@ SenderWindow::SenderWindow(const Preferences &prefs, const Clock &clock, const Q
                    Qt::MSWindowsFixedSizeDialogHint);
     // Typing at the telescope goes on in the window it went to.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    connect(ui->cmdHide, &QPushButton::clicked, this, &SenderWindow::cmdHide_Click);
-    connect(ui->CancelButton, &QPushButton::clicked, this, &SenderWindow::CancelButton_Click);
+    connect(ui->cmdHide, &QPushButton::clicked, this, &SenderWindow::hideSender);
+    connect(ui->CancelButton, &QPushButton::clicked, this, &SenderWindow::dismiss);
 
     m_socket = new QTcpSocket(this);
     connect(m_socket, &QTcpSocket::connected, this, &SenderWindow::onConnected);
@@ -56,7 +56,7 @@ SenderWindow::SenderWindow(const Preferences &prefs, const Clock &clock, const Q
 
     m_timer = new QTimer(this);
     m_timer->setInterval(kTimerIntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &SenderWindow::Timer1_Timer);
+    connect(m_timer, &QTimer::timeout, this, &SenderWindow::tick);
 }
 
 SenderWindow::~SenderWindow() { release(); }
@@ -74,7 +74,7 @@ void SenderWindow::SetURL(const QString &url)
     m_hostPort = m_address.port;
 }
 
-void SenderWindow::Form_Load()
+void SenderWindow::load()
 {
     // Without an engine the "[LMST" fields give no value; the rest is sent.
     runStep(lcAlarms, "create the sender's engine", [&] {
@@ -92,7 +92,7 @@ QString SenderWindow::CvtMsg(const QString &text)
     return noctalis::CvtMsg(text, TimeFieldSource{m_engine, m_clock, m_prefs.DUT1});
 }
 
-void SenderWindow::Timer1_Timer()
+void SenderWindow::tick()
 {
     const QDateTime now = m_clock.utcNow();
     switch (m_cycle) {
@@ -177,9 +177,9 @@ void SenderWindow::endCycle(bool sent)
     emit cycleEnded(sent);
 }
 
-void SenderWindow::cmdHide_Click() { hide(); }
+void SenderWindow::hideSender() { hide(); }
 
-void SenderWindow::CancelButton_Click() { close(); }
+void SenderWindow::dismiss() { close(); }
 
 void SenderWindow::release()
 {

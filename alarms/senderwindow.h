@@ -50,7 +50,7 @@ public:
                  const SenderAddress &address = {}, QWidget *parent = nullptr);
     ~SenderWindow() override;
 
-    // Filled before Form_Load, in this order.
+    // Filled before load, in this order.
     QVariant SenderLng;       // longitude of this window's engine, degrees west
     QString MessageTemplate;  // the text to send, with time fields
     // Sets the remote end to the window's SenderAddress (127.0.0.1 port
@@ -60,14 +60,14 @@ public:
 
     // Creates the engine with LNG = SenderLng, shows the interval and starts
     // the one-second timer. The first cycle starts at the first timer event.
-    void Form_Load();
+    void load();
 
     // The timer event: starts a cycle when none runs and NextSend has come;
     // gives up a connection not made within 10 s; closes the connection 2 s
     // after the text went out.
-    void Timer1_Timer();
-    void cmdHide_Click();
-    void CancelButton_Click();
+    void tick();
+    void hideSender();
+    void dismiss();
 
     // CvtMsg: the time fields of text expanded with this window's engine.
     QString CvtMsg(const QString &text);

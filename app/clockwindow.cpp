@@ -118,15 +118,15 @@ void ClockWindow::buildMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("mnuClose", tr("&Close"), &ClockWindow::mnuClose_Click);
-    add("mnuMinimize", tr("&Minimize"), &ClockWindow::mnuMinimize_Click);
-    m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &ClockWindow::mnuDisplayUT_Click);
+    add("mnuClose", tr("&Close"), &ClockWindow::closeFromMenu);
+    add("mnuMinimize", tr("&Minimize"), &ClockWindow::minimize);
+    m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &ClockWindow::toggleUtRows);
     m_mnuDisplayUT->setCheckable(true);
-    add("mnuConfig", tr("C&onfigure"), &ClockWindow::mnuConfig_Click);
-    add("mnuCalculator", tr("Ca&lculator"), &ClockWindow::mnuCalculator_Click);
-    add("mnuTonight", tr("&Tonight"), &ClockWindow::mnuTonight_Click);
-    add("mnuAlarms", tr("&Alarms"), &ClockWindow::mnuAlarms_Click);
-    add("mnuAbout", tr("&About"), &ClockWindow::mnuAbout_Click);
+    add("mnuConfig", tr("C&onfigure"), &ClockWindow::showConfiguration);
+    add("mnuCalculator", tr("Ca&lculator"), &ClockWindow::showCalculator);
+    add("mnuTonight", tr("&Tonight"), &ClockWindow::showTonight);
+    add("mnuAlarms", tr("&Alarms"), &ClockWindow::showAlarmEditor);
+    add("mnuAbout", tr("&About"), &ClockWindow::showAbout);
 }
 
 double ClockWindow::pixelsToTwips(int pixels) const
@@ -141,7 +141,7 @@ int ClockWindow::twipsToPixels(double twips) const
     return int(std::lround(twips / pixelsToTwips(1)));
 }
 
-void ClockWindow::Form_Load()
+void ClockWindow::load()
 {
     Preferences &p = m_ctx.prefs;
     const SettingsStore &s = m_ctx.settings;
@@ -402,7 +402,7 @@ void ClockWindow::applyTopMost(bool topMost)
     windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topMost);
 }
 
-void ClockWindow::Timer1_Timer() { runTick(m_ctx.clock.utcNowMs()); }
+void ClockWindow::tick() { runTick(m_ctx.clock.utcNowMs()); }
 
 void ClockWindow::runTick(const QDateTime &reading)
 {
@@ -494,11 +494,11 @@ double ClockWindow::tickLmstHours()
 
 void ClockWindow::setAlarmCheck(std::function<void()> check) { m_alarmCheck = std::move(check); }
 
-void ClockWindow::mnuClose_Click() { close(); }
+void ClockWindow::closeFromMenu() { close(); }
 
-void ClockWindow::mnuMinimize_Click() { setWindowState(windowState() | Qt::WindowMinimized); }
+void ClockWindow::minimize() { setWindowState(windowState() | Qt::WindowMinimized); }
 
-void ClockWindow::mnuDisplayUT_Click()
+void ClockWindow::toggleUtRows()
 {
     m_displayUT = !m_displayUT;
     m_mnuDisplayUT->setChecked(m_displayUT);
@@ -540,7 +540,7 @@ void ClockWindow::applyConfiguration()
     Layout();
 }
 
-void ClockWindow::mnuConfig_Click()
+void ClockWindow::showConfiguration()
 {
     // The tick leaves the alarms alone while the dialog is on screen.
     m_dialogOpen = true;
@@ -549,7 +549,7 @@ void ClockWindow::mnuConfig_Click()
     m_dialogOpen = false;
 }
 
-void ClockWindow::LBLClk_DblClick()
+void ClockWindow::configureFromFace()
 {
     if (showConfigDialog())
         applyConfiguration();
@@ -570,7 +570,7 @@ SiderealCalculator &ClockWindow::calculator()
     return *m_calculator;
 }
 
-void ClockWindow::mnuCalculator_Click()
+void ClockWindow::showCalculator()
 {
     runStep(lcClock, "show the calculator", [&] { showModeless(calculator()); });
 }
@@ -582,12 +582,12 @@ TonightWindow &ClockWindow::tonight()
     return *m_tonight;
 }
 
-void ClockWindow::mnuTonight_Click()
+void ClockWindow::showTonight()
 {
     runStep(lcClock, "show the Tonight window", [&] { showModeless(tonight()); });
 }
 
-void ClockWindow::mnuAlarms_Click()
+void ClockWindow::showAlarmEditor()
 {
     // The tick leaves the alarms alone while the editor is on screen.
     m_dialogOpen = true;
@@ -595,7 +595,7 @@ void ClockWindow::mnuAlarms_Click()
     m_dialogOpen = false;
 }
 
-void ClockWindow::mnuAbout_Click()
+void ClockWindow::showAbout()
 {
     AboutBox box(this);
     box.exec();
@@ -701,7 +701,7 @@ bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonDblClick && watched == ui->LBLClk
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        LBLClk_DblClick();
+        configureFromFace();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -48,11 +48,11 @@ public:
     // Start-up: reads the settings, loads the alarm file, creates the engine,
     // styles, lays out and places the window, and starts the tick. Run once,
     // before showing.
-    void Form_Load();
+    void load();
     // The tick, from one reading of the clock's UTC. The window's timer runs
     // it a few milliseconds after every whole second of UTC; between the
     // ticks it turns the face over with the sidereal second.
-    void Timer1_Timer();
+    void tick();
     // Sizes the window around its labels.
     void Layout();
     // Shows the window to the user: reopened (with its tick) when it was
@@ -76,19 +76,19 @@ public:
     // Run by the tick when alarms are on and no menu dialog is open.
     void setAlarmCheck(std::function<void()> check);
 
-    void mnuClose_Click();
-    void mnuMinimize_Click();
-    void mnuDisplayUT_Click();
+    void closeFromMenu();
+    void minimize();
+    void toggleUtRows();
     // The configuration dialog, then the new look, longitude, latitude and
     // topmost switch applied; alarms are not checked while it is open.
-    void mnuConfig_Click();
+    void showConfiguration();
     // The same from a double-click on the LMST, but alarms go on being
     // checked while the dialog is open.
-    void LBLClk_DblClick();
-    void mnuCalculator_Click();
-    void mnuTonight_Click();
-    void mnuAlarms_Click();
-    void mnuAbout_Click();
+    void configureFromFace();
+    void showCalculator();
+    void showTonight();
+    void showAlarmEditor();
+    void showAbout();
 
     // The alarm editor, created on first use and kept while the window lives.
     AlarmEditor &alarmEditor();

@@ -71,24 +71,24 @@ ConfigDialog::ConfigDialog(const AppContext &context, Openers openers, QWidget *
     for (QLabel *swatch : {ui->LBLBackcolor, ui->LBLforecolor})
         swatch->installEventFilter(this);
 
-    connect(ui->cmdEW, &QPushButton::clicked, this, &ConfigDialog::cmdEW_Click);
-    connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &ConfigDialog::chkDetectTZ_Click);
-    connect(ui->cmdFont, &QPushButton::clicked, this, &ConfigDialog::cmdFont_Click);
-    connect(ui->cmdMap, &QPushButton::clicked, this, &ConfigDialog::cmdMap_Click);
-    connect(ui->cmdAlarms, &QPushButton::clicked, this, &ConfigDialog::cmdAlarms_Click);
-    connect(ui->cmdAbout, &QPushButton::clicked, this, &ConfigDialog::cmdAbout_Click);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &ConfigDialog::cmdCancel_Click);
-    connect(ui->cmdUpdate, &QPushButton::clicked, this, &ConfigDialog::cmdUpdate_Click);
+    connect(ui->cmdEW, &QPushButton::clicked, this, &ConfigDialog::flipLongitudeSense);
+    connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &ConfigDialog::detectZoneToggled);
+    connect(ui->cmdFont, &QPushButton::clicked, this, &ConfigDialog::pickFont);
+    connect(ui->cmdMap, &QPushButton::clicked, this, &ConfigDialog::showObserverDialog);
+    connect(ui->cmdAlarms, &QPushButton::clicked, this, &ConfigDialog::showAlarmEditor);
+    connect(ui->cmdAbout, &QPushButton::clicked, this, &ConfigDialog::showAbout);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &ConfigDialog::cancel);
+    connect(ui->cmdUpdate, &QPushButton::clicked, this, &ConfigDialog::confirm);
     // Hours typed by hand are a fixed zone; a longitude typed by hand is no
     // longer the named place.
     connect(ui->TxtTZ, &QLineEdit::textEdited, this, [this] { showZone(QString()); });
     connect(ui->TxtLng, &QLineEdit::textEdited, this, [this] { m_place.clear(); });
-    Form_Load();
+    load();
 }
 
 ConfigDialog::~ConfigDialog() = default;
 
-void ConfigDialog::Form_Load()
+void ConfigDialog::load()
 {
     Preferences &p = m_ctx.prefs;
     p.DisplayWest = readBooleanSetting(m_ctx.settings, QStringLiteral("DisplayWest"), QStringLiteral("True"));
@@ -129,7 +129,7 @@ void ConfigDialog::DisplayLongitude()
     ui->TxtLng->setText(FormatLongitude(m_displayWest ? m_lng : 360 - m_lng));
 }
 
-void ConfigDialog::cmdEW_Click()
+void ConfigDialog::flipLongitudeSense()
 {
     m_displayWest = !m_displayWest;
     ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
@@ -137,7 +137,7 @@ void ConfigDialog::cmdEW_Click()
     DisplayLongitude();
 }
 
-void ConfigDialog::chkDetectTZ_Click()
+void ConfigDialog::detectZoneToggled()
 {
     const bool detect = ui->chkDetectTZ->isChecked();
     if (detect)
@@ -150,20 +150,20 @@ bool ConfigDialog::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == ui->LBLBackcolor) {
-            LBLBackcolor_Click();
+            pickBackColor();
             return true;
         }
         if (watched == ui->LBLforecolor) {
-            LBLforecolor_Click();
+            pickDigitColor();
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void ConfigDialog::LBLBackcolor_Click() { pickSwatchColor(ui->LBLBackcolor); }
+void ConfigDialog::pickBackColor() { pickSwatchColor(ui->LBLBackcolor); }
 
-void ConfigDialog::LBLforecolor_Click() { pickSwatchColor(ui->LBLforecolor); }
+void ConfigDialog::pickDigitColor() { pickSwatchColor(ui->LBLforecolor); }
 
 void ConfigDialog::pickSwatchColor(QLabel *swatch)
 {
@@ -180,7 +180,7 @@ void ConfigDialog::paintSwatch(QLabel *swatch, const QColor &color)
     swatch->setPalette(palette);
 }
 
-void ConfigDialog::cmdFont_Click()
+void ConfigDialog::pickFont()
 {
     Preferences &p = m_ctx.prefs;
     FontPickRequest request;
@@ -194,7 +194,7 @@ void ConfigDialog::cmdFont_Click()
     p.FontName = chosen->family;
 }
 
-void ConfigDialog::cmdMap_Click()
+void ConfigDialog::showObserverDialog()
 {
     ObserverExchange &o = m_ctx.observer;
     o.ObserverCancelled = true;
@@ -226,19 +226,19 @@ void ConfigDialog::cmdMap_Click()
     ui->TxtTZ->setText(plainNumberText(named ? zoneHoursNow(m_zoneId, m_ctx.clock) : o.ObserverTZ));
 }
 
-void ConfigDialog::cmdAlarms_Click()
+void ConfigDialog::showAlarmEditor()
 {
     if (m_openers.alarmEditor)
         m_openers.alarmEditor(this);
 }
 
-void ConfigDialog::cmdAbout_Click()
+void ConfigDialog::showAbout()
 {
     if (m_openers.aboutBox)
         m_openers.aboutBox(this);
 }
 
-void ConfigDialog::cmdCancel_Click()
+void ConfigDialog::cancel()
 {
     m_ctx.prefs.ConfigCancelled = true;
     reject();
@@ -266,7 +266,7 @@ bool ConfigDialog::textsAreValid()
     return true;
 }
 
-void ConfigDialog::cmdUpdate_Click()
+void ConfigDialog::confirm()
 {
     if (!textsAreValid())
         return;

@@ -51,13 +51,13 @@ public:
         QString programPath;                  // what the autostart entry starts
     };
 
-    // Opens the dialog on the shared preferences (Form_Load).
+    // Opens the dialog on the shared preferences (load).
     explicit ConfigDialog(const AppContext &context, Openers openers, QWidget *parent = nullptr);
     ~ConfigDialog() override;
 
     // Opening: re-reads "DisplayWest" into the shared preferences, takes the
     // shared latitude, then LoadParams.
-    void Form_Load();
+    void load();
     // Fills the working copies and the controls from the shared preferences.
     void LoadParams();
     // TxtLng = the working longitude, west or east as the dialog shows it.
@@ -68,19 +68,19 @@ public:
     // StartUp. A failure to write the entry is logged and otherwise silent.
     void SetAutoStart();
 
-    void cmdEW_Click();
-    void chkDetectTZ_Click();
-    void LBLBackcolor_Click();
-    void LBLforecolor_Click();
-    void cmdFont_Click();
-    void cmdMap_Click();
-    void cmdAlarms_Click();
-    void cmdAbout_Click();
-    void cmdCancel_Click();
+    void flipLongitudeSense();
+    void detectZoneToggled();
+    void pickBackColor();
+    void pickDigitColor();
+    void pickFont();
+    void showObserverDialog();
+    void showAlarmEditor();
+    void showAbout();
+    void cancel();
     // Checks the longitude and time zone texts, then stores and closes; a
     // text in error is told and the dialog stays open with it, storing
     // nothing.
-    void cmdUpdate_Click();
+    void confirm();
 
     // The dialog's east/west switch: true while TxtLng shows west longitude.
     bool displayWest() const { return m_displayWest; }

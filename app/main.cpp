@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     noctalis::ClockWindow clockWindow(context);
     noctalis::DesktopIntegration desktop(clockWindow, settings);
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
-    clockWindow.Form_Load();
+    clockWindow.load();
     clockWindow.show();
     QObject::connect(&instance, &noctalis::SingleInstance::activationRequested, &clockWindow,
                      &noctalis::ClockWindow::bringToFront);

@@ -101,24 +101,24 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
     ui->calendar1->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     ui->cmdMap->setEnabled(bool(m_observerDialog));
 
-    connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &SiderealCalculator::cmdTime2Sidereal_Click);
-    connect(ui->cmdSidereal2Time, &QPushButton::clicked, this, &SiderealCalculator::cmdSidereal2Time_Click);
-    connect(ui->cmdNow, &QPushButton::clicked, this, &SiderealCalculator::cmdNow_Click);
-    connect(ui->cmdEW, &QPushButton::clicked, this, &SiderealCalculator::cmdEW_Click);
-    connect(ui->cmdMap, &QPushButton::clicked, this, &SiderealCalculator::cmdMap_Click);
-    connect(ui->chkLocal, &QCheckBox::clicked, this, &SiderealCalculator::chkLocal_Click);
+    connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &SiderealCalculator::convertTimeToSidereal);
+    connect(ui->cmdSidereal2Time, &QPushButton::clicked, this, &SiderealCalculator::convertSiderealToTime);
+    connect(ui->cmdNow, &QPushButton::clicked, this, &SiderealCalculator::showNow);
+    connect(ui->cmdEW, &QPushButton::clicked, this, &SiderealCalculator::flipLongitudeSense);
+    connect(ui->cmdMap, &QPushButton::clicked, this, &SiderealCalculator::showObserverDialog);
+    connect(ui->chkLocal, &QCheckBox::clicked, this, &SiderealCalculator::useSystemZone);
     connect(ui->OptUT, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            OptUT_Click();
+            showUt();
     });
     connect(ui->OptLocal, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            OptLocal_Click();
+            showLocal();
     });
     // Picking a day: a click on it, or Enter (or a double click) on the
     // day the keys moved to.
-    connect(ui->calendar1, &QCalendarWidget::clicked, this, &SiderealCalculator::calendar1_DateClick);
-    connect(ui->calendar1, &QCalendarWidget::activated, this, &SiderealCalculator::calendar1_DateClick);
+    connect(ui->calendar1, &QCalendarWidget::clicked, this, &SiderealCalculator::dayPicked);
+    connect(ui->calendar1, &QCalendarWidget::activated, this, &SiderealCalculator::dayPicked);
 }
 
 SiderealCalculator::~SiderealCalculator() = default;
@@ -126,11 +126,11 @@ SiderealCalculator::~SiderealCalculator() = default;
 void SiderealCalculator::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        Form_Load();
+        load();
     QWidget::showEvent(event);
 }
 
-void SiderealCalculator::Form_Load()
+void SiderealCalculator::load()
 {
     const Preferences &p = m_ctx.prefs;
     runStep(lcEngine, "create the calculator's engine",
@@ -152,7 +152,7 @@ void SiderealCalculator::Form_Load()
     m_state.utInstant = automation::toAutomationDate(m_ctx.clock.utcNow());
     ui->OptUT->setChecked(true);
     ui->chkLocal->setChecked(true);
-    chkLocal_Click();
+    useSystemZone();
     setEngineInstant();
     DisplayTime();
     DisplaySiderealTime();
@@ -367,7 +367,7 @@ void SiderealCalculator::setEngineInstant()
     });
 }
 
-void SiderealCalculator::cmdTime2Sidereal_Click()
+void SiderealCalculator::convertTimeToSidereal()
 {
     if (!GetLngAndTimeFromDisplay())
         return;
@@ -375,7 +375,7 @@ void SiderealCalculator::cmdTime2Sidereal_Click()
     DisplaySiderealTime();
 }
 
-void SiderealCalculator::cmdSidereal2Time_Click()
+void SiderealCalculator::convertSiderealToTime()
 {
     const State before = m_state;
     if (!GetLngAndTimeFromDisplay())
@@ -408,7 +408,7 @@ void SiderealCalculator::cmdSidereal2Time_Click()
     DisplayTime();
 }
 
-void SiderealCalculator::cmdNow_Click()
+void SiderealCalculator::showNow()
 {
     const State before = m_state;
     if (!GetTZfromDisplay())
@@ -429,7 +429,7 @@ void SiderealCalculator::cmdNow_Click()
     DisplaySiderealTime();
 }
 
-void SiderealCalculator::cmdEW_Click()
+void SiderealCalculator::flipLongitudeSense()
 {
     // The same place, shown in the other sense.
     m_state.showWest = !m_state.showWest;
@@ -437,7 +437,7 @@ void SiderealCalculator::cmdEW_Click()
     DisplayLongitude();
 }
 
-void SiderealCalculator::chkLocal_Click()
+void SiderealCalculator::useSystemZone()
 {
     if (!ui->chkLocal->isChecked())
         return;
@@ -446,7 +446,7 @@ void SiderealCalculator::chkLocal_Click()
     showZoneHours();
 }
 
-void SiderealCalculator::calendar1_DateClick(QDate date)
+void SiderealCalculator::dayPicked(QDate date)
 {
     const std::optional<double> ut = utFromDisplay(date);
     if (!ut) {
@@ -460,7 +460,7 @@ void SiderealCalculator::calendar1_DateClick(QDate date)
     DisplayTime();
 }
 
-void SiderealCalculator::cmdMap_Click()
+void SiderealCalculator::showObserverDialog()
 {
     if (!m_observerDialog)
         return;

@@ -7,7 +7,7 @@
 // civil time ("Sidereal -> Time").
 //
 // A modeless window with an engine of its own. Each time it is shown after
-// being closed it loads afresh from the shared preferences (Form_Load).
+// being closed it loads afresh from the shared preferences (load).
 //
 // A handler either completes or, when a box holds what it cannot use (a date
 // the calendar does not have, a time of day out of range, a longitude or
@@ -50,7 +50,7 @@ public:
 
     // Creates the engine and fills every box from the preferences, the clock
     // and the system time zone; run by every show after a close.
-    void Form_Load();
+    void load();
 
     // The longitude box in the current sense.
     void DisplayLongitude();
@@ -95,17 +95,17 @@ public:
     //  3. Throws the engine's AutomationError when the engine fails.
     std::optional<double> LMST2UT(double tlmstHours, double mDate, double tLngWestDeg);
 
-    void cmdTime2Sidereal_Click();
-    void cmdSidereal2Time_Click();
-    void cmdNow_Click();
-    void cmdEW_Click();
-    void chkLocal_Click();
+    void convertTimeToSidereal();
+    void convertSiderealToTime();
+    void showNow();
+    void flipLongitudeSense();
+    void useSystemZone();
     // Either option button: the same instant shown in the other zone.
-    void OptUT_Click() { DisplayTime(); }
-    void OptLocal_Click() { DisplayTime(); }
+    void showUt() { DisplayTime(); }
+    void showLocal() { DisplayTime(); }
     // A day picked in the calendar: that day with the time in the boxes.
-    void calendar1_DateClick(QDate date);
-    void cmdMap_Click();
+    void dayPicked(QDate date);
+    void showObserverDialog();
 
     double utInstant() const { return m_state.utInstant; }  // automation date, UT
     double tzHours() const { return m_state.tzHours; }

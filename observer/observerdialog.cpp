@@ -93,24 +93,24 @@ ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *
     for (QWidget *label : {ui->Label1, ui->LBLLNG, ui->Label4})
         label->installEventFilter(this);
 
-    connect(ui->cmdEW, &QPushButton::clicked, this, &ObserverDialog::cmdEW_Click);
-    connect(ui->CmdOK, &QPushButton::clicked, this, &ObserverDialog::CmdOK_Click);
+    connect(ui->cmdEW, &QPushButton::clicked, this, &ObserverDialog::flipLongitudeSense);
+    connect(ui->CmdOK, &QPushButton::clicked, this, &ObserverDialog::confirm);
     connect(ui->CmdCancel, &QPushButton::clicked, this, &ObserverDialog::reject);
-    connect(ui->ListDST, &QListWidget::currentRowChanged, this, &ObserverDialog::ListDST_Click);
-    connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &ObserverDialog::chkDetectTZ_Click);
-    connect(ui->TxtTZ, &QLineEdit::textEdited, this, &ObserverDialog::TxtTZ_Change);
-    connect(ui->CmdLoad, &QPushButton::clicked, this, &ObserverDialog::CmdLoad_Click);
-    connect(ui->CmdSave, &QPushButton::clicked, this, &ObserverDialog::CmdSave_Click);
-    connect(ui->CmdCities, &QPushButton::clicked, this, &ObserverDialog::CmdCities_Click);
+    connect(ui->ListDST, &QListWidget::currentRowChanged, this, &ObserverDialog::dstRulePicked);
+    connect(ui->chkDetectTZ, &QCheckBox::toggled, this, &ObserverDialog::detectZoneToggled);
+    connect(ui->TxtTZ, &QLineEdit::textEdited, this, &ObserverDialog::zoneTyped);
+    connect(ui->CmdLoad, &QPushButton::clicked, this, &ObserverDialog::loadFile);
+    connect(ui->CmdSave, &QPushButton::clicked, this, &ObserverDialog::saveFile);
+    connect(ui->CmdCities, &QPushButton::clicked, this, &ObserverDialog::showCities);
     for (auto signal : {&QListWidget::itemClicked, &QListWidget::itemActivated}) {
-        connect(ui->ListRegions, signal, this, &ObserverDialog::ListRegions_Click);
-        connect(ui->ListCities, signal, this, &ObserverDialog::ListCities_Click);
+        connect(ui->ListRegions, signal, this, &ObserverDialog::regionPicked);
+        connect(ui->ListCities, signal, this, &ObserverDialog::cityPicked);
     }
-    connect(ui->cmdUSTZ, &QPushButton::clicked, this, &ObserverDialog::cmdUSTZ_Click);
-    connect(ui->cmdGoogle, &QPushButton::clicked, this, &ObserverDialog::cmdGoogle_Click);
-    connect(ui->picMap, &WorldMapView::pointerMoved, this, &ObserverDialog::Form_MouseMove);
-    connect(ui->picMap, &WorldMapView::rightButtonPressed, this, &ObserverDialog::Form_RightMouseDown);
-    connect(ui->picMap, &WorldMapView::doubleClicked, this, &ObserverDialog::Form_DblClick);
+    connect(ui->cmdUSTZ, &QPushButton::clicked, this, &ObserverDialog::pickUsZone);
+    connect(ui->cmdGoogle, &QPushButton::clicked, this, &ObserverDialog::showWebMap);
+    connect(ui->picMap, &WorldMapView::pointerMoved, this, &ObserverDialog::pointerMoved);
+    connect(ui->picMap, &WorldMapView::rightButtonPressed, this, &ObserverDialog::usePointer);
+    connect(ui->picMap, &WorldMapView::doubleClicked, this, &ObserverDialog::showWebMapAtPointer);
 }
 
 ObserverDialog::~ObserverDialog() = default;
@@ -118,14 +118,14 @@ ObserverDialog::~ObserverDialog() = default;
 void ObserverDialog::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        Form_Load();
+        load();
     QDialog::showEvent(event);
 }
 
 bool ObserverDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonDblClick && (watched == ui->Label1 || watched == ui->LBLLNG)) {
-        Label1_DblClick();
+        showWebMapOfPlace();
         return true;
     }
     // The caption of the detect box is a label of its own; a click on it
@@ -138,7 +138,7 @@ bool ObserverDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ObserverDialog::Form_Load()
+void ObserverDialog::load()
 {
     const ObserverExchange &observer = m_ctx.observer;
     ui->cmdEW->setText(m_ctx.prefs.DisplayWest ? tr("W") : tr("E"));
@@ -197,7 +197,7 @@ QString ObserverDialog::longitudeShown(double lngWestDeg) const
 
 void ObserverDialog::DisplayLongitude() { ui->TxtLng->setText(longitudeShown(m_lngWestDeg)); }
 
-void ObserverDialog::cmdEW_Click()
+void ObserverDialog::flipLongitudeSense()
 {
     Preferences &prefs = m_ctx.prefs;
     if (prefs.DisplayWest) {
@@ -265,7 +265,7 @@ bool ObserverDialog::UpdateValues()
     return true;
 }
 
-void ObserverDialog::CmdOK_Click()
+void ObserverDialog::confirm()
 {
     if (!UpdateValues())
         return;
@@ -273,15 +273,15 @@ void ObserverDialog::CmdOK_Click()
     accept();
 }
 
-void ObserverDialog::ListDST_Click(int index)
+void ObserverDialog::dstRulePicked(int index)
 {
     if (index >= 0)
         m_dstRule = index;
 }
 
-void ObserverDialog::TxtTZ_Change() { setZoneId(QString()); }
+void ObserverDialog::zoneTyped() { setZoneId(QString()); }
 
-void ObserverDialog::chkDetectTZ_Click(bool checked)
+void ObserverDialog::detectZoneToggled(bool checked)
 {
     if (checked)
         ui->txtSCTZ->setText(plainNumberText(m_ctx.clock.zoneOffsetSeconds() / 3600.0));
@@ -312,7 +312,7 @@ FilePickRequest ObserverDialog::observerFileRequest(bool save, const QString &fi
     return request;
 }
 
-void ObserverDialog::CmdLoad_Click()
+void ObserverDialog::loadFile()
 {
     // Before any file was loaded, the folder of the file last saved.
     const QString &folderOf = m_fileName.isEmpty() ? m_ctx.observer.ObserverFile : m_fileName;
@@ -350,7 +350,7 @@ bool ObserverDialog::LoadOb(const QString &fileName)
     return true;
 }
 
-void ObserverDialog::CmdSave_Click()
+void ObserverDialog::saveFile()
 {
     ObserverExchange &observer = m_ctx.observer;
     const std::optional<QString> path =
@@ -415,7 +415,7 @@ void ObserverDialog::hideCityLists()
     m_cityList.reset();
 }
 
-void ObserverDialog::CmdCities_Click()
+void ObserverDialog::showCities()
 {
     ui->ListRegions->clear();
     // Without a city list there is nothing to pick: an empty region list
@@ -428,7 +428,7 @@ void ObserverDialog::CmdCities_Click()
     ui->ListRegions->setFocus();
 }
 
-void ObserverDialog::ListRegions_Click()
+void ObserverDialog::regionPicked()
 {
     const QListWidgetItem *item = ui->ListRegions->currentItem();
     if (!item)
@@ -445,7 +445,7 @@ void ObserverDialog::ListRegions_Click()
     ui->LBLCities->show();
 }
 
-void ObserverDialog::ListCities_Click()
+void ObserverDialog::cityPicked()
 {
     const QListWidgetItem *item = ui->ListCities->currentItem();
     const QString city = item ? item->text() : QString();
@@ -464,7 +464,7 @@ void ObserverDialog::ListCities_Click()
     hideCityLists();
 }
 
-void ObserverDialog::cmdUSTZ_Click()
+void ObserverDialog::pickUsZone()
 {
     ObserverExchange &observer = m_ctx.observer;
     observer.USZonePick = 0;
@@ -478,15 +478,15 @@ void ObserverDialog::cmdUSTZ_Click()
     selectRule(zone->dstRule);
 }
 
-void ObserverDialog::cmdGoogle_Click()
+void ObserverDialog::showWebMap()
 {
     if (CheckValues())
         ShowMapAt(m_latDeg, m_lngWestDeg);
 }
 
-void ObserverDialog::Label1_DblClick() { ShowMapAt(m_latDeg, m_lngWestDeg); }
+void ObserverDialog::showWebMapOfPlace() { ShowMapAt(m_latDeg, m_lngWestDeg); }
 
-void ObserverDialog::Form_MouseMove(QPointF position)
+void ObserverDialog::pointerMoved(QPointF position)
 {
     const double latDeg = kMapTopLatDeg - kDegPerPixel * position.y();
     if (latDeg < -90)
@@ -500,16 +500,16 @@ void ObserverDialog::Form_MouseMove(QPointF position)
     ui->LBLLatLng->setText(tr("Lat: %1   Lng:%2 %3").arg(FormatLatitude(latDeg), longitudeShown(lngWestDeg), side));
 }
 
-void ObserverDialog::Form_RightMouseDown(QPointF position)
+void ObserverDialog::usePointer(QPointF position)
 {
-    Form_MouseMove(position);
+    pointerMoved(position);
     ui->Txtlat->setText(FormatLatitude(m_pointerLatDeg));
     ui->TxtLng->setText(longitudeShown(m_pointerLngWestDeg));
 }
 
-void ObserverDialog::Form_DblClick(QPointF position)
+void ObserverDialog::showWebMapAtPointer(QPointF position)
 {
-    Form_MouseMove(position);
+    pointerMoved(position);
     ShowMapAt(m_pointerLatDeg, m_pointerLngWestDeg);
 }
 

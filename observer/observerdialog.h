@@ -54,7 +54,7 @@ public:
 
     // Run when the dialog is shown: fills the boxes and the rule list from
     // the exchange values.
-    void Form_Load();
+    void load();
     // TxtLng from the working longitude, west or east as DisplayWest says.
     void DisplayLongitude();
     // Reads the latitude, longitude, time zone and elevation boxes, each
@@ -69,25 +69,25 @@ public:
     // Checks the values and writes them to ObserverFile. True when written.
     bool SaveoB();
 
-    void cmdEW_Click();
-    void CmdOK_Click();
-    void ListDST_Click(int index);
-    void chkDetectTZ_Click(bool checked);
+    void flipLongitudeSense();
+    void confirm();
+    void dstRulePicked(int index);
+    void detectZoneToggled(bool checked);
     // The user edited TxtTZ: the hours typed are a fixed offset.
-    void TxtTZ_Change();
-    void CmdLoad_Click();
-    void CmdSave_Click();
-    void CmdCities_Click();
-    void ListRegions_Click();
-    void ListCities_Click();
-    void cmdUSTZ_Click();
-    void cmdGoogle_Click();
-    void Label1_DblClick();
-    void LBLLNG_DblClick() { Label1_DblClick(); }
+    void zoneTyped();
+    void loadFile();
+    void saveFile();
+    void showCities();
+    void regionPicked();
+    void cityPicked();
+    void pickUsZone();
+    void showWebMap();
+    void showWebMapOfPlace();
+    void showWebMapOfLongitude() { showWebMapOfPlace(); }
     // The pointer over the map, in logical pixels from its top-left corner.
-    void Form_MouseMove(QPointF position);
-    void Form_RightMouseDown(QPointF position);
-    void Form_DblClick(QPointF position);
+    void pointerMoved(QPointF position);
+    void usePointer(QPointF position);
+    void showWebMapAtPointer(QPointF position);
 
     // Working values.
     double latitudeDeg() const { return m_latDeg; }

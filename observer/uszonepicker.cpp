@@ -13,7 +13,7 @@ UsZonePicker::UsZonePicker(ObserverExchange &observer, QWidget *parent)
 {
     ui->setupUi(this);
     OptTZ = {ui->OptTZ0, ui->OptTZ1, ui->OptTZ2, ui->OptTZ3, ui->OptTZ4, ui->OptTZ5};
-    connect(ui->cmdOK, &QPushButton::clicked, this, &UsZonePicker::cmdOK_Click);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &UsZonePicker::confirm);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &UsZonePicker::reject);
 }
 
@@ -28,7 +28,7 @@ std::optional<UsZonePicker::UsZone> UsZonePicker::zoneOfPick(int hours)
     return std::nullopt;
 }
 
-void UsZonePicker::cmdOK_Click()
+void UsZonePicker::confirm()
 {
     for (std::size_t i = 0; i < OptTZ.size(); ++i) {
         if (OptTZ[i]->isChecked()) {

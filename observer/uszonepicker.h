@@ -54,7 +54,7 @@ public:
     explicit UsZonePicker(ObserverExchange &observer, QWidget *parent = nullptr);
     ~UsZonePicker() override;
 
-    void cmdOK_Click();
+    void confirm();
 
 private:
     ObserverExchange &m_observer;

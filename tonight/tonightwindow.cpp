@@ -80,14 +80,14 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);
 
-    connect(m_timer, &QTimer::timeout, this, &TonightWindow::Timer1_Timer);
+    connect(m_timer, &QTimer::timeout, this, &TonightWindow::tick);
     connect(ui->cmdRefresh, &QPushButton::clicked, this, &TonightWindow::Refresh);
-    connect(ui->cmdAddTarget, &QPushButton::clicked, this, &TonightWindow::cmdAddTarget_Click);
-    connect(ui->cmdRemoveTarget, &QPushButton::clicked, this, &TonightWindow::cmdRemoveTarget_Click);
-    connect(ui->cmdAddAlarm, &QPushButton::clicked, this, &TonightWindow::cmdAddAlarm_Click);
+    connect(ui->cmdAddTarget, &QPushButton::clicked, this, &TonightWindow::addTarget);
+    connect(ui->cmdRemoveTarget, &QPushButton::clicked, this, &TonightWindow::removeTarget);
+    connect(ui->cmdAddAlarm, &QPushButton::clicked, this, &TonightWindow::addTransitAlarm);
     for (QLineEdit *box : {ui->txtTargetName, ui->txtTargetRA, ui->txtTargetDec})
-        connect(box, &QLineEdit::returnPressed, this, &TonightWindow::cmdAddTarget_Click);
-    connect(ui->txtOffset, &QLineEdit::returnPressed, this, &TonightWindow::cmdAddAlarm_Click);
+        connect(box, &QLineEdit::returnPressed, this, &TonightWindow::addTarget);
+    connect(ui->txtOffset, &QLineEdit::returnPressed, this, &TonightWindow::addTransitAlarm);
     connect(ui->lvwTonight, &QTreeWidget::itemSelectionChanged, this, &TonightWindow::updateButtons);
     updateButtons();
 }
@@ -99,7 +99,7 @@ QTreeWidget *TonightWindow::table() const { return ui->lvwTonight; }
 void TonightWindow::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        Form_Load();
+        load();
     m_timer->start();
     QWidget::showEvent(event);
 }
@@ -111,7 +111,7 @@ void TonightWindow::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
 }
 
-void TonightWindow::Form_Load()
+void TonightWindow::load()
 {
     runStep(lcEngine, "create the Tonight window's engine",
             [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
@@ -158,7 +158,7 @@ void TonightWindow::Refresh()
     showRows(rows);
 }
 
-void TonightWindow::Timer1_Timer()
+void TonightWindow::tick()
 {
     const QDateTime now = observerZone(m_ctx.prefs, m_ctx.clock).toCivil(m_ctx.clock.utcNow());
     if (QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC) != m_rowsMinute)
@@ -300,7 +300,7 @@ void TonightWindow::updateButtons()
 
 void TonightWindow::tell(const QString &text) { m_ctx.messages.show(text, tr("Tonight")); }
 
-void TonightWindow::cmdAddTarget_Click()
+void TonightWindow::addTarget()
 {
     TonightTarget target;
     target.name = ui->txtTargetName->text().trimmed();
@@ -335,7 +335,7 @@ void TonightWindow::cmdAddTarget_Click()
     }
 }
 
-void TonightWindow::cmdRemoveTarget_Click()
+void TonightWindow::removeTarget()
 {
     const TonightRow *row = selectedRow();
     if (!row || row->object.body != kFixedPlace)
@@ -359,7 +359,7 @@ QString TonightWindow::alarmMessage(const QString &name, double offsetHours) con
     return tr("%1 crossed the meridian %2 ago (LMST [LMST HH:MM:SS]).").arg(name, spanText(minutes));
 }
 
-void TonightWindow::cmdAddAlarm_Click()
+void TonightWindow::addTransitAlarm()
 {
     const TonightRow *row = selectedRow();
     if (!row)

@@ -8,7 +8,7 @@
 // transit alarms from a row.
 //
 // A modeless window with an engine of its own, created by ProgID. Each time
-// it is shown after being closed it loads afresh (Form_Load). The rows are
+// it is shown after being closed it loads afresh (load). The rows are
 // computed again on the first tick of every minute and on Refresh.
 #pragma once
 
@@ -55,19 +55,19 @@ public:
 
     // Creates the engine, reads the targets and computes the rows; run by
     // every show after a close.
-    void Form_Load();
+    void load();
     // Every row again for the present instant and the local date.
     void Refresh();
     // Once a second while shown: Refresh on the first tick of a new minute.
-    void Timer1_Timer();
+    void tick();
 
     // Adds the target of the three boxes; a name missing or a right
     // ascension or declination that is none is told and nothing is added.
-    void cmdAddTarget_Click();
+    void addTarget();
     // Removes the selected target of one's own.
-    void cmdRemoveTarget_Click();
+    void removeTarget();
     // Adds a transit alarm for the selected row to the alarm table.
-    void cmdAddAlarm_Click();
+    void addTransitAlarm();
 
     const QList<TonightTarget> &targets() const { return m_targets; }
     QTreeWidget *table() const;

@@ -63,6 +63,109 @@
     </message>
 </context>
 <context>
+    <name>AlarmEditor</name>
+    <message>
+        <source>Setup Alarms / Alerts</source>
+        <translation>Alarme und Meldungen einrichten</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Alarm Name</source>
+        <translation>Alarmname</translation>
+    </message>
+    <message>
+        <source>Sideral Time</source>
+        <translation>Sternzeit</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Alarm File:</source>
+        <translation>Alarmdatei:</translation>
+    </message>
+    <message>
+        <source>&amp;New </source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a new Alarm file.</source>
+        <translation>Eine neue Alarmdatei anlegen.</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Edit</source>
+        <translation>Bearbeiten &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit Alarm</source>
+        <translation>Alarm bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Sek</translation>
+    </message>
+    <message>
+        <source>Alarm Type</source>
+        <translation>Alarmart</translation>
+    </message>
+    <message>
+        <source>Duration min.</source>
+        <translation>Dauer (min)</translation>
+    </message>
+    <message>
+        <source>How long the alert will remain active. </source>
+        <translation>Wie lange der Alarm aktiv bleibt.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+</context>
+<context>
     <name>AlarmFile</name>
     <message>
         <source>Line %1: %2</source>
@@ -144,17 +247,6 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>FileRoutines</name>
-    <message>
-        <source>Not a regular file</source>
-        <translation>Keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 bytes.</source>
-        <translation>Die Datei ist größer als %1 Byte.</translation>
-    </message>
-</context>
-<context>
     <name>AlarmNotice</name>
     <message>
         <source>Sidereal Alarm</source>
@@ -170,30 +262,22 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>SenderWindow</name>
+    <name>ClockWindow</name>
     <message>
-        <source>TCP Sidereal Alert</source>
-        <translation>Sternzeit-Meldung über TCP</translation>
+        <source>LMST</source>
+        <translation>LMST</translation>
     </message>
     <message>
-        <source>Interval:</source>
-        <translation>Intervall:</translation>
+        <source>Right Click Clock Face for Menu.</source>
+        <translation>Rechtsklick auf das Zifferblatt öffnet das Menü.</translation>
     </message>
     <message>
-        <source>Sent:</source>
-        <translation>Gesendet:</translation>
+        <source> UT</source>
+        <translation> UT</translation>
     </message>
     <message>
-        <source>Message:</source>
-        <translation>Nachricht:</translation>
-    </message>
-    <message>
-        <source>&amp;Hide</source>
-        <translation>&amp;Ausblenden</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>LAST</source>
+        <translation>LAST</translation>
     </message>
 </context>
 <context>
@@ -316,106 +400,50 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>AlarmEditor</name>
+    <name>FileRoutines</name>
     <message>
-        <source>Setup Alarms / Alerts</source>
-        <translation>Alarme und Meldungen einrichten</translation>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
     </message>
     <message>
-        <source>No.</source>
-        <translation>Nr.</translation>
+        <source>The file is larger than %1 bytes.</source>
+        <translation>Die Datei ist größer als %1 Byte.</translation>
+    </message>
+</context>
+<context>
+    <name>InputForms</name>
+    <message>
+        <source>Use degrees such as 70.667, 70:40:01, 70 40 01 or 70°40&apos;01&quot;, with E or W if you like.</source>
+        <translation>Grad angeben, etwa 70.667, 70:40:01, 70 40 01 oder 70°40&apos;01&quot;, nach Belieben mit E oder W.</translation>
     </message>
     <message>
-        <source>Alarm Name</source>
-        <translation>Alarmname</translation>
+        <source>Use degrees from -90 to 90 such as 40.5, 40:30:00, 40 30 00 or 40°30&apos;00&quot;, with N or S if you like.</source>
+        <translation>Grad von -90 bis 90 angeben, etwa 40.5, 40:30:00, 40 30 00 oder 40°30&apos;00&quot;, nach Belieben mit N oder S.</translation>
     </message>
     <message>
-        <source>Sideral Time</source>
-        <translation>Sternzeit</translation>
+        <source>Use hours east of UT from -24 to 24, such as -5, 5.5 or +5:30.</source>
+        <translation>Stunden östlich von UT von -24 bis 24 angeben, etwa -5, 5.5 oder +5:30.</translation>
     </message>
     <message>
-        <source>Enabled</source>
-        <translation>Aktiv</translation>
+        <source>Use a month from 1 to 12, a day that the month has and a year from 100 to 9999.</source>
+        <translation>Einen Monat von 1 bis 12, einen Tag, den der Monat hat, und ein Jahr von 100 bis 9999 angeben.</translation>
     </message>
     <message>
-        <source>Action</source>
-        <translation>Aktion</translation>
+        <source>Use whole hours from 0 to 23, minutes and seconds from 0 to 59.</source>
+        <translation>Ganze Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59 angeben.</translation>
+    </message>
+</context>
+<context>
+    <name>NoctalisModule</name>
+    <message>
+        <source>Could not interpret as Longitude
+Use HH:MM:SS or decimal value</source>
+        <translation>Nicht als Länge lesbar
+Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
     </message>
     <message>
-        <source>Alarm File:</source>
-        <translation>Alarmdatei:</translation>
-    </message>
-    <message>
-        <source>&amp;New </source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>Create a new Alarm file.</source>
-        <translation>Eine neue Alarmdatei anlegen.</translation>
-    </message>
-    <message>
-        <source>&amp;Load</source>
-        <translation>&amp;Laden</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel Edit</source>
-        <translation>Bearbeiten &amp;abbrechen</translation>
-    </message>
-    <message>
-        <source>Edit Alarm</source>
-        <translation>Alarm bearbeiten</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Hr</source>
-        <translation>Std</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Min</translation>
-    </message>
-    <message>
-        <source>Sec</source>
-        <translation>Sek</translation>
-    </message>
-    <message>
-        <source>Alarm Type</source>
-        <translation>Alarmart</translation>
-    </message>
-    <message>
-        <source>Duration min.</source>
-        <translation>Dauer (min)</translation>
-    </message>
-    <message>
-        <source>How long the alert will remain active. </source>
-        <translation>Wie lange der Alarm aktiv bleibt.</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <source>Longitude Error</source>
+        <translation>Fehler in der Länge</translation>
     </message>
 </context>
 <context>
@@ -551,6 +579,53 @@ Nicht gefunden.</translation>
     <message>
         <source>Time Zone Name:</source>
         <translation>Zeitzonenname:</translation>
+    </message>
+</context>
+<context>
+    <name>ObserverFile</name>
+    <message>
+        <source>Input past end of file.</source>
+        <translation>Lesen über das Dateiende hinaus.</translation>
+    </message>
+</context>
+<context>
+    <name>SenderWindow</name>
+    <message>
+        <source>TCP Sidereal Alert</source>
+        <translation>Sternzeit-Meldung über TCP</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>Intervall:</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Gesendet:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingValues</name>
+    <message>
+        <source>Could not interpret as Time Zone
+Use a number of hours from -24 to 24</source>
+        <translation>Nicht als Zeitzone lesbar
+Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
+    </message>
+    <message>
+        <source>Time Zone Error</source>
+        <translation>Fehler in der Zeitzone</translation>
     </message>
 </context>
 <context>
@@ -839,81 +914,6 @@ Nicht gefunden.</translation>
     </message>
 </context>
 <context>
-    <name>ClockWindow</name>
-    <message>
-        <source>LMST</source>
-        <translation>LMST</translation>
-    </message>
-    <message>
-        <source>Right Click Clock Face for Menu.</source>
-        <translation>Rechtsklick auf das Zifferblatt öffnet das Menü.</translation>
-    </message>
-    <message>
-        <source> UT</source>
-        <translation> UT</translation>
-    </message>
-    <message>
-        <source>LAST</source>
-        <translation>LAST</translation>
-    </message>
-</context>
-<context>
-    <name>InputForms</name>
-    <message>
-        <source>Use degrees such as 70.667, 70:40:01, 70 40 01 or 70°40&apos;01&quot;, with E or W if you like.</source>
-        <translation>Grad angeben, etwa 70.667, 70:40:01, 70 40 01 oder 70°40&apos;01&quot;, nach Belieben mit E oder W.</translation>
-    </message>
-    <message>
-        <source>Use degrees from -90 to 90 such as 40.5, 40:30:00, 40 30 00 or 40°30&apos;00&quot;, with N or S if you like.</source>
-        <translation>Grad von -90 bis 90 angeben, etwa 40.5, 40:30:00, 40 30 00 oder 40°30&apos;00&quot;, nach Belieben mit N oder S.</translation>
-    </message>
-    <message>
-        <source>Use hours east of UT from -24 to 24, such as -5, 5.5 or +5:30.</source>
-        <translation>Stunden östlich von UT von -24 bis 24 angeben, etwa -5, 5.5 oder +5:30.</translation>
-    </message>
-    <message>
-        <source>Use a month from 1 to 12, a day that the month has and a year from 100 to 9999.</source>
-        <translation>Einen Monat von 1 bis 12, einen Tag, den der Monat hat, und ein Jahr von 100 bis 9999 angeben.</translation>
-    </message>
-    <message>
-        <source>Use whole hours from 0 to 23, minutes and seconds from 0 to 59.</source>
-        <translation>Ganze Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59 angeben.</translation>
-    </message>
-</context>
-<context>
-    <name>NoctalisModule</name>
-    <message>
-        <source>Could not interpret as Longitude
-Use HH:MM:SS or decimal value</source>
-        <translation>Nicht als Länge lesbar
-Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
-    </message>
-    <message>
-        <source>Longitude Error</source>
-        <translation>Fehler in der Länge</translation>
-    </message>
-</context>
-<context>
-    <name>ObserverFile</name>
-    <message>
-        <source>Input past end of file.</source>
-        <translation>Lesen über das Dateiende hinaus.</translation>
-    </message>
-</context>
-<context>
-    <name>SettingValues</name>
-    <message>
-        <source>Could not interpret as Time Zone
-Use a number of hours from -24 to 24</source>
-        <translation>Nicht als Zeitzone lesbar
-Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
-    </message>
-    <message>
-        <source>Time Zone Error</source>
-        <translation>Fehler in der Zeitzone</translation>
-    </message>
-</context>
-<context>
     <name>main</name>
     <message>
         <source>Sidereal clock and alarms for astronomical observers.</source>
@@ -925,75 +925,6 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
-    </message>
-</context>
-<context>
-    <name>noctalis::ClockTray</name>
-    <message>
-        <source>LMST %1</source>
-        <translation>Ortssternzeit %1</translation>
-    </message>
-</context>
-<context>
-    <name>noctalis::SenderWindow</name>
-    <message>
-        <source>Interval: %1 minutes.</source>
-        <translation>Intervall: %1 min.</translation>
-    </message>
-    <message>
-        <source>Message: %1</source>
-        <translation>Nachricht: %1</translation>
-    </message>
-    <message>
-        <source>Sent: %1 Local Time.</source>
-        <translation>Gesendet: %1 Ortszeit.</translation>
-    </message>
-</context>
-<context>
-    <name>noctalis::ConfigDialog</name>
-    <message>
-        <source>W</source>
-        <translation>W</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <translation>O</translation>
-    </message>
-    <message>
-        <source>West Longitude</source>
-        <translation>Westliche Länge</translation>
-    </message>
-    <message>
-        <source>East Longitude</source>
-        <translation>Östliche Länge</translation>
-    </message>
-    <message>
-        <source>Select a Font for the Clock</source>
-        <translation>Schrift für die Uhr wählen</translation>
-    </message>
-    <message>
-        <source>Error in Longitude format.</source>
-        <translation>Fehler im Format der Länge.</translation>
-    </message>
-    <message>
-        <source>You entered an invalid value for Time Zone. Please re-enter.</source>
-        <translation>Der Wert für die Zeitzone ist ungültig. Bitte erneut eingeben.</translation>
-    </message>
-    <message>
-        <source>Time Zone Error</source>
-        <translation>Fehler in der Zeitzone</translation>
-    </message>
-    <message>
-        <source>DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS publishes it).</source>
-        <translation>DUT1 muss eine Zahl von Sekunden zwischen -0,9 und 0,9 sein (UT1 − UTC, wie vom IERS veröffentlicht).</translation>
-    </message>
-    <message>
-        <source>Time Zone +Dayklight Savings Time Bias if it exists.</source>
-        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
-    </message>
-    <message>
-        <source>Time zone: %1</source>
-        <translation>Zeitzone: %1</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1061,139 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.</source>
         <translation>Std, Min und Sek müssen ganze Zahlen sein: Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59.</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::ClockTray</name>
+    <message>
+        <source>LMST %1</source>
+        <translation>Ortssternzeit %1</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::ClockWindow</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Minimieren</translation>
+    </message>
+    <message>
+        <source>Display &amp;UT</source>
+        <translation>Weltzeit (&amp;UT) anzeigen</translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lculator</source>
+        <translation>Sternzeit&amp;rechner</translation>
+    </message>
+    <message>
+        <source>&amp;Tonight</source>
+        <translation>&amp;Heute Nacht</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms</source>
+        <translation>&amp;Alarme</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>LMST</source>
+        <translation>LMST</translation>
+    </message>
+    <message>
+        <source>--:--:--</source>
+        <translation>--:--:--</translation>
+    </message>
+    <message>
+        <source>The astronomy engine could not be loaded, so the clock cannot show sidereal time.</source>
+        <translation>Die Astronomie-Bibliothek konnte nicht geladen werden, daher kann die Uhr keine Sternzeit anzeigen.</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 W</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>%1 O</translation>
+    </message>
+    <message>
+        <source>Right Click Clock Face for Menu.</source>
+        <translation>Rechtsklick auf das Zifferblatt öffnet das Menü.</translation>
+    </message>
+    <message>
+        <source>LMST of %1, longitude %2</source>
+        <translation>LMST für %1, Länge %2</translation>
+    </message>
+    <message>
+        <source>the observer</source>
+        <translation>den Beobachter</translation>
+    </message>
+    <message>
+        <source>No sidereal time: the astronomy engine could not be loaded (%1).</source>
+        <translation>Keine Sternzeit: Die Astronomie-Bibliothek konnte nicht geladen werden (%1).</translation>
+    </message>
+    <message>
+        <source>Greenwich</source>
+        <translation>Greenwich</translation>
+    </message>
+    <message>
+        <source>Placed by the computer&apos;s time zone; choose your place under Configure.</source>
+        <translation>Ort aus der Zeitzone des Computers; wählen Sie Ihren Ort unter Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::ConfigDialog</name>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>West Longitude</source>
+        <translation>Westliche Länge</translation>
+    </message>
+    <message>
+        <source>East Longitude</source>
+        <translation>Östliche Länge</translation>
+    </message>
+    <message>
+        <source>Select a Font for the Clock</source>
+        <translation>Schrift für die Uhr wählen</translation>
+    </message>
+    <message>
+        <source>Error in Longitude format.</source>
+        <translation>Fehler im Format der Länge.</translation>
+    </message>
+    <message>
+        <source>You entered an invalid value for Time Zone. Please re-enter.</source>
+        <translation>Der Wert für die Zeitzone ist ungültig. Bitte erneut eingeben.</translation>
+    </message>
+    <message>
+        <source>Time Zone Error</source>
+        <translation>Fehler in der Zeitzone</translation>
+    </message>
+    <message>
+        <source>DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS publishes it).</source>
+        <translation>DUT1 muss eine Zahl von Sekunden zwischen -0,9 und 0,9 sein (UT1 − UTC, wie vom IERS veröffentlicht).</translation>
+    </message>
+    <message>
+        <source>Time Zone +Dayklight Savings Time Bias if it exists.</source>
+        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1339,21 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The elevation must be a number of meters from %1 to %2, such as 350 or 1234.5.</source>
         <translation>Die Höhe muss eine Zahl von Metern von %1 bis %2 sein, etwa 350 oder 1234.5.</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::SenderWindow</name>
+    <message>
+        <source>Interval: %1 minutes.</source>
+        <translation>Intervall: %1 min.</translation>
+    </message>
+    <message>
+        <source>Message: %1</source>
+        <translation>Nachricht: %1</translation>
+    </message>
+    <message>
+        <source>Sent: %1 Local Time.</source>
+        <translation>Gesendet: %1 Ortszeit.</translation>
     </message>
 </context>
 <context>
@@ -1491,85 +1570,6 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
     <message>
         <source>The declination &quot;%1&quot; cannot be used: give degrees from -90 to +90, as +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 or 38.7836.</source>
         <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 oder 38.7836.</translation>
-    </message>
-</context>
-<context>
-    <name>noctalis::ClockWindow</name>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>&amp;Minimize</source>
-        <translation>&amp;Minimieren</translation>
-    </message>
-    <message>
-        <source>Display &amp;UT</source>
-        <translation>Weltzeit (&amp;UT) anzeigen</translation>
-    </message>
-    <message>
-        <source>C&amp;onfigure</source>
-        <translation>&amp;Einstellungen</translation>
-    </message>
-    <message>
-        <source>Ca&amp;lculator</source>
-        <translation>Sternzeit&amp;rechner</translation>
-    </message>
-    <message>
-        <source>&amp;Tonight</source>
-        <translation>&amp;Heute Nacht</translation>
-    </message>
-    <message>
-        <source>&amp;Alarms</source>
-        <translation>&amp;Alarme</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
-        <source>LMST</source>
-        <translation>LMST</translation>
-    </message>
-    <message>
-        <source>--:--:--</source>
-        <translation>--:--:--</translation>
-    </message>
-    <message>
-        <source>The astronomy engine could not be loaded, so the clock cannot show sidereal time.</source>
-        <translation>Die Astronomie-Bibliothek konnte nicht geladen werden, daher kann die Uhr keine Sternzeit anzeigen.</translation>
-    </message>
-    <message>
-        <source>%1 W</source>
-        <translation>%1 W</translation>
-    </message>
-    <message>
-        <source>%1 E</source>
-        <translation>%1 O</translation>
-    </message>
-    <message>
-        <source>Right Click Clock Face for Menu.</source>
-        <translation>Rechtsklick auf das Zifferblatt öffnet das Menü.</translation>
-    </message>
-    <message>
-        <source>LMST of %1, longitude %2</source>
-        <translation>LMST für %1, Länge %2</translation>
-    </message>
-    <message>
-        <source>the observer</source>
-        <translation>den Beobachter</translation>
-    </message>
-    <message>
-        <source>No sidereal time: the astronomy engine could not be loaded (%1).</source>
-        <translation>Keine Sternzeit: Die Astronomie-Bibliothek konnte nicht geladen werden (%1).</translation>
-    </message>
-    <message>
-        <source>Greenwich</source>
-        <translation>Greenwich</translation>
-    </message>
-    <message>
-        <source>Placed by the computer&apos;s time zone; choose your place under Configure.</source>
-        <translation>Ort aus der Zeitzone des Computers; wählen Sie Ihren Ort unter Einstellungen.</translation>
     </message>
 </context>
 </TS>

@@ -804,14 +804,14 @@ TEST_F(AlarmEditorTest, SaveRemembersTheFileStartsInItsFolderAndAsksBeforeReplac
     click("cmdDelete");
     messages.answerYes = false;
     files.answers << path("first.alm");
-    EXPECT_EQ(form.cmdSave_Click(), AlarmEditor::SaveResult::Cancelled);
+    EXPECT_EQ(form.saveFile(), AlarmEditor::SaveResult::Cancelled);
     EXPECT_EQ(lastMessage(), QStringLiteral("first.alm already exists.\r\nDo you want to replace it?"));
     EXPECT_EQ(messages.messages.last().buttons, MessageButtons::YesNo);
     EXPECT_EQ(fileLines(path("first.alm")).size(), 1 + 3 * 9 + 1);
     EXPECT_EQ(storedAlarmFile(), path("second.alm"));
     messages.answerYes = true;
     files.answers << path("first.alm");
-    EXPECT_EQ(form.cmdSave_Click(), AlarmEditor::SaveResult::Saved);
+    EXPECT_EQ(form.saveFile(), AlarmEditor::SaveResult::Saved);
     EXPECT_EQ(fileLines(path("first.alm")).size(), 1 + 2 * 9 + 1);
     EXPECT_EQ(storedAlarmFile(), path("first.alm"));
 }

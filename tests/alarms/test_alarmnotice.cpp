@@ -76,24 +76,24 @@ TEST(AlarmNotice, SoundAtEveryTimerEvent)
     auto log = std::make_shared<SoundLog>();
     auto wave = notice(log);
     wave->SoundFile = QStringLiteral("C:\\Sounds\\Bell.wav");
-    wave->Timer1_Timer();
-    wave->Timer1_Timer();
+    wave->tick();
+    wave->tick();
     EXPECT_EQ(log->calls, QStringList({QStringLiteral("play C:\\Sounds\\Bell.wav"),
                                        QStringLiteral("play C:\\Sounds\\Bell.wav")}));
 
     log->calls.clear();
     auto beeper = notice(log);
     beeper->BeepOn = true;
-    beeper->Timer1_Timer();
-    beeper->Timer1_Timer();
+    beeper->tick();
+    beeper->tick();
     EXPECT_EQ(log->calls, QStringList({QStringLiteral("beep"), QStringLiteral("beep")}));
 
     log->calls.clear();
     auto other = notice(log);
     other->SoundFile = QStringLiteral("bell.mp3");
-    other->Timer1_Timer();
+    other->tick();
     auto silent = notice(log);
-    silent->Timer1_Timer();
+    silent->tick();
     EXPECT_TRUE(log->calls.isEmpty()) << "only wave files are played; a silent notice makes no sound";
 }
 

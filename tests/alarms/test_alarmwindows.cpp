@@ -74,7 +74,7 @@ TEST_F(AlarmWindowsTest, NoticeIsFilledAndShownModeless)
     EXPECT_FALSE(form->isModal());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Sidereal Alarm: Vega"));
     EXPECT_EQ(form->message(), QStringLiteral("Vega at 07:15:00"));
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(sounds->calls, QStringList({QStringLiteral("play /tmp/bell.WAV")}));
 }
 

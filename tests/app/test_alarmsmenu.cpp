@@ -75,7 +75,7 @@ TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
             return;  // nothing to close; the test fails below
         modal = editor->isModal() && editor->isVisible();
         openWhileShown = form.dialogOpen();
-        form.Timer1_Timer();
+        form.tick();
         checksWhileShown = checks;
         rows = editor->findChild<QTreeWidget *>(QStringLiteral("LV1"))->topLevelItemCount();
         QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
@@ -88,7 +88,7 @@ TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
     EXPECT_EQ(checksWhileShown, 0) << "no alarm check while the editor is open";
     EXPECT_EQ(rows, 1);
     EXPECT_FALSE(form.dialogOpen());
-    form.Timer1_Timer();
+    form.tick();
     EXPECT_EQ(checks, 1);
 }
 
@@ -102,9 +102,9 @@ TEST_F(AlarmsMenuTest, TheSameEditorComesBackWithItsUnsavedFlag)
         auto *list = editor->findChild<QTreeWidget *>(QStringLiteral("LV1"));
         list->setCurrentItem(list->topLevelItem(0));
         messages.answerYes = true;
-        editor->cmdDelete_Click();
+        editor->deleteAlarm();
         messages.answerYes = false;
-        editor->cmdOK_Click();
+        editor->confirm();
     });
     entry("mnuAlarms")->trigger();
     EXPECT_EQ(&form.alarmEditor(), first);

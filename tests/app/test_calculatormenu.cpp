@@ -33,7 +33,7 @@ protected:
 
 TEST_F(CalculatorMenuTest, OneModelessCalculatorLoadedAgainAfterAClose)
 {
-    form.Form_Load();
+    form.load();
     ASSERT_EQ(entry("mnuCalculator")->text(), QStringLiteral("Ca&lculator"));
     entry("mnuCalculator")->trigger();  // returns at once
     SiderealCalculator *calculator = &form.calculator();
@@ -54,7 +54,7 @@ TEST_F(CalculatorMenuTest, OneModelessCalculatorLoadedAgainAfterAClose)
 
 TEST_F(CalculatorMenuTest, CalculatorOutlivesTheClockWindowAndEndsTheProgramLast)
 {
-    form.Form_Load();
+    form.load();
     form.show();
     entry("mnuCalculator")->trigger();
     QPointer<SiderealCalculator> calculator = &form.calculator();

@@ -43,7 +43,7 @@ protected:
         alarmsRuntime = std::make_unique<SiderealAlarms>(
             *form, context(), &launcher, [this] { return std::make_unique<FakeSoundPlayer>(sounds); },
             &notifier);
-        form->Form_Load();
+        form->load();
         form->timer()->stop();  // ticks are driven by hand
 
         // An alarm whose window holds the LMST of the clock now (UT, west 0).
@@ -61,7 +61,7 @@ protected:
     void tick()
     {
         clock.advance(1);
-        form->Timer1_Timer();
+        form->tick();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -187,7 +187,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     ClockWindow form(context);
     SiderealAlarms alarmsRuntime(form, context, &launcher,
                                  [] { return std::make_unique<FakeSoundPlayer>(std::make_shared<SoundLog>()); });
-    form.Form_Load();
+    form.load();
     AlarmDef &a = parts.alarms[0];
     a.Name = QStringLiteral("Always");
     a.Enabled = true;
@@ -195,7 +195,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     a.Param1 = QStringLiteral("UT [UT HH:MM:SS]");
     parts.prefs.AlarmsEnabled = true;
 
-    form.Timer1_Timer();
+    form.tick();
     const double engineUt = automation::toDate(form.engine().get(QStringLiteral("UTDate")));
     EXPECT_EQ(form.utClockLabel()->text(), formatTime(engineUt, u"HH:nn:ss"));
     EXPECT_EQ(automation::toAutomationDate(*parts.prefs.CurrentUT), engineUt);

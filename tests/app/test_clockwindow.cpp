@@ -50,7 +50,7 @@ protected:
     std::unique_ptr<ClockWindow> start(const QString &progId = QStringLiteral("Ephemlib.Ephemkit"))
     {
         auto form = std::make_unique<ClockWindow>(context(progId));
-        form->Form_Load();
+        form->load();
         return form;
     }
 
@@ -178,7 +178,7 @@ TEST_F(ClockWindowTest, TimeZoneBeyond24HoursIsToldOnceAndGivesZero)
         EXPECT_EQ(messages.messages[0].title, QStringLiteral("Time Zone Error"));
         EXPECT_EQ(messages.messages[0].text,
                   QStringLiteral("Could not interpret as Time Zone\nUse a number of hours from -24 to 24"));
-        form->Timer1_Timer();
+        form->tick();
         EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("05:30:00")) << "the clock runs on UT = local time";
     }
     store("TZ", "-24");
@@ -218,7 +218,7 @@ TEST_F(ClockWindowTest, MissingAlarmFileIsToldOnceAndTheClockRuns)
               QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
     EXPECT_EQ(messages.messages[0].title, programTitle());
     EXPECT_TRUE(alarms.isPlaceholder());
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_NE(form->clockLabel()->text(), QStringLiteral("00:00:00"));
 }
 
@@ -292,8 +292,8 @@ TEST_F(ClockWindowTest, WithoutAnEngineTheFaceShowsNoTimeAndSaysWhyOnce)
     auto form = start(QStringLiteral("No.Such.Engine"));
     EXPECT_TRUE(form->engine().isEmpty());
     clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
-    form->Timer1_Timer();
-    form->Timer1_Timer();
+    form->tick();
+    form->tick();
     const QString why = QStringLiteral("ActiveX component can't create object: No.Such.Engine: no library serves it in ");
     ASSERT_EQ(log.lines().size(), 1) << "start-up says why, the ticks stay quiet: "
                                      << log.lines().join(QLatin1Char('\n')).toStdString();
@@ -311,7 +311,7 @@ TEST_F(ClockWindowTest, TickShowsLmstAndUt)
     clock.setOffsetSeconds(-5 * 3600);
     auto form = start();
     clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("12:00:00"));
     EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("13:41:50")) << "13.6973745 h";
     EXPECT_EQ(prefs.CurrentUT, QDateTime(QDate(2000, 1, 1), QTime(12, 0), Qt::UTC));
@@ -350,7 +350,7 @@ TEST_F(ClockWindowTest, UtIsTheSystemsUtcWhateverZoneIsStored)
         clock.zone = QTimeZone(c.system);
         clock.now = c.utc.addMSecs(5);
         auto form = start();
-        form->Timer1_Timer();
+        form->tick();
         EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("12:00:00"));
         const double lmst = ephemkit::localMeanSiderealTime(automation::toAutomationDate(c.utc), 75);
         EXPECT_EQ(form->clockLabel()->text(), FormatHoursHMS(lmst + 0.005 * 1.002737908 / 3600));
@@ -364,12 +364,12 @@ TEST_F(ClockWindowTest, ZoneIsReReadOnTheFirstTickOfANewMinute)
     clock.now = QDateTime(QDate(2024, 10, 27), QTime(0, 59, 30), Qt::UTC);  // 02:59:30 summer time
     auto form = start();
     EXPECT_EQ(prefs.TZ, 2.0);
-    form->Timer1_Timer();  // minute 59 differs from the empty last minute: refresh
+    form->tick();  // minute 59 differs from the empty last minute: refresh
     EXPECT_EQ(prefs.TZ, 2.0);
     // The first tick of the next minute sees the end of daylight saving;
     // UT runs on regardless.
     clock.now = QDateTime(QDate(2024, 10, 27), QTime(1, 0, 0), Qt::UTC);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(prefs.TZ, 1.0);
     EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("01:00:00"));
 }
@@ -380,10 +380,10 @@ TEST_F(ClockWindowTest, NoRefreshAtMinuteZeroRightAfterStartUp)
     clock.setOffsetSeconds(3600);
     auto form = start();
     clock.setOffsetSeconds(7200);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(prefs.TZ, 1.0) << "an empty last minute equals minute 0";
     clock.now = QDateTime(QDate(2024, 1, 1), QTime(10, 1, 0), Qt::UTC);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(prefs.TZ, 2.0);
 }
 
@@ -430,7 +430,7 @@ TEST_F(ClockWindowTest, FaceTruncatesWhereTimeFieldsRound)
     while (lng < 0)
         lng += 360;
     form->engine().set(QStringLiteral("LNG"), lng);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("23:59:59"));
     EXPECT_EQ(form->ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS]")), QStringLiteral("00:00:00"));
 }
@@ -474,7 +474,7 @@ TEST_F(ClockWindowTest, LastRowShowsTheApparentTimeOfTheSameTickAndDut1MovesBoth
         store("DUT1", c.dut1);
         form = start();
         clock.now = QDateTime(QDate(1987, 4, 10), QTime(0, 4, 30), Qt::UTC);
-        form->Timer1_Timer();
+        form->tick();
         EXPECT_EQ(form->clockLabel()->text(), QLatin1String(c.lmst)) << c.dut1;
         EXPECT_EQ(form->lastClockLabel()->text(), QLatin1String(c.last)) << c.dut1;
     }
@@ -593,10 +593,10 @@ TEST_F(ClockWindowTest, CaptionShowsTheLmstWhileMinimised)
     auto form = start();
     form->show();
     form->setWindowState(Qt::WindowMinimized);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(form->windowTitle(), form->clockLabel()->text());
     form->setWindowState(Qt::WindowNoState);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("LMST"));
 }
 
@@ -618,14 +618,14 @@ TEST_F(ClockWindowTest, AlarmCheckRunsOnlyWhenAlarmsAreOnAndNoDialogIsOpen)
     auto form = start();
     int checks = 0;
     form->setAlarmCheck([&] { ++checks; });
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(checks, 1);
     form->setDialogOpen(true);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(checks, 1);
     form->setDialogOpen(false);
     prefs.AlarmsEnabled = false;
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(checks, 1);
 }
 

@@ -49,7 +49,7 @@ protected:
             observer.ObserverCancelled = false;
         });
         form.setAlarmCheck([this] { ++checks; });
-        form.Form_Load();
+        form.load();
         form.show();
     }
 
@@ -66,11 +66,11 @@ protected:
             if (!dialog)
                 return;  // nothing to close; the test fails below
             dialogOpenWhileShown = form.dialogOpen();
-            form.Timer1_Timer();
+            form.tick();
             checksWhileShown = checks;
-            dialog->cmdMap_Click();
+            dialog->showObserverDialog();
             dialog->findChild<QLineEdit *>(QStringLiteral("TxtLng"))->setText(QStringLiteral("0"));
-            dialog->cmdFont_Click();
+            dialog->pickFont();
             dialog->findChild<QCheckBox *>(QStringLiteral("chkTopMost"))->setChecked(false);
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdUpdate")), Qt::LeftButton);
         });
@@ -101,8 +101,8 @@ TEST_F(ConfigMenuTest, BothWaysApplyTheFaceTheLongitudeAndTheTopmostSwitch)
         writeSetting(settings, QStringLiteral("LNG"), QStringLiteral("75"));
         writeSetting(settings, QStringLiteral("TopMost"), QStringLiteral("True"));
         writeSetting(settings, QStringLiteral("FontSize"), QStringLiteral("20"));
-        form.Form_Load();
-        form.Timer1_Timer();
+        form.load();
+        form.tick();
         ASSERT_EQ(form.clockLabel()->text(), QStringLiteral("13:41:50")) << "75 W";
         ASSERT_TRUE(form.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
         const QSize before = form.size();
@@ -121,7 +121,7 @@ TEST_F(ConfigMenuTest, BothWaysApplyTheFaceTheLongitudeAndTheTopmostSwitch)
         EXPECT_EQ(form.engine().get(QStringLiteral("LAT")), QVariant(51.5));
         EXPECT_FALSE(form.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ(form.clockLabel()->text(), QStringLiteral("13:41:50")) << "until the next tick";
-        form.Timer1_Timer();
+        form.tick();
         EXPECT_EQ(form.clockLabel()->text(), QStringLiteral("18:41:50")) << "Greenwich";
     }
 }
@@ -132,8 +132,8 @@ TEST_F(ConfigMenuTest, CancelledDialogAppliesNothing)
     const QSize before = form.size();
     QTimer::singleShot(0, [] {
         if (auto *dialog = qobject_cast<ConfigDialog *>(QApplication::activeModalWidget())) {
-            dialog->cmdFont_Click();
-            dialog->cmdCancel_Click();
+            dialog->pickFont();
+            dialog->cancel();
         }
     });
     form.optionsMenu()->findChild<QAction *>(QStringLiteral("mnuConfig"))->trigger();

@@ -27,7 +27,7 @@ TEST(ClockTray, ItsTooltipIsTheLmstOfEachTickAndItsMenuTheClocks)
     AppParts parts;
     parts.clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
     ClockWindow form(parts.context());
-    form.Form_Load();
+    form.load();
     form.timer()->stop();
     ClockTray tray(form, QIcon());
     EXPECT_EQ(tray.icon().contextMenu(), form.optionsMenu());

@@ -31,7 +31,7 @@ protected:
         writeSetting(settings, QStringLiteral("Left"), QString::number(leftTwips));
         writeSetting(settings, QStringLiteral("Top"), QString::number(topTwips));
         auto form = std::make_unique<ClockWindow>(context());
-        form->Form_Load();
+        form->load();
         return form;
     }
 

@@ -26,7 +26,7 @@ class TonightMenuTest : public ::testing::Test, protected AppParts {};
 TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatOutlivesTheClock)
 {
     ClockWindow form(context());
-    form.Form_Load();
+    form.load();
     form.show();
     QStringList names;
     for (QAction *a : form.optionsMenu()->actions())

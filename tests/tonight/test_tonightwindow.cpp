@@ -146,15 +146,15 @@ TEST_F(TonightTest, MeridianCountdownAcrossMidnightAndAfterTheCrossing)
     };
     for (const auto &[when, text] : later) {
         setClock(when);
-        form->Timer1_Timer();
+        form->tick();
         EXPECT_EQ(cell(star, Col::ColMeridian), QLatin1String(text));
     }
     const double shown = value(star, Col::ColMeridian);
     clock.advance(30);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_EQ(value(star, Col::ColMeridian), shown) << "same minute: not computed again";
     clock.advance(30);
-    form->Timer1_Timer();
+    form->tick();
     EXPECT_NEAR(value(star, Col::ColMeridian), shown - 1, 1e-6);
     clock.advance(10);
     click("cmdRefresh");

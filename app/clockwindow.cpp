@@ -21,6 +21,7 @@
 #include "siderealcalculator.h"
 #include "tonightwindow.h"
 #include "latlng.h"
+#include "longitude.h"
 #include "messageservice.h"
 #include "noctalismodule.h"
 #include "numbertext.h"
@@ -179,8 +180,7 @@ void ClockWindow::load()
         p.LAT = ParseLatitude(lat);
     });
     runStep(lcClock, "convert the longitude to west", [&] {
-        if (!p.DisplayWest)
-            p.LNG = 360 - p.LNG;
+        p.LNG = float(Longitude::fromShown(p.LNG, p.DisplayWest).west());
         // A stored longitude beyond 0..360 (a negative west or east text) is
         // the same meridian taken round the circle; the engine would refuse it
         // and go on with longitude 0.
@@ -259,8 +259,8 @@ void ClockWindow::placeFirstStart()
 void ClockWindow::showPlace()
 {
     const Preferences &p = m_ctx.prefs;
-    const QString lng = p.DisplayWest ? tr("%1 W").arg(FormatLongitude(p.LNG))
-                                      : tr("%1 E").arg(FormatLongitude(WrapWestLongitude(360 - p.LNG)));
+    const QString shown = FormatLongitude(Longitude::wrapped(Longitude(p.LNG).shown(p.DisplayWest)).west());
+    const QString lng = p.DisplayWest ? tr("%1 W").arg(shown) : tr("%1 E").arg(shown);
     QString tip = tr("Right Click Clock Face for Menu.") + QLatin1Char('\n')
                   + tr("LMST of %1, longitude %2").arg(p.Place.isEmpty() ? tr("the observer") : p.Place, lng);
     if (m_placeGuessed)

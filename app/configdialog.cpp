@@ -10,6 +10,7 @@
 #include "colorpicker.h"
 #include "fontpicker.h"
 #include "latlng.h"
+#include "longitude.h"
 #include "messageservice.h"
 #include "noctalismodule.h"
 #include "numbertext.h"
@@ -51,12 +52,12 @@ QString storedLongitudeText(const QString &typed, double lngWestDeg, bool displa
     // Less than the tenth of an arc-second the dialog shows.
     constexpr double kSameMeridianDeg = 1e-5;
     if (const std::optional<float> stored = StoredLongitudeValue(typed)) {
-        const double west = WrapWestLongitude(displayWest ? *stored : 360 - *stored);
+        const double west = WrapWestLongitude(float(Longitude::fromShown(*stored, displayWest).west()));
         const double apart = std::fabs(std::remainder(west - lngWestDeg, 360.0));
         if (apart <= kSameMeridianDeg)
             return typed;
     }
-    return FormatLongitude(displayWest ? lngWestDeg : 360 - lngWestDeg);
+    return FormatLongitude(Longitude(lngWestDeg).shown(displayWest));
 }
 
 } // namespace
@@ -126,7 +127,7 @@ void ConfigDialog::showZone(const QString &zoneId)
 
 void ConfigDialog::DisplayLongitude()
 {
-    ui->TxtLng->setText(FormatLongitude(m_displayWest ? m_lng : 360 - m_lng));
+    ui->TxtLng->setText(FormatLongitude(Longitude(m_lng).shown(m_displayWest)));
 }
 
 void ConfigDialog::flipLongitudeSense()

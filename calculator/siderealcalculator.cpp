@@ -9,6 +9,7 @@
 #include "clock.h"
 #include "observerzone.h"
 #include "latlng.h"
+#include "longitude.h"
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
@@ -182,7 +183,7 @@ void SiderealCalculator::showSense()
 
 void SiderealCalculator::DisplayLongitude()
 {
-    ui->txtLng->setText(FormatLongitude(m_state.showWest ? m_state.lngWest : 360 - m_state.lngWest));
+    ui->txtLng->setText(FormatLongitude(Longitude(m_state.lngWest).shown(m_state.showWest)));
 }
 
 std::optional<QDateTime> SiderealCalculator::shownInstant() const

@@ -4,6 +4,7 @@
 #include "internet.h"
 
 #include "backgroundstep.h"
+#include "longitude.h"
 #include "numbertext.h"
 
 #include <QDesktopServices>
@@ -22,7 +23,7 @@ QString mapRootAddress() { return QStringLiteral("https://maps.google.com/"); }
 
 QString MapURL(double latDeg, double lngWestDeg)
 {
-    const QString lngText = lngWestDeg > 180 ? plainNumberText(360 - lngWestDeg).trimmed()
+    const QString lngText = lngWestDeg > 180 ? plainNumberText(Longitude(lngWestDeg).east()).trimmed()
                                              : QLatin1Char('-') + plainNumberText(lngWestDeg).trimmed();
     const QString latText = plainNumberText(latDeg).trimmed();
     QUrlQuery query;

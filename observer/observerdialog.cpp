@@ -13,6 +13,7 @@
 #include "uszonepicker.h"
 #include "internet.h"
 #include "latlng.h"
+#include "longitude.h"
 #include "messageservice.h"
 #include "numbertext.h"
 #include "observerexchange.h"
@@ -62,18 +63,7 @@ QString textReadBack(const QString &typed, double value, Reader read)
 }
 
 // The east longitude of a west one, 0 rather than 360 for Greenwich.
-double eastOf(double lngWestDeg)
-{
-    const double east = 360.0 - lngWestDeg;
-    return east == 360.0 ? 0.0 : east;
-}
-
-// A west longitude in [0, 360).
-double wrappedWest(double lngWestDeg)
-{
-    const double wrapped = std::fmod(lngWestDeg, 360.0);
-    return wrapped < 0 ? wrapped + 360.0 : wrapped + 0.0;
-}
+double eastOf(double lngWestDeg) { return Longitude::wrapped(Longitude(lngWestDeg).east()).west(); }
 
 } // namespace
 
@@ -245,7 +235,7 @@ bool ObserverDialog::CheckValues()
     // Held to the precision of the settings' 32-bit angles, as the angle
     // texts of files give them.
     m_latDeg = float(*latDeg);
-    m_lngWestDeg = wrappedWest(float(*lngWestDeg));
+    m_lngWestDeg = Longitude::wrapped(float(*lngWestDeg)).west();
     m_elevationM = *elevationM;
     return true;
 }

@@ -3,6 +3,8 @@
 
 #include "strictinput.h"
 
+#include "longitude.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -220,13 +222,7 @@ bool signAgrees(const AngleText &t, char16_t negativeLetter)
 }
 
 // A west longitude in [0, 360).
-double wrappedWest(double lngWestDeg)
-{
-    const double wrapped = std::fmod(lngWestDeg, kFullCircleDeg);
-    const double west = (wrapped < 0 ? wrapped + kFullCircleDeg : wrapped) + 0.0;
-    // A tiny negative value rounds to 360 itself when the circle is added.
-    return west < kFullCircleDeg ? west : 0.0;
-}
+double wrappedWest(double lngWestDeg) { return Longitude::wrapped(lngWestDeg).west(); }
 
 // Splits a text at any of the separators; blanks around it aside.
 QList<QStringView> fieldsOf(QStringView text, QStringView separators)
@@ -290,7 +286,7 @@ std::optional<double> longitudeWestFromText(QStringView text, LongitudeSense box
     if (t->letter) {
         if (!signAgrees(*t, u'W') || t->magnitude > kFullCircleDeg)
             return std::nullopt;
-        return wrappedWest(t->letter == u'W' ? t->magnitude : kFullCircleDeg - t->magnitude);
+        return wrappedWest(Longitude::fromShown(t->magnitude, t->letter == u'W').west());
     }
     const double value = signedValue(*t);
     if (value < -kHalfCircleDeg || value > kFullCircleDeg)

@@ -8,6 +8,7 @@
 #include "clock.h"
 #include "observerzone.h"
 #include "latlng.h"
+#include "longitude.h"
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
@@ -170,7 +171,7 @@ QString TonightWindow::placeText(const QDate &localDate) const
     const Preferences &p = m_ctx.prefs;
     const QString datePattern = p.DateFormat == QLatin1String("DD/MM/YYYY") ? QStringLiteral("dd/MM/yyyy")
                                                                            : QStringLiteral("MM/dd/yyyy");
-    const double lng = p.DisplayWest ? p.LNG : 360 - p.LNG;
+    const double lng = Longitude(p.LNG).shown(p.DisplayWest);
     return tr("%1   Lat %2   Lng %3 %4   times in %5")
         .arg(localDate.toString(datePattern), FormatLatitude(p.LAT), FormatLongitude(lng),
              p.DisplayWest ? tr("W") : tr("E"), zoneText(p.TZ));

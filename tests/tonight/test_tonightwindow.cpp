@@ -15,6 +15,7 @@
 #include "tonighttargets.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -108,6 +109,27 @@ TEST_F(TonightTest, RowsInTheLocalZoneAsPyEphemGivesThem)
 // At latitude 70 a target of declination +74 never sets (between 54 and 86
 // degrees up all day, and its row stands out) and one of -30 never rises
 // (between -50 and -10 degrees).
+// The header names the longitude in the sense the switch chooses, and the
+// observer's local date in the observer's zone, daylight saving included:
+// Auckland at 11:30 UT in January is already the next day (UT+13), though
+// its standard offset (+12) would still say the day before.
+TEST_F(TonightTest, HeaderShowsTheChosenSenseAndTheDateOfTheObserversZone)
+{
+    prefs.LNG = 75;
+    prefs.DetectTZ = false;
+    prefs.ZoneId = QStringLiteral("Pacific/Auckland");
+    prefs.TZ = 12;
+    clock.now = QDateTime(QDate(2026, 1, 15), QTime(11, 30), Qt::UTC);
+    for (const bool west : {true, false}) {
+        prefs.DisplayWest = west;
+        open();
+        const QString header = form->findChild<QLabel *>(QStringLiteral("LBLPlace"))->text();
+        EXPECT_TRUE(header.startsWith(QStringLiteral("01/16/2026"))) << header.toStdString();
+        EXPECT_TRUE(header.contains(west ? QStringLiteral("75:00:00.0 W") : QStringLiteral("285:00:00.0 E")))
+            << header.toStdString();
+    }
+}
+
 TEST_F(TonightTest, CircumpolarAndNeverRisingTargetsAtLatitude70)
 {
     prefs.LAT = 70;

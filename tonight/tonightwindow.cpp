@@ -4,6 +4,7 @@
 #include "tonightwindow.h"
 
 #include "alarmtable.h"
+#include "astroconst.h"
 #include "backgroundstep.h"
 #include "clock.h"
 #include "observerzone.h"
@@ -28,7 +29,6 @@ namespace noctalis {
 namespace {
 
 constexpr double kMinutesPerDay = 1440;
-constexpr double kSolarPerSidereal = 0.9972695664;  // UT per sidereal time
 // Sort values of what has no number: before and after every real one.
 constexpr double kFirst = -1e9;
 constexpr double kLast = 1e9;
@@ -352,7 +352,7 @@ void TonightWindow::removeTarget()
 
 QString TonightWindow::alarmMessage(const QString &name, double offsetHours) const
 {
-    const int minutes = int(std::lround(std::fabs(offsetHours) * 60 * kSolarPerSidereal));
+    const int minutes = int(std::lround(std::fabs(offsetHours) * 60 * ephemkit::kUtPerSiderealHour));
     if (minutes == 0)
         return tr("%1 is crossing the meridian (LMST [LMST HH:MM:SS]).").arg(name);
     if (offsetHours < 0)

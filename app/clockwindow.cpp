@@ -163,9 +163,8 @@ void ClockWindow::load()
     runStep(lcClock, "read the time zone", [&] {
         // The offset in force now, fractions of an hour included; the
         // stored hours only for a fixed zone.
-        const bool named = !p.ZoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(p.ZoneId.toUtf8());
-        p.TZ = p.DetectTZ || named ? observerZone(p, m_ctx.clock).offsetSecondsAt(m_ctx.clock.utcNowMs()) / 3600.0
-                                   : readTimeZoneSetting(s, m_ctx.messages);
+        p.TZ = followsZone(p) ? observerZone(p, m_ctx.clock).offsetHoursAt(m_ctx.clock.utcNowMs())
+                              : readTimeZoneSetting(s, m_ctx.messages);
     });
     runStep(lcClock, "read Place", [&] { p.Place = readTextSetting(s, QStringLiteral("Place"), QString()); });
     runStep(lcClock, "read DisplayWest", [&] {
@@ -414,17 +413,16 @@ void ClockWindow::runTick(const QDateTime &reading)
 
     Preferences &p = m_ctx.prefs;
     runStep(lcClock, "refresh the time zone", [&] {
-        if (!p.DetectTZ && p.ZoneId.isEmpty())
+        if (!followsZone(p))
             return;
         const int minute = reading.time().minute();
         if (minute != m_lastMinute.value_or(0)) {  // none counts as minute 0
-            p.TZ = observerZone(p, m_ctx.clock).offsetSecondsAt(reading) / 3600.0;
+            p.TZ = observerZone(p, m_ctx.clock).offsetHoursAt(reading);
             m_lastMinute = minute;
         }
     });
-    const double ut = automation::toAutomationDate(wholeSecond(reading));
     p.CurrentUT = wholeSecond(reading);
-    ui->LBLUTClock->setText(formatTime(ut, u"HH:nn:ss"));
+    ui->LBLUTClock->setText(p.CurrentUT->toString(QStringLiteral("HH:mm:ss")));
     // Without an engine there is no LMST; start-up said why, and the
     // engine's steps are not tried at every tick.
     const bool engine = !m_engine.isEmpty();

@@ -35,12 +35,6 @@ const QString kDayFirst = QStringLiteral("DD/MM/YYYY");
 // The system's zone now, hours east of UT, to the minute (UT+5:30 gives 5.5).
 double systemZoneHours(const Clock &clock) { return clock.zoneOffsetSeconds() / 3600.0; }
 
-// A tzdata zone's offset now, hours east of UT.
-double zoneHoursNow(const QString &zoneId, const Clock &clock)
-{
-    return CivilZone(QTimeZone(zoneId.toUtf8())).offsetSecondsAt(clock.utcNowMs()) / 3600.0;
-}
-
 QString colorText(const QColor &color) { return QString::number(qint64(settingFromColor(color))); }
 
 // The "LNG" setting of a longitude typed in the dialog's sense: the text as
@@ -222,9 +216,10 @@ void ConfigDialog::showObserverDialog()
     if (o.ObserverZoneId == zoneIn && o.ObserverTZ == hoursIn)
         return;
     ui->chkDetectTZ->setChecked(false);
-    const bool named = placeZone(o.ObserverZoneId, o.ObserverTZ, m_ctx.clock.utcNowMs()).has_value();
-    showZone(named ? o.ObserverZoneId : QString());
-    ui->TxtTZ->setText(plainNumberText(named ? zoneHoursNow(m_zoneId, m_ctx.clock) : o.ObserverTZ));
+    const QDateTime now = m_ctx.clock.utcNowMs();
+    const std::optional<CivilZone> zone = placeZone(o.ObserverZoneId, o.ObserverTZ, now);
+    showZone(zone ? o.ObserverZoneId : QString());
+    ui->TxtTZ->setText(plainNumberText(zone ? zone->offsetHoursAt(now) : o.ObserverTZ));
 }
 
 void ConfigDialog::showAlarmEditor()
@@ -279,9 +274,8 @@ void ConfigDialog::confirm()
 
     p.DetectTZ = ui->chkDetectTZ->isChecked();
     p.ZoneId = p.DetectTZ ? QString() : m_zoneId;
-    p.TZ = p.DetectTZ ? systemZoneHours(m_ctx.clock)
-           : m_zoneId.isEmpty() ? zoneHoursFromText(ui->TxtTZ->text()).value_or(0)
-                                : zoneHoursNow(m_zoneId, m_ctx.clock);
+    p.TZ = followsZone(p) ? observerZone(p, m_ctx.clock).offsetHoursAt(m_ctx.clock.utcNowMs())
+                          : zoneHoursFromText(ui->TxtTZ->text()).value_or(0);
     p.Place = m_place;
     p.StartUp = ui->chkAutoStart->isChecked();
     p.DateFormat = ui->OptMMDDYYYY->isChecked() ? kMonthFirst : kDayFirst;

@@ -221,7 +221,7 @@ void SiderealCalculator::showZoneHours()
 {
     if (!m_state.zone)
         return;
-    m_state.tzHours = m_state.zone->offsetSecondsAt(automation::fromAutomationDate(m_state.utInstant)) / 3600.0;
+    m_state.tzHours = m_state.zone->offsetHoursAt(automation::fromAutomationDate(m_state.utInstant));
     m_zoneText = formatNumber(m_state.tzHours, u"0.#");
     ui->txtTz->setText(m_zoneText);
 }

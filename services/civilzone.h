@@ -25,6 +25,8 @@ public:
     // Offset of civil time from UT at the UT instant utc, seconds, east
     // positive, daylight saving included.
     int offsetSecondsAt(const QDateTime &utc) const;
+    // The same in hours, fractions kept (UT+5:30 gives 5.5).
+    double offsetHoursAt(const QDateTime &utc) const { return offsetSecondsAt(utc) / 3600.0; }
     // The civil date and time of the UT instant utc.
     QDateTime toCivil(const QDateTime &utc) const;
     // The UT instant of a civil date and time (Qt::UTC). A civil time that a

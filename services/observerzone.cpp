@@ -10,9 +10,18 @@
 
 namespace noctalis {
 
+namespace {
+
+bool isKnownZone(const QString &zoneId)
+{
+    return !zoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8());
+}
+
+} // namespace
+
 std::optional<CivilZone> placeZone(const QString &zoneId, double hours, const QDateTime &utc)
 {
-    if (zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8()))
+    if (!isKnownZone(zoneId))
         return std::nullopt;
     const QTimeZone zone(zoneId.toUtf8());
     const int seconds = int(std::lround(hours * 3600));
@@ -25,9 +34,11 @@ CivilZone observerZone(const Preferences &prefs, const Clock &clock)
 {
     if (prefs.DetectTZ)
         return CivilZone(clock.systemZone());
-    if (!prefs.ZoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(prefs.ZoneId.toUtf8()))
+    if (isKnownZone(prefs.ZoneId))
         return CivilZone(QTimeZone(prefs.ZoneId.toUtf8()));
     return CivilZone::fixedHours(prefs.TZ);
 }
+
+bool followsZone(const Preferences &prefs) { return prefs.DetectTZ || isKnownZone(prefs.ZoneId); }
 
 } // namespace noctalis

@@ -22,6 +22,11 @@ struct Preferences;
 //   names, when tzdata knows it; else the fixed offset TZ.
 CivilZone observerZone(const Preferences &prefs, const Clock &clock);
 
+// followsZone: whether the observer's hours follow a zone (the computer's,
+// or a tzdata zone the preferences name) rather than the fixed TZ; they are
+// then read again as the zone's offset changes.
+bool followsZone(const Preferences &prefs);
+
 // placeZone: the zone of a place that comes with a zone id and hours.
 //
 // Given:

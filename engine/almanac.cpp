@@ -6,6 +6,7 @@
 #include "apparentsidereal.h"
 #include "astroconst.h"
 #include "continuoustime.h"
+#include "hourangle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,9 +21,6 @@ constexpr double kToleranceDays = 0.01 / kSecondsPerDay;
 constexpr double kHourAngleRate = 24 * kSiderealPerUtIau1982;
 constexpr int kSamplesPerDay = 24;
 constexpr int kMaxSteps = 60;
-
-// Hours brought into [-12, 12).
-double wrapPlusMinus12(double hours) { return hours - 24 * std::floor((hours + 12) / 24); }
 
 // The target as the observer sees it at one instant.
 // Instants are UT days from 1899-12-30 0h on the continuous line
@@ -48,7 +46,7 @@ public:
 
     double hourAngle(double utDays) const
     {
-        return wrapPlusMinus12(ApparentSiderealHours(utDays, m_lngWestDeg) - m_track.at(utDays).raHours);
+        return HourAngle::between(ApparentSiderealHours(utDays, m_lngWestDeg), m_track.at(utDays).raHours).fromMeridian();
     }
 
     Sample at(double utDays) const
@@ -56,7 +54,7 @@ public:
         const AlmanacPlace p = m_track.at(utDays);
         Sample s;
         s.utDays = utDays;
-        s.hourAngle = wrapPlusMinus12(ApparentSiderealHours(utDays, m_lngWestDeg) - p.raHours);
+        s.hourAngle = HourAngle::between(ApparentSiderealHours(utDays, m_lngWestDeg), p.raHours).fromMeridian();
         s.raHours = p.raHours;
         s.decDeg = p.decDeg;
         s.parallaxDeg = p.parallaxDeg;
@@ -151,7 +149,7 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
 
     // Upper and lower transits: the highest and lowest points of the altitude.
     const auto hourAngle = [&](double t) { return sky.hourAngle(t); };
-    const auto opposite = [&](double t) { return wrapPlusMinus12(sky.hourAngle(t) + 12); };
+    const auto opposite = [&](double t) { return HourAngle::fromHours(sky.hourAngle(t)).opposite().fromMeridian(); };
     std::vector<Sample> extremes;
     for (int k = 0; k < kSamplesPerDay; ++k) {
         const Sample &a = samples[std::size_t(k)];
@@ -165,8 +163,8 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
             }
             extremes.push_back(s);
         }
-        const double oa = wrapPlusMinus12(a.hourAngle + 12);
-        const double ob = wrapPlusMinus12(b.hourAngle + 12);
+        const double oa = HourAngle::fromHours(a.hourAngle).opposite().fromMeridian();
+        const double ob = HourAngle::fromHours(b.hourAngle).opposite().fromMeridian();
         if (crossesUp(oa, ob))
             extremes.push_back(sky.at(findRoot(opposite, a.utDays, oa, b.utDays, ob)));
     }

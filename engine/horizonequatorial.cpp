@@ -4,6 +4,7 @@
 #include "horizonequatorial.h"
 
 #include "astronomy_funcs.h"
+#include "hourangle.h"
 
 #include <cmath>
 
@@ -39,10 +40,7 @@ void HorizonEquatorial(double latDeg, double lmstHours, SkyPosition &pos, Conver
         a = degreesToRadians(pos.azDeg);
         b = degreesToRadians(pos.altDeg);
     } else {
-        double hourAngle = lmstHours - pos.raHours;
-        while (hourAngle < 0)
-            hourAngle += 24;
-        a = degreesToRadians(hoursToDegrees(hourAngle));
+        a = degreesToRadians(hoursToDegrees(HourAngle::between(lmstHours, pos.raHours).sinceTransit()));
         b = degreesToRadians(pos.decDeg);
     }
 
@@ -58,8 +56,7 @@ void HorizonEquatorial(double latDeg, double lmstHours, SkyPosition &pos, Conver
 
     if (direction == Conversion::HorizonToEquatorial) {
         pos.decDeg = radiansToDegrees(p);
-        const double hourAngle = degreesToHours(radiansToDegrees(q));
-        double ra = lmstHours - hourAngle;
+        double ra = HourAngle::fromHours(degreesToHours(radiansToDegrees(q))).rightAscension(lmstHours);
         while (ra < 0)
             ra += 24;
         while (ra > 24)

@@ -6,6 +6,7 @@
 
 #include "astronomy_funcs.h"
 #include "horizonequatorial.h"
+#include "hourangle.h"
 
 #include <gtest/gtest.h>
 
@@ -163,4 +164,25 @@ TEST(HorizonEquatorial, AzimuthWestOfMeridianIsAbove180)
     EXPECT_LT(east.azDeg, 180.0);
     SkyPosition back = toEquatorial(30, 8, east.altDeg, east.azDeg);
     EXPECT_NEAR(back.raHours, 10.0, 1e-6);
+}
+
+// Hour angle is sidereal time minus right ascension, westward positive; the
+// two wraps put the meridian at 0 and the anti-meridian at 12 or -12.
+TEST(HourAngle, SignAndWraps)
+{
+    struct Case {
+        double lstHours, raHours, since, fromMeridian, opposite;
+    };
+    const Case cases[] = {
+        {10, 8, 2, 2, -10},   {8, 10, 22, -2, 10},    {1, 23, 2, 2, -10},
+        {23, 1, 22, -2, 10},  {12, 0, 12, -12, 0},    {0, 0, 0, 0, -12},
+    };
+    for (const Case &c : cases) {
+        const ephemkit::HourAngle h = ephemkit::HourAngle::between(c.lstHours, c.raHours);
+        SCOPED_TRACE(c.lstHours - c.raHours);
+        EXPECT_DOUBLE_EQ(h.sinceTransit(), c.since);
+        EXPECT_DOUBLE_EQ(h.fromMeridian(), c.fromMeridian);
+        EXPECT_DOUBLE_EQ(h.opposite().fromMeridian(), c.opposite);
+        EXPECT_DOUBLE_EQ(h.rightAscension(c.lstHours), c.raHours);
+    }
 }

@@ -191,7 +191,7 @@ std::optional<QDateTime> SiderealCalculator::shownInstant() const
     const QDateTime ut = automation::fromAutomationDate(m_state.utInstant);
     std::optional<QDateTime> shown = ut;
     if (ui->OptLocal->isChecked())
-        shown = m_state.zone ? m_state.zone->toCivil(ut) : shifted(ut, m_state.tzHours);
+        shown = localZone(m_state.tzHours).toCivil(ut);
     if (!shown)
         return std::nullopt;
     return roundedToSecond(*shown);
@@ -279,14 +279,15 @@ std::optional<double> SiderealCalculator::utFromDisplay(const std::optional<QDat
     if (!zoneHours)
         return std::nullopt;
     const QDateTime civil(*date, *time, Qt::UTC);
-    std::optional<double> ut;
-    if (ui->OptLocal->isChecked() && m_state.zone)
-        ut = dateAfter(m_state.zone->toUtc(civil), 0);
-    else
-        ut = dateAfter(civil, ui->OptLocal->isChecked() ? -*zoneHours : 0.0);
+    const std::optional<double> ut = dateAfter(ui->OptLocal->isChecked() ? localZone(*zoneHours).toUtc(civil) : civil, 0);
     if (!ut)
         refuseOutsideCalendar();
     return ut;
+}
+
+CivilZone SiderealCalculator::localZone(double typedHours) const
+{
+    return m_state.zone.value_or(CivilZone::fixedHours(typedHours));
 }
 
 bool SiderealCalculator::GetTimeFromDisplay()

@@ -135,6 +135,8 @@ private:
     std::optional<QDateTime> shownInstant() const;
     std::optional<double> utFromDisplay(const std::optional<QDate> &pickedDay);
     std::optional<double> zoneFromDisplay();
+    // The zone Local times are in: the place's zone, else the hours typed.
+    CivilZone localZone(double typedHours) const;
     void refuseOutsideCalendar();
     // With a zone, txtTz shows its offset at the instant worked on; hours
     // typed over it end the zone.

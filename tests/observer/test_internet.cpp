@@ -9,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,32 @@ namespace {
 
 using namespace noctalis;
 
+// The map is asked for latitude and east longitude (west negative): the
+// numbers are checked, not their spelling, so "-0" and "0" are both right.
 TEST(MapURL, QueryOfThePlace)
 {
+    struct Case {
+        double latDeg, lngWestDeg, lngEastDeg;
+    };
+    const Case cases[] = {{51.5, 0.1, -0.1},  {40, 75, -75},       {0, 0, 0},
+                          {-33.5, 180, -180}, {10, 180.5, 179.5}, {10, 284.5, 75.5}};
     const QString root = mapRootAddress();
     ASSERT_TRUE(root.endsWith(QLatin1Char('/')));
-    EXPECT_EQ(MapURL(51.5, 0.1), root + QStringLiteral("?ie=UTF8&ll=51.5,-0.1&spn=1,1&t=h"));
-    EXPECT_EQ(MapURL(40, 75), root + QStringLiteral("?ie=UTF8&ll=40,-75&spn=1,1&t=h"));
-    EXPECT_EQ(MapURL(0, 0), root + QStringLiteral("?ie=UTF8&ll=0,-0&spn=1,1&t=h"));
-    EXPECT_EQ(MapURL(-33.5, 180), root + QStringLiteral("?ie=UTF8&ll=-33.5,-180&spn=1,1&t=h"));
-    EXPECT_EQ(MapURL(10, 180.5), root + QStringLiteral("?ie=UTF8&ll=10,179.5&spn=1,1&t=h"));
-    EXPECT_EQ(MapURL(10, 284.5), root + QStringLiteral("?ie=UTF8&ll=10,75.5&spn=1,1&t=h"));
+    for (const Case &c : cases) {
+        const QUrl url(MapURL(c.latDeg, c.lngWestDeg));
+        SCOPED_TRACE(url.toString().toStdString());
+        EXPECT_EQ(url.adjusted(QUrl::RemoveQuery).toString(), root);
+        const QUrlQuery query(url);
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("ie")), QStringLiteral("UTF8"));
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("spn")), QStringLiteral("1,1"));
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("t")), QStringLiteral("h"));
+        const QStringList ll = query.queryItemValue(QStringLiteral("ll")).split(QLatin1Char(','));
+        ASSERT_EQ(ll.size(), 2);
+        bool latOk = false, lngOk = false;
+        EXPECT_DOUBLE_EQ(ll[0].toDouble(&latOk), c.latDeg);
+        EXPECT_DOUBLE_EQ(ll[1].toDouble(&lngOk), c.lngEastDeg);
+        EXPECT_TRUE(latOk && lngOk);
+    }
 }
 
 TEST(OpenURL, HandsTheAddressToTheDesktop)

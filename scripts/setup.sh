@@ -23,7 +23,7 @@ packages=(
   # zone ids, and the principal cities of zones (zone1970.tab)
   tzdata
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool
   python3
   # the check of the installed tree: manual pages, desktop entry, AppStream

@@ -59,31 +59,6 @@ public:
         Failed,     // the file could not be written (the user was told)
     };
 
-    // Run every time the dialog is shown: hides the edit frame and Cancel,
-    // fills the action list, shows the file name, lists the alarms.
-    void load();
-    // Refills the list from the table; empty while the table is the
-    // placeholder (record 0 with neither a name nor a first parameter).
-    void LoadAllAlarmsInList();
-    // Appends the row of one alarm: " n", name, "HH:nn:ss", "True"/"False",
-    // action text.
-    void AddAlarmRow(const AlarmDef &alarm);
-    // Shows the parameter boxes, their captions, the Browse buttons and the
-    // duration box for an action code; codes outside 0 to 3 change nothing.
-    // Typed text stays in boxes that are hidden.
-    void SetEditDisplay(int action);
-
-    void actionChosen(int index);
-    void addAlarm();
-    void editAlarm();
-    void cancel();
-    void confirm();
-    void deleteAlarm();
-    void newFile();
-    void loadFile();
-    SaveResult saveFile();
-    void browse(int index);
-
     bool unsavedChanges() const { return m_unsavedChanges; }
     bool adding() const { return m_adding; }
     bool editing() const { return m_editing; }
@@ -102,7 +77,35 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
 
+private slots:
+    void actionChosen(int index);
+    void addAlarm();
+    void editAlarm();
+    void cancel();
+    void confirm();
+    void deleteAlarm();
+    void newFile();
+    void loadFile();
+
 private:
+    // Save and the save question: the file dialog, then the table written.
+    SaveResult saveFile();
+    // The Browse button beside parameter box index.
+    void browse(int index);
+    // Run every time the dialog is shown: hides the edit frame and Cancel,
+    // fills the action list, shows the file name, lists the alarms.
+    void load();
+    // Refills the list from the table; empty while the table is the
+    // placeholder (record 0 with neither a name nor a first parameter).
+    void LoadAllAlarmsInList();
+    // Appends the row of one alarm: " n", name, "HH:nn:ss", "True"/"False",
+    // action text.
+    void AddAlarmRow(const AlarmDef &alarm);
+    // Shows the parameter boxes, their captions, the Browse buttons and the
+    // duration box for an action code; codes outside 0 to 3 change nothing.
+    // Typed text stays in boxes that are hidden.
+    void SetEditDisplay(int action);
+
     void setBrowsing();
     void setEditing(bool adding);
     void setFileLabel(const QString &fileName);

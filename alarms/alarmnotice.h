@@ -39,13 +39,14 @@ public:
     bool BeepOn = false;  // beep at every timer event
     QString SoundFile;    // wave file played at every timer event, when it names one
 
+    QTimer *timer() const { return m_timer; }
+    QLabel *messageLabel() const;
+
+private slots:
     // Every ten seconds: beep when BeepOn; play SoundFile when it holds
     // ".WAV" in any case. Playback never waits.
     void tick();
     void dismiss();
-
-    QTimer *timer() const { return m_timer; }
-    QLabel *messageLabel() const;
 
 private:
     std::unique_ptr<Ui::AlarmNotice> ui;

@@ -62,16 +62,6 @@ public:
     // the one-second timer. The first cycle starts at the first timer event.
     void load();
 
-    // The timer event: starts a cycle when none runs and NextSend has come;
-    // gives up a connection not made within 10 s; closes the connection 2 s
-    // after the text went out.
-    void tick();
-    void hideSender();
-    void dismiss();
-
-    // CvtMsg: the time fields of text expanded with this window's engine.
-    QString CvtMsg(const QString &text);
-
     QString hostAddress() const { return m_hostAddress; }
     int hostPort() const { return m_hostPort; }
     bool cycleRunning() const { return m_cycle != Cycle::Idle; }
@@ -90,8 +80,19 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+private slots:
+    // The timer event: starts a cycle when none runs and NextSend has come;
+    // gives up a connection not made within 10 s; closes the connection 2 s
+    // after the text went out.
+    void tick();
+    void hideSender();
+    void dismiss();
+
 private:
     enum class Cycle { Idle, Connecting, Lingering };
+
+    // CvtMsg: the time fields of text expanded with this window's engine.
+    QString CvtMsg(const QString &text);
 
     void startCycle();
     void onConnected();

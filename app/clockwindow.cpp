@@ -94,7 +94,7 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
         ObserverDialog dialog(m_ctx, *m_filePicker, parent);
         dialog.exec();
     };
-    m_ticker = new SecondTicker(m_ctx.clock, [this](const QDateTime &reading) { runTick(reading); }, this);
+    m_ticker = new SecondTicker(m_ctx.clock, [this](const QDateTime &reading) { tick(reading); }, this);
     // The face turns over with the sidereal second, between the ticks of UT.
     m_ticker->setBeat([this](const QDateTime &reading) { return msecsToNextFaceSecond(reading); },
                       [this](const QDateTime &reading) { turnFace(reading); });
@@ -401,9 +401,7 @@ void ClockWindow::applyTopMost(bool topMost)
     windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topMost);
 }
 
-void ClockWindow::tick() { runTick(m_ctx.clock.utcNowMs()); }
-
-void ClockWindow::runTick(const QDateTime &reading)
+void ClockWindow::tick(const QDateTime &reading)
 {
     // Every value of this tick comes from this one reading of UTC: the
     // zone's minute, UT, the engine's UTDate, the alarm check's "now" and

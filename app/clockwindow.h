@@ -49,12 +49,6 @@ public:
     // styles, lays out and places the window, and starts the tick. Run once,
     // before showing.
     void load();
-    // The tick, from one reading of the clock's UTC. The window's timer runs
-    // it a few milliseconds after every whole second of UTC; between the
-    // ticks it turns the face over with the sidereal second.
-    void tick();
-    // Sizes the window around its labels.
-    void Layout();
     // Shows the window to the user: reopened (with its tick) when it was
     // closed, restored when minimised, raised and activated.
     void bringToFront();
@@ -75,20 +69,6 @@ public:
 
     // Run by the tick when alarms are on and no menu dialog is open.
     void setAlarmCheck(std::function<void()> check);
-
-    void closeFromMenu();
-    void minimize();
-    void toggleUtRows();
-    // The configuration dialog, then the new look, longitude, latitude and
-    // topmost switch applied; alarms are not checked while it is open.
-    void showConfiguration();
-    // The same from a double-click on the LMST, but alarms go on being
-    // checked while the dialog is open.
-    void configureFromFace();
-    void showCalculator();
-    void showTonight();
-    void showAlarmEditor();
-    void showAbout();
 
     // The alarm editor, created on first use and kept while the window lives.
     AlarmEditor &alarmEditor();
@@ -140,7 +120,28 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+private slots:
+    void closeFromMenu();
+    void minimize();
+    void toggleUtRows();
+    // The configuration dialog, then the new look, longitude, latitude and
+    // topmost switch applied; alarms are not checked while it is open.
+    void showConfiguration();
+    // The same from a double-click on the LMST, but alarms go on being
+    // checked while the dialog is open.
+    void configureFromFace();
+    void showCalculator();
+    void showTonight();
+    void showAlarmEditor();
+    void showAbout();
+
 private:
+    // The tick, from one reading of the clock's UTC. The window's ticker runs
+    // it a few milliseconds after every whole second of UTC; between the
+    // ticks it turns the face over with the sidereal second.
+    void tick(const QDateTime &reading);
+    // Sizes the window around its labels.
+    void Layout();
     void buildMenu();
     // Creates the engine; without one the face shows no time and says why.
     void createEngine();
@@ -151,7 +152,6 @@ private:
     void styleLabels();
     void placeWindow();
     void keepOnScreen();
-    void runTick(const QDateTime &reading);
     // The face shown for a reading between ticks, and how long until it
     // next turns over.
     void turnFace(const QDateTime &reading);

@@ -55,19 +55,13 @@ public:
     explicit ConfigDialog(const AppContext &context, Openers openers, QWidget *parent = nullptr);
     ~ConfigDialog() override;
 
-    // Opening: re-reads "DisplayWest" into the shared preferences, takes the
-    // shared latitude, then LoadParams.
-    void load();
-    // Fills the working copies and the controls from the shared preferences.
-    void LoadParams();
-    // TxtLng = the working longitude, west or east as the dialog shows it.
-    void DisplayLongitude();
-    // The zone the dialog stores: a tzdata zone, or none for the typed hours.
-    void showZone(const QString &zoneId);
-    // Writes the autostart entry and the "StartUp" setting from the shared
-    // StartUp. A failure to write the entry is logged and otherwise silent.
-    void SetAutoStart();
+    // The dialog's east/west switch: true while TxtLng shows west longitude.
+    bool displayWest() const { return m_displayWest; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
     void flipLongitudeSense();
     void detectZoneToggled();
     void pickBackColor();
@@ -82,13 +76,20 @@ public:
     // nothing.
     void confirm();
 
-    // The dialog's east/west switch: true while TxtLng shows west longitude.
-    bool displayWest() const { return m_displayWest; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    // Opening: re-reads "DisplayWest" into the shared preferences, takes the
+    // shared latitude, then LoadParams.
+    void load();
+    // Fills the working copies and the controls from the shared preferences.
+    void LoadParams();
+    // TxtLng = the working longitude, west or east as the dialog shows it.
+    void DisplayLongitude();
+    // The zone the dialog stores: a tzdata zone, or none for the typed hours.
+    void showZone(const QString &zoneId);
+    // Writes the autostart entry and the "StartUp" setting from the shared
+    // StartUp. A failure to write the entry is logged and otherwise silent.
+    void SetAutoStart();
+
     bool textsAreValid();
     void pickSwatchColor(QLabel *swatch);
     static QColor swatchColor(const QLabel *swatch);

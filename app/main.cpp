@@ -7,6 +7,7 @@
 #include "applicationid.h"
 #include "clock.h"
 #include "desktopintegration.h"
+#include "handover.h"
 #include "clockwindow.h"
 #include "observerexchange.h"
 #include "preferences.h"
@@ -98,7 +99,6 @@ int main(int argc, char *argv[])
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
     clockWindow.load();
     clockWindow.show();
-    QObject::connect(&instance, &noctalis::SingleInstance::activationRequested, &clockWindow,
-                     &noctalis::ClockWindow::bringToFront);
+    noctalis::connectHandover(instance, clockWindow);
     return app.exec();
 }

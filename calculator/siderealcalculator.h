@@ -48,6 +48,29 @@ public:
                                     QWidget *parent = nullptr);
     ~SiderealCalculator() override;
 
+    double utInstant() const { return m_state.utInstant; }  // automation date, UT
+    double tzHours() const { return m_state.tzHours; }
+    float lngWest() const { return m_state.lngWest; }
+    float latDeg() const { return m_state.latDeg; }
+    bool showWest() const { return m_state.showWest; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void convertTimeToSidereal();
+    void convertSiderealToTime();
+    void showNow();
+    void flipLongitudeSense();
+    void useSystemZone();
+    // Either option button: the same instant shown in the other zone.
+    void showUt() { DisplayTime(); }
+    void showLocal() { DisplayTime(); }
+    // A day picked in the calendar: that day with the time in the boxes.
+    void dayPicked(QDate date);
+    void showObserverDialog();
+
+private:
     // Creates the engine and fills every box from the preferences, the clock
     // and the system time zone; run by every show after a close.
     void load();
@@ -95,28 +118,6 @@ public:
     //  3. Throws the engine's AutomationError when the engine fails.
     std::optional<double> LMST2UT(double tlmstHours, double mDate, double tLngWestDeg);
 
-    void convertTimeToSidereal();
-    void convertSiderealToTime();
-    void showNow();
-    void flipLongitudeSense();
-    void useSystemZone();
-    // Either option button: the same instant shown in the other zone.
-    void showUt() { DisplayTime(); }
-    void showLocal() { DisplayTime(); }
-    // A day picked in the calendar: that day with the time in the boxes.
-    void dayPicked(QDate date);
-    void showObserverDialog();
-
-    double utInstant() const { return m_state.utInstant; }  // automation date, UT
-    double tzHours() const { return m_state.tzHours; }
-    float lngWest() const { return m_state.lngWest; }
-    float latDeg() const { return m_state.latDeg; }
-    bool showWest() const { return m_state.showWest; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     // What the handlers work on; a refused handler puts it back as it was.
     struct State {
         double utInstant = 0;  // the instant worked on, automation date, UT

@@ -52,23 +52,25 @@ public:
     // shipped "latlngtz.txt" unless set.
     void setCityListFile(const QString &path) { m_cityListFile = path; }
 
-    // Run when the dialog is shown: fills the boxes and the rule list from
-    // the exchange values.
-    void load();
-    // TxtLng from the working longitude, west or east as DisplayWest says.
-    void DisplayLongitude();
-    // Reads the latitude, longitude, time zone and elevation boxes, each
-    // whole, into the working values; tells the user what is wrong (and the
-    // forms the box takes) and gives false when one is, changing nothing.
-    bool CheckValues();
-    // CheckValues, then hands the working values to the exchange.
-    bool UpdateValues();
-    // Reads an observer file into the dialog; on failure tells the user and
-    // changes no box. True when the file was read.
-    bool LoadOb(const QString &fileName);
-    // Checks the values and writes them to ObserverFile. True when written.
-    bool SaveoB();
+    // Working values.
+    double latitudeDeg() const { return m_latDeg; }
+    double longitudeWestDeg() const { return m_lngWestDeg; }
+    int dstRule() const { return m_dstRule; }
+    QString zoneId() const { return m_zoneId; }
+    QString fileName() const { return m_fileName; }
+    double elevationM() const { return m_elevationM; }
+    double pointerLatDeg() const { return m_pointerLatDeg; }
+    double pointerLngWestDeg() const { return m_pointerLngWestDeg; }
 
+    // The folder a file dialog starts in for a file: its folder when that
+    // is there, else the user's documents folder, else the home folder.
+    static QString startFolder(const QString &file);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
     void flipLongitudeSense();
     void confirm();
     void dstRulePicked(int index);
@@ -89,25 +91,24 @@ public:
     void usePointer(QPointF position);
     void showWebMapAtPointer(QPointF position);
 
-    // Working values.
-    double latitudeDeg() const { return m_latDeg; }
-    double longitudeWestDeg() const { return m_lngWestDeg; }
-    int dstRule() const { return m_dstRule; }
-    QString zoneId() const { return m_zoneId; }
-    QString fileName() const { return m_fileName; }
-    double elevationM() const { return m_elevationM; }
-    double pointerLatDeg() const { return m_pointerLatDeg; }
-    double pointerLngWestDeg() const { return m_pointerLngWestDeg; }
-
-    // The folder a file dialog starts in for a file: its folder when that
-    // is there, else the user's documents folder, else the home folder.
-    static QString startFolder(const QString &file);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    // Run when the dialog is shown: fills the boxes and the rule list from
+    // the exchange values.
+    void load();
+    // TxtLng from the working longitude, west or east as DisplayWest says.
+    void DisplayLongitude();
+    // Reads the latitude, longitude, time zone and elevation boxes, each
+    // whole, into the working values; tells the user what is wrong (and the
+    // forms the box takes) and gives false when one is, changing nothing.
+    bool CheckValues();
+    // CheckValues, then hands the working values to the exchange.
+    bool UpdateValues();
+    // Reads an observer file into the dialog; on failure tells the user and
+    // changes no box. True when the file was read.
+    bool LoadOb(const QString &fileName);
+    // Checks the values and writes them to ObserverFile. True when written.
+    bool SaveoB();
+
     // The file dialog of Load or Save: file is the name offered, folderOf
     // the file whose folder it starts in.
     FilePickRequest observerFileRequest(bool save, const QString &file, const QString &folderOf) const;

@@ -54,6 +54,7 @@ public:
     explicit UsZonePicker(ObserverExchange &observer, QWidget *parent = nullptr);
     ~UsZonePicker() override;
 
+private slots:
     void confirm();
 
 private:

@@ -22,6 +22,7 @@ SecondTicker::SecondTicker(const Clock &clock, std::function<void(const QDateTim
 void SecondTicker::start()
 {
     m_running = true;
+    m_lastSecond = QDateTime();
     arm();
 }
 

@@ -41,7 +41,8 @@ public:
                  std::function<void(const QDateTime &reading)> beat);
 
     // Arms the timer for the next second; the first tick follows at most a
-    // second later.
+    // second later, and is a tick even within the second last ticked before
+    // a stop (what it shows may have changed meanwhile).
     void start();
     void stop();
     bool isActive() const;

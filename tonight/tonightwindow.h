@@ -53,9 +53,15 @@ public:
     explicit TonightWindow(AppContext context, QWidget *parent = nullptr);
     ~TonightWindow() override;
 
-    // Creates the engine, reads the targets and computes the rows; run by
-    // every show after a close.
-    void load();
+    const QList<TonightTarget> &targets() const { return m_targets; }
+    QTreeWidget *table() const;
+    QTimer *timer() const { return m_timer; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private slots:
     // Every row again for the present instant and the local date.
     void Refresh();
     // Once a second while shown: Refresh on the first tick of a new minute.
@@ -69,15 +75,10 @@ public:
     // Adds a transit alarm for the selected row to the alarm table.
     void addTransitAlarm();
 
-    const QList<TonightTarget> &targets() const { return m_targets; }
-    QTreeWidget *table() const;
-    QTimer *timer() const { return m_timer; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-
 private:
+    // Creates the engine, reads the targets and computes the rows; run by
+    // every show after a close.
+    void load();
     QList<TonightObject> objects() const;
     // The sky of the local day of a clock reading, and the place line of that day.
     // The sky of the observer's local day that holds the UT instant utcNow.

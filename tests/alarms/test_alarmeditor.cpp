@@ -804,14 +804,16 @@ TEST_F(AlarmEditorTest, SaveRemembersTheFileStartsInItsFolderAndAsksBeforeReplac
     click("cmdDelete");
     messages.answerYes = false;
     files.answers << path("first.alm");
-    EXPECT_EQ(form.saveFile(), AlarmEditor::SaveResult::Cancelled);
+    click("cmdSave");
+    EXPECT_TRUE(form.unsavedChanges()) << "not saved";
     EXPECT_EQ(lastMessage(), QStringLiteral("first.alm already exists.\r\nDo you want to replace it?"));
     EXPECT_EQ(messages.messages.last().buttons, MessageButtons::YesNo);
     EXPECT_EQ(fileLines(path("first.alm")).size(), 1 + 3 * 9 + 1);
     EXPECT_EQ(storedAlarmFile(), path("second.alm"));
     messages.answerYes = true;
     files.answers << path("first.alm");
-    EXPECT_EQ(form.saveFile(), AlarmEditor::SaveResult::Saved);
+    click("cmdSave");
+    EXPECT_FALSE(form.unsavedChanges()) << "saved";
     EXPECT_EQ(fileLines(path("first.alm")).size(), 1 + 2 * 9 + 1);
     EXPECT_EQ(storedAlarmFile(), path("first.alm"));
 }

@@ -5,6 +5,7 @@
 
 #include "alarmfakes.h"
 #include "alarmnotice.h"
+#include "uidriver.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -76,24 +77,24 @@ TEST(AlarmNotice, SoundAtEveryTimerEvent)
     auto log = std::make_shared<SoundLog>();
     auto wave = notice(log);
     wave->SoundFile = QStringLiteral("C:\\Sounds\\Bell.wav");
-    wave->tick();
-    wave->tick();
+    fire(wave->timer());
+    fire(wave->timer());
     EXPECT_EQ(log->calls, QStringList({QStringLiteral("play C:\\Sounds\\Bell.wav"),
                                        QStringLiteral("play C:\\Sounds\\Bell.wav")}));
 
     log->calls.clear();
     auto beeper = notice(log);
     beeper->BeepOn = true;
-    beeper->tick();
-    beeper->tick();
+    fire(beeper->timer());
+    fire(beeper->timer());
     EXPECT_EQ(log->calls, QStringList({QStringLiteral("beep"), QStringLiteral("beep")}));
 
     log->calls.clear();
     auto other = notice(log);
     other->SoundFile = QStringLiteral("bell.mp3");
-    other->tick();
+    fire(other->timer());
     auto silent = notice(log);
-    silent->tick();
+    fire(silent->timer());
     EXPECT_TRUE(log->calls.isEmpty()) << "only wave files are played; a silent notice makes no sound";
 }
 

@@ -8,6 +8,7 @@
 #include "alarmwindows.h"
 #include "clock.h"
 #include "senderwindow.h"
+#include "uidriver.h"
 #include "logcapture.h"
 #include "preferences.h"
 #include "programlauncher.h"
@@ -120,7 +121,7 @@ protected:
     {
         for (int s = 0; s < seconds; ++s) {
             clock.advance(1);
-            form.tick();
+            fire(form.timer());
         }
     }
 
@@ -154,7 +155,7 @@ TEST_F(SenderTest, SendsTheTextExactlyAndClosesAfterTwoSeconds)
     listen();
     auto form = sender(QStringLiteral("UT [UT HH:MM:SS] \u2014 \u03A9 ok]"), QStringLiteral("5"));
     QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
-    form->tick();
+    fire(form->timer());
     QTcpSocket *peer = accept();
     ASSERT_NE(peer, nullptr);
     EXPECT_EQ(peer->peerAddress(), QHostAddress(QHostAddress::LocalHost));
@@ -184,7 +185,7 @@ TEST_F(SenderTest, NextCycleFollowsTheIntervalAfterTheEndOfThisOne)
 {
     listen();
     auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("5"));
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(nextPayload(8), QByteArray("13:04:05"));
     ticks(*form, 2);
     ASSERT_FALSE(form->cycleRunning());
@@ -207,7 +208,7 @@ TEST_F(SenderTest, TheLmstOfItsOwnEngineAtTheAlarmsLongitude)
     clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
     prefs.TZ = 0;
     auto form = sender(QStringLiteral("[LMST HH:MM:SS]"), QStringLiteral("5"), 90.0);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(nextPayload(8), QByteArray("12:41:51"));
 }
 
@@ -219,7 +220,7 @@ TEST_F(SenderTest, ALongTextGoesOutWholeAndIsShownCut)
     const QString text = QStringLiteral("Jupiter \u00E9 transit\n").repeated(600000);
     ASSERT_GT(text.size(), 10'000'000);
     auto form = sender(text, QStringLiteral("5"));
-    form->tick();
+    fire(form->timer());
     QTcpSocket *peer = accept();
     ASSERT_NE(peer, nullptr);
     const QByteArray expected = text.toUtf8();
@@ -238,7 +239,7 @@ TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
     auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("2"));
     QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
     LogCapture log;
-    form->tick();
+    fire(form->timer());
     ASSERT_TRUE(ended.count() == 1 || ended.wait(kWaitMs));
     EXPECT_FALSE(ended.first().first().toBool());
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: send the alarm text skipped: 127.0.0.1:%1: "
@@ -297,7 +298,7 @@ TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
     ASSERT_TRUE(stuck.full()) << "could not fill the listener's queue";
     auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
     QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
-    form->tick();
+    fire(form->timer());
     for (int s = 0; s < 10; ++s) {
         ticks(*form, 1);
         settle();
@@ -317,11 +318,11 @@ TEST_F(SenderTest, AnEmptyIntervalSendsAgainAtTheNextTimerEvent)
     listen();
     auto form = sender(QStringLiteral("x"), QVariant());
     EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval:  minutes."));
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(nextPayload(1), QByteArray("x"));
     ticks(*form, 2);
     ASSERT_FALSE(form->cycleRunning());
-    form->tick();  // same second
+    fire(form->timer());  // same second
     EXPECT_TRUE(form->cycleRunning());
     EXPECT_EQ(nextPayload(1), QByteArray("x"));
 }
@@ -330,12 +331,12 @@ TEST_F(SenderTest, OneCycleAtATime)
 {
     listen();
     auto form = sender(QStringLiteral("x"), QStringLiteral("0"));
-    form->tick();
-    form->tick();  // while connecting
+    fire(form->timer());
+    fire(form->timer());  // while connecting
     QTcpSocket *peer = accept();
     ASSERT_NE(peer, nullptr);
     EXPECT_EQ(receive(peer, 1), QByteArray("x"));
-    form->tick();  // while holding the connection open
+    fire(form->timer());  // while holding the connection open
     settle();
     EXPECT_FALSE(server.hasPendingConnections());
     EXPECT_EQ(peer->state(), QAbstractSocket::ConnectedState);
@@ -346,7 +347,7 @@ TEST_F(SenderTest, CancelReleasesTheSocket)
     listen();
     auto form = sender(QStringLiteral("x"), QStringLiteral("5"));
     form->show();
-    form->tick();
+    fire(form->timer());
     QTcpSocket *peer = accept();
     ASSERT_NE(peer, nullptr);
     EXPECT_EQ(receive(peer, 1), QByteArray("x"));
@@ -382,7 +383,7 @@ TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
 
     QTest::mouseClick(form->hideButton(), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(nextPayload(8), QByteArray("13:04:05"));
     ticks(*form, 2);
     ticks(*form, 60);

@@ -9,6 +9,7 @@
 #include "alarmnotice.h"
 #include "preferences.h"
 #include "programlauncher.h"
+#include "uidriver.h"
 #include "variant.h"
 
 #include <QGuiApplication>
@@ -74,7 +75,7 @@ TEST_F(AlarmWindowsTest, NoticeIsFilledAndShownModeless)
     EXPECT_FALSE(form->isModal());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Sidereal Alarm: Vega"));
     EXPECT_EQ(form->message(), QStringLiteral("Vega at 07:15:00"));
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(sounds->calls, QStringList({QStringLiteral("play /tmp/bell.WAV")}));
 }
 

@@ -15,6 +15,7 @@
 #include "messageservice.h"
 #include "preferences.h"
 #include "settingsstore.h"
+#include "uidriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,7 +76,7 @@ TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
             return;  // nothing to close; the test fails below
         modal = editor->isModal() && editor->isVisible();
         openWhileShown = form.dialogOpen();
-        form.tick();
+        fire(form.timer());
         checksWhileShown = checks;
         rows = editor->findChild<QTreeWidget *>(QStringLiteral("LV1"))->topLevelItemCount();
         QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
@@ -88,7 +89,8 @@ TEST_F(AlarmsMenuTest, EditorIsModalAndHoldsOffTheAlarmCheckWhileOnScreen)
     EXPECT_EQ(checksWhileShown, 0) << "no alarm check while the editor is open";
     EXPECT_EQ(rows, 1);
     EXPECT_FALSE(form.dialogOpen());
-    form.tick();
+    clock.advance(1);
+    fire(form.timer());
     EXPECT_EQ(checks, 1);
 }
 
@@ -102,9 +104,9 @@ TEST_F(AlarmsMenuTest, TheSameEditorComesBackWithItsUnsavedFlag)
         auto *list = editor->findChild<QTreeWidget *>(QStringLiteral("LV1"));
         list->setCurrentItem(list->topLevelItem(0));
         messages.answerYes = true;
-        editor->deleteAlarm();
+        click(*editor, "cmdDelete");
         messages.answerYes = false;
-        editor->confirm();
+        click(*editor, "cmdOK");
     });
     entry("mnuAlarms")->trigger();
     EXPECT_EQ(&form.alarmEditor(), first);

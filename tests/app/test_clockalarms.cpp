@@ -15,6 +15,7 @@
 #include "numbertext.h"
 #include "preferences.h"
 #include "siderealalarms.h"
+#include "uidriver.h"
 #include "variant.h"
 
 #include <QCoreApplication>
@@ -61,7 +62,7 @@ protected:
     void tick()
     {
         clock.advance(1);
-        form->tick();
+        fire(form->timer());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -195,7 +196,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     a.Param1 = QStringLiteral("UT [UT HH:MM:SS]");
     parts.prefs.AlarmsEnabled = true;
 
-    form.tick();
+    fire(form.timer());
     const double engineUt = automation::toDate(form.engine().get(QStringLiteral("UTDate")));
     EXPECT_EQ(form.utClockLabel()->text(), formatTime(engineUt, u"HH:nn:ss"));
     EXPECT_EQ(automation::toAutomationDate(*parts.prefs.CurrentUT), engineUt);

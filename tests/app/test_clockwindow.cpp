@@ -17,6 +17,7 @@
 #include "secondticker.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
+#include "uidriver.h"
 #include "variant.h"
 
 #include <QAction>
@@ -178,7 +179,7 @@ TEST_F(ClockWindowTest, TimeZoneBeyond24HoursIsToldOnceAndGivesZero)
         EXPECT_EQ(messages.messages[0].title, QStringLiteral("Time Zone Error"));
         EXPECT_EQ(messages.messages[0].text,
                   QStringLiteral("Could not interpret as Time Zone\nUse a number of hours from -24 to 24"));
-        form->tick();
+        fire(form->timer());
         EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("05:30:00")) << "the clock runs on UT = local time";
     }
     store("TZ", "-24");
@@ -218,7 +219,7 @@ TEST_F(ClockWindowTest, MissingAlarmFileIsToldOnceAndTheClockRuns)
               QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
     EXPECT_EQ(messages.messages[0].title, programTitle());
     EXPECT_TRUE(alarms.isPlaceholder());
-    form->tick();
+    fire(form->timer());
     EXPECT_NE(form->clockLabel()->text(), QStringLiteral("00:00:00"));
 }
 
@@ -291,9 +292,10 @@ TEST_F(ClockWindowTest, WithoutAnEngineTheFaceShowsNoTimeAndSaysWhyOnce)
     LogCapture log;
     auto form = start(QStringLiteral("No.Such.Engine"));
     EXPECT_TRUE(form->engine().isEmpty());
-    clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
-    form->tick();
-    form->tick();
+    clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 4), Qt::UTC);
+    fire(form->timer());
+    clock.advance(1);
+    fire(form->timer());
     const QString why = QStringLiteral("ActiveX component can't create object: No.Such.Engine: no library serves it in ");
     ASSERT_EQ(log.lines().size(), 1) << "start-up says why, the ticks stay quiet: "
                                      << log.lines().join(QLatin1Char('\n')).toStdString();
@@ -311,7 +313,7 @@ TEST_F(ClockWindowTest, TickShowsLmstAndUt)
     clock.setOffsetSeconds(-5 * 3600);
     auto form = start();
     clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("12:00:00"));
     EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("13:41:50")) << "13.6973745 h";
     EXPECT_EQ(prefs.CurrentUT, QDateTime(QDate(2000, 1, 1), QTime(12, 0), Qt::UTC));
@@ -350,7 +352,7 @@ TEST_F(ClockWindowTest, UtIsTheSystemsUtcWhateverZoneIsStored)
         clock.zone = QTimeZone(c.system);
         clock.now = c.utc.addMSecs(5);
         auto form = start();
-        form->tick();
+        fire(form->timer());
         EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("12:00:00"));
         const double lmst = ephemkit::localMeanSiderealTime(automation::toAutomationDate(c.utc), 75);
         EXPECT_EQ(form->clockLabel()->text(), FormatHoursHMS(lmst + 0.005 * 1.002737908 / 3600));
@@ -364,12 +366,12 @@ TEST_F(ClockWindowTest, ZoneIsReReadOnTheFirstTickOfANewMinute)
     clock.now = QDateTime(QDate(2024, 10, 27), QTime(0, 59, 30), Qt::UTC);  // 02:59:30 summer time
     auto form = start();
     EXPECT_EQ(prefs.TZ, 2.0);
-    form->tick();  // minute 59 differs from the empty last minute: refresh
+    fire(form->timer());  // minute 59 differs from the empty last minute: refresh
     EXPECT_EQ(prefs.TZ, 2.0);
     // The first tick of the next minute sees the end of daylight saving;
     // UT runs on regardless.
     clock.now = QDateTime(QDate(2024, 10, 27), QTime(1, 0, 0), Qt::UTC);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(prefs.TZ, 1.0);
     EXPECT_EQ(form->utClockLabel()->text(), QStringLiteral("01:00:00"));
 }
@@ -380,10 +382,10 @@ TEST_F(ClockWindowTest, NoRefreshAtMinuteZeroRightAfterStartUp)
     clock.setOffsetSeconds(3600);
     auto form = start();
     clock.setOffsetSeconds(7200);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(prefs.TZ, 1.0) << "an empty last minute equals minute 0";
     clock.now = QDateTime(QDate(2024, 1, 1), QTime(10, 1, 0), Qt::UTC);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(prefs.TZ, 2.0);
 }
 
@@ -430,7 +432,7 @@ TEST_F(ClockWindowTest, FaceTruncatesWhereTimeFieldsRound)
     while (lng < 0)
         lng += 360;
     form->engine().set(QStringLiteral("LNG"), lng);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(form->clockLabel()->text(), QStringLiteral("23:59:59"));
     EXPECT_EQ(form->ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS]")), QStringLiteral("00:00:00"));
 }
@@ -474,7 +476,7 @@ TEST_F(ClockWindowTest, LastRowShowsTheApparentTimeOfTheSameTickAndDut1MovesBoth
         store("DUT1", c.dut1);
         form = start();
         clock.now = QDateTime(QDate(1987, 4, 10), QTime(0, 4, 30), Qt::UTC);
-        form->tick();
+        fire(form->timer());
         EXPECT_EQ(form->clockLabel()->text(), QLatin1String(c.lmst)) << c.dut1;
         EXPECT_EQ(form->lastClockLabel()->text(), QLatin1String(c.last)) << c.dut1;
     }
@@ -593,10 +595,11 @@ TEST_F(ClockWindowTest, CaptionShowsTheLmstWhileMinimised)
     auto form = start();
     form->show();
     form->setWindowState(Qt::WindowMinimized);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(form->windowTitle(), form->clockLabel()->text());
     form->setWindowState(Qt::WindowNoState);
-    form->tick();
+    clock.advance(1);
+    fire(form->timer());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("LMST"));
 }
 
@@ -618,14 +621,16 @@ TEST_F(ClockWindowTest, AlarmCheckRunsOnlyWhenAlarmsAreOnAndNoDialogIsOpen)
     auto form = start();
     int checks = 0;
     form->setAlarmCheck([&] { ++checks; });
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(checks, 1);
     form->setDialogOpen(true);
-    form->tick();
+    clock.advance(1);
+    fire(form->timer());
     EXPECT_EQ(checks, 1);
     form->setDialogOpen(false);
     prefs.AlarmsEnabled = false;
-    form->tick();
+    clock.advance(1);
+    fire(form->timer());
     EXPECT_EQ(checks, 1);
 }
 

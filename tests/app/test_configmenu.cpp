@@ -12,6 +12,7 @@
 #include "clockwindow.h"
 #include "configdialog.h"
 #include "settingvalues.h"
+#include "uidriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,8 +55,10 @@ protected:
     }
 
     // Runs open, and meanwhile, from the dialog's own event loop: lets a tick
-    // pass, moves the observer to 51.5 N on the map and to Greenwich by
-    // typing, takes a 40-point font, turns always-on-top off and confirms.
+    // pass (half a second back, a second of UT of its own that shows the
+    // same LMST second), moves the observer to 51.5 N on the map and to
+    // Greenwich by typing, takes a 40-point font, turns always-on-top off
+    // and confirms.
     void configure(const std::function<void()> &open)
     {
         fonts.answers = {FontChoice{QStringLiteral("DejaVu Sans"), 40, true}};
@@ -66,11 +69,14 @@ protected:
             if (!dialog)
                 return;  // nothing to close; the test fails below
             dialogOpenWhileShown = form.dialogOpen();
-            form.tick();
+            const QDateTime now = clock.now;
+            clock.now = now.addMSecs(-500);
+            fire(form.timer());
+            clock.now = now;
             checksWhileShown = checks;
-            dialog->showObserverDialog();
+            click(*dialog, "cmdMap");
             dialog->findChild<QLineEdit *>(QStringLiteral("TxtLng"))->setText(QStringLiteral("0"));
-            dialog->pickFont();
+            click(*dialog, "cmdFont");
             dialog->findChild<QCheckBox *>(QStringLiteral("chkTopMost"))->setChecked(false);
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdUpdate")), Qt::LeftButton);
         });
@@ -93,7 +99,7 @@ TEST_F(ConfigMenuTest, BothWaysApplyTheFaceTheLongitudeAndTheTopmostSwitch)
         std::function<void()> open;
         bool alarmsHeldOff;
     } ways[] = {
-        {"menu", [this] { form.optionsMenu()->findChild<QAction *>(QStringLiteral("mnuConfig"))->trigger(); }, true},
+        {"menu", [this] { trigger(form, "mnuConfig"); }, true},
         {"double-click", [this] { QTest::mouseDClick(form.clockLabel(), Qt::LeftButton); }, false},
     };
     for (const Way &way : ways) {
@@ -102,7 +108,7 @@ TEST_F(ConfigMenuTest, BothWaysApplyTheFaceTheLongitudeAndTheTopmostSwitch)
         writeSetting(settings, QStringLiteral("TopMost"), QStringLiteral("True"));
         writeSetting(settings, QStringLiteral("FontSize"), QStringLiteral("20"));
         form.load();
-        form.tick();
+        fire(form.timer());
         ASSERT_EQ(form.clockLabel()->text(), QStringLiteral("13:41:50")) << "75 W";
         ASSERT_TRUE(form.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
         const QSize before = form.size();
@@ -121,7 +127,7 @@ TEST_F(ConfigMenuTest, BothWaysApplyTheFaceTheLongitudeAndTheTopmostSwitch)
         EXPECT_EQ(form.engine().get(QStringLiteral("LAT")), QVariant(51.5));
         EXPECT_FALSE(form.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ(form.clockLabel()->text(), QStringLiteral("13:41:50")) << "until the next tick";
-        form.tick();
+        fire(form.timer());
         EXPECT_EQ(form.clockLabel()->text(), QStringLiteral("18:41:50")) << "Greenwich";
     }
 }
@@ -132,11 +138,11 @@ TEST_F(ConfigMenuTest, CancelledDialogAppliesNothing)
     const QSize before = form.size();
     QTimer::singleShot(0, [] {
         if (auto *dialog = qobject_cast<ConfigDialog *>(QApplication::activeModalWidget())) {
-            dialog->pickFont();
-            dialog->cancel();
+            click(*dialog, "cmdFont");
+            click(*dialog, "cmdCancel");
         }
     });
-    form.optionsMenu()->findChild<QAction *>(QStringLiteral("mnuConfig"))->trigger();
+    trigger(form, "mnuConfig");
     EXPECT_TRUE(prefs.ConfigCancelled);
     EXPECT_EQ(prefs.FontSize, 40.0) << "the font choice is kept";
     EXPECT_EQ(form.size(), before) << "but not applied";

@@ -6,7 +6,9 @@
 // dialog that confirms or cancels.
 
 #include "appparts.h"
+#include "astroconst.h"
 #include "civil.h"
+#include "modastrosubs.h"
 #include "siderealcalculator.h"
 #include "strictinput.h"
 
@@ -24,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -187,6 +190,74 @@ TEST_F(CalculatorTest, SiderealToTimeGivesTheFirstInstantOfTheUtDay)
         EXPECT_EQ(texts(kDateTimeBoxes), c.time);
         EXPECT_EQ(texts(kSiderealBoxes), c.lmst) << "the typed sidereal time stays";
         EXPECT_EQ(control<QCalendarWidget>("calendar1")->selectedDate(), QDate(2000, 1, 1));
+    }
+}
+
+// Shown seconds are rounded to the nearest, half a second up, and a second
+// rounded up carries into the minute, hour and day. The civil boxes show an
+// instant held to the millisecond, so the sidereal time typed is chosen for
+// a UT instant exactly on .500 s (and a millisecond either side); the
+// sidereal boxes show the engine's LMST, here 20 ms either side of .5 s
+// through a longitude chosen for it (a longitude is held to about 2 ms).
+TEST_F(CalculatorTest, ShownSecondsRoundHalfUpAndCarry)
+{
+    const double day = civil(2000, 1, 1);
+    const double lmst0 = ephemkit::localMeanSiderealTime(day, 0);  // hours, at 0h UT at Greenwich
+    const auto hms = [](double hours) {
+        const int h = int(hours);
+        const int m = int((hours - h) * 60);
+        const double s = (hours - h - m / 60.0) * 3600;
+        return QStringList{QString::number(h), QString::number(m), QString::number(s, 'f', 9)};
+    };
+    const struct {
+        QTime ut;         // the instant the typed sidereal time gives, UT of day
+        const char *tz;   // local time in this zone; none for UT
+        QStringList shown;
+    } civilCases[] = {
+        {QTime(12, 34, 59, 499), nullptr, {"2000", "01", "01", "12", "34", "59"}},
+        {QTime(12, 34, 59, 500), nullptr, {"2000", "01", "01", "12", "35", "00"}},
+        {QTime(12, 34, 59, 501), nullptr, {"2000", "01", "01", "12", "35", "00"}},
+        {QTime(0, 59, 59, 500), nullptr, {"2000", "01", "01", "01", "00", "00"}},
+        {QTime(0, 59, 59, 500), "-1", {"2000", "01", "01", "00", "00", "00"}},  // from 1999-12-31 23:59:59.5
+        {QTime(0, 59, 59, 499), "-1", {"1999", "12", "31", "23", "59", "59"}},
+    };
+    for (const auto &c : civilCases) {
+        SCOPED_TRACE(c.ut.toString(QStringLiteral("HH:mm:ss.zzz")).toStdString() + (c.tz ? " local" : " UT"));
+        open();
+        type({"txtLng"}, {"0"});
+        if (c.tz) {
+            click("chkLocal");  // the zone of the box, not the system's
+            type({"txtTz"}, {QLatin1String(c.tz)});
+            click("OptLocal");
+        }
+        type(kDateTimeBoxes, {"2000", "01", "01", c.tz ? "18" : "12", "00", "00"});
+        const double siderealHours = c.ut.msecsSinceStartOfDay() / 3600000.0 / ephemkit::kUtPerSiderealHour;
+        type(kSiderealBoxes, hms(std::fmod(lmst0 + siderealHours, 24.0)));
+        click("cmdSidereal2Time");
+        EXPECT_NEAR(form->utInstant(), day + c.ut.msecsSinceStartOfDay() / 86400000.0, 1e-4 / 86400)
+            << "the instant itself, to the millisecond";
+        EXPECT_EQ(texts(kDateTimeBoxes), c.shown);
+    }
+
+    const struct {
+        double lmstHours;  // what the engine gives
+        QStringList shown;
+    } siderealCases[] = {
+        {10 + 20 / 60.0 + 30.48 / 3600, {"10", "20", "30"}},
+        {10 + 20 / 60.0 + 30.52 / 3600, {"10", "20", "31"}},
+        {23 + 59 / 60.0 + 59.48 / 3600, {"23", "59", "59"}},
+        {23 + 59 / 60.0 + 59.52 / 3600, {"00", "00", "00"}},
+    };
+    for (const auto &c : siderealCases) {
+        SCOPED_TRACE(c.shown.join(u' ').toStdString());
+        open();
+        const double lngWestDeg = std::fmod((lmst0 - c.lmstHours) * 15 + 720, 360.0);
+        type({"txtLng"}, {QString::number(lngWestDeg, 'f', 9)});
+        type(kDateTimeBoxes, {"2000", "01", "01", "00", "00", "00"});
+        click("cmdTime2Sidereal");
+        ASSERT_NEAR(ephemkit::localMeanSiderealTime(day, form->lngWest()), c.lmstHours, 0.01 / 3600)
+            << "the LMST aimed at";
+        EXPECT_EQ(texts(kSiderealBoxes), c.shown);
     }
 }
 

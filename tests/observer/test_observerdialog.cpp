@@ -201,7 +201,7 @@ TEST_F(ObserverDialogTest, EastWestFlipsTheSharedSwitchAtOnceAndCancelKeepsTheEx
     EXPECT_EQ(exchange(), before);
 }
 
-TEST_F(ObserverDialogTest, CheckValuesAcceptsOrTellsWhatIsWrong)
+TEST_F(ObserverDialogTest, OkAcceptsOrTellsWhatIsWrong)
 {
     open();
     const QString zone = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
@@ -240,9 +240,12 @@ TEST_F(ObserverDialogTest, CheckValuesAcceptsOrTellsWhatIsWrong)
         type("TxtTZ", QLatin1String(c.tz));
         type("txtElevation", QLatin1String(c.elevation));
         messages().clear();
-        EXPECT_EQ(form.CheckValues(), c.message.isEmpty()) << c.lat << " " << c.lng << " " << c.tz;
+        observer().ObserverCancelled = true;
+        click("CmdOK");
+        EXPECT_EQ(!observer().ObserverCancelled, c.message.isEmpty()) << c.lat << " " << c.lng << " " << c.tz;
         if (c.message.isEmpty()) {
             EXPECT_TRUE(messages().isEmpty());
+            open();  // OK closed it
             continue;
         }
         ASSERT_EQ(messages().size(), 1) << c.tz;
@@ -276,8 +279,11 @@ TEST_F(ObserverDialogTest, OkStoresEveryLongitudeAsWestWithinACircle)
     for (const auto &c : cases) {
         parts.prefs.DisplayWest = c.displayWest;
         type("TxtLng", QLatin1String(c.typed));
-        ASSERT_TRUE(form.UpdateValues()) << c.typed;
+        observer().ObserverCancelled = true;
+        click("CmdOK");
+        ASSERT_FALSE(observer().ObserverCancelled) << c.typed;
         EXPECT_NEAR(observer().ObserverLng, c.storedWestDeg, 1e-4) << c.typed;
+        open();  // OK closed it
     }
 
     // A confirmed OK hands everything back and closes the dialog.
@@ -438,12 +444,18 @@ TEST_F(ObserverDialogTest, TypedFormsTheFileReaderWouldMisreadAreSavedAsTheirVal
         type("txtElevation", QLatin1String(c.elevation));
         const QString saved = path("typed.obs");
         observer().ObserverFile = saved;
-        ASSERT_TRUE(form.SaveoB()) << c.tz;
+        QFile::remove(saved);  // nothing to ask about, and no file unless this save writes one
+        files.answers << saved;
+        click("CmdSave");
+        ASSERT_TRUE(QFile::exists(saved)) << c.tz;
         const QList<QByteArray> lines = readFile(saved).split('\n');
         ASSERT_GE(lines.size(), 7);
         EXPECT_EQ(lines[2].trimmed(), QByteArray(c.zoneLine)) << c.tz;
         EXPECT_EQ(lines[6].trimmed(), QByteArray(c.elevationLine)) << c.elevation;
-        ASSERT_TRUE(form.LoadOb(saved));
+        messages().clear();
+        files.answers << saved;
+        click("CmdLoad");
+        ASSERT_TRUE(messages().isEmpty()) << c.tz << ": " << messages().first().text.toStdString();
         EXPECT_EQ(leadingNumber(text("TxtTZ")), c.tzHours) << c.tz;
         EXPECT_EQ(form.elevationM(), c.elevationM) << c.elevation;
     }
@@ -623,8 +635,10 @@ TEST_F(ObserverDialogTest, MapPointerReadOutAndRightButton)
     QTest::mouseClick(map(), Qt::RightButton, {}, QPoint(480, 80));
     EXPECT_EQ(text("Txtlat"), QStringLiteral("45:00:00.0"));
     EXPECT_EQ(text("TxtLng"), QStringLiteral("270:00:00.0"));
-    // The working values follow when the boxes are checked.
-    ASSERT_TRUE(form.CheckValues());
+    // The working values follow when OK checks the boxes.
+    observer().ObserverCancelled = true;
+    click("CmdOK");
+    ASSERT_FALSE(observer().ObserverCancelled);
     EXPECT_EQ(form.latitudeDeg(), 45);
     EXPECT_EQ(form.longitudeWestDeg(), 270);
 }
@@ -709,8 +723,11 @@ TEST_F(ObserverDialogTest, UsTimeZonePickerSetsZoneAndRule)
         EXPECT_EQ(form.dstRule(), c.rule) << c.option;
         EXPECT_EQ(observer().USZonePick, c.option >= 0 && c.ok ? UsZonePicker::kZones[c.option].hours : 0);
         EXPECT_EQ(caption("LBLZoneId"), QLatin1String(c.zoneId)) << c.option;
-        ASSERT_TRUE(form.UpdateValues());
+        observer().ObserverCancelled = true;
+        click("CmdOK");
+        ASSERT_FALSE(observer().ObserverCancelled) << c.option;
         EXPECT_EQ(observer().ObserverZoneId, QLatin1String(c.zoneId)) << c.option;
+        open();  // OK closed it
     }
 }
 

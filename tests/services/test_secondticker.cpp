@@ -48,6 +48,14 @@ TEST(SecondTicker, TicksJustAfterEverySecondOfTheClockOnceAndNeverDrifts)
         EXPECT_TRUE(ticker.timer()->isActive());
     }
 
+    // Stopped and started again (the clock window closed and reopened)
+    // within the second last ticked, the first wake is a tick all the same.
+    ticker.stop();
+    ticker.start();
+    const qsizetype before = ticks.size();
+    ticker.timerFired();
+    EXPECT_EQ(ticks.size(), before + 1);
+
     // A tick that stops the ticker (the clock window closed) is the last.
     SecondTicker stopping(clock, [&](const QDateTime &) { stopping.stop(); });
     stopping.start();

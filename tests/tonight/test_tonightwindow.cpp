@@ -9,6 +9,7 @@
 #include "appparts.h"
 #include "civil.h"
 #include "tonightwindow.h"
+#include "uidriver.h"
 #include "modastrosubs.h"
 #include "referencedata.h"
 #include "settingsstore.h"
@@ -168,15 +169,15 @@ TEST_F(TonightTest, MeridianCountdownAcrossMidnightAndAfterTheCrossing)
     };
     for (const auto &[when, text] : later) {
         setClock(when);
-        form->tick();
+        fire(form->timer());
         EXPECT_EQ(cell(star, Col::ColMeridian), QLatin1String(text));
     }
     const double shown = value(star, Col::ColMeridian);
     clock.advance(30);
-    form->tick();
+    fire(form->timer());
     EXPECT_EQ(value(star, Col::ColMeridian), shown) << "same minute: not computed again";
     clock.advance(30);
-    form->tick();
+    fire(form->timer());
     EXPECT_NEAR(value(star, Col::ColMeridian), shown - 1, 1e-6);
     clock.advance(10);
     click("cmdRefresh");

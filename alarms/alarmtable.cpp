@@ -34,6 +34,39 @@ void AlarmTable::clear()
     records_.assign(1, AlarmDef());
 }
 
+void AlarmTable::erase(int index)
+{
+    Q_ASSERT(index >= 0 && index < size());
+    if (records_.size() == 1)
+        clear();
+    else
+        records_.erase(records_.begin() + index);
+}
+
+void AlarmTable::takeRunTimeStateFrom(const AlarmTable &before)
+{
+    const auto sameAlarm = [](const AlarmDef &a, const AlarmDef &b) {
+        return a.Name == b.Name && a.Action == b.Action && a.SiderealTime == b.SiderealTime
+               && a.Duration == b.Duration;
+    };
+    // The fired records of before, usually few; each lends its state once.
+    std::vector<const AlarmDef *> fired;
+    for (const AlarmDef &old : before.records_)
+        if (old.Triggered)
+            fired.push_back(&old);
+    for (AlarmDef &record : records_) {
+        record.Triggered = false;
+        record.TriggeredUntil.reset();
+        const auto same = std::find_if(fired.begin(), fired.end(),
+                                       [&](const AlarmDef *old) { return sameAlarm(record, *old); });
+        if (same == fired.end())
+            continue;
+        record.Triggered = true;
+        record.TriggeredUntil = (*same)->TriggeredUntil;
+        fired.erase(same);
+    }
+}
+
 bool AlarmTable::isPlaceholder() const
 {
     return records_.size() == 1 && records_.front().Name.isEmpty();

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cmath>
 
 namespace noctalis {
 
@@ -45,9 +46,15 @@ void AlarmTable::erase(int index)
 
 void AlarmTable::takeRunTimeStateFrom(const AlarmTable &before)
 {
-    const auto sameAlarm = [](const AlarmDef &a, const AlarmDef &b) {
-        return a.Name == b.Name && a.Action == b.Action && a.SiderealTime == b.SiderealTime
-               && a.Duration == b.Duration;
+    // The file keeps numbers to 15 significant digits: an alarm saved and
+    // loaded again comes back within that of what it was.
+    const auto sameNumber = [](double a, double b) {
+        return a == b || std::abs(a - b) <= 1e-14 * std::max(std::abs(a), std::abs(b));
+    };
+    const auto sameAlarm = [&](const AlarmDef &a, const AlarmDef &b) {
+        return a.Name == b.Name && a.Action == b.Action && sameNumber(a.SiderealTime, b.SiderealTime)
+               && a.Duration.has_value() == b.Duration.has_value()
+               && sameNumber(a.Duration.value_or(0), b.Duration.value_or(0));
     };
     // The fired records of before, usually few; each lends its state once.
     std::vector<const AlarmDef *> fired;

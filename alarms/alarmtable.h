@@ -39,7 +39,8 @@ public:
     void erase(int index);
 
     // Gives every record of this table that is the same alarm as a record of
-    // before (same Name, Action, SiderealTime and Duration) the run-time
+    // before (same Name and Action, SiderealTime and Duration the same to
+    // the 15 significant digits an alarm file keeps) the run-time
     // state (Triggered, TriggeredUntil) of that record; every other record
     // starts armed. Each record of before lends its state once, in index
     // order, so two equal alarms keep two states.

@@ -20,7 +20,7 @@ public:
     // The most actions one turn runs, and the time after which a turn stops
     // starting new ones, milliseconds.
     static constexpr int kMaxPerTurn = 8;
-    static constexpr int kTurnBudgetMs = 15;
+    static constexpr int kTurnBudgetMs = 8;
 
     AlarmQueue();
 

@@ -52,6 +52,10 @@ public:
     // Closes every open window (hidden ones included) whose tag equals tag,
     // exactly and with case, the newest first.
     virtual void closeWindows(const QString &tag) = 0;
+    // Tells the user of alarms that fell due and ended while the clock did
+    // not tick: a notice window of its own (report.tag is empty; no alarm
+    // closes it), and a desktop notification where there is a notifier.
+    virtual void reportMissed(const NoticeOrder &report) = 0;
 };
 
 } // namespace noctalis

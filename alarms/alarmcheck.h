@@ -7,7 +7,13 @@
 #pragma once
 
 #include "alarmactions.h"
+#include "alarmqueue.h"
 #include "backgroundstep.h"
+
+#include <QDateTime>
+
+#include <map>
+#include <optional>
 
 namespace noctalis {
 
@@ -41,17 +47,41 @@ public:
     //     still runs, and the log gets one line while the reading keeps
     //     failing the same way. A due alarm whose end (UT + Duration) is no
     //     date of years 100 to 9999 is not fired and stays armed, with one
-    //     line in noctalis.alarms.
+    //     line in noctalis.alarms when this begins (not one at every check).
+    //  5. A due alarm's action goes into queue() and runs from there: a few
+    //     at once, in this check, the rest in later turns of the event loop.
+    //     An alarm that expires while its action still waits loses it.
+    //  6. A late check, more than kLateTickSeconds of UT after the one
+    //     before, also looks at the LMST the clock did not show: every
+    //     enabled alarm that is not fired and whose whole window began and
+    //     ended in that span is reported once through reportMissed, with one
+    //     warning line each in noctalis.alarms, and is not carried out. An
+    //     alarm whose window is still open fires as usual, once.
     void run();
+
+    // A tick passed without a check (alarms off, a menu dialog open): what
+    // fell due meanwhile was not missed, and the next check is not late.
+    void pause() { m_lastUt.reset(); }
+
+    // The actions of fired alarms that have not run yet.
+    AlarmQueue &queue() { return m_queue; }
+
+    // The most UT between two checks, seconds, that is not a late tick.
+    static constexpr qint64 kLateTickSeconds = 2;
 
 private:
     void fire(const AlarmDef &alarm);
+    void reportMissed(const QList<const AlarmDef *> &missed);
 
     AlarmTable &m_alarms;
     const Clock &m_clock;
     AlarmHost &m_host;
     AlarmActions &m_actions;
     RepeatedStep m_readLmst{lcAlarms, "read the LMST"};
+    // Per alarm name: the end of an activation that cannot be computed.
+    std::map<QString, RepeatedStep> m_endSteps;
+    std::optional<QDateTime> m_lastUt;  // of the last check
+    AlarmQueue m_queue;
 };
 
 } // namespace noctalis

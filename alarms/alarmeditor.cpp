@@ -57,20 +57,6 @@ QString minutesText(const QString &typed, double minutes)
     return leadingNumber(typed) == minutes ? typed : plainNumberText(minutes);
 }
 
-// The fields of an alarm that the file keeps; Triggered and TriggeredUntil
-// belong to the index and stay.
-void copyStoredFields(AlarmDef &to, const AlarmDef &from)
-{
-    to.SiderealTime = from.SiderealTime;
-    to.Action = from.Action;
-    to.Enabled = from.Enabled;
-    to.Name = from.Name;
-    to.Param1 = from.Param1;
-    to.Param2 = from.Param2;
-    to.Param3 = from.Param3;
-    to.Duration = from.Duration;
-}
-
 // The file dialog of Load and Save: alarm files, starting in the folder of
 // the current alarm file, else in the user's documents folder.
 FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString &title,
@@ -323,6 +309,11 @@ QString AlarmEditor::refusedField() const
             caption = tr("Parameter %1").arg(i + 1);
         return tr("%1 is longer than 32767 characters.").arg(caption);
     }
+    // The system takes a command line as a C string: a NUL would cut off
+    // what follows it without a word.
+    const int action = m_editing ? m_alarms[m_editIndex].Action : ui->cmbAction->currentIndex();
+    if (action == kActionLaunchProgram && txtParam[0]->text().contains(QChar(u'\0')))
+        return tr("The program's command line must not contain a NUL character.");
     if (!ui->txtDuration->isHidden() && !boxMinutes(ui->txtDuration->text()))
         return tr("Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
     if (!txtParam[2]->isHidden() && !boxMinutes(txtParam[2]->text()))
@@ -356,17 +347,29 @@ bool AlarmEditor::storeEditedAlarm()
         m_alarms[m_editIndex].Action = qint16(ui->cmbAction->currentIndex());
     }
     AlarmDef &alarm = m_alarms[m_editIndex];
-    alarm.SiderealTime = QTime(0, 0).secsTo(*time) / kSecondsPerDay;
+    const double siderealTimeDays = QTime(0, 0).secsTo(*time) / kSecondsPerDay;
+    // A hidden duration box (a program launch has no duration) keeps what it
+    // held, read as the alarm file reads it.
+    const double durationDays =
+        boxMinutes(ui->txtDuration->text()).value_or(leadingNumber(ui->txtDuration->text())) / kMinutesPerDay;
+    // An alarm moved to another sidereal time is a new activation: it fires
+    // when the LMST next lies in its new window. A new name, text, duration
+    // or switch leaves a fired alarm fired until its end. The boxes show the
+    // time to the second, so an untouched time gives back nearly, not
+    // exactly, what the alarm held.
+    const bool timeMoved = !(std::abs(alarm.SiderealTime - siderealTimeDays) * kSecondsPerDay < 0.5);
+    if (m_editing && timeMoved) {
+        alarm.Triggered = false;
+        alarm.TriggeredUntil.reset();
+    }
+    alarm.SiderealTime = siderealTimeDays;
     alarm.Enabled = ui->chkEnabled->isChecked();
     alarm.Name = ui->txtName->text();
     alarm.Param1 = txtParam[0]->text();
     alarm.Param2 = txtParam[1]->text();
     const std::optional<double> interval = txtParam[2]->isHidden() ? std::nullopt : boxMinutes(txtParam[2]->text());
     alarm.Param3 = interval ? minutesText(txtParam[2]->text(), *interval) : txtParam[2]->text();
-    // A hidden duration box (a program launch has no duration) keeps what it
-    // held, read as the alarm file reads it.
-    alarm.Duration = boxMinutes(ui->txtDuration->text()).value_or(leadingNumber(ui->txtDuration->text()))
-                     / kMinutesPerDay;
+    alarm.Duration = durationDays;
     return true;
 }
 
@@ -408,13 +411,9 @@ void AlarmEditor::deleteAlarm()
     if (m_messages.show(question, programTitle(), MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
 
-    if (m_alarms.size() == 1) {
-        m_alarms.clear();
-    } else {
-        for (int j = index; j < m_alarms.lastIndex(); ++j)
-            copyStoredFields(m_alarms[j], m_alarms[j + 1]);
-        m_alarms.resize(m_alarms.size() - 1);
-    }
+    // The alarms below move up a row with their run-time state: a fired
+    // alarm stays fired, an armed one stays armed.
+    m_alarms.erase(index);
     m_unsavedChanges = true;
     LoadAllAlarmsInList();
 }
@@ -441,7 +440,12 @@ void AlarmEditor::loadFile()
     if (!path)
         return;
 
-    if (LoadAlarmFile(*path, m_alarms, m_messages) >= 0) {
+    // The alarms of the file that were already in the table and fired keep
+    // that state; every other one starts armed, whatever index it takes.
+    const AlarmTable before = m_alarms;
+    const bool loaded = LoadAlarmFile(*path, m_alarms, m_messages) >= 0;
+    m_alarms.takeRunTimeStateFrom(before);
+    if (loaded) {
         m_prefs.AlarmFile = *path;
         writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
         LoadAllAlarmsInList();

@@ -33,6 +33,19 @@ public:
     // Back to one fresh record.
     void clear();
 
+    // Removes the record at index, 0 <= index < size(), with its run-time
+    // state; the records after it move up one index. Removing the only
+    // record leaves one fresh record.
+    void erase(int index);
+
+    // Gives every record of this table that is the same alarm as a record of
+    // before (same Name and Action, SiderealTime and Duration the same to
+    // the 15 significant digits an alarm file keeps) the run-time
+    // state (Triggered, TriggeredUntil) of that record; every other record
+    // starts armed. Each record of before lends its state once, in index
+    // order, so two equal alarms keep two states.
+    void takeRunTimeStateFrom(const AlarmTable &before);
+
     // True when the table is the placeholder only: one record whose Name is
     // empty.
     bool isPlaceholder() const;

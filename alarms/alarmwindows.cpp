@@ -64,6 +64,8 @@ AlarmWindows::~AlarmWindows()
     // Windows still open outlive nothing they depend on.
     for (const QPointer<QWidget> &w : std::as_const(m_windows))
         delete w.data();
+    for (const QPointer<QWidget> &w : std::as_const(m_reports))
+        delete w.data();
 }
 
 QString AlarmWindows::tagOf(const QWidget *window)
@@ -93,6 +95,28 @@ void AlarmWindows::openNotice(const NoticeOrder &order)
     notice->SoundFile = order.soundFile;
     notice->BeepOn = order.beepOn;
     notice->show();
+}
+
+void AlarmWindows::reportMissed(const NoticeOrder &report)
+{
+    m_reports.removeIf([](const QPointer<QWidget> &w) { return w.isNull(); });
+    // Silent: nothing of the missed alarms is carried out, their sounds
+    // included.
+    auto *notice = new AlarmNotice(nullptr);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    m_reports.append(notice);
+    notice->setMessage(report.message);
+    notice->setWindowTitle(boundedText(report.caption, kCaptionChars));
+    notice->show();
+}
+
+QList<QWidget *> AlarmWindows::missedReports() const
+{
+    QList<QWidget *> found;
+    for (const QPointer<QWidget> &w : m_reports)
+        if (w)
+            found.append(w);
+    return found;
 }
 
 bool AlarmWindows::launchProgram(const QString &commandLine, bool minimized)

@@ -38,11 +38,14 @@ public:
     bool launchProgram(const QString &commandLine, bool minimized) override;
     void openSender(const SenderOrder &order) override;
     void closeWindows(const QString &tag) override;
+    void reportMissed(const NoticeOrder &report) override;
 
     // The open windows with this tag, oldest first; hidden ones included.
     QList<QWidget *> windows(const QString &tag) const;
     // Every open window, oldest first.
     QList<QWidget *> windows() const;
+    // The open notices of missed alarms, oldest first; no tag closes them.
+    QList<QWidget *> missedReports() const;
 
     // The tag a window was opened with.
     static QString tagOf(const QWidget *window);
@@ -58,6 +61,7 @@ private:
     SoundFactory m_sounds;
     SenderAddress m_senderAddress;
     QList<QPointer<QWidget>> m_windows;  // oldest first; closed windows become null
+    QList<QPointer<QWidget>> m_reports;  // the notices of missed alarms, likewise
 };
 
 } // namespace noctalis

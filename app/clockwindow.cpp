@@ -445,6 +445,8 @@ void ClockWindow::tick(const QDateTime &reading)
     runStep(lcClock, "check the alarms", [&] {
         if (p.AlarmsEnabled && !m_dialogOpen && m_alarmCheck)
             m_alarmCheck();
+        else if (m_alarmPaused)
+            m_alarmPaused();
     });
 }
 
@@ -488,7 +490,11 @@ double ClockWindow::tickLmstHours()
     return m_ut1.sidereal(*m_engineLmst);
 }
 
-void ClockWindow::setAlarmCheck(std::function<void()> check) { m_alarmCheck = std::move(check); }
+void ClockWindow::setAlarmCheck(std::function<void()> check, std::function<void()> paused)
+{
+    m_alarmCheck = std::move(check);
+    m_alarmPaused = std::move(paused);
+}
 
 void ClockWindow::closeFromMenu() { close(); }
 

@@ -67,8 +67,9 @@ public:
     // tick could not read the engine.
     std::optional<double> lmstHoursAt(const QDateTime &reading) const;
 
-    // Run by the tick when alarms are on and no menu dialog is open.
-    void setAlarmCheck(std::function<void()> check);
+    // Run by the tick when alarms are on and no menu dialog is open; paused
+    // by the other ticks.
+    void setAlarmCheck(std::function<void()> check, std::function<void()> paused = {});
 
     // The alarm editor, created on first use and kept while the window lives.
     AlarmEditor &alarmEditor();
@@ -171,6 +172,7 @@ private:
     QMenu *m_mnuOptions = nullptr;
     QAction *m_mnuDisplayUT = nullptr;
     std::function<void()> m_alarmCheck;
+    std::function<void()> m_alarmPaused;  // the tick passed without a check
     std::unique_ptr<FilePicker> m_fileDialogs;
     FilePicker *m_filePicker = nullptr;
     std::unique_ptr<ColorPicker> m_colorDialogs;

@@ -41,6 +41,13 @@ void SiderealAlarms::NotifyingActions::closeWindows(const QString &tag)
         m_notifier->withdraw(tag);
 }
 
+void SiderealAlarms::NotifyingActions::reportMissed(const NoticeOrder &report)
+{
+    m_windows.reportMissed(report);
+    if (m_notifier)
+        m_notifier->notify(QStringLiteral("missed-alarms"), report.caption, report.message);
+}
+
 SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, ProgramLauncher *launcher,
                                AlarmWindows::SoundFactory sounds, Notifier *notifier)
     : m_clockWindow(clockWindow), m_host(clockWindow),
@@ -52,7 +59,7 @@ SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, Pro
       // The check's "now" is the reading of the tick it runs in.
       m_check(context.alarms, clockWindow.tickClock(), m_host, m_actions)
 {
-    m_clockWindow.setAlarmCheck([this] { m_check.run(); });
+    m_clockWindow.setAlarmCheck([this] { m_check.run(); }, [this] { m_check.pause(); });
 }
 
 SiderealAlarms::~SiderealAlarms() { m_clockWindow.setAlarmCheck({}); }

@@ -53,6 +53,7 @@ private:
         bool launchProgram(const QString &commandLine, bool minimized) override;
         void openSender(const SenderOrder &order) override;
         void closeWindows(const QString &tag) override;
+        void reportMissed(const NoticeOrder &report) override;
 
     private:
         AlarmActions &m_windows;

@@ -42,6 +42,21 @@
         <source>Sidereal Alarm: %1</source>
         <translation>Sternzeit-Alarm: %1</translation>
     </message>
+    <message>
+        <source>Missed alarms</source>
+        <translation>Verpasste Alarme</translation>
+    </message>
+    <message>
+        <source>%1 at LMST %2</source>
+        <extracomment>%1 is an alarm&apos;s name, %2 its sidereal time (HH:MM:SS).</extracomment>
+        <translation>%1 um LMST %2</translation>
+    </message>
+    <message>
+        <source>While the clock was stopped, these alarms fell due and ended; they were not carried out:
+%1</source>
+        <translation>Während die Uhr stand, wurden diese Alarme fällig und sind abgelaufen; sie wurden nicht ausgeführt:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>AlarmDef</name>
@@ -1061,6 +1076,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.</source>
         <translation>Std, Min und Sek müssen ganze Zahlen sein: Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s command line must not contain a NUL character.</source>
+        <translation>Die Befehlszeile des Programms darf kein NUL-Zeichen enthalten.</translation>
     </message>
 </context>
 <context>

@@ -3,17 +3,28 @@
 //
 // Loading and saving a full alarm file of 32768 alarms, each beside its
 // reference: the same bytes written once through QSaveFile, and the file's
-// lines read alone.
+// lines read alone. A tick in which 300 alarms fall due at once.
 
+#include "alarmcheck.h"
 #include "alarmfile.h"
+#include "alarmwindows.h"
+#include "clock.h"
 #include "fileroutines.h"
 #include "filetext.h"
+#include "preferences.h"
+#include "programlauncher.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSaveFile>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -133,5 +144,80 @@ void BM_LoadFullAlarmFileLinesOnly(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kFullTable);
 }
 BENCHMARK(BM_LoadFullAlarmFileLinesOnly)->Unit(benchmark::kMillisecond);
+
+// The clock window as the check reads it: an LMST inside every window.
+class DueHost : public noctalis::AlarmHost {
+public:
+    double lmstHours() override { return 6.0; }
+    QVariant engineLng() override { return 0.0; }
+    QString expandTimeFields(const QString &text) override { return text; }
+};
+
+// 300 alarms due in one tick, notices (range 0) or TCP senders (range 3)
+// to a local listener: the time of the tick itself (manual time) and the
+// longest turn of the event loop until every window is open
+// ("worst_turn_ms"), each turn with the events it lets through.
+void BM_TickWithBurstOfDueAlarms(benchmark::State &state)
+{
+    constexpr int kBurst = 300;
+    const auto action = qint16(state.range(0));
+    QTcpServer listener;
+    if (!listener.listen(QHostAddress::LocalHost, 0)) {
+        state.SkipWithError("no listener");
+        return;
+    }
+    QObject::connect(&listener, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket *peer = listener.nextPendingConnection())
+            peer->deleteLater();
+    });
+    noctalis::Preferences prefs;
+    noctalis::ManualClock clock;
+    noctalis::ProcessLauncher launcher;
+    noctalis::AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {},
+                                   {QStringLiteral("127.0.0.1"), listener.serverPort()});
+    DueHost host;
+    noctalis::AlarmTable alarms;
+    alarms.resize(kBurst);
+    for (int i = 0; i < kBurst; ++i) {
+        noctalis::AlarmDef &a = alarms[i];
+        a.Name = QStringLiteral("Burst %1").arg(i);
+        a.Action = action;
+        a.SiderealTime = 0.25;
+        a.Duration = 10.0 / 1440;
+        a.Enabled = true;
+        a.Param1 = QStringLiteral("Transit of object %1 at [LMST HH:MM:SS]").arg(i);
+        a.Param3 = QStringLiteral("5");
+    }
+    noctalis::AlarmCheck check(alarms, clock, host, windows);
+    double worstTurnMs = 0;
+    for (auto _ : state) {
+        QElapsedTimer tick;
+        tick.start();
+        check.run();
+        state.SetIterationTime(tick.nsecsElapsed() / 1e9);
+        worstTurnMs = std::max(worstTurnMs, tick.nsecsElapsed() / 1e6);
+        while (!check.queue().isEmpty()) {
+            QElapsedTimer turn;
+            turn.start();
+            QCoreApplication::processEvents();
+            worstTurnMs = std::max(worstTurnMs, turn.nsecsElapsed() / 1e6);
+        }
+        // Back to armed with no window open, outside the measurement.
+        for (int i = 0; i < kBurst; ++i) {
+            windows.closeWindows(alarms[i].Name);
+            alarms[i].Triggered = false;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        check.pause();
+    }
+    state.counters["worst_turn_ms"] = worstTurnMs;
+    state.SetItemsProcessed(state.iterations() * kBurst);
+}
+BENCHMARK(BM_TickWithBurstOfDueAlarms)
+    ->Arg(noctalis::kActionMessageBox)
+    ->Arg(noctalis::kActionSendLmstTcp)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "clock.h"
 #include "logcapture.h"
 #include "modastrosubs.h"
+#include "numbertext.h"
 #include "variant.h"
 
 #include <QStringList>
@@ -163,6 +164,22 @@ public:
         log << QStringLiteral("close ") + tag;
         closedAt.push_back(m_clock.utcNow());
     }
+    void reportMissed(const NoticeOrder &report) override
+    {
+        reports.push_back(report);
+        log << QStringLiteral("missed");
+    }
+
+    void clear()
+    {
+        notices.clear();
+        launches.clear();
+        senders.clear();
+        reports.clear();
+        openedAt.clear();
+        closedAt.clear();
+        log.clear();
+    }
 
     struct Launch {
         QString commandLine;
@@ -171,6 +188,7 @@ public:
     std::vector<NoticeOrder> notices;
     std::vector<Launch> launches;
     std::vector<SenderOrder> senders;
+    std::vector<NoticeOrder> reports;
     std::vector<QDateTime> openedAt;
     std::vector<QDateTime> closedAt;
     QStringList log;
@@ -332,8 +350,11 @@ TEST_F(AlarmCheckTest, DurationBeyondAnyDateIsSkippedAndTheNextAlarmFires)
     add("Forever", 0, 0.25, std::numeric_limits<double>::infinity());
     add("Next", 0, 0.25, 0.01);
     host.fixedLmstHours = 6;
+    LogCapture log;
     tick(3);
     EXPECT_EQ(actions.log, QStringList({QStringLiteral("open Next")}));
+    EXPECT_EQ(log.lines().size(), 2) << "one line for each of the two alarms, not one at every tick: "
+                                     << log.lines().join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(alarms[0].Triggered);
     EXPECT_FALSE(alarms[1].Triggered);
     EXPECT_TRUE(alarms[2].Triggered);
@@ -450,6 +471,98 @@ TEST_F(AlarmCheckTest, ASiderealTimeThatIsNoNumberSkipsOnlyThatAlarm)
     check.run();
     EXPECT_FALSE(alarms[0].Triggered);
     EXPECT_EQ(actions.log, QStringList({QStringLiteral("open Good")}));
+}
+
+// A tick that comes late: the windows that began and ended in the LMST the
+// clock did not show are reported once and not carried out; a window still
+// open fires as usual; the ticks after it report nothing more.
+TEST_F(AlarmCheckTest, ALateTickReportsTheWindowsItPassedOnceAndCarriesNoneOut)
+{
+    const struct {
+        const char *what;
+        int jumpSeconds;        // UT from the last tick to the late one
+        double startAfterS;     // sidereal seconds from the last tick's LMST to the window's start
+        double durationS;       // the window, sidereal seconds
+        bool missed, fired;
+    } cases[] = {
+        {"10 s over a 4 s window", 10, 3, 4, true, false},
+        {"10 min over a 5 min window", 600, 60, 300, true, false},
+        {"10 min into a window still open", 600, 300, 3600, false, true},
+        {"10 min, window ends with the late tick", 600, 100, 600 * 1.002737908 - 100 + 0.2, false, true},
+        {"2 s is no late tick", 2, 0.5, 0.5, false, false},
+        {"10 s, window after the late tick", 10, 20, 5, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        alarms.clear();
+        actions.clear();
+        check.pause();
+        tick(1);
+        const double lastLmstDays = lmstHoursNow() / 24;
+        const double startDays = lastLmstDays + c.startAfterS / kSecondsPerDay;
+        add("Passed", 2, startDays, c.durationS / kSecondsPerDay).Param1 = QStringLiteral("open-dome");
+        add("Off", 0, startDays, c.durationS / kSecondsPerDay).Enabled = false;
+
+        LogCapture log;
+        clock.advance(c.jumpSeconds);
+        check.run();
+        tick(5);
+        EXPECT_EQ(actions.launches.size(), c.fired ? 1u : 0u);
+        ASSERT_EQ(actions.reports.size(), c.missed ? 1u : 0u);
+        if (!c.missed)
+            continue;
+        const NoticeOrder &report = actions.reports[0];
+        EXPECT_EQ(report.caption, QStringLiteral("Missed alarms"));
+        EXPECT_TRUE(report.tag.isEmpty()) << "no alarm's expiry closes it";
+        const QString at = formatTime(startDays, u"HH:nn:ss");
+        EXPECT_TRUE(report.message.contains(QStringLiteral("Passed at LMST ") + at)) << report.message.toStdString();
+        EXPECT_FALSE(report.message.contains(QStringLiteral("Off"))) << "a disabled alarm is not missed";
+        ASSERT_EQ(log.lines().size(), 1) << log.lines().join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(log.lines()[0].contains(QStringLiteral("Passed"))) << log.lines()[0].toStdString();
+        EXPECT_FALSE(alarms[0].Triggered) << "armed for its next window";
+    }
+}
+
+// Many alarms due in one tick: their actions run a batch at a time, in
+// index order, all of them, each once; one that expires before its turn
+// is dropped with a line.
+TEST_F(AlarmCheckTest, ABurstRunsInBoundedBatchesInOrderAndDropsWhatExpiresWaiting)
+{
+    constexpr int kBurst = 3 * AlarmQueue::kMaxPerTurn + 2;
+    QStringList expected;
+    for (int i = 0; i < kBurst; ++i) {
+        add(QByteArray::number(i).constData(), 0, 0.25, 0.01);
+        expected << QStringLiteral("open %1").arg(i);
+    }
+    // The last alarm's window lasts a second of UT: it ends before its turn.
+    alarms[kBurst - 1].Duration = 1.0 / kSecondsPerDay;
+    expected.removeLast();
+    host.fixedLmstHours = 6;
+
+    LogCapture log;
+    check.run();
+    alarms[kBurst - 1].Enabled = false;  // expires, and does not fire again
+    std::vector<qsizetype> perTurn{actions.log.size()};
+    clock.advance(2);
+    check.run();  // the next tick: the short alarm expires, then a turn
+    const QString closed = QStringLiteral("close %1").arg(kBurst - 1);
+    ASSERT_TRUE(actions.log.contains(closed));
+    perTurn.push_back(actions.log.size() - 1 - perTurn.back());
+    while (!check.queue().isEmpty() && perTurn.size() < std::size_t(kBurst)) {
+        const qsizetype before = actions.log.size();
+        check.queue().runTurn();
+        perTurn.push_back(actions.log.size() - before);
+    }
+    for (qsizetype n : perTurn)
+        EXPECT_LE(n, AlarmQueue::kMaxPerTurn);
+    EXPECT_GT(perTurn.size(), 2u) << "not all in the tick";
+    EXPECT_TRUE(check.queue().isEmpty());
+    QStringList carriedOut = actions.log;
+    carriedOut.removeAll(closed);
+    EXPECT_EQ(carriedOut, expected);
+    EXPECT_EQ(log.lines().filter(QStringLiteral("ended before its action could run")).size(), 1);
+    tick(3);
+    EXPECT_EQ(actions.notices.size(), std::size_t(kBurst - 1)) << "each fires once";
 }
 
 } // namespace

@@ -548,7 +548,7 @@ TEST_F(AlarmEditorTest, EditAndDeleteWithoutASelectedRowOnlyTellTheUser)
     EXPECT_FALSE(form.unsavedChanges());
 }
 
-TEST_F(AlarmEditorTest, DeletingRowTwoOfThreeMovesTheStoredFieldsOnly)
+TEST_F(AlarmEditorTest, DeletingRowTwoOfThreeMovesTheAlarmsBelowWithTheirState)
 {
     threeAlarms();
     alarms[1].Triggered = true;
@@ -574,9 +574,92 @@ TEST_F(AlarmEditorTest, DeletingRowTwoOfThreeMovesTheStoredFieldsOnly)
     EXPECT_EQ(alarms[1].Action, kActionLaunchProgram);
     EXPECT_EQ(alarms[1].Param2, QStringLiteral("N"));
     EXPECT_DOUBLE_EQ(alarms[1].SiderealTime, 3 / 24.0);
-    EXPECT_TRUE(alarms[1].Triggered) << "run-time state belongs to the index";
-    EXPECT_EQ(alarms[1].TriggeredUntil, automation::fromAutomationDate(45000.25));
+    EXPECT_FALSE(alarms[1].Triggered) << "the deleted alarm's state went with it";
+    EXPECT_FALSE(alarms[1].TriggeredUntil.has_value());
     EXPECT_TRUE(form.unsavedChanges());
+}
+
+// Run-time state belongs to the alarm: deleting the row above a fired alarm
+// keeps it fired, deleting a fired alarm leaves the one below armed.
+TEST_F(AlarmEditorTest, DeletingARowMovesEveryAlarmWithItsState)
+{
+    const struct {
+        int deletedRow;
+        int firedIndex;
+    } cases[] = {{1, 1}, {1, 2}, {2, 1}, {3, 1}, {2, 2}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "delete row " << c.deletedRow << ", fired index " << c.firedIndex);
+        threeAlarms();
+        for (int i = 0; i < 3; ++i) {
+            alarms[i].Triggered = i == c.firedIndex;
+            alarms[i].TriggeredUntil.reset();
+        }
+        const QString firedName = alarms[c.firedIndex].Name;
+        alarms[c.firedIndex].TriggeredUntil = automation::fromAutomationDate(45000.25);
+        open();
+        selectRow(c.deletedRow);
+        click("cmdDelete");
+        ASSERT_EQ(alarms.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const bool fired = alarms[i].Name == firedName;
+            EXPECT_EQ(alarms[i].Triggered, fired) << alarms[i].Name.toStdString();
+            EXPECT_EQ(alarms[i].TriggeredUntil.has_value(), fired) << alarms[i].Name.toStdString();
+        }
+        form.hide();
+    }
+}
+
+// An edit that moves the alarm's time re-arms it; other edits keep it fired.
+// A load keeps the state of the alarms it brings back unchanged.
+TEST_F(AlarmEditorTest, EditingTheTimeRearmsAndALoadKeepsTheSameAlarmsFired)
+{
+    threeAlarms();
+    ASSERT_TRUE(SaveAlarmFile(path("three.alm"), alarms, messages));
+    const QDateTime until = automation::fromAutomationDate(45000.25);
+    for (int i = 0; i < 3; ++i) {
+        alarms[i].Triggered = true;
+        alarms[i].TriggeredUntil = until;
+    }
+    open();
+    selectRow(1);
+    click("cmdEdit");
+    type("txtName", QStringLiteral("Altair high"));
+    click("cmdOK");
+    selectRow(2);
+    click("cmdEdit");
+    type("txtMin", QStringLiteral("30"));
+    click("cmdOK");
+    EXPECT_TRUE(alarms[0].Triggered) << "renamed only";
+    EXPECT_FALSE(alarms[1].Triggered) << "moved to 02:30:00";
+    EXPECT_FALSE(alarms[1].TriggeredUntil.has_value());
+
+    // The file: Altair (now not in the table under that name), Betelgeuse
+    // at 02:00 (moved away in the table), Capella (unchanged and fired).
+    alarms[1].Triggered = true;
+    files.answers << path("three.alm");
+    click("cmdLoad");
+    ASSERT_EQ(alarms.size(), 3);
+    EXPECT_FALSE(alarms[0].Triggered);
+    EXPECT_FALSE(alarms[1].Triggered);
+    EXPECT_TRUE(alarms[2].Triggered);
+    EXPECT_EQ(alarms[2].TriggeredUntil, until);
+}
+
+TEST_F(AlarmEditorTest, ANulInACommandLineIsRefused)
+{
+    open();
+    click("cmdAdd");
+    Entry e(QStringLiteral("Dome"));
+    e.action = kActionLaunchProgram;
+    fill(e);
+    box("txtParam0")->setText(QStringLiteral("/usr/bin/dome") + QChar(u'\0') + QStringLiteral(" --open"));
+    click("cmdOK");
+    EXPECT_EQ(lastMessage(), QStringLiteral("The program's command line must not contain a NUL character."));
+    EXPECT_TRUE(form.adding());
+    EXPECT_TRUE(alarms.isPlaceholder());
+    box("txtParam0")->setText(QStringLiteral("/usr/bin/dome --open"));
+    click("cmdOK");
+    EXPECT_EQ(alarms[0].Param1, QStringLiteral("/usr/bin/dome --open"));
 }
 
 TEST_F(AlarmEditorTest, DeletingTheLastRowShrinksTheTable)

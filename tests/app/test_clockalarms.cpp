@@ -17,6 +17,7 @@
 #include "siderealalarms.h"
 #include "uidriver.h"
 #include "variant.h"
+#include "zonescope.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -128,6 +129,26 @@ TEST_F(ClockAlarmsTest, ANoticeIsAlsoADesktopNotificationUntilItsWindowCloses)
     EXPECT_TRUE(alarmsRuntime->windows().windows().isEmpty());
     EXPECT_EQ(notifier.withdrawn, QStringList{QStringLiteral("Vega")});
     EXPECT_EQ(notifier.shown.size(), 1);
+}
+
+// Fired 15 s before the spring-forward switch of the computer's zone with
+// five minutes to run: the switch to summer time neither ends it early nor
+// fires it again.
+TEST_F(ClockAlarmsTest, AnAlarmFiredJustBeforeTheSpringForwardSwitchFiresOnce)
+{
+    const ZoneScope berlin("CET-1CEST,M3.5.0,M10.5.0/3");
+    clock.zone = QTimeZone("Europe/Berlin");
+    const QDateTime switchUt(QDate(2026, 3, 29), QTime(1, 0, 0), Qt::UTC);
+    ASSERT_EQ(clock.zone.offsetFromUtc(switchUt.addSecs(-1)) + 3600, clock.zone.offsetFromUtc(switchUt));
+    clock.now = switchUt.addSecs(-16);
+    alarms[0].SiderealTime =
+        ephemkit::localMeanSiderealTime(automation::toAutomationDate(switchUt.addSecs(-15)), 0) / 24;
+    alarms[0].Duration = 5.0 / 1440;
+    prefs.AlarmsEnabled = true;
+    for (int s = 0; s < 2 * 3600; ++s)
+        tick();
+    EXPECT_EQ(notifier.shown.size(), 1);
+    EXPECT_EQ(notifier.withdrawn.size(), 1) << "closed once, five minutes after firing";
 }
 
 TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)

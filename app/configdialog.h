@@ -65,7 +65,8 @@ public:
     // The zone the dialog stores: a tzdata zone, or none for the typed hours.
     void showZone(const QString &zoneId);
     // Writes the autostart entry and the "StartUp" setting from the shared
-    // StartUp. A failure to write the entry is logged and otherwise silent.
+    // StartUp. A failure to write the entry is logged and told through the
+    // settings store (once, until a later write succeeds).
     void SetAutoStart();
 
     void flipLongitudeSense();

@@ -125,13 +125,8 @@ TEST_F(SingleInstanceTest, ASecondStartNeverRunsBesideAClockThatDoesNotAnswer)
 // Open descriptors up to the soft limit, raised when the test needs more.
 class DescriptorLimitScope {
 public:
-    explicit DescriptorLimitScope() { ::getrlimit(RLIMIT_NOFILE, &m_before); }
-    ~DescriptorLimitScope()
-    {
-        for (const int fd : m_filler)
-            ::close(fd);
-        ::setrlimit(RLIMIT_NOFILE, &m_before);
-    }
+    DescriptorLimitScope() { ::getrlimit(RLIMIT_NOFILE, &m_before); }
+    ~DescriptorLimitScope() { release(); }
     DescriptorLimitScope(const DescriptorLimitScope &) = delete;
     DescriptorLimitScope &operator=(const DescriptorLimitScope &) = delete;
 
@@ -158,6 +153,7 @@ public:
         ::close(m_filler.takeLast());
         return true;
     }
+    // Gives the descriptors back and restores the limit.
     void release()
     {
         for (const int fd : m_filler)

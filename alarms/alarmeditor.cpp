@@ -297,17 +297,28 @@ void AlarmEditor::editAlarm()
 
 QString AlarmEditor::refusedField() const
 {
-    if (ui->txtName->text().size() > kMaxAlarmFieldChars)
-        return tr("Name is longer than 32767 characters.");
+    // A text the alarm file cannot give back as typed: one value per line,
+    // so no line break, and only whole characters (a lone half of a
+    // surrogate pair has no encoding).
+    const auto refusedText = [this](const QString &text, const QString &caption) {
+        if (text.size() > kMaxAlarmFieldChars)
+            return tr("%1 is longer than 32767 characters.").arg(caption);
+        if (text.contains(u'\r') || text.contains(u'\n'))
+            return tr("%1 holds a line break; an alarm keeps one line of text.").arg(caption);
+        if (!text.isValidUtf16())
+            return tr("%1 holds a broken character; type or paste it again.").arg(caption);
+        return QString();
+    };
+    if (const QString refused = refusedText(ui->txtName->text(), tr("Name")); !refused.isEmpty())
+        return refused;
     for (std::size_t i = 0; i < txtParam.size(); ++i) {
-        if (txtParam[i]->text().size() <= kMaxAlarmFieldChars)
-            continue;
         QString caption = LBLParam[i]->isHidden() ? QString() : LBLParam[i]->text();
         if (caption.endsWith(QLatin1Char(':')))
             caption.chop(1);
         if (caption.isEmpty())
             caption = tr("Parameter %1").arg(i + 1);
-        return tr("%1 is longer than 32767 characters.").arg(caption);
+        if (const QString refused = refusedText(txtParam[i]->text(), caption); !refused.isEmpty())
+            return refused;
     }
     // The system takes a command line as a C string: a NUL would cut off
     // what follows it without a word.

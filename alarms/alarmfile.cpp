@@ -82,15 +82,28 @@ QString atLine(qint64 lineNumber, const QString &what)
     return Texts::tr("Line %1: %2").arg(lineNumber).arg(what);
 }
 
-// The value after a tag's colon, refused when it is longer than a field may be.
-QString fieldValue(QStringView line, QStringView tag, qint64 lineNumber)
+// The value of a line that starts with tag, after optional blanks (spaces or
+// tabs): the rest of the line. Nothing when the line starts otherwise, so a
+// tag inside a value (a message "ENABLED: yes") is part of that value.
+std::optional<QStringView> taggedValue(QStringView line, QStringView tag)
 {
-    const QString value = TextAfterColon(line);
+    qsizetype start = 0;
+    while (start < line.size() && (line[start] == u' ' || line[start] == u'\t'))
+        ++start;
+    const QStringView rest = line.sliced(start);
+    if (!rest.startsWith(tag))
+        return std::nullopt;
+    return rest.sliced(tag.size());
+}
+
+// A tagged value, refused when it is longer than a field may be.
+QString fieldValue(QStringView value, QStringView tag, qint64 lineNumber)
+{
     if (value.size() > kMaxAlarmFieldChars)
         throw ReadFailure{atLine(lineNumber, Texts::tr("the %1 value is longer than %2 characters.")
                                                  .arg(tag.chopped(1))
                                                  .arg(kMaxAlarmFieldChars))};
-    return value;
+    return value.toString();
 }
 
 qint16 actionValue(const QString &value, qint64 lineNumber)
@@ -117,24 +130,29 @@ bool enabledValue(const QString &value, qint64 lineNumber)
         Texts::tr("\"%1\" is neither True, False nor a number.").arg(value))};
 }
 
-// Sets the field of alarm whose tag the line holds, if any.
+// Sets the field of alarm whose tag starts the line, if any.
 void readBlockLine(QStringView line, qint64 lineNumber, AlarmDef &alarm)
 {
-    const auto value = [&](QStringView tag) { return fieldValue(line, tag, lineNumber); };
-    if (line.contains(kActionTag))
-        alarm.Action = actionValue(value(kActionTag), lineNumber);
-    else if (line.contains(kSiderealTimeTag))
-        alarm.SiderealTime = leadingNumber(value(kSiderealTimeTag));
-    else if (line.contains(kEnabledTag))
-        alarm.Enabled = enabledValue(value(kEnabledTag), lineNumber);
-    else if (line.contains(kParam1Tag))
-        alarm.Param1 = value(kParam1Tag);
-    else if (line.contains(kParam2Tag))
-        alarm.Param2 = value(kParam2Tag);
-    else if (line.contains(kParam3Tag))
-        alarm.Param3 = value(kParam3Tag);
-    else if (line.contains(kDurationTag))
-        alarm.Duration = leadingNumber(value(kDurationTag));
+    const auto value = [&](QStringView tag) -> std::optional<QString> {
+        const auto tagged = taggedValue(line, tag);
+        if (!tagged)
+            return std::nullopt;
+        return fieldValue(*tagged, tag, lineNumber);
+    };
+    if (const auto action = value(kActionTag))
+        alarm.Action = actionValue(*action, lineNumber);
+    else if (const auto start = value(kSiderealTimeTag))
+        alarm.SiderealTime = leadingNumber(*start);
+    else if (const auto enabled = value(kEnabledTag))
+        alarm.Enabled = enabledValue(*enabled, lineNumber);
+    else if (const auto param1 = value(kParam1Tag))
+        alarm.Param1 = *param1;
+    else if (const auto param2 = value(kParam2Tag))
+        alarm.Param2 = *param2;
+    else if (const auto param3 = value(kParam3Tag))
+        alarm.Param3 = *param3;
+    else if (const auto duration = value(kDurationTag))
+        alarm.Duration = leadingNumber(*duration);
 }
 
 // The stored fields of a fresh record; the run-time state of the index stays.
@@ -167,12 +185,13 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         throw ReadFailure{inputPastEnd()};
     do {
         QStringView line = lines.next();
-        if (!line.contains(kNameTag))
+        const auto nameValue = taggedValue(line, kNameTag);
+        if (!nameValue)
             continue;
         if (lastIndex == kMaxAlarms - 1)
             throw ReadFailure{atLine(lines.lineNumber(),
                 Texts::tr("more than %1 alarms.").arg(kMaxAlarms))};
-        QString name = fieldValue(line, kNameTag, lines.lineNumber());
+        QString name = fieldValue(*nameValue, kNameTag, lines.lineNumber());
         ++lastIndex;
         if (lastIndex >= alarms.size())
             alarms.resize(lastIndex + 1);
@@ -180,7 +199,7 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         startFresh(alarm);
         alarm.Name = std::move(name);
         line = QStringView();
-        while (!line.contains(kEndMarker) && !lines.atEnd()) {
+        while (!taggedValue(line, kEndMarker) && !lines.atEnd()) {
             line = lines.next();
             readBlockLine(line, lines.lineNumber(), alarm);
         }
@@ -427,7 +446,7 @@ void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
 // The bytes of the whole file. Plain ASCII, the usual content, is the same
 // in every code page and goes straight into the bytes; any other character
 // sends the text through encodeFileText.
-QByteArray alarmFileBytes(const AlarmTable &alarms)
+QByteArray fileBytes(const AlarmTable &alarms)
 {
     constexpr qsizetype kBytesPerAlarm = 256;  // a typical alarm takes 150 to 250
     AsciiSink ascii(kBytesPerAlarm * (alarms.size() + 1));
@@ -441,24 +460,35 @@ QByteArray alarmFileBytes(const AlarmTable &alarms)
 
 } // namespace
 
+std::optional<QByteArray> alarmFileBytes(const AlarmTable &alarms, QString *error)
+{
+    const auto failure = [&](const QString &description) -> std::optional<QByteArray> {
+        if (error)
+            *error = description;
+        return std::nullopt;
+    };
+    try {
+        return fileBytes(alarms);
+    } catch (const WriteFailure &f) {
+        return failure(f.description);
+    } catch (const automation::AutomationError &e) {
+        return failure(e.description());
+    }
+}
+
 bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService &messages)
 {
     const auto failure = [&](const QString &description) {
         messages.show(Texts::tr("Error saving:\r\n%1\r\n%2").arg(nativePath(path), description), programTitle());
         return false;
     };
-    QByteArray bytes;
-    try {
-        bytes = alarmFileBytes(alarms);
-    } catch (const WriteFailure &f) {
-        return failure(f.description);
-    } catch (const automation::AutomationError &e) {
-        return failure(e.description());
-    }
+    QString error;
+    const std::optional<QByteArray> bytes = alarmFileBytes(alarms, &error);
+    if (!bytes)
+        return failure(error);
     // The whole file in as few writes as the system takes, each checked,
     // replacing the old file only when complete.
-    QString error;
-    if (!saveFileDurably(path, bytes, &error))
+    if (!saveFileDurably(path, *bytes, &error))
         return failure(error);
     return true;
 }

@@ -29,6 +29,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace noctalis {
 
 // The most alarms a file holds: the loader counts blocks in a signed 16-bit
@@ -65,12 +67,14 @@ constexpr qint64 kHeaderProbeBytes = 64 * 1024;
 //  2. The first line must contain "SIDEREAL ALARM FILE" within its first
 //     kHeaderProbeBytes bytes; it is checked before the rest of the file is
 //     read, and a file over kMaxAlarmFileBytes is refused after it (a read
-//     failure, the table untouched). A line containing
-//     "NAME:" starts a block; the block's lines up to one containing
-//     "END ALARM DEF" (or the end of the file) are tested for "ACTION:",
-//     "SIDEREALTIME:", "ENABLED:", "PARAM1:", "PARAM2:", "PARAM3:",
-//     "DURATION:" in that order; the first tag found anywhere in the line
-//     takes the text after the line's first colon. Tests are case-sensitive.
+//     failure, the table untouched). A tag counts only at the start of its
+//     line, after optional spaces or tabs, where every writer puts it; its
+//     value is the rest of the line, so a value holding a tag ("ENABLED:
+//     yes" in a message) is read back whole. A line starting with "NAME:"
+//     starts a block; the block's lines up to one starting with "END ALARM
+//     DEF" (or the end of the file) are tested for "ACTION:",
+//     "SIDEREALTIME:", "ENABLED:", "PARAM1:", "PARAM2:", "PARAM3:" and
+//     "DURATION:"; other lines are skipped. Tests are case-sensitive.
 //     A header without any line after it is a failure (input past the end).
 //  3. Failures inside a block: an ENABLED value that is neither "True" nor
 //     "False" (any letter case, blanks around it ignored) nor a number; an
@@ -96,6 +100,14 @@ QString disabledAlarmsHeading();
 // steps after opening it). path is only used in messages.
 qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms,
                       MessageService &messages);
+
+// alarmFileBytes: the bytes SaveAlarmFile writes for a table (the steps
+// before writing them).
+//
+// Returned:
+//   function value  the whole file; nothing when a value cannot be written
+//   error           then the description of the failure
+std::optional<QByteArray> alarmFileBytes(const AlarmTable &alarms, QString *error = nullptr);
 
 // SaveAlarmFile: writes the whole alarm table to an alarm file.
 //

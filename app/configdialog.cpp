@@ -317,8 +317,11 @@ void ConfigDialog::confirm()
 void ConfigDialog::SetAutoStart()
 {
     const bool startUp = m_ctx.prefs.StartUp;
-    runStep(lcSettings, "write the autostart entry",
-            [&] { m_openers.autostart.write(m_openers.programPath, startUp); });
+    const std::optional<QString> failure =
+        failureOf([&] { m_openers.autostart.write(m_openers.programPath, startUp); });
+    if (failure)
+        logSkippedStep(lcSettings, "write the autostart entry", *failure);
+    m_ctx.settings.noteSave(m_openers.autostart.filePath(), failure);
     writeSetting(m_ctx.settings, QStringLiteral("StartUp"), booleanText(startUp));
 }
 

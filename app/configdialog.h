@@ -87,7 +87,8 @@ private:
     // The zone the dialog stores: a tzdata zone, or none for the typed hours.
     void showZone(const QString &zoneId);
     // Writes the autostart entry and the "StartUp" setting from the shared
-    // StartUp. A failure to write the entry is logged and otherwise silent.
+    // StartUp. A failure to write the entry is logged and told through the
+    // settings store (once, until a later write succeeds).
     void SetAutoStart();
 
     bool textsAreValid();

@@ -7,6 +7,7 @@
 #include "applicationid.h"
 #include "clock.h"
 #include "desktopintegration.h"
+#include "fileroutines.h"
 #include "handover.h"
 #include "clockwindow.h"
 #include "observerexchange.h"
@@ -62,6 +63,10 @@ void answerInformationOptions(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_UNIX
+    // A save past the file-size limit fails and is told, instead of ending the clock.
+    noctalis::ignoreFileSizeSignal();
+#endif
     answerInformationOptions(argc, argv);
 
     // Placing the window and keeping it on top need X11; under Wayland the
@@ -81,15 +86,17 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(noctalis::applicationId());
     QApplication::setWindowIcon(noctalis::DesktopIntegration::applicationIcon());
 
-    // One clock per session: a second start shows the running clock and ends.
+    // One clock per session: a second start shows the running clock, or says
+    // that it does not answer, and ends.
+    noctalis::WidgetMessageService messages;
     noctalis::SingleInstance instance(noctalis::SingleInstance::defaultFolder());
-    if (instance.claim() == noctalis::SingleInstance::Role::HandedOver)
+    if (!noctalis::startsTheClock(instance, messages))
         return 0;
 
     noctalis::Preferences prefs;
     noctalis::AlarmTable alarms;
     noctalis::SettingsStore settings(noctalis::SettingsStore::defaultPath());
-    noctalis::WidgetMessageService messages;
+    settings.tellFailuresTo(&messages);
     noctalis::SystemClock clock;
     noctalis::ObserverExchange observer;
 

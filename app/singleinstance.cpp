@@ -4,6 +4,7 @@
 #include "singleinstance.h"
 
 #include "backgroundstep.h"
+#include "messageservice.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -19,13 +20,25 @@ namespace {
 
 const QByteArray kRequest = QByteArrayLiteral("show\n");
 const QByteArray kAnswer = QByteArrayLiteral("shown\n");
-// A clock that has just taken the lock may not listen yet: ask again after
-// this long, until the answer time is up.
+// A clock that has just taken the lock may not listen yet, and a busy one
+// closes extra connections: ask again after this long, until the answer
+// time is up.
 constexpr int kRetryMs = 100;
+
+// Closes a connection of a later start now and frees it later; safe to call
+// more than once.
+void dropConnection(QLocalSocket *peer)
+{
+    peer->abort();
+    peer->deleteLater();
+}
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &folder, QObject *parent) : QObject(parent)
+SingleInstance::SingleInstance(const QString &folder, QObject *parent) : SingleInstance(folder, Limits{}, parent) {}
+
+SingleInstance::SingleInstance(const QString &folder, Limits limits, QObject *parent)
+    : QObject(parent), m_limits(limits)
 {
     if (!folder.isEmpty()) {
         const QDir dir(folder);
@@ -42,6 +55,8 @@ QString SingleInstance::defaultFolder()
 }
 
 bool SingleInstance::holdsLock() const { return m_lock && m_lock->isLocked(); }
+
+bool SingleInstance::isListening() const { return m_server && m_server->isListening(); }
 
 SingleInstance::Role SingleInstance::claim(int answerMs)
 {
@@ -61,15 +76,15 @@ SingleInstance::Role SingleInstance::claim(int answerMs)
         m_lock.reset();
         return Role::HandedOver;
     }
-    // Nobody answers: a lock the system lets go of (its process is gone) is
-    // taken over; one still held by a clock that hangs is left to it.
+    // Nobody answers. The system lets go of the lock only when its process
+    // has ended: then it is taken over. A clock that runs and hangs keeps it.
     if (m_lock->removeStaleLockFile() && m_lock->tryLock(0)) {
         listen();
         return Role::First;
     }
-    logSkippedStep(lcClock, "hand over to the running clock", "it does not answer; this clock runs as well");
+    logSkippedStep(lcClock, "hand over to the running clock", "it does not answer; this start ends");
     m_lock.reset();
-    return Role::First;
+    return Role::NotAnswering;
 }
 
 bool SingleInstance::askRunningClock(int answerMs)
@@ -77,52 +92,113 @@ bool SingleInstance::askRunningClock(int answerMs)
     QLocalSocket socket;
     QEventLoop loop;
     QByteArray reply;
-    bool connected = false;
-    connect(&socket, &QLocalSocket::connected, &loop, [&] {
-        connected = true;
-        socket.write(kRequest);
+    bool answered = false;
+    QTimer retry;
+    retry.setSingleShot(true);
+    retry.setInterval(kRetryMs);
+    connect(&retry, &QTimer::timeout, &loop, [&] {
+        socket.abort();
+        reply.clear();
+        socket.connectToServer(m_socketPath);
     });
+    connect(&socket, &QLocalSocket::connected, &loop, [&] { socket.write(kRequest); });
     connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
         reply += socket.read(kAnswer.size() - reply.size());
-        if (reply.size() >= kAnswer.size() || reply.contains('\n'))
+        if (reply == kAnswer) {
+            answered = true;
             loop.quit();
-    });
-    connect(&socket, &QLocalSocket::errorOccurred, &loop, [&] {
-        if (connected) {
-            loop.quit();
-            return;
         }
-        QTimer::singleShot(kRetryMs, &socket, [&] { socket.connectToServer(m_socketPath); });
+    });
+    // Not listening yet, or the connection closed unanswered: ask again.
+    connect(&socket, &QLocalSocket::errorOccurred, &loop, [&] {
+        if (!answered && !retry.isActive())
+            retry.start();
     });
     QTimer::singleShot(answerMs, &loop, &QEventLoop::quit);
     socket.connectToServer(m_socketPath);
-    loop.exec();
-    return reply == kAnswer;
+    if (!answered)
+        loop.exec();
+    return answered;
 }
 
 void SingleInstance::listen()
 {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(m_socketPath);  // the socket of a clock that crashed
-    if (!m_server->listen(m_socketPath)) {
-        logSkippedStep(lcClock, "listen for later starts", m_server->errorString());
-        return;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *peer = m_server->nextPendingConnection()) {
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            connect(peer, &QLocalSocket::readyRead, peer, [this, peer] {
-                if (peer->bytesAvailable() < kRequest.size())
-                    return;
-                if (peer->read(kRequest.size()) == kRequest) {
-                    peer->write(kAnswer);
-                    emit activationRequested();
-                }
-                peer->disconnectFromServer();
-            });
-        }
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    openSocket();
+    // A failed accept (no descriptor left) closes Qt's server for good, and
+    // a failed listen leaves none: every later start would find no clock to
+    // ask. Open the socket again whenever it is found closed.
+    m_watch = new QTimer(this);
+    m_watch->setInterval(m_limits.relistenMs);
+    connect(m_watch, &QTimer::timeout, this, [this] {
+        if (m_server->isListening())
+            return;
+        if (m_listenFailure.isEmpty())  // it was listening: say once why it stopped
+            logSkippedStep(lcClock, "keep listening for later starts", m_server->errorString());
+        openSocket();
     });
+    m_watch->start();
+}
+
+bool SingleInstance::openSocket()
+{
+    QLocalServer::removeServer(m_socketPath);  // the socket of a clock that crashed, or our closed one
+    if (m_server->listen(m_socketPath)) {
+        m_listenFailure.clear();
+        return true;
+    }
+    // Tried again every relistenMs: logged when the reason changes.
+    const QString failure = m_server->errorString();
+    if (failure != m_listenFailure)
+        logSkippedStep(lcClock, "listen for later starts", failure);
+    m_listenFailure = failure;
+    return false;
+}
+
+void SingleInstance::acceptConnections()
+{
+    while (QLocalSocket *peer = m_server->nextPendingConnection()) {
+        // Idle connections must not use up the clock's descriptors.
+        if (m_peers.size() >= m_limits.maxConnections) {
+            dropConnection(peer);
+            continue;
+        }
+        m_peers.insert(peer);
+        // Its descriptor is closed at once, whatever ends it first.
+        const auto release = [this, peer] {
+            if (m_peers.remove(peer))
+                dropConnection(peer);
+        };
+        connect(peer, &QLocalSocket::disconnected, this, release);
+        QTimer::singleShot(m_limits.idleMs, peer, release);
+        connect(peer, &QLocalSocket::readyRead, peer, [this, peer] {
+            if (peer->bytesAvailable() < kRequest.size())
+                return;
+            if (peer->read(kRequest.size()) == kRequest) {
+                peer->write(kAnswer);
+                emit activationRequested();
+            }
+            peer->disconnectFromServer();
+        });
+    }
+}
+
+bool startsTheClock(SingleInstance &instance, MessageService &messages, int answerMs)
+{
+    switch (instance.claim(answerMs)) {
+    case SingleInstance::Role::First:
+        return true;
+    case SingleInstance::Role::HandedOver:
+        return false;
+    case SingleInstance::Role::NotAnswering:
+        break;
+    }
+    messages.show(SingleInstance::tr("A clock is running but not answering.\r\nThis start ends, so that no alarm "
+                                     "fires twice. Close the running clock, or end its process, and start again."),
+                  programTitle());
+    return false;
 }
 
 } // namespace noctalis

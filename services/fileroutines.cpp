@@ -3,6 +3,8 @@
 
 #include "fileroutines.h"
 
+#include "backgroundstep.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <algorithm>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <fcntl.h>
@@ -123,6 +126,7 @@ bool saveFileDurably(const QString &path, const QByteArray &bytes, QString *erro
             *error = description;
         return false;
     };
+    removeStaleSaveFiles(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
@@ -138,6 +142,39 @@ bool saveFileDurably(const QString &path, const QByteArray &bytes, QString *erro
     if (!commitDurably(file))
         return fail(file.errorString());
     return true;
+}
+
+int removeStaleSaveFiles(const QString &path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    int removed = 0;
+    constexpr qsizetype kGeneratedChars = 6;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.size() != prefix.size() + kGeneratedChars || !name.startsWith(prefix))
+            continue;
+        const QStringView tail = QStringView(name).sliced(prefix.size());
+        const bool generated = std::all_of(tail.begin(), tail.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        });
+        const bool word = std::all_of(tail.begin(), tail.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
+        const QFileInfo info(folder.filePath(name));
+        if (!generated || word || !info.isFile() || info.isSymLink())
+            continue;
+        if (QFile::remove(info.filePath()))
+            ++removed;
+        else
+            logSkippedStep(lcSettings, "remove a file a save left behind", info.filePath());
+    }
+    return removed;
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace noctalis

@@ -3,7 +3,8 @@
 //
 // Small helpers for the program's files: does a file exist, its name
 // without the folders, opening a file to read without ever waiting on a pipe
-// or a device, and committing a save so that it survives a power cut.
+// or a device, committing a save so that it survives a power cut, and
+// surviving the limits a save can run into.
 #pragma once
 
 #include <QByteArray>
@@ -102,6 +103,31 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes,
 //  1. Written through QSaveFile without buffering, so that every failing
 //     write is seen before the commit (Qt 6.4's commit() can report success
 //     after a failed buffered write), then committed with commitDurably.
+//  2. Temporary files that an earlier save of the same file left behind
+//     (the program ended in the middle of it) are removed first; see
+//     removeStaleSaveFiles.
 bool saveFileDurably(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// removeStaleSaveFiles: removes what saves of a file left behind.
+//
+// Given:
+//   path    the file that is saved
+// Returned (function value):
+//   the number of files removed
+//
+// Notes:
+//  1. QSaveFile writes a new file to an unnamed file where the file system
+//     allows it, and otherwise to "<name>.XXXXXX" beside the file, six
+//     letters or digits in place of the X; a save that never ended leaves
+//     the latter. Regular files of that form are removed, except those
+//     whose six characters are lower-case letters only (a user's
+//     "<name>.backup"): a left-over name of that form is rare and stays.
+int removeStaleSaveFiles(const QString &path);
+
+// ignoreFileSizeSignal: lets a write past the file-size limit of the
+// process (ulimit -f) fail with EFBIG, which every save reports as a failed
+// save, instead of ending the program with SIGXFSZ. Called once at start-up;
+// does nothing where the system has no such signal.
+void ignoreFileSizeSignal();
 
 } // namespace noctalis

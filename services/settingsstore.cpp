@@ -6,6 +6,7 @@
 #include "backgroundstep.h"
 #include "fileroutines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -148,6 +149,7 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
 
     const auto notWritten = [&](const QString &why) {
         qCWarning(lcSettings).noquote() << "settings file" << m_path << "not written:" << why;
+        noteSave(m_path, why);
         return false;
     };
     if (m_state == FileState::Unreadable)
@@ -160,7 +162,25 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
         return notWritten(error);
     m_stamp = currentStamp();
     m_state = FileState::Read;
+    noteSave(m_path, std::nullopt);
     return true;
+}
+
+void SettingsStore::noteSave(const QString &path, const std::optional<QString> &failure)
+{
+    if (!failure) {
+        m_failingFiles.remove(path);
+        return;
+    }
+    if (!m_messages || m_failingFiles.contains(path))
+        return;
+    m_failingFiles.insert(path);
+    m_messages->show(QCoreApplication::translate("SettingsStore",
+                                                 "A change of the settings could not be saved to:\r\n%1\r\n%2\r\n"
+                                                 "It stays in effect while the clock runs, and saving it is tried "
+                                                 "again at the next change.")
+                         .arg(QDir::toNativeSeparators(path), *failure),
+                     programTitle());
 }
 
 } // namespace noctalis

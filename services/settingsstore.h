@@ -10,9 +10,13 @@
 #pragma once
 
 #include "initext.h"
+#include "messageservice.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
+
+#include <optional>
 
 #include <sys/types.h>
 
@@ -70,7 +74,24 @@ public:
     //     a missing folder is created.
     //  3. A file that cannot be read (a pipe, a device, a folder, a file
     //     over kMaxFileBytes) is never replaced: the text is not written.
+    //  4. A text not written (a full disk, a file-size limit) stays in the
+    //     store, and the next write writes it with its own. The user is
+    //     told of the failure once (see tellFailuresTo), not at every write
+    //     that fails again.
     bool write(const QString &section, const QString &key, const QString &text);
+
+    // tellFailuresTo: where failed saves are told from now on; nothing
+    // (the default) only logs them. A failed save of a file is told once,
+    // and again only after a save of it has succeeded in between.
+    void tellFailuresTo(MessageService *messages) { m_messages = messages; }
+
+    // noteSave: the outcome of saving another file of the user's settings
+    // (the autostart entry), told as the store's own saves are.
+    //
+    // Given:
+    //   path     the file saved
+    //   failure  why it was not saved; nothing when it was
+    void noteSave(const QString &path, const std::optional<QString> &failure);
 
 private:
     // The raw text of a key, the last occurrence; null when missing.
@@ -92,6 +113,8 @@ private:
     void refresh() const;
 
     QString m_path;
+    MessageService *m_messages = nullptr;
+    QSet<QString> m_failingFiles;  // told of, not saved since
     mutable Stamp m_stamp;
     mutable bool m_loaded = false;
     mutable FileState m_state = FileState::Missing;

@@ -644,6 +644,19 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>A change of the settings could not be saved to:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+It stays in effect while the clock runs, and saving it is tried again at the next change.</source>
+        <translation>Eine Änderung der Einstellungen konnte nicht gespeichert werden in:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächsten Änderung erneut versucht.</translation>
+    </message>
+</context>
+<context>
     <name>SiderealCalculator</name>
     <message>
         <source>Sidereal Time Calculator</source>
@@ -973,10 +986,6 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
         <translation>Bitte einen Alarm auswählen und dann auf „Bearbeiten“ klicken.</translation>
     </message>
     <message>
-        <source>Name is longer than 32767 characters.</source>
-        <translation>Der Name ist länger als 32767 Zeichen.</translation>
-    </message>
-    <message>
         <source>Parameter %1</source>
         <translation>Parameter %1</translation>
     </message>
@@ -1080,6 +1089,18 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The program&apos;s command line must not contain a NUL character.</source>
         <translation>Die Befehlszeile des Programms darf kein NUL-Zeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break; an alarm keeps one line of text.</source>
+        <translation>%1 enthält einen Zeilenumbruch; ein Alarm speichert nur eine Textzeile.</translation>
+    </message>
+    <message>
+        <source>%1 holds a broken character; type or paste it again.</source>
+        <translation>%1 enthält ein beschädigtes Zeichen; bitte erneut eingeben oder einfügen.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1457,15 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Use whole hours from 0 to 23, whole minutes from 0 to 59 and seconds from 0 up to 60, such as 06 39 52.5.</source>
         <translation>Ganze Stunden von 0 bis 23, ganze Minuten von 0 bis 59 und Sekunden von 0 bis unter 60 angeben, etwa 06 39 52.5.</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::SingleInstance</name>
+    <message>
+        <source>A clock is running but not answering.<byte value="xd"/>
+This start ends, so that no alarm fires twice. Close the running clock, or end its process, and start again.</source>
+        <translation>Eine Uhr läuft bereits, antwortet aber nicht.<byte value="xd"/>
+Dieser Start endet, damit kein Alarm doppelt auslöst. Beenden Sie die laufende Uhr oder ihren Prozess und starten Sie erneut.</translation>
     </message>
 </context>
 <context>

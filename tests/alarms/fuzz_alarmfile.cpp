@@ -12,14 +12,18 @@
 
 #include "alarmfilefuzz.h"
 
+#include <QHashFunctions>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString failure = alarmfuzz::checkLoad(
-        QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QString failure = alarmfuzz::checkLoad(bytes);
+    if (failure.isEmpty())  // the input also seeds a table that must load back as saved
+        failure = alarmfuzz::checkRoundTrip(alarmfuzz::randomEditorTable(qHash(bytes)));
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "alarm file loader: %s\n", qPrintable(failure));
         std::abort();

@@ -427,8 +427,9 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
         QString hr;
         int action;
         QString duration, interval;
-        const char *longBox;  // a box given more than 32767 characters
+        const char *badBox;  // a box given badText (pasted, it cannot be typed)
         QString message;
+        QString badText = QString(40000, QLatin1Char('x'));
     } cases[] = {
         {"abc", 0, "5", "", nullptr, hms},
         {"", 0, "5", "", nullptr, hms},
@@ -443,6 +444,11 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
         {"1", 3, "5", "", nullptr, interval},
         {"1", 0, "5", "", "txtName", "Name is longer than 32767 characters."},
         {"1", 2, "5", "", "txtParam1", "Minimized Y/N is longer than 32767 characters."},
+        // Texts an alarm file could not give back as typed.
+        {"1", 0, "5", "", "txtName", "Name holds a line break; an alarm keeps one line of text.", "Dome\nopen"},
+        {"1", 3, "5", "5", "txtParam1", "URL holds a line break; an alarm keeps one line of text.", "host:5000\r"},
+        {"1", 1, "5", "", "txtParam0", "Message holds a broken character; type or paste it again.",
+         QStringLiteral("Look ") + QChar(0xD83D)},
     };
     for (const auto &c : cases) {
         click("cmdAdd");
@@ -451,8 +457,8 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
         e.param[2] = c.interval;
         e.duration = c.duration;
         fill(e);
-        if (c.longBox)
-            box(c.longBox)->setText(QString(40000, QLatin1Char('x')));
+        if (c.badBox)
+            box(c.badBox)->setText(c.badText);
         click("cmdOK");
         EXPECT_EQ(lastMessage(), c.message) << c.hr.toStdString() << " " << c.duration.toStdString();
         EXPECT_EQ(alarms.size(), 3) << "nothing added";

@@ -318,28 +318,48 @@ TEST_F(AlarmFileTest, MissingEndMarkerRunsIntoTheNextBlock)
     EXPECT_EQ(alarms[0].Param1, QStringLiteral("two"));
 }
 
-TEST_F(AlarmFileTest, ActionTagInsideAMessageWinsBecauseItIsTestedFirst)
+// A tag counts only where a writer puts it, at the start of its line: tags
+// and colons inside a value are the value's own text.
+TEST_F(AlarmFileTest, TagsInsideAValueArePartOfTheValue)
 {
-    alarms[0].Param1 = QStringLiteral("before");
-    const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:x"),
-                                        QStringLiteral("ACTION:0"),
-                                        QStringLiteral("PARAM1:2 ACTION: reminder"),
-                                        QStringLiteral("END ALARM DEF")});
-    EXPECT_EQ(load(bytes), 0);
-    EXPECT_EQ(alarms[0].Action, 2);
-    EXPECT_TRUE(alarms[0].Param1.isEmpty()) << "the block has no PARAM1 line: a fresh record's";
+    const struct {
+        const char *line;
+        int action;
+        const char *param1;
+    } cases[] = {
+        {"PARAM1:ENABLED: yes; LMST=[LMST HH:MM:SS]", 1, "ENABLED: yes; LMST=[LMST HH:MM:SS]"},
+        {"PARAM1:ACTION:OPEN DOME at [UT HH:MM:SS]", 1, "ACTION:OPEN DOME at [UT HH:MM:SS]"},
+        {"PARAM1:2 ACTION: reminder", 1, "2 ACTION: reminder"},
+        {"PARAM1:NAME:x END ALARM DEF", 1, "NAME:x END ALARM DEF"},
+        {"\t PARAM1:Look: Jupiter, Saturn", 1, "Look: Jupiter, Saturn"},
+        {"see ACTION:3", 1, ""},  // no tag at the start: skipped
+    };
+    for (const auto &c : cases) {
+        AlarmTable table;
+        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:x"),
+                                              QStringLiteral("ACTION:1"), QString::fromUtf8(c.line),
+                                              QStringLiteral("ENABLED:True"), QStringLiteral("END ALARM DEF"),
+                                              QStringLiteral("NAME:after")}));
+        EXPECT_EQ(LoadAlarmFile(path, table, messages), 1) << c.line;
+        ASSERT_EQ(table.size(), 2) << c.line;
+        EXPECT_EQ(table[0].Action, c.action) << c.line;
+        EXPECT_EQ(table[0].Param1, QString::fromUtf8(c.param1)) << c.line;
+        EXPECT_TRUE(table[0].Enabled) << c.line;
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(AlarmFileTest, TagsAreCaseSensitiveAndFoundAnywhereInTheLine)
+TEST_F(AlarmFileTest, TagsAreCaseSensitiveAndCountOnlyAtTheStartOfTheirLine)
 {
     const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("name:lower"),
                                         QStringLiteral("  NAME:Vega"), QStringLiteral("Action:3"),
-                                        QStringLiteral("see: PARAM2:x:y"), QStringLiteral("END ALARM DEF"),
-                                        QStringLiteral("stray line")});
+                                        QStringLiteral("see: PARAM2:x:y"), QStringLiteral("PARAM3: x:y"),
+                                        QStringLiteral("END ALARM DEF"), QStringLiteral("stray line")});
     EXPECT_EQ(load(bytes), 0);
     EXPECT_EQ(alarms[0].Name, QStringLiteral("Vega"));
     EXPECT_EQ(alarms[0].Action, 0);
-    EXPECT_EQ(alarms[0].Param2, QStringLiteral(" PARAM2:x:y"));  // after the first colon
+    EXPECT_TRUE(alarms[0].Param2.isEmpty());
+    EXPECT_EQ(alarms[0].Param3, QStringLiteral(" x:y"));  // everything after the tag
 }
 
 TEST_F(AlarmFileTest, ActionRoundsTiesToEven)

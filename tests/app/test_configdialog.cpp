@@ -17,6 +17,7 @@
 #include "strictinput.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -233,17 +234,32 @@ TEST_F(ConfigDialogTest, AutostartEntryStartsTheProgramAndIsOnlyHiddenWhenOff)
     EXPECT_EQ(autostartText(), QString(entry).replace(QStringLiteral("Hidden=false"), QStringLiteral("Hidden=true")));
 }
 
-TEST_F(ConfigDialogTest, AutostartEntryThatCannotBeWrittenIsSilentAndStartUpIsStored)
+// The entry cannot be written: the user hears of it once, not at every
+// confirmation that fails again; StartUp is kept, and the entry is written
+// at the next confirmation once it can be.
+TEST_F(ConfigDialogTest, AutostartEntryThatCannotBeWrittenIsToldOnceAndWrittenLater)
 {
+    settings.tellFailuresTo(&messages);
     QFile blocker(autostartFolder());  // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto form = open();
+        if (attempt == 0)
+            click(*form, "chkAutoStart");
+        click(*form, "cmdUpdate");
+        EXPECT_EQ(form->result(), QDialog::Accepted);
+        EXPECT_EQ(read("StartUp"), QStringLiteral("True"));
+        EXPECT_TRUE(prefs.StartUp);
+    }
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.contains(QDir::toNativeSeparators(AutostartEntry(autostartFolder()).filePath())));
+
+    ASSERT_TRUE(blocker.remove());
     auto form = open();
-    click(*form, "chkAutoStart");
     click(*form, "cmdUpdate");
-    EXPECT_EQ(read("StartUp"), QStringLiteral("True"));
-    EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_TRUE(autostartText().contains(QStringLiteral("\nHidden=false\n")));
+    EXPECT_EQ(messages.messages.size(), 1);
 }
 
 TEST_F(ConfigDialogTest, ConfirmedObserverDialogUnticksDetectAndShowsTheObserver)

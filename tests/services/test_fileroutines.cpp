@@ -109,6 +109,32 @@ TEST_F(FileExistsTest, ADurableCommitReplacesTheFile)
     EXPECT_EQ(back.readAll(), QByteArray("new\r\n"));
 }
 
+// Saves killed in the middle leave "<name>.XXXXXX" where the file system
+// has no unnamed files; the next save of that file removes them, and only
+// them.
+TEST_F(FileExistsTest, ASaveRemovesWhatEarlierSavesOfTheFileLeftBehind)
+{
+    const QString path = dir.filePath(QStringLiteral("noctalis1.ini"));
+    const QStringList leftOver = {QStringLiteral("noctalis1.ini.aB3xYz"), QStringLiteral("noctalis1.ini.QWERTY"),
+                                  QStringLiteral("noctalis1.ini.x1y2z3")};
+    const QStringList kept = {QStringLiteral("noctalis1.ini.backup"), QStringLiteral("noctalis1.ini.aB3xY"),
+                              QStringLiteral("noctalis1.ini.aB3xYz7"), QStringLiteral("noctalis1.ini.aB-xYz"),
+                              QStringLiteral("other.ini.aB3xYz"), QStringLiteral("noctalis1.ini")};
+    for (const QString &name : leftOver + kept) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nTop=1");
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("noctalis1.ini.folder")));  // not a file: stays
+
+    QString error;
+    ASSERT_TRUE(noctalis::saveFileDurably(path, QByteArray("[Settings]\nTop=2\n"), &error)) << qPrintable(error);
+    QStringList expected = kept + QStringList{QStringLiteral("noctalis1.ini.folder")};
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+              expected);
+}
+
 TEST(StripDirectory, CutsAtTheLastSeparatorOfEitherKind)
 {
     EXPECT_EQ(StripDirectory(QStringLiteral("C:\\Alarms\\night.alm")), QStringLiteral("night.alm"));

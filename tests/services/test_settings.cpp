@@ -3,6 +3,9 @@
 //
 // The settings store and its value forms.
 
+#include "fileroutines.h"
+#include "filesizescope.h"
+#include "messageservice.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
 
@@ -15,7 +18,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -217,6 +225,81 @@ TEST(SettingsStore, MissingFolderIsCreatedAndAChangeOnDiskIsSeen)
     EXPECT_EQ(fileBytes(path), QByteArray("[Settings]\nTZ=2\n"));
     writeBytes(path, "[Settings]\nTZ=-7\n");
     EXPECT_EQ(store.read(settingsSection(), QStringLiteral("TZ"), QString()), QStringLiteral("-7"));
+}
+
+// A full disk: the change stays in the store, the user hears of it once
+// however often saving fails again, and the next change once the disk has
+// room saves both.
+TEST(SettingsStore, AFailedSaveIsToldOnceKeptAndWrittenWithTheNextChange)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("noctalis1.ini"));
+    SettingsStore store(path);
+    RecordingMessageService messages;
+    store.tellFailuresTo(&messages);
+    ASSERT_TRUE(store.write(settingsSection(), QStringLiteral("TopMost"), QStringLiteral("True")));
+    const QString font(300, QLatin1Char('F'));
+    {
+        const FileSizeScope diskFull(64);
+        ASSERT_TRUE(diskFull.isSet());
+        EXPECT_FALSE(store.write(settingsSection(), QStringLiteral("FontName"), font));
+        EXPECT_FALSE(store.write(settingsSection(), QStringLiteral("FontSize"), QStringLiteral("30")));
+    }
+    ASSERT_EQ(messages.messages.size(), 1) << "told once, not at every failing save";
+    EXPECT_TRUE(messages.messages[0].text.contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(messages.messages[0].title, programTitle());
+    EXPECT_EQ(store.read(settingsSection(), QStringLiteral("FontName"), QString()), font) << "kept in memory";
+    EXPECT_FALSE(fileBytes(path).contains("FontName"));
+
+    EXPECT_TRUE(store.write(settingsSection(), QStringLiteral("DisplayUT"), QStringLiteral("True")));
+    const SettingsStore reread(path);
+    for (const auto &[key, value] : {std::pair{"FontName", font}, std::pair{"FontSize", QStringLiteral("30")},
+                                     std::pair{"DisplayUT", QStringLiteral("True")}})
+        EXPECT_EQ(reread.read(settingsSection(), QLatin1String(key), QString()), value) << key;
+
+    // Failing again after a success is news again.
+    const FileSizeScope diskFull(8);
+    EXPECT_FALSE(store.write(settingsSection(), QStringLiteral("FontName"), QStringLiteral("Arial")));
+    EXPECT_EQ(messages.messages.size(), 2);
+}
+
+// A file-size limit (ulimit -f) with SIGXFSZ at its default action ends a
+// process at its first write past the limit. In a child under such a
+// limit, the program's start-up step keeps the process alive and the save
+// fails and is told; without it the signal ends the child.
+TEST(SettingsStore, AFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
+{
+    QTemporaryDir dir;
+    for (const bool programSetUp : {true, false}) {
+        const QString path = dir.filePath(programSetUp ? QStringLiteral("set-up.ini") : QStringLiteral("bare.ini"));
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            struct rlimit small {};
+            ::getrlimit(RLIMIT_FSIZE, &small);
+            small.rlim_cur = 64;
+            if (::setrlimit(RLIMIT_FSIZE, &small) != 0)
+                ::_exit(3);
+            if (programSetUp)
+                ignoreFileSizeSignal();
+            SettingsStore store(path);
+            RecordingMessageService messages;
+            store.tellFailuresTo(&messages);
+            const bool saved = store.write(settingsSection(), QStringLiteral("FontName"), QString(300, u'F'));
+            ::_exit(!saved && messages.messages.size() == 1 ? 0 : 2);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (programSetUp) {
+            ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+            EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not fail and tell, or the limit was not set";
+        } else {
+            ASSERT_TRUE(WIFSIGNALED(status)) << "the limit did not stop the write";
+            EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+        }
+        EXPECT_FALSE(QFile::exists(path));
+    }
 }
 
 } // namespace

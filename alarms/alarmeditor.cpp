@@ -151,7 +151,7 @@ void AlarmEditor::reject()
 {
     if (m_adding || m_editing)
         cancel();
-    if (m_unsavedChanges && askToSave())
+    if (m_alarms.isModified() && askToSave())
         saveFile();
     QDialog::reject();
 }
@@ -377,20 +377,48 @@ void AlarmEditor::confirm()
             return;
         setBrowsing();
         LoadAllAlarmsInList();
-        m_unsavedChanges = true;
+        m_alarms.setModified(true);
         return;
     }
-    if (m_unsavedChanges && askToSave())
+    if (m_alarms.isModified() && askToSave())
         saveFile();
     accept();
 }
 
 void AlarmEditor::cancel() { setBrowsing(); }
 
+bool AlarmEditor::unsavedChanges() const { return m_alarms.isModified(); }
+
+QString AlarmEditor::currentFolderFile() const
+{
+    return m_prefs.AlarmFile.isEmpty() ? m_folderFile : m_prefs.AlarmFile;
+}
+
+QString AlarmEditor::saveQuestion() const
+{
+    // A table that New started has no file yet: the question names none.
+    if (m_prefs.AlarmFile.isEmpty())
+        return tr("Do you want to save your new alarm list?");
+    return tr("Do you want to save your changes to:\r\n%1").arg(StripDirectory(m_prefs.AlarmFile));
+}
+
 bool AlarmEditor::askToSave()
 {
-    const QString question = tr("Do you want to save your changes to:\r\n%1").arg(StripDirectory(m_prefs.AlarmFile));
-    return m_messages.show(question, programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
+    return m_messages.show(saveQuestion(), programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+bool AlarmEditor::mayDiscardChanges()
+{
+    if (!m_alarms.isModified())
+        return true;
+    switch (m_messages.show(saveQuestion(), programTitle(), MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return saveFile() == SaveResult::Saved;
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void AlarmEditor::deleteAlarm()
@@ -415,19 +443,24 @@ void AlarmEditor::deleteAlarm()
             copyStoredFields(m_alarms[j], m_alarms[j + 1]);
         m_alarms.resize(m_alarms.size() - 1);
     }
-    m_unsavedChanges = true;
+    m_alarms.setModified(true);
     LoadAllAlarmsInList();
 }
 
 void AlarmEditor::newFile()
 {
-    if (m_unsavedChanges && askToSave()) {
+    if (m_alarms.isModified() && askToSave()) {
         // Asked to save first: a save that did not happen keeps the alarms.
         const SaveResult saved = saveFile();
         if (saved == SaveResult::Cancelled || saved == SaveResult::Failed)
             return;
     }
     m_alarms.clear();
+    // The new list belongs to no file yet: nothing offers to write it over
+    // the file it replaced. That file's folder stays where Save starts.
+    if (!m_prefs.AlarmFile.isEmpty())
+        m_folderFile = m_prefs.AlarmFile;
+    m_prefs.AlarmFile.clear();
     LoadAllAlarmsInList();
     setFileLabel(tr("Not Saved."));
     addAlarm();
@@ -435,9 +468,12 @@ void AlarmEditor::newFile()
 
 void AlarmEditor::loadFile()
 {
+    // Loading replaces the table: changes no file has are offered a save.
+    if (!mayDiscardChanges())
+        return;
     const std::optional<QString> path =
         m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"),
-                                          QStringLiteral("*.alm"), m_prefs.AlarmFile));
+                                          QStringLiteral("*.alm"), currentFolderFile()));
     if (!path)
         return;
 
@@ -445,7 +481,7 @@ void AlarmEditor::loadFile()
         m_prefs.AlarmFile = *path;
         writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
         LoadAllAlarmsInList();
-        m_unsavedChanges = false;
+        m_alarms.setModified(false);
     }
     setFileLabel(StripDirectory(m_prefs.AlarmFile));
 }
@@ -460,7 +496,7 @@ AlarmEditor::SaveResult AlarmEditor::saveFile()
     const QString proposedName =
         m_prefs.AlarmFile.isEmpty() ? QStringLiteral("*.alm") : StripDirectory(m_prefs.AlarmFile);
     const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
-        FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName, m_prefs.AlarmFile));
+        FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName, currentFolderFile()));
     if (!path)
         return SaveResult::Cancelled;
     if (QFileInfo::exists(*path)) {
@@ -475,7 +511,7 @@ AlarmEditor::SaveResult AlarmEditor::saveFile()
     // The file saved is the one the next start loads.
     writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
     setFileLabel(StripDirectory(m_prefs.AlarmFile));
-    m_unsavedChanges = false;
+    m_alarms.setModified(false);
     return SaveResult::Saved;
 }
 

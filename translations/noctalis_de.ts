@@ -1062,6 +1062,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.</source>
         <translation>Std, Min und Sek müssen ganze Zahlen sein: Stunden von 0 bis 23, Minuten und Sekunden von 0 bis 59.</translation>
     </message>
+    <message>
+        <source>Do you want to save your new alarm list?</source>
+        <translation>Möchten Sie Ihre neue Alarmliste speichern?</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::ClockTray</name>

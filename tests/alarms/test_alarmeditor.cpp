@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -735,6 +736,18 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     addAlarm(Entry(QStringLiteral("Unsaved")));
     ASSERT_TRUE(form.unsavedChanges());
 
+    // Loading replaces the table: the unsaved alarm is offered a save, and
+    // Cancel leaves everything as it was.
+    messages.answerCancel = true;
+    click("cmdLoad");
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(files.requests.isEmpty());
+    EXPECT_TRUE(form.unsavedChanges());
+
+    messages.answerCancel = false;
+    messages.answerYes = false;
+    messages.messages.clear();
     files.answers << path("three.alm");
     click("cmdLoad");
     ASSERT_EQ(files.requests.size(), 1);
@@ -742,7 +755,7 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load  Sidereal Alarms", "*.alm",
                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 
-    EXPECT_TRUE(messages.messages.isEmpty()) << "no question about the unsaved alarm";
+    EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your new alarm list?"));
     EXPECT_EQ(alarms.size(), 3);
     EXPECT_EQ(list()->topLevelItemCount(), 3);
     EXPECT_EQ(row(3).value(1), QStringLiteral("Capella"));
@@ -857,12 +870,21 @@ TEST_F(AlarmEditorTest, NewAsksToSaveAndKeepsTheAlarmsWhenTheSaveDoesNotHappen)
     EXPECT_EQ(alarms.size(), 2);
     EXPECT_FALSE(form.adding());
 
-    // No: the table starts empty, the file name stays for the next save.
+    // No: the table starts empty and belongs to no file, so nothing offers
+    // to write it over night.alm; Save still starts in night.alm's folder.
     messages.answerYes = false;
     click("cmdNew");
     EXPECT_TRUE(alarms.isPlaceholder());
     EXPECT_TRUE(form.adding());
-    EXPECT_EQ(prefs.AlarmFile, path("night.alm"));
+    EXPECT_EQ(prefs.AlarmFile, QString());
+    addAlarm(Entry(QStringLiteral("Fresh")));
+    messages.messages.clear();
+    click("cmdOK");
+    EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your new alarm list?"));
+    open();
+    click("cmdSave");  // cancelled
+    EXPECT_EQ(files.requests.last().proposedName, QStringLiteral("*.alm"));
+    EXPECT_EQ(files.requests.last().directory, QFileInfo(path("night.alm")).absolutePath());
 }
 
 TEST_F(AlarmEditorTest, BrowseFillsTheProgramAndSoundBoxes)

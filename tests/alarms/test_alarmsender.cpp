@@ -203,12 +203,13 @@ TEST_F(SenderTest, TheLmstOfItsOwnEngineAtTheAlarmsLongitude)
 {
     listen();
     // 2000-01-01 12:00 UT: Greenwich mean sidereal time 18h 41m 50.548s;
-    // 90 degrees west is 6 hours earlier.
+    // 90 degrees west is 6 hours earlier. The text shows the second that
+    // has begun, as the clock's face does.
     clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
     prefs.TZ = 0;
     auto form = sender(QStringLiteral("[LMST HH:MM:SS]"), QStringLiteral("5"), 90.0);
     form->tick();
-    EXPECT_EQ(nextPayload(8), QByteArray("12:41:51"));
+    EXPECT_EQ(nextPayload(8), QByteArray("12:41:50"));
 }
 
 TEST_F(SenderTest, ALongTextGoesOutWholeAndIsShownCut)

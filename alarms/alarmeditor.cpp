@@ -108,6 +108,11 @@ AlarmEditor::AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &
     for (QLineEdit *box : txtParam)
         box->setMaxLength(int(kMaxAlarmFieldChars + 1));
     ui->cmdCancel->hide();
+    ui->chkMinimized->hide();
+    // The check box writes the stored form of the choice into the box the
+    // file keeps; an untouched box keeps what was stored.
+    connect(ui->chkMinimized, &QCheckBox::toggled, this,
+            [this](bool on) { txtParam[1]->setText(on ? QStringLiteral("Y") : QStringLiteral("N")); });
     ui->FrameEdit->hide();
     for (QPushButton *browse : cmdBrowse)
         browse->hide();
@@ -193,7 +198,7 @@ void AlarmEditor::AddAlarmRow(const AlarmDef &alarm)
     row->setText(0, shortNumberText(ui->LV1->topLevelItemCount()));
     row->setText(1, boundedText(alarm.Name, kShownNameChars));
     row->setText(2, formatTime(alarm.SiderealTime, u"HH:nn:ss"));
-    row->setText(3, alarm.Enabled ? tr("True") : tr("False"));
+    row->setText(3, alarm.Enabled ? tr("Yes") : tr("No"));
     row->setText(4, Action2Str(alarm.Action));
 }
 
@@ -214,7 +219,10 @@ void AlarmEditor::SetEditDisplay(int action)
         layout = {{true, true, false}, {kMessageCaption, kSoundCaption, ""}, 1, true};
         break;
     case kActionLaunchProgram:
-        layout = {{true, true, false}, {kProgramCaption, kMinimizedCaption, nullptr}, 0, false};
+        // The second box's text is kept as stored ("Y" or "N"); a check box
+        // stands in for it where a launcher can ask for a minimised window,
+        // and nothing shows where it cannot.
+        layout = {{true, false, false}, {kProgramCaption, kMinimizedCaption, nullptr}, 0, false};
         break;
     case kActionSendLmstTcp:
         layout = {{true, true, true}, {kMessageCaption, kUrlCaption, kIntervalCaption}, -1, true};
@@ -231,6 +239,12 @@ void AlarmEditor::SetEditDisplay(int action)
     }
     ui->txtDuration->setVisible(layout.duration);
     ui->LBLDuration->setVisible(layout.duration);
+    const bool minimizedShown = action == kActionLaunchProgram && kCanStartMinimized;
+    ui->chkMinimized->setVisible(minimizedShown);
+    if (minimizedShown) {
+        const QSignalBlocker quiet(ui->chkMinimized);
+        ui->chkMinimized->setChecked(LaunchMinimized(txtParam[1]->text()));
+    }
 }
 
 void AlarmEditor::actionChosen(int index) { SetEditDisplay(index); }

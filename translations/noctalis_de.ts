@@ -164,6 +164,10 @@
         <source>Browse</source>
         <translation>Durchsuchen</translation>
     </message>
+    <message>
+        <source>Start the program &amp;minimized</source>
+        <translation>Programm &amp;minimiert starten</translation>
+    </message>
 </context>
 <context>
     <name>AlarmFile</name>
@@ -938,14 +942,6 @@ Bitte eine Zahl von Stunden von -24 bis 24 verwenden</translation>
         <translation>Alarmdatei: %1</translation>
     </message>
     <message>
-        <source>True</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>False</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>&amp;Cancel Add</source>
         <translation>Hinzufügen &amp;abbrechen</translation>
     </message>
@@ -1065,6 +1061,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Do you want to save your new alarm list?</source>
         <translation>Möchten Sie Ihre neue Alarmliste speichern?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>

@@ -225,9 +225,9 @@ TEST_F(AlarmEditorTest, RowsShowNumberNameTimeEnabledAndAction)
     alarms[2].Action = 9;  // no display text
     open();
     ASSERT_EQ(list()->topLevelItemCount(), 3);
-    EXPECT_EQ(row(1), (QStringList{" 1", "Altair", "01:00:00", "True", "Message Box"}));
-    EXPECT_EQ(row(2), (QStringList{" 2", "Betelgeuse", "12:30:00", "False", "Send LMST via TCP"}));
-    EXPECT_EQ(row(3), (QStringList{" 3", "Capella", "00:00:00", "True", ""}));
+    EXPECT_EQ(row(1), (QStringList{" 1", "Altair", "01:00:00", "Yes", "Message Box"}));
+    EXPECT_EQ(row(2), (QStringList{" 2", "Betelgeuse", "12:30:00", "No", "Send LMST via TCP"}));
+    EXPECT_EQ(row(3), (QStringList{" 3", "Capella", "00:00:00", "Yes", ""}));
 }
 
 TEST_F(AlarmEditorTest, NewAlarmThenOkTakesIndexZeroAndSaveWritesOneBlock)
@@ -249,7 +249,7 @@ TEST_F(AlarmEditorTest, NewAlarmThenOkTakesIndexZeroAndSaveWritesOneBlock)
     click("cmdOK");
     ASSERT_EQ(alarms.size(), 1);
     EXPECT_EQ(alarms[0].Name, QStringLiteral("Jupiter"));
-    EXPECT_EQ(row(1), (QStringList{" 1", "Jupiter", "12:30:00", "True", "Message Box + Sound"}));
+    EXPECT_EQ(row(1), (QStringList{" 1", "Jupiter", "12:30:00", "Yes", "Message Box + Sound"}));
 
     files.answers << path("jupiter.alm");
     click("cmdSave");
@@ -355,6 +355,14 @@ TEST_F(AlarmEditorTest, EditDisplayFollowsTheActionCode)
     EXPECT_EQ(caption(1), QStringLiteral("Minimized Y/N:"));
     EXPECT_EQ(caption(2), QStringLiteral("Interval min:")) << "kept, though hidden";
     EXPECT_FALSE(boxShown(2));
+    // The minimised start is a check box where a launcher can ask for it,
+    // and is not offered where it cannot; the file keeps "Y" or "N".
+    EXPECT_FALSE(boxShown(1) || captionShown(1));
+    EXPECT_EQ(shown("chkMinimized"), kCanStartMinimized);
+    control<QCheckBox>("chkMinimized")->setChecked(true);
+    EXPECT_EQ(box("txtParam1")->text(), QStringLiteral("Y"));
+    control<QCheckBox>("chkMinimized")->setChecked(false);
+    EXPECT_EQ(box("txtParam1")->text(), QStringLiteral("N"));
     EXPECT_TRUE(shown("cmdBrowse0"));
     EXPECT_FALSE(shown("cmdBrowse1"));
     EXPECT_FALSE(shown("txtDuration"));
@@ -443,7 +451,7 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
         {"1", 3, "5", "abc", nullptr, interval},
         {"1", 3, "5", "", nullptr, interval},
         {"1", 0, "5", "", "txtName", "Name is longer than 32767 characters."},
-        {"1", 2, "5", "", "txtParam1", "Minimized Y/N is longer than 32767 characters."},
+        {"1", 1, "5", "", "txtParam1", "Sound is longer than 32767 characters."},
     };
     for (const auto &c : cases) {
         click("cmdAdd");

@@ -11,6 +11,7 @@
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "senderaddress.h"
 #include "settingvalues.h"
 #include "strictinput.h"
 #include "ui_alarmeditor.h"
@@ -341,6 +342,9 @@ QString AlarmEditor::refusedField() const
         return tr("Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
     if (!txtParam[2]->isHidden() && !boxMinutes(txtParam[2]->text()))
         return tr("Interval must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
+    if (ui->cmbAction->currentIndex() == kActionSendLmstTcp && !senderAddressFromUrl(txtParam[1]->text()))
+        return tr("The URL must be empty (this computer, port 1556) or host:port, such as 127.0.0.1:5555 or "
+                  "tcp://dome.local:5555.");
     return QString();
 }
 

@@ -1070,6 +1070,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>The URL must be empty (this computer, port 1556) or host:port, such as 127.0.0.1:5555 or tcp://dome.local:5555.</source>
+        <translation>Die URL muss leer sein (dieser Computer, Port 1556) oder Host:Port lauten, etwa 127.0.0.1:5555 oder tcp://dome.local:5555.</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::ClockTray</name>
@@ -1362,6 +1366,15 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Sent: %1 Local Time.</source>
         <translation>Gesendet: %1 Ortszeit.</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>keine Verbindung innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>Not sent: %1 at %2 Local Time.</source>
+        <extracomment>%1 is why (the system&apos;s words, &quot;Connection refused&quot;), %2 the local time.</extracomment>
+        <translation>Nicht gesendet: %1 um %2 Ortszeit.</translation>
     </message>
 </context>
 <context>

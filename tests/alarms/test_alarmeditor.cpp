@@ -503,6 +503,33 @@ TEST_F(AlarmEditorTest, SevenMinutesComeBackAsSeven)
     EXPECT_EQ(box("txtDuration")->text(), QStringLiteral("7"));
 }
 
+// A TCP alarm's URL is empty (this computer's listener) or host:port; any
+// other text would send somewhere the user did not mean, and is refused.
+TEST_F(AlarmEditorTest, ATcpAlarmsUrlIsEmptyOrHostAndPort)
+{
+    open();
+    for (const char *url : {"", "127.0.0.1:5555", "tcp://dome.local:7"}) {
+        click("cmdAdd");
+        Entry e(QStringLiteral("Dome"), QStringLiteral("1"));
+        e.action = kActionSendLmstTcp;
+        e.param[1] = QLatin1String(url);
+        e.param[2] = QStringLiteral("5");
+        fill(e);
+        click("cmdOK");
+        EXPECT_FALSE(form.adding()) << url;
+        EXPECT_EQ(alarms[alarms.lastIndex()].Param2, QLatin1String(url));
+    }
+    click("cmdAdd");
+    Entry bad(QStringLiteral("Dome"), QStringLiteral("1"));
+    bad.action = kActionSendLmstTcp;
+    bad.param[1] = QStringLiteral("dome.local");
+    bad.param[2] = QStringLiteral("5");
+    fill(bad);
+    click("cmdOK");
+    EXPECT_TRUE(form.adding());
+    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("The URL must be empty"))) << lastMessage().toStdString();
+}
+
 TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
 {
     threeAlarms();
@@ -510,7 +537,7 @@ TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
     alarms[1].Action = kActionSendLmstTcp;
     alarms[1].Enabled = false;
     alarms[1].Param1 = QStringLiteral("Look: Jupiter, Saturn");
-    alarms[1].Param2 = QStringLiteral("127.0.0.1");
+    alarms[1].Param2 = QStringLiteral("127.0.0.1:1556");
     alarms[1].Param3 = QStringLiteral("5");
     alarms[1].Duration.reset();
     alarms[1].Triggered = true;

@@ -23,4 +23,6 @@ QString Action2Str(int action)
     }
 }
 
+bool LaunchMinimized(const QString &param2) { return param2.toUpper().contains(QLatin1Char('Y')); }
+
 } // namespace noctalis

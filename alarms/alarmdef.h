@@ -52,4 +52,18 @@ struct AlarmDef {
     std::optional<QDateTime> TriggeredUntil;  // UT the activation ends (Qt::UTC)
 };
 
+// True when a "Launch Program" alarm starts its program minimised: the
+// second parameter, upper-cased, holds a "Y" anywhere ("y", "Yes").
+bool LaunchMinimized(const QString &param2);
+
+// Whether a launcher here can ask for a program's first window to be
+// minimised: Windows can (its start-up information carries a show state);
+// X11 and Wayland have no such request, so the editor does not offer it.
+constexpr bool kCanStartMinimized =
+#ifdef Q_OS_WIN
+    true;
+#else
+    false;
+#endif
+
 } // namespace noctalis

@@ -13,8 +13,6 @@ bool AlarmDue(double siderealTimeDays, double durationDays, double lmstDays)
     return lmstDays >= siderealTimeDays && lmstDays < endDays;
 }
 
-bool LaunchMinimized(const QString &param2) { return param2.toUpper().contains(QLatin1Char('Y')); }
-
 bool IsWaveFile(const QString &soundParam)
 {
     return soundParam.toUpper().contains(QLatin1String(".WAV"));

@@ -28,10 +28,6 @@ namespace noctalis {
 //  3. Pure: no state, no clock.
 bool AlarmDue(double siderealTimeDays, double durationDays, double lmstDays);
 
-// True when a "Launch Program" alarm starts its program minimised: the
-// second parameter, upper-cased, holds a "Y" anywhere ("y", "Yes").
-bool LaunchMinimized(const QString &param2);
-
 // True when a sound parameter names a wave file: it holds ".WAV" in any
 // letter case.
 bool IsWaveFile(const QString &soundParam);

@@ -11,6 +11,7 @@
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "senderaddress.h"
 #include "settingvalues.h"
 #include "strictinput.h"
 #include "ui_alarmeditor.h"
@@ -94,6 +95,11 @@ AlarmEditor::AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &
     for (QLineEdit *box : txtParam)
         box->setMaxLength(int(kMaxAlarmFieldChars + 1));
     ui->cmdCancel->hide();
+    ui->chkMinimized->hide();
+    // The check box writes the stored form of the choice into the box the
+    // file keeps; an untouched box keeps what was stored.
+    connect(ui->chkMinimized, &QCheckBox::toggled, this,
+            [this](bool on) { txtParam[1]->setText(on ? QStringLiteral("Y") : QStringLiteral("N")); });
     ui->FrameEdit->hide();
     for (QPushButton *browse : cmdBrowse)
         browse->hide();
@@ -137,7 +143,7 @@ void AlarmEditor::reject()
 {
     if (m_adding || m_editing)
         cancel();
-    if (m_unsavedChanges && askToSave())
+    if (m_alarms.isModified() && askToSave())
         saveFile();
     QDialog::reject();
 }
@@ -179,7 +185,7 @@ void AlarmEditor::AddAlarmRow(const AlarmDef &alarm)
     row->setText(0, shortNumberText(ui->LV1->topLevelItemCount()));
     row->setText(1, boundedText(alarm.Name, kShownNameChars));
     row->setText(2, formatTime(alarm.SiderealTime, u"HH:nn:ss"));
-    row->setText(3, alarm.Enabled ? tr("True") : tr("False"));
+    row->setText(3, alarm.Enabled ? tr("Yes") : tr("No"));
     row->setText(4, Action2Str(alarm.Action));
 }
 
@@ -200,7 +206,10 @@ void AlarmEditor::SetEditDisplay(int action)
         layout = {{true, true, false}, {kMessageCaption, kSoundCaption, ""}, 1, true};
         break;
     case kActionLaunchProgram:
-        layout = {{true, true, false}, {kProgramCaption, kMinimizedCaption, nullptr}, 0, false};
+        // The second box's text is kept as stored ("Y" or "N"); a check box
+        // stands in for it where a launcher can ask for a minimised window,
+        // and nothing shows where it cannot.
+        layout = {{true, false, false}, {kProgramCaption, kMinimizedCaption, nullptr}, 0, false};
         break;
     case kActionSendLmstTcp:
         layout = {{true, true, true}, {kMessageCaption, kUrlCaption, kIntervalCaption}, -1, true};
@@ -217,6 +226,12 @@ void AlarmEditor::SetEditDisplay(int action)
     }
     ui->txtDuration->setVisible(layout.duration);
     ui->LBLDuration->setVisible(layout.duration);
+    const bool minimizedShown = action == kActionLaunchProgram && kCanStartMinimized;
+    ui->chkMinimized->setVisible(minimizedShown);
+    if (minimizedShown) {
+        const QSignalBlocker quiet(ui->chkMinimized);
+        ui->chkMinimized->setChecked(LaunchMinimized(txtParam[1]->text()));
+    }
 }
 
 void AlarmEditor::actionChosen(int index) { SetEditDisplay(index); }
@@ -329,6 +344,9 @@ QString AlarmEditor::refusedField() const
         return tr("Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
     if (!txtParam[2]->isHidden() && !boxMinutes(txtParam[2]->text()))
         return tr("Interval must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
+    if (ui->cmbAction->currentIndex() == kActionSendLmstTcp && !senderAddressFromUrl(txtParam[1]->text()))
+        return tr("The URL must be empty (this computer, port 1556) or host:port, such as 127.0.0.1:5555 or "
+                  "tcp://dome.local:5555.");
     return QString();
 }
 
@@ -391,20 +409,48 @@ void AlarmEditor::confirm()
             return;
         setBrowsing();
         LoadAllAlarmsInList();
-        m_unsavedChanges = true;
+        m_alarms.setModified(true);
         return;
     }
-    if (m_unsavedChanges && askToSave())
+    if (m_alarms.isModified() && askToSave())
         saveFile();
     accept();
 }
 
 void AlarmEditor::cancel() { setBrowsing(); }
 
+bool AlarmEditor::unsavedChanges() const { return m_alarms.isModified(); }
+
+QString AlarmEditor::currentFolderFile() const
+{
+    return m_prefs.AlarmFile.isEmpty() ? m_folderFile : m_prefs.AlarmFile;
+}
+
+QString AlarmEditor::saveQuestion() const
+{
+    // A table that New started has no file yet: the question names none.
+    if (m_prefs.AlarmFile.isEmpty())
+        return tr("Do you want to save your new alarm list?");
+    return tr("Do you want to save your changes to:\r\n%1").arg(StripDirectory(m_prefs.AlarmFile));
+}
+
 bool AlarmEditor::askToSave()
 {
-    const QString question = tr("Do you want to save your changes to:\r\n%1").arg(StripDirectory(m_prefs.AlarmFile));
-    return m_messages.show(question, programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
+    return m_messages.show(saveQuestion(), programTitle(), MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+bool AlarmEditor::mayDiscardChanges()
+{
+    if (!m_alarms.isModified())
+        return true;
+    switch (m_messages.show(saveQuestion(), programTitle(), MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return saveFile() == SaveResult::Saved;
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void AlarmEditor::deleteAlarm()
@@ -425,19 +471,24 @@ void AlarmEditor::deleteAlarm()
     // The alarms below move up a row with their run-time state: a fired
     // alarm stays fired, an armed one stays armed.
     m_alarms.erase(index);
-    m_unsavedChanges = true;
+    m_alarms.setModified(true);
     LoadAllAlarmsInList();
 }
 
 void AlarmEditor::newFile()
 {
-    if (m_unsavedChanges && askToSave()) {
+    if (m_alarms.isModified() && askToSave()) {
         // Asked to save first: a save that did not happen keeps the alarms.
         const SaveResult saved = saveFile();
         if (saved == SaveResult::Cancelled || saved == SaveResult::Failed)
             return;
     }
     m_alarms.clear();
+    // The new list belongs to no file yet: nothing offers to write it over
+    // the file it replaced. That file's folder stays where Save starts.
+    if (!m_prefs.AlarmFile.isEmpty())
+        m_folderFile = m_prefs.AlarmFile;
+    m_prefs.AlarmFile.clear();
     LoadAllAlarmsInList();
     setFileLabel(tr("Not Saved."));
     addAlarm();
@@ -445,9 +496,12 @@ void AlarmEditor::newFile()
 
 void AlarmEditor::loadFile()
 {
+    // Loading replaces the table: changes no file has are offered a save.
+    if (!mayDiscardChanges())
+        return;
     const std::optional<QString> path =
         m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"),
-                                          QStringLiteral("*.alm"), m_prefs.AlarmFile));
+                                          QStringLiteral("*.alm"), currentFolderFile()));
     if (!path)
         return;
 
@@ -460,7 +514,7 @@ void AlarmEditor::loadFile()
         m_prefs.AlarmFile = *path;
         writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
         LoadAllAlarmsInList();
-        m_unsavedChanges = false;
+        m_alarms.setModified(false);
     }
     setFileLabel(StripDirectory(m_prefs.AlarmFile));
 }
@@ -475,7 +529,7 @@ AlarmEditor::SaveResult AlarmEditor::saveFile()
     const QString proposedName =
         m_prefs.AlarmFile.isEmpty() ? QStringLiteral("*.alm") : StripDirectory(m_prefs.AlarmFile);
     const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
-        FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName, m_prefs.AlarmFile));
+        FilePickRequest::Purpose::Save, tr("Save Sidereal Alarm File"), proposedName, currentFolderFile()));
     if (!path)
         return SaveResult::Cancelled;
     if (QFileInfo::exists(*path)) {
@@ -490,7 +544,7 @@ AlarmEditor::SaveResult AlarmEditor::saveFile()
     // The file saved is the one the next start loads.
     writeSetting(m_settings, QStringLiteral("AlarmFile"), *path);
     setFileLabel(StripDirectory(m_prefs.AlarmFile));
-    m_unsavedChanges = false;
+    m_alarms.setModified(false);
     return SaveResult::Saved;
 }
 

@@ -59,7 +59,11 @@ public:
         Failed,     // the file could not be written (the user was told)
     };
 
-    bool unsavedChanges() const { return m_unsavedChanges; }
+    bool unsavedChanges() const;
+    // Before the table is replaced or the program ends: true when nothing
+    // is unsaved, or the user saved, or chose not to save; false when the
+    // user cancelled or the save did not happen.
+    bool mayDiscardChanges();
     bool adding() const { return m_adding; }
     bool editing() const { return m_editing; }
 
@@ -111,6 +115,8 @@ private:
     void setFileLabel(const QString &fileName);
     int selectedIndex() const;
     bool askToSave();
+    QString saveQuestion() const;
+    QString currentFolderFile() const;
     bool storeEditedAlarm();
     QString refusedField() const;
 
@@ -124,7 +130,7 @@ private:
     std::array<QLabel *, 3> LBLParam{};
     std::array<QPushButton *, 3> cmdBrowse{};
 
-    bool m_unsavedChanges = false;  // set by a commit or a delete; cleared by Load and Save
+    QString m_folderFile;  // the file New left: where the file dialogs start
     bool m_editing = false;
     bool m_adding = false;
     qint16 m_editIndex = 0;         // index in the table of the alarm being edited or added

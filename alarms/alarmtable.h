@@ -50,11 +50,18 @@ public:
     // empty.
     bool isPlaceholder() const;
 
+    // Whether the table holds changes that no file has: set by whoever adds,
+    // edits or deletes an alarm (the editor, Tonight's transit alarms),
+    // cleared by a successful load or save. Closing the clock asks first.
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
     std::vector<AlarmDef>::const_iterator begin() const { return records_.begin(); }
     std::vector<AlarmDef>::const_iterator end() const { return records_.end(); }
 
 private:
     std::vector<AlarmDef> records_;
+    bool modified_ = false;
 };
 
 } // namespace noctalis

@@ -69,9 +69,16 @@ QPushButton *SenderWindow::cancelButton() const { return ui->CancelButton; }
 
 void SenderWindow::SetURL(const QString &url)
 {
-    Q_UNUSED(url);
-    m_hostAddress = m_address.host;
-    m_hostPort = m_address.port;
+    std::optional<SenderAddress> target = senderAddressFromUrl(url, m_address);
+    if (!target) {
+        logSkippedStep(lcAlarms, "read the sender's address",
+                       QStringLiteral("\"%1\" is not host:port; sending to %2:%3")
+                           .arg(url, m_address.host)
+                           .arg(m_address.port));
+        target = m_address;
+    }
+    m_hostAddress = target->host;
+    m_hostPort = target->port;
 }
 
 void SenderWindow::load()
@@ -102,7 +109,7 @@ void SenderWindow::tick()
         break;
     case Cycle::Connecting:
         if (now > m_connectDeadline)
-            failCycle(QStringLiteral("no connection within %1 s").arg(kConnectLimitSeconds));
+            failCycle(tr("no connection within %1 s").arg(kConnectLimitSeconds));
         break;
     case Cycle::Lingering:
         if (now >= m_sentAt.addSecs(kLingerSeconds))
@@ -116,9 +123,11 @@ void SenderWindow::startCycle()
     m_socket->abort();  // back to the idle state, whatever the last cycle left
     m_bytesWritten = 0;
     m_payload.clear();
-    // The local end on the loopback interface, any free port; a failure here
-    // leaves the choice to the system.
-    m_socket->bind(QHostAddress(QHostAddress::LocalHost), 0);
+    // To a listener on this machine the local end is on the loopback
+    // interface, any free port; a failure here leaves the choice to the
+    // system, as does a listener elsewhere.
+    if (QHostAddress(m_hostAddress) == QHostAddress(QHostAddress::LocalHost))
+        m_socket->bind(QHostAddress(QHostAddress::LocalHost), 0);
     m_cycle = Cycle::Connecting;
     m_connectDeadline = m_clock.utcNow().addSecs(kConnectLimitSeconds);
     m_socket->connectToHost(m_hostAddress, quint16(m_hostPort));
@@ -161,6 +170,9 @@ void SenderWindow::failCycle(const QString &why)
 {
     logSkippedStep(lcAlarms, "send the alarm text",
                    QStringLiteral("%1:%2: %3").arg(m_hostAddress).arg(m_hostPort).arg(why));
+    //: %1 is why (the system's words, "Connection refused"), %2 the local time.
+    ui->LBLSent->setText(tr("Not sent: %1 at %2 Local Time.")
+                             .arg(why, m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
     endCycle(false);
 }
 

@@ -2,13 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // SenderWindow: the sender window of a "Send LMST via TCP" alarm. From its
-// one-second timer it connects to 127.0.0.1 port 1556, sends the alarm's
+// one-second timer it connects to the alarm's listener (127.0.0.1 port 1556
+// unless its URL names another), sends the alarm's
 // text with its time fields expanded by its own engine, closes the
 // connection about two seconds later and repeats after the alarm's interval.
 // A cycle that fails leaves one line in the category noctalis.alarms.
 #pragma once
 
 #include "automationobject.h"
+#include "senderaddress.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>
@@ -32,20 +34,13 @@ namespace noctalis {
 class Clock;
 struct Preferences;
 
-// Where senders send: the listener on the local machine. Tests give a port
-// of their own.
-struct SenderAddress {
-    QString host = QStringLiteral("127.0.0.1");
-    quint16 port = 1556;
-};
-
 class SenderWindow : public QWidget {
     Q_OBJECT
 
 public:
     // prefs supplies the time zone for the time fields; clock the local time
     // of the send cycle; engineProgId the class of this window's engine;
-    // address the remote end that SetURL sets.
+    // address the remote end of an alarm whose URL is empty.
     SenderWindow(const Preferences &prefs, const Clock &clock, const QString &engineProgId,
                  const SenderAddress &address = {}, QWidget *parent = nullptr);
     ~SenderWindow() override;
@@ -53,8 +48,9 @@ public:
     // Filled before load, in this order.
     QVariant SenderLng;       // longitude of this window's engine, degrees west
     QString MessageTemplate;  // the text to send, with time fields
-    // Sets the remote end to the window's SenderAddress (127.0.0.1 port
-    // 1556): the address an alarm gives in url is not used.
+    // Sets the remote end: the "host:port" or "tcp://host:port" that url
+    // names, else (empty, or a stored text the editor would refuse) the
+    // window's SenderAddress.
     void SetURL(const QString &url);
     QVariant RepeatMinutes;   // minutes between cycles, leading-number rule (Empty is 0)
 

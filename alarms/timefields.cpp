@@ -26,7 +26,9 @@ std::optional<double> lmstNow(const TimeFieldSource &source)
 {
     std::optional<double> lmst;
     runStep(lcAlarms, "read the LMST of a time field", [&] {
-        const Ut1Reading ut1(utNow(source), source.dut1Seconds);
+        // The reading to the millisecond, as the face takes it: a whole
+        // second of UTC can lie a sidereal second behind the face.
+        const Ut1Reading ut1(automation::toAutomationDate(source.clock.utcNowMs()), source.dut1Seconds);
         source.engine.set(QStringLiteral("UTDate"), automation::dateValue(ut1.engineUtDate));
         lmst = ut1.sidereal(automation::toDouble(source.engine.get(QStringLiteral("lmst"))));
     });
@@ -45,8 +47,10 @@ double utNow(const TimeFieldSource &source)
 QString lmstFieldValue(const QString &fieldText, double lmstHours)
 {
     const QString f = selector(fieldText);
+    // The face's second: the sidereal second that has begun, not the
+    // nearest one.
     if (f == QLatin1String("HH:MM:SS"))
-        return formatTime(lmstHours / 24, u"HH:nn:ss");
+        return FormatHoursHMS(lmstHours);
     if (f == QLatin1String("HOURS"))
         return formatNumber(lmstHours, u"0.0000");
     return formatNumber(lmstHours, f);

@@ -3,7 +3,9 @@
 //
 // Time fields in alarm texts: "[LMST" or "[UT", a field text, and "]". The
 // field text, trimmed and upper-cased, selects the value:
-//   "HH:MM:SS"  the time of day, rounded to the nearest second
+//   "HH:MM:SS"  the time of day: for "[LMST" the second the clock's face
+//               shows (the second that has begun), for "[UT" the clock's
+//               UTC, which is read in whole seconds
 //   "HOURS"     LMST in hours, or the UT date-time in hours from 1899-12-30,
 //               with four decimals
 //   other       the same number through that text as a number pattern

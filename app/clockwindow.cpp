@@ -605,6 +605,12 @@ void ClockWindow::showAbout()
 
 void ClockWindow::closeEvent(QCloseEvent *event)
 {
+    // Alarms added or changed and not saved (in the editor or from
+    // Tonight) are offered a save; Cancel keeps the clock running.
+    if (m_ctx.alarms.isModified() && !alarmEditor().mayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     runStep(lcClock, "store the window position", [&] {
         if (isMinimized() || isMaximized())
             return;

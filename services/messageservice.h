@@ -10,8 +10,8 @@
 
 namespace noctalis {
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class MessageService {
 public:
@@ -39,11 +39,14 @@ public:
         messages.push_back({text, title, buttons});
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
+        if (buttons == MessageButtons::YesNoCancel && answerCancel)
+            return MessageAnswer::Cancel;
         return answerYes ? MessageAnswer::Yes : MessageAnswer::No;
     }
 
     QList<Message> messages;
     bool answerYes = true;
+    bool answerCancel = false;  // for questions that offer Cancel
 };
 
 } // namespace noctalis

@@ -16,6 +16,15 @@ MessageAnswer WidgetMessageService::show(const QString &text, const QString &tit
                                                   QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
+    if (buttons == MessageButtons::YesNoCancel) {
+        // Escape and the close box cancel.
+        const auto answer = QMessageBox::question(QApplication::activeWindow(), title, text,
+                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                  QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            return MessageAnswer::Yes;
+        return answer == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Cancel;
+    }
     QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
     return MessageAnswer::Ok;
 }

@@ -47,6 +47,7 @@ std::optional<int> AddAlarm(AlarmTable &table, const AlarmDef &alarm)
     record = alarm;
     record.Triggered = triggered;
     record.TriggeredUntil = until;
+    table.setModified(true);
     return index;
 }
 

@@ -179,6 +179,10 @@
         <source>Browse</source>
         <translation>Durchsuchen</translation>
     </message>
+    <message>
+        <source>Start the program &amp;minimized</source>
+        <translation>Programm &amp;minimiert starten</translation>
+    </message>
 </context>
 <context>
     <name>AlarmFile</name>
@@ -966,14 +970,6 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
         <translation>Alarmdatei: %1</translation>
     </message>
     <message>
-        <source>True</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>False</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>&amp;Cancel Add</source>
         <translation>Hinzufügen &amp;abbrechen</translation>
     </message>
@@ -1101,6 +1097,22 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+    <message>
+        <source>Do you want to save your new alarm list?</source>
+        <translation>Möchten Sie Ihre neue Alarmliste speichern?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>The URL must be empty (this computer, port 1556) or host:port, such as 127.0.0.1:5555 or tcp://dome.local:5555.</source>
+        <translation>Die URL muss leer sein (dieser Computer, Port 1556) oder Host:Port lauten, etwa 127.0.0.1:5555 oder tcp://dome.local:5555.</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1406,15 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Sent: %1 Local Time.</source>
         <translation>Gesendet: %1 Ortszeit.</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>keine Verbindung innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>Not sent: %1 at %2 Local Time.</source>
+        <extracomment>%1 is why (the system&apos;s words, &quot;Connection refused&quot;), %2 the local time.</extracomment>
+        <translation>Nicht gesendet: %1 um %2 Ortszeit.</translation>
     </message>
 </context>
 <context>

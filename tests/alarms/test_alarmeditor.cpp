@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -224,9 +225,9 @@ TEST_F(AlarmEditorTest, RowsShowNumberNameTimeEnabledAndAction)
     alarms[2].Action = 9;  // no display text
     open();
     ASSERT_EQ(list()->topLevelItemCount(), 3);
-    EXPECT_EQ(row(1), (QStringList{" 1", "Altair", "01:00:00", "True", "Message Box"}));
-    EXPECT_EQ(row(2), (QStringList{" 2", "Betelgeuse", "12:30:00", "False", "Send LMST via TCP"}));
-    EXPECT_EQ(row(3), (QStringList{" 3", "Capella", "00:00:00", "True", ""}));
+    EXPECT_EQ(row(1), (QStringList{" 1", "Altair", "01:00:00", "Yes", "Message Box"}));
+    EXPECT_EQ(row(2), (QStringList{" 2", "Betelgeuse", "12:30:00", "No", "Send LMST via TCP"}));
+    EXPECT_EQ(row(3), (QStringList{" 3", "Capella", "00:00:00", "Yes", ""}));
 }
 
 TEST_F(AlarmEditorTest, NewAlarmThenOkTakesIndexZeroAndSaveWritesOneBlock)
@@ -248,7 +249,7 @@ TEST_F(AlarmEditorTest, NewAlarmThenOkTakesIndexZeroAndSaveWritesOneBlock)
     click("cmdOK");
     ASSERT_EQ(alarms.size(), 1);
     EXPECT_EQ(alarms[0].Name, QStringLiteral("Jupiter"));
-    EXPECT_EQ(row(1), (QStringList{" 1", "Jupiter", "12:30:00", "True", "Message Box + Sound"}));
+    EXPECT_EQ(row(1), (QStringList{" 1", "Jupiter", "12:30:00", "Yes", "Message Box + Sound"}));
 
     files.answers << path("jupiter.alm");
     click("cmdSave");
@@ -354,6 +355,14 @@ TEST_F(AlarmEditorTest, EditDisplayFollowsTheActionCode)
     EXPECT_EQ(caption(1), QStringLiteral("Minimized Y/N:"));
     EXPECT_EQ(caption(2), QStringLiteral("Interval min:")) << "kept, though hidden";
     EXPECT_FALSE(boxShown(2));
+    // The minimised start is a check box where a launcher can ask for it,
+    // and is not offered where it cannot; the file keeps "Y" or "N".
+    EXPECT_FALSE(boxShown(1) || captionShown(1));
+    EXPECT_EQ(shown("chkMinimized"), kCanStartMinimized);
+    control<QCheckBox>("chkMinimized")->setChecked(true);
+    EXPECT_EQ(box("txtParam1")->text(), QStringLiteral("Y"));
+    control<QCheckBox>("chkMinimized")->setChecked(false);
+    EXPECT_EQ(box("txtParam1")->text(), QStringLiteral("N"));
     EXPECT_TRUE(shown("cmdBrowse0"));
     EXPECT_FALSE(shown("cmdBrowse1"));
     EXPECT_FALSE(shown("txtDuration"));
@@ -443,7 +452,7 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
         {"1", 3, "5", "abc", nullptr, interval},
         {"1", 3, "5", "", nullptr, interval},
         {"1", 0, "5", "", "txtName", "Name is longer than 32767 characters."},
-        {"1", 2, "5", "", "txtParam1", "Minimized Y/N is longer than 32767 characters."},
+        {"1", 1, "5", "", "txtParam1", "Sound is longer than 32767 characters."},
         // Texts an alarm file could not give back as typed.
         {"1", 0, "5", "", "txtName", "Name holds a line break; an alarm keeps one line of text.", "Dome\nopen"},
         {"1", 3, "5", "5", "txtParam1", "URL holds a line break; an alarm keeps one line of text.", "host:5000\r"},
@@ -500,6 +509,33 @@ TEST_F(AlarmEditorTest, SevenMinutesComeBackAsSeven)
     EXPECT_EQ(box("txtDuration")->text(), QStringLiteral("7"));
 }
 
+// A TCP alarm's URL is empty (this computer's listener) or host:port; any
+// other text would send somewhere the user did not mean, and is refused.
+TEST_F(AlarmEditorTest, ATcpAlarmsUrlIsEmptyOrHostAndPort)
+{
+    open();
+    for (const char *url : {"", "127.0.0.1:5555", "tcp://dome.local:7"}) {
+        click("cmdAdd");
+        Entry e(QStringLiteral("Dome"), QStringLiteral("1"));
+        e.action = kActionSendLmstTcp;
+        e.param[1] = QLatin1String(url);
+        e.param[2] = QStringLiteral("5");
+        fill(e);
+        click("cmdOK");
+        EXPECT_FALSE(form.adding()) << url;
+        EXPECT_EQ(alarms[alarms.lastIndex()].Param2, QLatin1String(url));
+    }
+    click("cmdAdd");
+    Entry bad(QStringLiteral("Dome"), QStringLiteral("1"));
+    bad.action = kActionSendLmstTcp;
+    bad.param[1] = QStringLiteral("dome.local");
+    bad.param[2] = QStringLiteral("5");
+    fill(bad);
+    click("cmdOK");
+    EXPECT_TRUE(form.adding());
+    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("The URL must be empty"))) << lastMessage().toStdString();
+}
+
 TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
 {
     threeAlarms();
@@ -507,7 +543,7 @@ TEST_F(AlarmEditorTest, EditFillsTheFieldsAndKeepsTheActionAndRunTimeState)
     alarms[1].Action = kActionSendLmstTcp;
     alarms[1].Enabled = false;
     alarms[1].Param1 = QStringLiteral("Look: Jupiter, Saturn");
-    alarms[1].Param2 = QStringLiteral("127.0.0.1");
+    alarms[1].Param2 = QStringLiteral("127.0.0.1:1556");
     alarms[1].Param3 = QStringLiteral("5");
     alarms[1].Duration.reset();
     alarms[1].Triggered = true;
@@ -824,6 +860,18 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     addAlarm(Entry(QStringLiteral("Unsaved")));
     ASSERT_TRUE(form.unsavedChanges());
 
+    // Loading replaces the table: the unsaved alarm is offered a save, and
+    // Cancel leaves everything as it was.
+    messages.answerCancel = true;
+    click("cmdLoad");
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(files.requests.isEmpty());
+    EXPECT_TRUE(form.unsavedChanges());
+
+    messages.answerCancel = false;
+    messages.answerYes = false;
+    messages.messages.clear();
     files.answers << path("three.alm");
     click("cmdLoad");
     ASSERT_EQ(files.requests.size(), 1);
@@ -831,7 +879,7 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load  Sidereal Alarms", "*.alm",
                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 
-    EXPECT_TRUE(messages.messages.isEmpty()) << "no question about the unsaved alarm";
+    EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your new alarm list?"));
     EXPECT_EQ(alarms.size(), 3);
     EXPECT_EQ(list()->topLevelItemCount(), 3);
     EXPECT_EQ(row(3).value(1), QStringLiteral("Capella"));
@@ -948,12 +996,21 @@ TEST_F(AlarmEditorTest, NewAsksToSaveAndKeepsTheAlarmsWhenTheSaveDoesNotHappen)
     EXPECT_EQ(alarms.size(), 2);
     EXPECT_FALSE(form.adding());
 
-    // No: the table starts empty, the file name stays for the next save.
+    // No: the table starts empty and belongs to no file, so nothing offers
+    // to write it over night.alm; Save still starts in night.alm's folder.
     messages.answerYes = false;
     click("cmdNew");
     EXPECT_TRUE(alarms.isPlaceholder());
     EXPECT_TRUE(form.adding());
-    EXPECT_EQ(prefs.AlarmFile, path("night.alm"));
+    EXPECT_EQ(prefs.AlarmFile, QString());
+    addAlarm(Entry(QStringLiteral("Fresh")));
+    messages.messages.clear();
+    click("cmdOK");
+    EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your new alarm list?"));
+    open();
+    click("cmdSave");  // cancelled
+    EXPECT_EQ(files.requests.last().proposedName, QStringLiteral("*.alm"));
+    EXPECT_EQ(files.requests.last().directory, QFileInfo(path("night.alm")).absolutePath());
 }
 
 TEST_F(AlarmEditorTest, BrowseFillsTheProgramAndSoundBoxes)

@@ -58,13 +58,15 @@ protected:
 
     SenderAddress address() const { return {QStringLiteral("127.0.0.1"), port}; }
 
+    // A sender whose empty URL means the test's listener, or one sent to
+    // the listener url names.
     std::unique_ptr<SenderWindow> sender(const QString &messageTemplate, const QVariant &repeatMinutes,
-                                         const QVariant &lngWestDeg = 0.0)
+                                         const QVariant &lngWestDeg = 0.0, const QString &url = QString())
     {
         auto form = std::make_unique<SenderWindow>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), address());
         form->SenderLng = lngWestDeg;
         form->MessageTemplate = messageTemplate;
-        form->SetURL(QStringLiteral("example.org:80"));
+        form->SetURL(url);
         form->RepeatMinutes = repeatMinutes;
         form->load();
         form->timer()->stop();  // timer events are driven by hand
@@ -127,7 +129,7 @@ protected:
 
     Preferences prefs;
     ManualClock clock;
-    const quint16 port = freePort();  // the listener's, when the test listens
+    quint16 port = freePort();  // the listener's, when the test listens
     QTcpServer server;
 };
 
@@ -142,12 +144,52 @@ TEST_F(SenderTest, DesignAndAddress)
     EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));
     EXPECT_EQ(form->timer()->interval(), 1000);
 
-    // The program's senders, made without an address of their own, talk to
-    // port 1556 of the local machine whatever address the alarm gave.
-    SenderWindow production(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
-    production.SetURL(QStringLiteral("example.org:80"));
-    EXPECT_EQ(production.hostAddress(), QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(production.hostPort(), 1556);
+    // The program's senders go where the alarm's URL says, and to port 1556
+    // of the local machine when it says nothing; a stored text that is no
+    // address (the editor refuses it) falls back to the same.
+    struct Case {
+        const char *url;
+        const char *host;
+        int port;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"", "127.0.0.1", 1556, true},
+        {"  ", "127.0.0.1", 1556, true},
+        {"127.0.0.1:5555", "127.0.0.1", 5555, true},
+        {" tcp://dome.local:7 ", "dome.local", 7, true},
+        {"TCP://example.org:65535", "example.org", 65535, true},
+        {"[::1]:5555", "::1", 5555, true},
+        {"example.org", "127.0.0.1", 1556, false},
+        {"example.org:0", "127.0.0.1", 1556, false},
+        {"example.org:65536", "127.0.0.1", 1556, false},
+        {"http://example.org:80", "127.0.0.1", 1556, false},
+        {"host:80/path", "127.0.0.1", 1556, false},
+        {"[dome]:80", "127.0.0.1", 1556, false},
+        {"-bad-:80", "127.0.0.1", 1556, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.url);
+        EXPECT_EQ(senderAddressFromUrl(QLatin1String(c.url)).has_value(), c.valid);
+        SenderWindow production(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"));
+        production.SetURL(QLatin1String(c.url));
+        EXPECT_EQ(production.hostAddress(), QLatin1String(c.host));
+        EXPECT_EQ(production.hostPort(), c.port);
+    }
+}
+
+TEST_F(SenderTest, AUrlsPortIsWhereTheTextGoes)
+{
+    // The window's own default is a port nothing listens on; the URL names
+    // the listener.
+    const quint16 listening = port;
+    port = freePort();
+    auto form = sender(QStringLiteral("to the URL"), QStringLiteral("5"), 0.0,
+                       QStringLiteral("127.0.0.1:%1").arg(listening));
+    port = listening;
+    listen();
+    fire(form->timer());
+    EXPECT_EQ(nextPayload(10), QByteArray("to the URL"));
 }
 
 TEST_F(SenderTest, SendsTheTextExactlyAndClosesAfterTwoSeconds)
@@ -204,12 +246,13 @@ TEST_F(SenderTest, TheLmstOfItsOwnEngineAtTheAlarmsLongitude)
 {
     listen();
     // 2000-01-01 12:00 UT: Greenwich mean sidereal time 18h 41m 50.548s;
-    // 90 degrees west is 6 hours earlier.
+    // 90 degrees west is 6 hours earlier. The text shows the second that
+    // has begun, as the clock's face does.
     clock.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0), Qt::UTC);
     prefs.TZ = 0;
     auto form = sender(QStringLiteral("[LMST HH:MM:SS]"), QStringLiteral("5"), 90.0);
     fire(form->timer());
-    EXPECT_EQ(nextPayload(8), QByteArray("12:41:51"));
+    EXPECT_EQ(nextPayload(8), QByteArray("12:41:50"));
 }
 
 TEST_F(SenderTest, ALongTextGoesOutWholeAndIsShownCut)
@@ -245,9 +288,9 @@ TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: send the alarm text skipped: 127.0.0.1:%1: "
                                                       "Connection refused")
                                            .arg(port)})
-        << "the user sees nothing, the log one line";
+        << "one line in the log";
     EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));
-    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Not sent: Connection refused at 08:04:05 Local Time."));
     EXPECT_EQ(form->nextSend(), clock.now.addSecs(120));
 
     listen();
@@ -310,7 +353,8 @@ TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
     EXPECT_FALSE(ended.first().first().toBool());
     EXPECT_FALSE(form->cycleRunning());
     EXPECT_EQ(form->nextSend(), clock.now.addSecs(300));
-    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
+    EXPECT_EQ(form->sentLabel()->text(),
+              QStringLiteral("Not sent: no connection within 10 s at 08:04:16 Local Time."));
 }
 
 TEST_F(SenderTest, AnEmptyIntervalSendsAgainAtTheNextTimerEvent)
@@ -371,7 +415,7 @@ TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
     order.tag = QStringLiteral("Tcp");
     order.senderLng = 0.0;
     order.messageTemplate = QStringLiteral("[UT HH:MM:SS]");
-    order.url = QStringLiteral("10.1.2.3:80");
+    order.url = QStringLiteral("tcp://127.0.0.1:%1").arg(port);
     order.repeatMinutes = QStringLiteral("1");
     windows.openSender(order);
     ASSERT_EQ(windows.windows(QStringLiteral("Tcp")).size(), 1);

@@ -8,6 +8,7 @@
 #include "clock.h"
 #include "modastrosubs.h"
 #include "timefields.h"
+#include "noctalismodule.h"
 
 #include "qtprinters.h"
 
@@ -104,8 +105,19 @@ TEST_F(TimeFieldsTest, OtherPatternsGoThroughTheNumberPattern)
 {
     EXPECT_EQ(cvt(QStringLiteral("[LMST 0.000]")), QStringLiteral("7.250"));
     EXPECT_EQ(cvt(QStringLiteral("[LMST 00]")), QStringLiteral("07"));
-    EXPECT_EQ(lmstFieldValue(QStringLiteral(" hh:mm:ss "), 23.99999), QStringLiteral("00:00:00"));
     EXPECT_EQ(lmstFieldValue(QStringLiteral("hours"), 12.5), QStringLiteral("12.5000"));
+}
+
+// A field shows the second the face shows at the same LMST: late in a
+// second it is not rounded up into the next one.
+TEST(LmstField, ShowsTheFacesSecond)
+{
+    for (double lmstHours : {7.25, 7.25 + 0.4 / 3600, 7.25 + 0.6 / 3600, 7.25 + 0.999 / 3600, 0.0, 23.99999,
+                             23 + 3599.5 / 3600}) {
+        EXPECT_EQ(lmstFieldValue(QStringLiteral(" hh:mm:ss "), lmstHours), FormatHoursHMS(lmstHours)) << lmstHours;
+    }
+    EXPECT_EQ(lmstFieldValue(QStringLiteral("HH:MM:SS"), 7.25 + 0.6 / 3600), QStringLiteral("07:15:00"));
+    EXPECT_EQ(lmstFieldValue(QStringLiteral("HH:MM:SS"), 23.99999), QStringLiteral("23:59:59"));
 }
 
 TEST_F(TimeFieldsTest, LmstFieldsFollowUt1AndUtFieldsStayOnUtc)

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -112,6 +113,44 @@ TEST_F(AlarmsMenuTest, TheSameEditorComesBackWithItsUnsavedFlag)
     EXPECT_EQ(&form.alarmEditor(), first);
     EXPECT_TRUE(first->unsavedChanges());
     EXPECT_TRUE(alarms.isPlaceholder());
+}
+
+// Alarms no file has (added from Tonight, edited and not saved) are offered
+// a save when the clock closes: Cancel keeps the clock, No closes, Yes
+// saves first and closes only when the save happened.
+TEST_F(AlarmsMenuTest, ClosingTheClockOffersToSaveUnsavedAlarms)
+{
+    QTemporaryDir dir;
+    alarms[0].Name = QStringLiteral("Vega");
+    alarms.setModified(true);
+    form.show();
+
+    messages.answerCancel = true;
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNoCancel);
+
+    messages.answerCancel = false;
+    messages.answerYes = true;  // Yes, then the file dialog is cancelled
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(alarms.isModified());
+
+    const QString file = dir.filePath(QStringLiteral("tonight.alm"));
+    files.answers << file;
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(QFileInfo::exists(file));
+    EXPECT_FALSE(alarms.isModified());
+
+    messages.messages.clear();
+    form.show();
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(messages.messages.isEmpty()) << "nothing unsaved, nothing asked";
+
+    alarms.setModified(true);
+    form.show();
+    messages.answerYes = false;
+    EXPECT_TRUE(form.close());
 }
 
 TEST(FileDialogFilters, PairsBecomeQtNameFilters)

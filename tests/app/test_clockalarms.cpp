@@ -214,7 +214,7 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     a.Name = QStringLiteral("Always");
     a.Enabled = true;
     a.Duration = 1.5;  // due at any LMST
-    a.Param1 = QStringLiteral("UT [UT HH:MM:SS]");
+    a.Param1 = QStringLiteral("UT [UT HH:MM:SS] LMST [LMST HH:MM:SS]");
     parts.prefs.AlarmsEnabled = true;
 
     fire(form.timer());
@@ -223,7 +223,8 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     EXPECT_EQ(automation::toAutomationDate(*parts.prefs.CurrentUT), engineUt);
     ASSERT_EQ(alarmsRuntime.windows().windows().size(), 1);
     EXPECT_EQ(static_cast<AlarmNotice *>(alarmsRuntime.windows().windows().first())->message(),
-              QStringLiteral("UT ") + form.utClockLabel()->text());
+              QStringLiteral("UT ") + form.utClockLabel()->text() + QStringLiteral(" LMST ")
+                  + form.findChild<QLabel *>(QStringLiteral("LBLClk"))->text());
     EXPECT_NEAR(automation::toAutomationDate(*a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
 }
 

@@ -206,6 +206,7 @@ TEST_F(TonightTest, TransitAlarmsWrapIntoTheSiderealDayAndJoinTheLiveTable)
         type("txtOffset", QLatin1String(cases[i].offset));
         click("cmdAddAlarm");
         ASSERT_EQ(alarms.size(), i + 1) << "the placeholder is taken first";
+        EXPECT_TRUE(alarms.isModified()) << "no file has it yet";
         const AlarmDef &a = alarms[i];
         EXPECT_EQ(a.Name, QLatin1String(cases[i].name));
         EXPECT_NEAR(a.SiderealTime * 24, cases[i].lmstHours, 1e-12);

@@ -678,6 +678,7 @@ TEST_F(AlarmEditorTest, EditingTheTimeRearmsAndALoadKeepsTheSameAlarmsFired)
     // The file: Altair (now not in the table under that name), Betelgeuse
     // at 02:00 (moved away in the table), Capella (unchanged and fired).
     alarms[1].Triggered = true;
+    messages.answerYes = false;  // the edits are not saved first
     files.answers << path("three.alm");
     click("cmdLoad");
     ASSERT_EQ(alarms.size(), 3);

@@ -25,7 +25,7 @@ struct SenderOrder {
     QVariant senderLng;       // the main engine's LNG at firing, degrees west
     QString messageTemplate;  // the text to send, with time fields
     QString url;              // the alarm's second parameter, for SetURL
-    QVariant repeatMinutes;   // the alarm's third parameter, minutes between sends
+    QString repeatMinutes;    // the alarm's third parameter, minutes between sends
 };
 
 // The main window, as the check reads it. Each member may throw (an engine

@@ -89,7 +89,7 @@ void SenderWindow::load()
         m_engine.set(QStringLiteral("LNG"), SenderLng);
     });
     runStep(lcAlarms, "show the sender's interval", [&] {
-        ui->LBLInterval->setText(tr("Interval: %1 minutes.").arg(automation::toText(RepeatMinutes)));
+        ui->LBLInterval->setText(tr("Interval: %1 minutes.").arg(RepeatMinutes));
     });
     m_timer->start();
 }
@@ -183,7 +183,7 @@ void SenderWindow::endCycle(bool sent)
     m_cycle = Cycle::Idle;
     double minutes = 0;
     runStep(lcAlarms, "read the sender's interval",
-            [&] { minutes = leadingNumber(automation::toText(RepeatMinutes)); });
+            [&] { minutes = leadingNumber(RepeatMinutes); });
     const double ms = std::clamp(minutes * 60000.0, -kMaxIntervalMs, kMaxIntervalMs);
     m_nextSend = m_clock.utcNow().addMSecs(std::llround(ms));
     emit cycleEnded(sent);

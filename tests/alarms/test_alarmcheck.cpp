@@ -432,7 +432,7 @@ TEST_F(AlarmCheckTest, SenderOrderAndUnknownCodes)
     EXPECT_EQ(s.senderLng.toDouble(), 105.5);
     EXPECT_EQ(s.messageTemplate, QStringLiteral("[LMST HH:MM:SS]")) << "expanded by the sender, not here";
     EXPECT_EQ(s.url, QStringLiteral("example.org:80"));
-    EXPECT_EQ(s.repeatMinutes.toString(), QStringLiteral("5"));
+    EXPECT_EQ(s.repeatMinutes, QStringLiteral("5"));
     EXPECT_EQ(actions.log.size(), 1) << "code 7 has no action";
     EXPECT_TRUE(alarms[1].Triggered) << "but fires all the same";
     EXPECT_TRUE(alarms[1].TriggeredUntil.has_value());

@@ -60,7 +60,7 @@ protected:
 
     // A sender whose empty URL means the test's listener, or one sent to
     // the listener url names.
-    std::unique_ptr<SenderWindow> sender(const QString &messageTemplate, const QVariant &repeatMinutes,
+    std::unique_ptr<SenderWindow> sender(const QString &messageTemplate, const QString &repeatMinutes,
                                          const QVariant &lngWestDeg = 0.0, const QString &url = QString())
     {
         auto form = std::make_unique<SenderWindow>(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), address());
@@ -360,7 +360,7 @@ TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
 TEST_F(SenderTest, AnEmptyIntervalSendsAgainAtTheNextTimerEvent)
 {
     listen();
-    auto form = sender(QStringLiteral("x"), QVariant());
+    auto form = sender(QStringLiteral("x"), QString());
     EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval:  minutes."));
     fire(form->timer());
     EXPECT_EQ(nextPayload(1), QByteArray("x"));

@@ -137,7 +137,7 @@ TEST_F(AlarmWindowsTest, ASenderOpensBesideTheClockNotUnderIt)
     open("Vega");  // a notice in the corner too
     SenderOrder order;
     order.tag = QStringLiteral("Deneb");
-    order.repeatMinutes = 5;
+    order.repeatMinutes = QStringLiteral("5");
     windows.openSender(order);
     ASSERT_EQ(windows.windows(QStringLiteral("Deneb")).size(), 1);
     QWidget *sender = windows.windows(QStringLiteral("Deneb")).first();

@@ -460,10 +460,9 @@ void AlarmEditor::deleteAlarm()
         m_messages.show(tr("Please select an alarm number to delete and then click Delete."), programTitle());
         return;
     }
-    // The row's number as the list shows it, with the blank before it that
-    // the English question keeps.
-    const QString rowText = ui->LV1->selectedItems().constFirst()->text(0);
-    //: %1 is the alarm's number with a blank before it (" 2").
+    // The row's number as the list shows it, without the blank before it.
+    const QString rowText = ui->LV1->selectedItems().constFirst()->text(0).trimmed();
+    //: %1 is the alarm's number.
     const QString question = tr("Are you sure you want to delete alarm %1?").arg(rowText);
     if (m_messages.show(question, programTitle(), MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
@@ -500,7 +499,7 @@ void AlarmEditor::loadFile()
     if (!mayDiscardChanges())
         return;
     const std::optional<QString> path =
-        m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load  Sidereal Alarms"),
+        m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load Sidereal Alarms"),
                                           QStringLiteral("*.alm"), currentFolderFile()));
     if (!path)
         return;

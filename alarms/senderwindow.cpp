@@ -89,7 +89,9 @@ void SenderWindow::load()
         m_engine.set(QStringLiteral("LNG"), SenderLng);
     });
     runStep(lcAlarms, "show the sender's interval", [&] {
-        ui->LBLInterval->setText(tr("Interval: %1 minutes.").arg(RepeatMinutes));
+        ui->LBLInterval->setText(RepeatMinutes.trimmed() == QLatin1String("1")
+                                     ? tr("Interval: 1 minute.")
+                                     : tr("Interval: %1 minutes.").arg(RepeatMinutes));
     });
     m_timer->start();
 }

@@ -115,7 +115,7 @@ void ConfigDialog::LoadParams()
 void ConfigDialog::showZone(const QString &zoneId)
 {
     m_zoneId = zoneId;
-    const QString tip = tr("Time Zone +Dayklight Savings Time Bias if it exists.");
+    const QString tip = tr("Time Zone +Daylight Savings Time Bias if it exists.");
     ui->TxtTZ->setToolTip(zoneId.isEmpty() ? tip : tip + QLatin1Char('\n') + tr("Time zone: %1").arg(zoneId));
 }
 

@@ -378,7 +378,7 @@ bool ObserverDialog::SaveoB()
     const QString &path = m_ctx.observer.ObserverFile;
     QString error;
     if (!saveFileDurably(path, writeObserverFile(fields), &error)) {
-        m_ctx.messages.show(tr("An error occured while trying to save the observer file.\r\n%1\r\n%2")
+        m_ctx.messages.show(tr("An error occurred while trying to save the observer file.\r\n%1\r\n%2")
                                 .arg(QDir::toNativeSeparators(path), error),
                             tr("Save Error"));
         return false;

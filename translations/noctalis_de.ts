@@ -92,10 +92,6 @@
         <translation>Alarmname</translation>
     </message>
     <message>
-        <source>Sideral Time</source>
-        <translation>Sternzeit</translation>
-    </message>
-    <message>
         <source>Enabled</source>
         <translation>Aktiv</translation>
     </message>
@@ -182,6 +178,10 @@
     <message>
         <source>Start the program &amp;minimized</source>
         <translation>Programm &amp;minimiert starten</translation>
+    </message>
+    <message>
+        <source>Sidereal Time</source>
+        <translation>Sternzeit</translation>
     </message>
 </context>
 <context>
@@ -322,10 +322,6 @@ Nicht gefunden.</translation>
         <translation>&amp;Zeitzone:</translation>
     </message>
     <message>
-        <source>Time Zone +Dayklight Savings Time Bias if it exists.</source>
-        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
-    </message>
-    <message>
         <source>Detect TZ automatically.</source>
         <translation>Zeitzone automatisch erkennen.</translation>
     </message>
@@ -416,6 +412,10 @@ Nicht gefunden.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Time Zone +Daylight Savings Time Bias if it exists.</source>
+        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -540,10 +540,6 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <translation>Die Zeitzone, die die Systemuhr des Computers verwendet.</translation>
     </message>
     <message>
-        <source>Detect SystemTime Zone</source>
-        <translation>Zeitzone des Systems erkennen</translation>
-    </message>
-    <message>
         <source>DST Rule:</source>
         <translation>Sommerzeitregel:</translation>
     </message>
@@ -598,6 +594,10 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
     <message>
         <source>Time Zone Name:</source>
         <translation>Zeitzonenname:</translation>
+    </message>
+    <message>
+        <source>Detect System Time Zone</source>
+        <translation>Zeitzone des Systems erkennen</translation>
     </message>
 </context>
 <context>
@@ -751,7 +751,7 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
         <translation>Systemzeitzone</translation>
     </message>
     <message>
-        <source>Use the sytem Timezone of the computer.</source>
+        <source>Use the system Timezone of the computer.</source>
         <translation>Die Zeitzone des Computers verwenden.</translation>
     </message>
 </context>
@@ -1005,16 +1005,12 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
     </message>
     <message>
         <source>Are you sure you want to delete alarm %1?</source>
-        <extracomment>%1 is the alarm&apos;s number with a blank before it (&quot; 2&quot;).</extracomment>
-        <translation>Soll Alarm%1 wirklich gelöscht werden?</translation>
+        <extracomment>%1 is the alarm&apos;s number.</extracomment>
+        <translation>Soll Alarm %1 wirklich gelöscht werden?</translation>
     </message>
     <message>
         <source>Not Saved.</source>
         <translation>Nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>Load  Sidereal Alarms</source>
-        <translation>Sternzeit-Alarme laden</translation>
     </message>
     <message>
         <source>Either no alarms are defined or Alarm 1 does not have a supplied name.</source>
@@ -1113,6 +1109,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The URL must be empty (this computer, port 1556) or host:port, such as 127.0.0.1:5555 or tcp://dome.local:5555.</source>
         <translation>Die URL muss leer sein (dieser Computer, Port 1556) oder Host:Port lauten, etwa 127.0.0.1:5555 oder tcp://dome.local:5555.</translation>
+    </message>
+    <message>
+        <source>Load Sidereal Alarms</source>
+        <translation>Sternzeit-Alarme laden</translation>
     </message>
 </context>
 <context>
@@ -1240,12 +1240,12 @@ Soll die Datei ersetzt werden?</translation>
         <translation>DUT1 muss eine Zahl von Sekunden zwischen -0,9 und 0,9 sein (UT1 − UTC, wie vom IERS veröffentlicht).</translation>
     </message>
     <message>
-        <source>Time Zone +Dayklight Savings Time Bias if it exists.</source>
-        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
-    </message>
-    <message>
         <source>Time zone: %1</source>
         <translation>Zeitzone: %1</translation>
+    </message>
+    <message>
+        <source>Time Zone +Daylight Savings Time Bias if it exists.</source>
+        <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -1369,14 +1369,6 @@ already exists. Do you want to replace it?</source>
 ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
-        <source>An error occured while trying to save the observer file.<byte value="xd"/>
-%1<byte value="xd"/>
-%2</source>
-        <translation>Beim Speichern der Beobachterdatei ist ein Fehler aufgetreten.<byte value="xd"/>
-%1<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
         <source>Save Error</source>
         <translation>Fehler beim Speichern</translation>
     </message>
@@ -1391,6 +1383,14 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The elevation must be a number of meters from %1 to %2, such as 350 or 1234.5.</source>
         <translation>Die Höhe muss eine Zahl von Metern von %1 bis %2 sein, etwa 350 oder 1234.5.</translation>
+    </message>
+    <message>
+        <source>An error occurred while trying to save the observer file.<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>Beim Speichern der Beobachterdatei ist ein Fehler aufgetreten.<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1415,10 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <source>Not sent: %1 at %2 Local Time.</source>
         <extracomment>%1 is why (the system&apos;s words, &quot;Connection refused&quot;), %2 the local time.</extracomment>
         <translation>Nicht gesendet: %1 um %2 Ortszeit.</translation>
+    </message>
+    <message>
+        <source>Interval: 1 minute.</source>
+        <translation>Intervall: 1 Minute.</translation>
     </message>
 </context>
 <context>

@@ -190,7 +190,7 @@ TEST_F(AlarmEditorTest, OpensWithItsCaptionColumnsAndAnEmptyListForThePlaceholde
     QStringList headers;
     for (int c = 0; c < list()->columnCount(); ++c)
         headers << list()->headerItem()->text(c);
-    EXPECT_EQ(headers, (QStringList{"No.", "Alarm Name", "Sideral Time", "Enabled", "Action"}));
+    EXPECT_EQ(headers, (QStringList{"No.", "Alarm Name", "Sidereal Time", "Enabled", "Action"}));
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     EXPECT_EQ(fileLabel(), QStringLiteral("Alarm File: night.alm"));
     QStringList actions;
@@ -602,7 +602,7 @@ TEST_F(AlarmEditorTest, DeletingRowTwoOfThreeMovesTheAlarmsBelowWithTheirState)
 
     messages.answerYes = false;
     click("cmdDelete");
-    EXPECT_EQ(lastMessage(), QStringLiteral("Are you sure you want to delete alarm  2?"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("Are you sure you want to delete alarm 2?"));
     EXPECT_EQ(messages.messages.last().buttons, MessageButtons::YesNo);
     EXPECT_EQ(alarms.size(), 3) << "No keeps the alarm";
     EXPECT_FALSE(form.unsavedChanges());
@@ -877,7 +877,7 @@ TEST_F(AlarmEditorTest, LoadAsksForAnAlarmFileAndRemembersIt)
     click("cmdLoad");
     ASSERT_EQ(files.requests.size(), 1);
     // No alarm file yet: the dialog starts in the documents folder.
-    expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load  Sidereal Alarms", "*.alm",
+    expectAlarmFileRequest(files.requests.first(), FilePickRequest::Purpose::Open, "Load Sidereal Alarms", "*.alm",
                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 
     EXPECT_EQ(lastMessage(), QStringLiteral("Do you want to save your new alarm list?"));

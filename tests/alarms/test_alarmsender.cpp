@@ -423,7 +423,7 @@ TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->timer()->isActive()) << "running from load";
-    EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval: 1 minutes."));
+    EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval: 1 minute."));
 
     QTest::mouseClick(form->hideButton(), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());

@@ -509,7 +509,7 @@ TEST_F(ObserverDialogTest, SaveAsksBeforeReplacingAndWritesNothingWrong)
     click("CmdSave");
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages()[0].text.startsWith(
-        QStringLiteral("An error occured while trying to save the observer file.") + kCrLf + nowhere + kCrLf))
+        QStringLiteral("An error occurred while trying to save the observer file.") + kCrLf + nowhere + kCrLf))
         << messages()[0].text.toStdString();
     EXPECT_EQ(messages()[0].title, QStringLiteral("Save Error"));
     EXPECT_FALSE(QFile::exists(nowhere));

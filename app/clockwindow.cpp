@@ -626,7 +626,13 @@ void ClockWindow::closeEvent(QCloseEvent *event)
             writeSetting(m_ctx.settings, QStringLiteral("Top"), numberText(float(top)));
     });
     m_ticker->stop();  // with the window gone, its tick stops
+    // The windows opened from the clock go with it.
+    if (m_calculator)
+        m_calculator->close();
+    if (m_tonight)
+        m_tonight->close();
     event->accept();
+    emit closed();
 }
 
 void ClockWindow::changeEvent(QEvent *event)

@@ -111,6 +111,11 @@ public:
     double pixelsToTwips(int pixels) const;
     int twipsToPixels(double twips) const;
 
+signals:
+    // The clock was closed (after the unsaved-alarm question): the program
+    // ends with it.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;

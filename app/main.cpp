@@ -80,8 +80,10 @@ int main(int argc, char *argv[])
     QCommandLineParser commandLine;
     describeOptions(commandLine);
     commandLine.process(app);  // an unknown option ends the program with a message
-    QApplication::setApplicationName(QStringLiteral("noctalis1"));
-    QApplication::setOrganizationName(QStringLiteral("noctalis1"));
+    // The name desktops, window managers (WM_CLASS), the tray and screen
+    // readers show; the settings folder keeps its own name (SettingsStore).
+    QApplication::setApplicationName(QStringLiteral("Noctalis"));
+    QApplication::setOrganizationName(QStringLiteral("Noctalis"));
     QApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
     QGuiApplication::setDesktopFileName(noctalis::applicationId());
     QApplication::setWindowIcon(noctalis::DesktopIntegration::applicationIcon());
@@ -107,5 +109,7 @@ int main(int argc, char *argv[])
     clockWindow.load();
     clockWindow.show();
     noctalis::connectHandover(instance, clockWindow);
+    // Closing the clock ends the program, whatever else is still open.
+    QObject::connect(&clockWindow, &noctalis::ClockWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     return app.exec();
 }

@@ -22,7 +22,7 @@ public:
 };
 
 // The title every message of the program carries unless it names its own.
-inline QString programTitle() { return QStringLiteral("noctalis1"); }
+inline QString programTitle() { return QStringLiteral("Noctalis"); }
 
 // Records every message and answers with a preset answer (tests).
 class RecordingMessageService : public MessageService {

@@ -3,16 +3,18 @@
 //
 // The clock window's "&Tonight" entry: right after the calculator's, a
 // modeless window of its own that comes back loaded afresh after a close and
-// stays open when the clock window closes.
+// closes with the clock window, which ends the program.
 
 #include "appparts.h"
 #include "clockwindow.h"
+#include "siderealcalculator.h"
 #include "tonightwindow.h"
 #include "tonighttargets.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -23,7 +25,7 @@ using namespace noctalis;
 
 class TonightMenuTest : public ::testing::Test, protected AppParts {};
 
-TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatOutlivesTheClock)
+TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatGoesWithTheClock)
 {
     ClockWindow form(context());
     form.load();
@@ -48,9 +50,13 @@ TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatOutlivesTheCl
     EXPECT_EQ(&form.tonight(), tonight);
     EXPECT_EQ(tonight->table()->topLevelItemCount(), 10) << "loaded again, with the target";
 
+    form.findChild<QAction *>(QStringLiteral("mnuCalculator"))->trigger();
+    ASSERT_TRUE(form.calculator().isVisible());
+    QSignalSpy closed(&form, &ClockWindow::closed);
     form.close();
-    EXPECT_TRUE(tonight->isVisible());
-    tonight->close();
+    EXPECT_FALSE(tonight->isVisible());
+    EXPECT_FALSE(form.calculator().isVisible());
+    EXPECT_EQ(closed.count(), 1) << "the program ends with the clock";
 }
 
 } // namespace

@@ -375,7 +375,7 @@ TEST_F(ObserverDialogTest, AFileThatCannotBeLoadedChangesNoBox)
         ASSERT_EQ(messages().size(), 1) << c.why;
         EXPECT_EQ(messages()[0].text, QStringLiteral("There was an error loading the observer file:") + kCrLf
                                           + c.file + kCrLf + QLatin1String(c.why));
-        EXPECT_EQ(messages()[0].title, QStringLiteral("noctalis1"));
+        EXPECT_EQ(messages()[0].title, QStringLiteral("Noctalis"));
         EXPECT_EQ(form.fileName(), QStringLiteral("/obs/current.obs"));
         EXPECT_EQ(QStringList({text("Txtlat"), text("TxtLng"), text("TxtTZ"), text("txtLocation"),
                                text("txtElevation")}),

@@ -119,7 +119,14 @@ void ClockWindow::buildMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("mnuClose", tr("&Close"), &ClockWindow::closeFromMenu);
+    QAction *closeEntry = add("mnuClose", tr("&Close"), &ClockWindow::closeFromMenu);
+    // The platform's Quit keys (Ctrl+Q where it names none) close the clock
+    // from its window too.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quitKeys.isEmpty())
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    closeEntry->setShortcuts(quitKeys);
+    addAction(closeEntry);
     add("mnuMinimize", tr("&Minimize"), &ClockWindow::minimize);
     m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &ClockWindow::toggleUtRows);
     m_mnuDisplayUT->setCheckable(true);
@@ -127,7 +134,7 @@ void ClockWindow::buildMenu()
     add("mnuCalculator", tr("Ca&lculator"), &ClockWindow::showCalculator);
     add("mnuTonight", tr("&Tonight"), &ClockWindow::showTonight);
     add("mnuAlarms", tr("&Alarms"), &ClockWindow::showAlarmEditor);
-    add("mnuAbout", tr("&About"), &ClockWindow::showAbout);
+    add("mnuAbout", tr("A&bout"), &ClockWindow::showAbout);
 }
 
 double ClockWindow::pixelsToTwips(int pixels) const

@@ -18,6 +18,7 @@
 #include "variant.h"
 
 #include <QFontMetrics>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include <cmath>
@@ -90,6 +91,8 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
       ui(std::make_unique<Ui::SiderealCalculator>())
 {
     ui->setupUi(this);
+    // Escape closes the window, as it closes a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     for (QLineEdit *box : {ui->txtMonth, ui->txtDay, ui->txtHr, ui->txtMin, ui->txtSec, ui->txtSidHr,

@@ -19,6 +19,7 @@
 #include "variant.h"
 
 #include <QHeaderView>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -74,6 +75,8 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     : QWidget(parent), m_ctx(context), ui(std::make_unique<Ui::TonightWindow>())
 {
     ui->setupUi(this);
+    // Escape closes the window, as it closes a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     ui->lvwTonight->sortByColumn(ColObject, Qt::AscendingOrder);

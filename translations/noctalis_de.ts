@@ -1153,10 +1153,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>&amp;Alarme</translation>
     </message>
     <message>
-        <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
         <source>LMST</source>
         <translation>LMST</translation>
     </message>
@@ -1199,6 +1195,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Placed by the computer&apos;s time zone; choose your place under Configure.</source>
         <translation>Ort aus der Zeitzone des Computers; wählen Sie Ihren Ort unter Einstellungen.</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>Ü&amp;ber</translation>
     </message>
 </context>
 <context>

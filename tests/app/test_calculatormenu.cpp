@@ -8,15 +8,20 @@
 #include "appparts.h"
 #include "clockwindow.h"
 #include "siderealcalculator.h"
+#include "tonightwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -50,6 +55,30 @@ TEST_F(CalculatorMenuTest, OneModelessCalculatorLoadedAgainAfterAClose)
     EXPECT_EQ(&form.calculator(), calculator);
     EXPECT_TRUE(calculator->isVisible());
     EXPECT_EQ(year->text(), QStringLiteral("2024")) << "loaded again";
+}
+
+// By keyboard alone: Escape closes the calculator and Tonight as it closes a
+// dialog, and the platform's Quit keys (Ctrl+Q) close the clock.
+TEST_F(CalculatorMenuTest, EscapeClosesTheToolWindowsAndQuitKeysTheClock)
+{
+    form.load();
+    form.show();
+    const std::pair<const char *, QWidget *> windows[] = {{"mnuCalculator", &form.calculator()},
+                                                          {"mnuTonight", &form.tonight()}};
+    for (const auto &[name, window] : windows) {
+        entry(name)->trigger();
+        ASSERT_TRUE(window->isVisible()) << name;
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << name;
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << name;
+    }
+    QSignalSpy closed(&form, &ClockWindow::closed);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(CalculatorMenuTest, CalculatorClosesWithTheClockWindowAndTheProgramEnds)

@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -49,7 +50,20 @@ QString yesButtonText()
 const QStringList kEnglishMenu{
     QStringLiteral("&Close"), QStringLiteral("&Minimize"), QStringLiteral("Display &UT"),
     QStringLiteral("C&onfigure"), QStringLiteral("Ca&lculator"), QStringLiteral("&Tonight"),
-    QStringLiteral("&Alarms"), QStringLiteral("&About")};
+    QStringLiteral("&Alarms"), QStringLiteral("A&bout")};
+
+// The access keys of a menu's entries, lower-cased: each entry has one and
+// no two share it, so a key press picks exactly one entry.
+void expectDistinctAccessKeys(const QStringList &texts)
+{
+    QStringList keys;
+    for (const QString &text : texts) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        ASSERT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString() << " has no access key";
+        keys << text.mid(at + 1, 1).toLower();
+    }
+    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size()) << keys.join(u' ').toStdString();
+}
 
 TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
 {
@@ -61,6 +75,7 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
                                             QStringLiteral("&Einstellungen"), QStringLiteral("Sternzeit&rechner"),
                                             QStringLiteral("&Heute Nacht"), QStringLiteral("&Alarme"),
                                             QStringLiteral("Ü&ber")}));
+        expectDistinctAccessKeys(menuTexts());
         // A plain function's text, through its fixed context.
         EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Programm starten"));
         // A caption marked for translation apart from its use, looked up in
@@ -78,6 +93,7 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
     }
     // Gone with the object: English again.
     EXPECT_EQ(menuTexts(), kEnglishMenu);
+    expectDistinctAccessKeys(kEnglishMenu);
     EXPECT_EQ(yesButtonText(), QStringLiteral("&Yes"));
 }
 

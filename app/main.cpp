@@ -9,6 +9,7 @@
 #include "desktopintegration.h"
 #include "fileroutines.h"
 #include "handover.h"
+#include "windowroles.h"
 #include "clockwindow.h"
 #include "observerexchange.h"
 #include "preferences.h"
@@ -87,6 +88,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
     QGuiApplication::setDesktopFileName(noctalis::applicationId());
     QApplication::setWindowIcon(noctalis::DesktopIntegration::applicationIcon());
+    noctalis::installWindowRoles();
 
     // One clock per session: a second start shows the running clock, or says
     // that it does not answer, and ends.

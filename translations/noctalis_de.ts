@@ -298,6 +298,10 @@ Nicht gefunden.</translation>
         <source>LAST</source>
         <translation>LAST</translation>
     </message>
+    <message>
+        <source>Local mean sidereal time</source>
+        <translation>Mittlere Ortssternzeit</translation>
+    </message>
 </context>
 <context>
     <name>ConfigDialog</name>
@@ -753,6 +757,34 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
     <message>
         <source>Use the system Timezone of the computer.</source>
         <translation>Die Zeitzone des Computers verwenden.</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>Sidereal hour</source>
+        <translation>Sternzeit-Stunde</translation>
+    </message>
+    <message>
+        <source>Sidereal minute</source>
+        <translation>Sternzeit-Minute</translation>
+    </message>
+    <message>
+        <source>Sidereal second</source>
+        <translation>Sternzeit-Sekunde</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Geografische Länge</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
     </message>
 </context>
 <context>

@@ -9,12 +9,15 @@
 #include "clockwindow.h"
 #include "siderealcalculator.h"
 #include "tonightwindow.h"
+#include "windowroles.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +82,30 @@ TEST_F(CalculatorMenuTest, EscapeClosesTheToolWindowsAndQuitKeysTheClock)
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(form.isVisible());
+}
+
+// What a screen reader hears: the clock, the calculator and Tonight are
+// windows, not fillers, and no two of the calculator's boxes share a name.
+TEST_F(CalculatorMenuTest, ToolWindowsAreWindowsWithDistinctlyNamedBoxes)
+{
+    installWindowRoles();
+    form.load();
+    for (QWidget *window : {static_cast<QWidget *>(&form), static_cast<QWidget *>(&form.calculator()),
+                            static_cast<QWidget *>(&form.tonight())}) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::Window) << window->metaObject()->className();
+    }
+    QStringList names;
+    for (QLineEdit *box : form.calculator().findChildren<QLineEdit *>()) {
+        if (!box->objectName().startsWith(QLatin1String("txt")))
+            continue;  // the calendar's own year box
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+        names << iface->text(QAccessible::Name);
+    }
+    EXPECT_EQ(names.size(), 11);
+    EXPECT_FALSE(names.contains(QString()));
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size()) << names.join(u'|').toStdString();
 }
 
 TEST_F(CalculatorMenuTest, CalculatorClosesWithTheClockWindowAndTheProgramEnds)

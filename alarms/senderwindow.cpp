@@ -19,7 +19,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <system_error>
 
 namespace noctalis {
 
@@ -121,6 +123,7 @@ void SenderWindow::tick()
 
 void SenderWindow::startCycle()
 {
+    m_peerReset.end();
     m_socket->abort();  // back to the idle state, whatever the last cycle left
     m_bytesWritten = 0;
     m_payload.clear();
@@ -143,6 +146,7 @@ void SenderWindow::onConnected()
 {
     if (m_cycle != Cycle::Connecting)
         return;
+    m_peerReset.watch(m_socket->socketDescriptor());
     m_text = CvtMsg(MessageTemplate);
     m_payload = m_text.toUtf8();
     if (m_socket->write(m_payload) != m_payload.size()) {
@@ -157,15 +161,23 @@ void SenderWindow::onBytesWritten(qint64 bytes) { m_bytesWritten += bytes; }
 
 void SenderWindow::onErrorOccurred(QAbstractSocket::SocketError error)
 {
-    Q_UNUSED(error);
     // A peer that closes once it has the whole text does not spoil the send;
-    // the cycle then ends at its usual time.
-    if (m_cycle == Cycle::Connecting || (m_cycle == Cycle::Lingering && m_bytesWritten < m_payload.size()))
-        failCycle(m_socket->errorString());
+    // the cycle then ends at its usual time. One that resets the connection
+    // (it closed with the text unread, or aborted) does: Qt tells the two
+    // apart from neither its error nor its text.
+    const bool reset = error == QAbstractSocket::RemoteHostClosedError && m_peerReset.wasReset();
+    // Qt's own descriptor is closed by now; the connection ends with the
+    // watch's.
+    m_peerReset.end();
+    if (m_cycle == Cycle::Connecting ||
+        (m_cycle == Cycle::Lingering && (reset || m_bytesWritten < m_payload.size())))
+        failCycle(reset ? QString::fromStdString(std::generic_category().message(ECONNRESET))
+                        : m_socket->errorString());
 }
 
 void SenderWindow::finishSend()
 {
+    m_peerReset.end();  // before the socket, which then closes the connection
     m_socket->disconnectFromHost();  // what is still buffered goes out first
     ui->LBLMsg->setText(tr("Message: %1").arg(boundedText(m_text, kShownChars, kShownLines)));
     ui->LBLSent->setText(tr("Sent: %1 Local Time.").arg(m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
@@ -184,8 +196,10 @@ void SenderWindow::failCycle(const QString &why)
 
 void SenderWindow::endCycle(bool sent)
 {
-    if (!sent)
+    if (!sent) {
+        m_peerReset.end();
         m_socket->abort();
+    }
     m_cycle = Cycle::Idle;
     double minutes = 0;
     runStep(lcAlarms, "read the sender's interval",
@@ -204,6 +218,7 @@ void SenderWindow::release()
     m_timer->stop();
     m_cycle = Cycle::Idle;
     m_engine = automation::Object();
+    m_peerReset.end();
     m_socket->abort();
 }
 

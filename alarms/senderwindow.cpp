@@ -14,11 +14,14 @@
 
 #include <QCloseEvent>
 #include <QHostAddress>
+#include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <system_error>
 
 namespace noctalis {
 
@@ -122,13 +125,19 @@ void SenderWindow::tick()
 
 void SenderWindow::startCycle()
 {
+    m_peerReset.end();
     m_socket->abort();  // back to the idle state, whatever the last cycle left
     m_bytesWritten = 0;
     m_payload.clear();
     // To a listener on this machine the local end is on the loopback
     // interface, any free port; a failure here leaves the choice to the
-    // system, as does a listener elsewhere.
-    if (QHostAddress(m_hostAddress) == QHostAddress(QHostAddress::LocalHost))
+    // system, as does a listener elsewhere. A loopback connection never
+    // goes through a proxy, but binding would ask the system's proxy
+    // settings first (about half a millisecond, 300 senders of a burst
+    // in a row): it is told so beforehand.
+    const bool loopback = QHostAddress(m_hostAddress) == QHostAddress(QHostAddress::LocalHost);
+    m_socket->setProxy(loopback ? QNetworkProxy::NoProxy : QNetworkProxy::DefaultProxy);
+    if (loopback)
         m_socket->bind(QHostAddress(QHostAddress::LocalHost), 0);
     m_cycle = Cycle::Connecting;
     m_connectDeadline = m_clock.utcNow().addSecs(kConnectLimitSeconds);
@@ -139,6 +148,7 @@ void SenderWindow::onConnected()
 {
     if (m_cycle != Cycle::Connecting)
         return;
+    m_peerReset.watch(m_socket->socketDescriptor());
     m_text = CvtMsg(MessageTemplate);
     m_payload = m_text.toUtf8();
     if (m_socket->write(m_payload) != m_payload.size()) {
@@ -153,15 +163,23 @@ void SenderWindow::onBytesWritten(qint64 bytes) { m_bytesWritten += bytes; }
 
 void SenderWindow::onErrorOccurred(QAbstractSocket::SocketError error)
 {
-    Q_UNUSED(error);
     // A peer that closes once it has the whole text does not spoil the send;
-    // the cycle then ends at its usual time.
-    if (m_cycle == Cycle::Connecting || (m_cycle == Cycle::Lingering && m_bytesWritten < m_payload.size()))
-        failCycle(m_socket->errorString());
+    // the cycle then ends at its usual time. One that resets the connection
+    // (it closed with the text unread, or aborted) does: Qt tells the two
+    // apart from neither its error nor its text.
+    const bool reset = error == QAbstractSocket::RemoteHostClosedError && m_peerReset.wasReset();
+    // Qt's own descriptor is closed by now; the connection ends with the
+    // watch's.
+    m_peerReset.end();
+    if (m_cycle == Cycle::Connecting ||
+        (m_cycle == Cycle::Lingering && (reset || m_bytesWritten < m_payload.size())))
+        failCycle(reset ? QString::fromStdString(std::generic_category().message(ECONNRESET))
+                        : m_socket->errorString());
 }
 
 void SenderWindow::finishSend()
 {
+    m_peerReset.end();  // before the socket, which then closes the connection
     m_socket->disconnectFromHost();  // what is still buffered goes out first
     ui->LBLMsg->setText(tr("Message: %1").arg(boundedText(m_text, kShownChars, kShownLines)));
     ui->LBLSent->setText(tr("Sent: %1 Local Time.").arg(m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
@@ -180,8 +198,10 @@ void SenderWindow::failCycle(const QString &why)
 
 void SenderWindow::endCycle(bool sent)
 {
-    if (!sent)
+    if (!sent) {
+        m_peerReset.end();
         m_socket->abort();
+    }
     m_cycle = Cycle::Idle;
     double minutes = 0;
     runStep(lcAlarms, "read the sender's interval",
@@ -200,6 +220,7 @@ void SenderWindow::release()
     m_timer->stop();
     m_cycle = Cycle::Idle;
     m_engine = automation::Object();
+    m_peerReset.end();
     m_socket->abort();
 }
 

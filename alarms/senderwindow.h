@@ -10,6 +10,7 @@
 #pragma once
 
 #include "automationobject.h"
+#include "peerresetwatch.h"
 #include "senderaddress.h"
 
 #include <QAbstractSocket>
@@ -106,6 +107,7 @@ private:
     std::unique_ptr<Ui::SenderWindow> ui;
     automation::Object m_engine;
     QTcpSocket *m_socket = nullptr;
+    PeerResetWatch m_peerReset;  // the connection of this cycle, once made
     QTimer *m_timer = nullptr;
 
     QString m_hostAddress;

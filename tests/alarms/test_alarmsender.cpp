@@ -300,6 +300,52 @@ TEST_F(SenderTest, WithNoListenerNothingIsSentAndTheNextCycleIsStillDue)
     EXPECT_EQ(nextPayload(8), QByteArray("13:06:05"));
 }
 
+TEST_F(SenderTest, APeerThatResetsTheConnectionIsNotSentTo)
+{
+    listen();
+    const QDateTime start = clock.now;
+    struct Case {
+        const char *what;
+        bool reset;  // else the peer reads everything and closes in order
+    };
+    for (const Case c : {Case{"orderly close", false}, Case{"reset", true}}) {
+        SCOPED_TRACE(c.what);
+        clock.now = start;
+        auto form = sender(QStringLiteral("[UT HH:MM:SS]"), QStringLiteral("5"));
+        auto *wire = form->findChild<QTcpSocket *>();
+        ASSERT_NE(wire, nullptr);
+        QSignalSpy ended(form.get(), &SenderWindow::cycleEnded);
+        LogCapture log;
+        fire(form->timer());
+        QTcpSocket *peer = accept();
+        ASSERT_NE(peer, nullptr);
+        EXPECT_EQ(receive(peer, 8), QByteArray("13:04:05"));
+        if (c.reset) {
+            const linger abortive{1, 0};  // the close sends a reset
+            ASSERT_EQ(::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive), 0);
+        }
+        peer->close();
+        // The sender sees the peer go before its linger is over.
+        EXPECT_TRUE(waitForClose(wire));
+        ticks(*form, 2);
+
+        ASSERT_EQ(ended.count(), 1);
+        EXPECT_EQ(ended.first().first().toBool(), !c.reset);
+        if (c.reset) {
+            // At once, not at the end of the linger.
+            EXPECT_EQ(form->sentLabel()->text(),
+                      QStringLiteral("Not sent: Connection reset by peer at 08:04:05 Local Time."));
+            EXPECT_EQ(form->nextSend(), start.addSecs(300));
+            EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: send the alarm text skipped: "
+                                                              "127.0.0.1:%1: Connection reset by peer")
+                                                   .arg(port)});
+        } else {
+            EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent: 08:04:07 Local Time."));
+            EXPECT_TRUE(log.lines().isEmpty()) << log.lines().join(u'\n').toStdString();
+        }
+    }
+}
+
 // A listener that never accepts and whose queue is full: a connection to it
 // is never made.
 class StuckListener {

@@ -11,6 +11,7 @@
 #include "programlauncher.h"
 #include "uidriver.h"
 #include "variant.h"
+#include "windowplacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -149,6 +150,37 @@ TEST_F(AlarmWindowsTest, ASenderOpensBesideTheClockNotUnderIt)
     EXPECT_FALSE(frame.intersects(windows.windows(QStringLiteral("Vega")).first()->frameGeometry()));
     EXPECT_GT(frame.right(), area.center().x()) << "in the right half";
     windows.closeWindows(QStringLiteral("Deneb"));
+}
+
+TEST(WindowPlacement, DownTheRightEdgeThenLeftPastEveryWindow)
+{
+    const QRect area(0, 0, 1000, 700);
+    const QSize frame(300, 200);
+    const int right = area.right() + 1 - frame.width();  // the right edge's column
+    const QRect corner(QPoint(right, 0), frame);
+    const QList<QRect> rightColumn{corner, corner.translated(0, 200), corner.translated(0, 400)};
+    // Where the windows of a burst end once the area is full: all on the
+    // same spot, many times over.
+    const QList<QRect> pile(200, corner);
+    struct Case {
+        const char *what;
+        QList<QRect> occupied;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"empty area", {}, QPoint(right, 0)},
+        {"below the clock", {QRect(right - 50, 0, 350, 80)}, QPoint(right, 80)},
+        {"a window reaching into the column by one pixel", {QRect(0, 0, right + 1, 300)}, QPoint(right, 300)},
+        {"a window ending one pixel left of the column", {QRect(0, 0, right, 700)}, QPoint(right, 0)},
+        {"column full: the next one left", rightColumn, QPoint(right - frame.width(), 0)},
+        {"column full and a pile on the corner", rightColumn + pile, QPoint(right - frame.width(), 0)},
+        {"area full: the corner", {area}, QPoint(right, 0)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPoint spot = freeTopRightSpot(frame, area, c.occupied);
+        EXPECT_EQ(spot, c.expected);
+    }
 }
 
 } // namespace

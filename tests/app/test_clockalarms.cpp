@@ -12,6 +12,7 @@
 #include "alarmnotice.h"
 #include "clockwindow.h"
 #include "modastrosubs.h"
+#include "notifyingactions.h"
 #include "numbertext.h"
 #include "preferences.h"
 #include "siderealalarms.h"
@@ -249,6 +250,30 @@ TEST_F(ClockAlarmsTest, ASnoozedNoticeComesBackAfterItsMinutesAlone)
     }
     EXPECT_EQ(launcher.started.size(), 1);
     EXPECT_EQ(alarmsRuntime->snoozes().size(), 0);
+}
+
+// The reports of missed alarms share one notification, without actions; it
+// goes with the last report window, and they cannot be snoozed.
+TEST(NotifyingActions, TheMissedAlarmsNotificationGoesWithTheLastReport)
+{
+    Preferences prefs;
+    ManualClock clock;
+    FakeLauncher launcher;
+    FakeNotifier notifier;
+    AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {});
+    NotifyingActions actions(windows, &notifier, clock);
+    NoticeOrder report;
+    report.caption = QStringLiteral("Missed alarms");
+    actions.reportMissed(report);
+    actions.reportMissed(report);
+    ASSERT_EQ(windows.missedReports().size(), 2);
+    EXPECT_EQ(notifier.actions, QList<QStringList>({{}, {}}));
+    auto *first = static_cast<AlarmNotice *>(windows.missedReports().first());
+    EXPECT_FALSE(first->snoozeOffered());
+    click(*first, "CancelButton");
+    EXPECT_TRUE(notifier.withdrawn.isEmpty()) << "another report still shows it";
+    static_cast<AlarmNotice *>(windows.missedReports().last())->windowHandle()->close();
+    EXPECT_EQ(notifier.withdrawn, QStringList{NotifyingActions::missedTag()});
 }
 
 TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)

@@ -6,8 +6,11 @@
 #include "alarmdue.h"
 #include "displaytext.h"
 #include "ui_alarmnotice.h"
+#include "windowplacement.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -30,14 +33,15 @@ AlarmNotice::AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent)
                    Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     // Typing at the telescope goes on in the window it went to.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    connect(ui->CancelButton, &QPushButton::clicked, this, &AlarmNotice::dismiss);
+    connect(ui->CancelButton, &QPushButton::clicked, this, &AlarmNotice::stop);
+    connect(ui->SnoozeButton, &QPushButton::clicked, this, &AlarmNotice::snooze);
     m_message = ui->LBLMsg->text();
 
     adjustSize();
     setFixedSize(size());
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    move(area.x() + area.width() - width(), area.y());
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    move(freeTopRightSpot(size(), area, {notificationCorner(area)}));
 
     m_timer = new QTimer(this);
     m_timer->setInterval(kSoundIntervalMs);
@@ -67,6 +71,42 @@ void AlarmNotice::tick()
         m_player->playWave(SoundFile);
 }
 
-void AlarmNotice::dismiss() { close(); }
+void AlarmNotice::setSnoozeOffered(bool offered)
+{
+    ui->SnoozeButton->setVisible(offered);
+    ui->SnoozeMinutes->setVisible(offered);
+}
+
+bool AlarmNotice::snoozeOffered() const { return !ui->SnoozeButton->isHidden(); }
+
+int AlarmNotice::snoozeMinutes() const { return ui->SnoozeMinutes->value(); }
+
+void AlarmNotice::stop() { close(); }
+
+void AlarmNotice::snooze()
+{
+    if (!snoozeOffered())
+        return;
+    emit snoozed(snoozeMinutes());
+    close();
+}
+
+void AlarmNotice::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && !m_closed) {
+        m_closed = true;  // hidden and closed again (the program's close after the user's) is one close
+        emit closed();
+    }
+}
+
+void AlarmNotice::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        stop();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 } // namespace noctalis

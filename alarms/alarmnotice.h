@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
-// AlarmNotice: the notice window of an alarm. Shows the alarm's message in the
-// top-right corner of the screen above all other windows and, every ten
-// seconds until it closes, beeps or plays a wave file when told to.
+// AlarmNotice: the notice window of an alarm. Shows the alarm's message at
+// the right edge of the screen, just below the corner where the desktop's
+// notifications pop up, above all other windows and, every ten seconds until
+// it closes, beeps or plays a wave file when told to. Stop ends it; Snooze
+// ends it and asks for it again after the minutes chosen beside the button.
 #pragma once
 
 #include "soundplayer.h"
@@ -12,6 +14,7 @@
 
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QTimer;
 
@@ -25,8 +28,8 @@ class AlarmNotice : public QWidget {
     Q_OBJECT
 
 public:
-    // Loads the window: on top of all others, in the top-right corner, its
-    // ten-second timer running; shown, it leaves the keyboard focus where it
+    // Loads the window: on top of all others, at the right edge below the
+    // notifications' corner, its ten-second timer running; shown, it leaves the keyboard focus where it
     // was. player makes its sounds.
     explicit AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
     ~AlarmNotice() override;
@@ -42,17 +45,39 @@ public:
     QTimer *timer() const { return m_timer; }
     QLabel *messageLabel() const;
 
+    // Whether the Snooze button and its minutes are shown (on by default).
+    void setSnoozeOffered(bool offered);
+    bool snoozeOffered() const;
+    int snoozeMinutes() const;
+
+public slots:
+    // As the Stop button: closes the window (Escape does the same).
+    void stop();
+    // As the Snooze button: tells snoozed() the minutes chosen, then closes
+    // the window. Nothing when Snooze is not offered.
+    void snooze();
+
+signals:
+    // The window closes, whoever closes it: Stop, the close box, Escape,
+    // Snooze, or the program.
+    void closed();
+    void snoozed(int minutes);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private slots:
     // Every ten seconds: beep when BeepOn; play SoundFile when it holds
     // ".WAV" in any case. Playback never waits.
     void tick();
-    void dismiss();
 
 private:
     std::unique_ptr<Ui::AlarmNotice> ui;
     std::unique_ptr<SoundPlayer> m_player;
     QTimer *m_timer = nullptr;
     QString m_message;
+    bool m_closed = false;
 };
 
 } // namespace noctalis

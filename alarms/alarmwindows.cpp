@@ -94,6 +94,8 @@ void AlarmWindows::openNotice(const NoticeOrder &order)
     notice->setWindowTitle(boundedText(order.caption, kCaptionChars));
     notice->SoundFile = order.soundFile;
     notice->BeepOn = order.beepOn;
+    if (m_noticeHook)
+        m_noticeHook(*notice, order);
     notice->show();
 }
 
@@ -107,6 +109,9 @@ void AlarmWindows::reportMissed(const NoticeOrder &report)
     m_reports.append(notice);
     notice->setMessage(report.message);
     notice->setWindowTitle(boundedText(report.caption, kCaptionChars));
+    notice->setSnoozeOffered(false);  // the alarms are over: nothing to come back to
+    if (m_noticeHook)
+        m_noticeHook(*notice, report);
     notice->show();
 }
 

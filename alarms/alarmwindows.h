@@ -21,12 +21,17 @@
 
 namespace noctalis {
 
+class AlarmNotice;
 class Clock;
 struct Preferences;
 
 class AlarmWindows : public AlarmActions {
 public:
     using SoundFactory = std::function<std::unique_ptr<SoundPlayer>()>;
+    // Told of every notice window as it opens, before it is shown: those of
+    // alarms with their order, those of missed alarms with the report (its
+    // tag empty).
+    using NoticeHook = std::function<void(AlarmNotice &notice, const NoticeOrder &order)>;
 
     // prefs, clock, engineProgId and senderAddress go to the sender
     // windows; sounds makes each notice window's player.
@@ -50,6 +55,8 @@ public:
     // The tag a window was opened with.
     static QString tagOf(const QWidget *window);
 
+    void setNoticeHook(NoticeHook hook) { m_noticeHook = std::move(hook); }
+
 private:
     void add(QWidget *window, const QString &tag);
     void prune();
@@ -60,6 +67,7 @@ private:
     ProgramLauncher &m_launcher;
     SoundFactory m_sounds;
     SenderAddress m_senderAddress;
+    NoticeHook m_noticeHook;
     QList<QPointer<QWidget>> m_windows;  // oldest first; closed windows become null
     QList<QPointer<QWidget>> m_reports;  // the notices of missed alarms, likewise
 };

@@ -65,4 +65,12 @@ QPoint freeTopRightSpot(const QSize &frame, const QRect &area, const QList<QRect
     return QPoint(area.right() + 1 - frame.width(), area.top());
 }
 
+QRect notificationCorner(const QRect &area)
+{
+    constexpr int kWidth = 400;
+    constexpr int kHeight = 200;
+    const QSize size(std::min(kWidth, area.width()), std::min(kHeight, area.height()));
+    return QRect(QPoint(area.right() + 1 - size.width(), area.top()), size);
+}
+
 } // namespace noctalis

@@ -26,4 +26,13 @@ namespace noctalis {
 //   The top-right corner of area when there is no free spot.
 QPoint freeTopRightSpot(const QSize &frame, const QRect &area, const QList<QRect> &occupied);
 
+// notificationCorner: where the desktop's notifications usually pop up.
+//
+// Given:
+//   area      the part of the screen windows may take, pixels
+// Returned (function value):
+//   the top-right region of area, 400 by 200 pixels (less where area is
+//   smaller); a window kept clear of it is not hidden under a pop-up.
+QRect notificationCorner(const QRect &area);
+
 } // namespace noctalis

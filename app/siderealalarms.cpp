@@ -20,34 +20,6 @@ QString SiderealAlarms::ClockWindowHost::expandTimeFields(const QString &text)
     return m_clockWindow.ExpandTimeFields(text);
 }
 
-void SiderealAlarms::NotifyingActions::openNotice(const NoticeOrder &order)
-{
-    m_windows.openNotice(order);
-    if (m_notifier)
-        m_notifier->notify(order.tag, order.caption, order.message);
-}
-
-bool SiderealAlarms::NotifyingActions::launchProgram(const QString &commandLine, bool minimized)
-{
-    return m_windows.launchProgram(commandLine, minimized);
-}
-
-void SiderealAlarms::NotifyingActions::openSender(const SenderOrder &order) { m_windows.openSender(order); }
-
-void SiderealAlarms::NotifyingActions::closeWindows(const QString &tag)
-{
-    m_windows.closeWindows(tag);
-    if (m_notifier)
-        m_notifier->withdraw(tag);
-}
-
-void SiderealAlarms::NotifyingActions::reportMissed(const NoticeOrder &report)
-{
-    m_windows.reportMissed(report);
-    if (m_notifier)
-        m_notifier->notify(QStringLiteral("missed-alarms"), report.caption, report.message);
-}
-
 SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, ProgramLauncher *launcher,
                                AlarmWindows::SoundFactory sounds, Notifier *notifier)
     : m_clockWindow(clockWindow), m_host(clockWindow),
@@ -55,7 +27,7 @@ SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, Pro
                 launcher ? *launcher : m_processLauncher,
                 sounds ? std::move(sounds)
                        : AlarmWindows::SoundFactory([] { return std::make_unique<WaveSoundPlayer>(); })),
-      m_actions(m_windows, notifier),
+      m_actions(m_windows, notifier, context.clock),
       // The check's "now" is the reading of the tick it runs in.
       m_check(context.alarms, clockWindow.tickClock(), m_host, m_actions)
 {

@@ -4,13 +4,15 @@
 // SiderealAlarms: the alarms of the clock program put together. Reads the
 // LMST, longitude and time fields of the clock window, checks the alarm
 // table at every tick the clock window allows, and opens the alarm windows;
-// a notice is also shown as a desktop notification when a notifier is given.
+// a notice is also shown as a desktop notification when a notifier is given,
+// withdrawn when the notice closes and, at the latest, when this ends.
 #pragma once
 
 #include "alarmcheck.h"
 #include "alarmwindows.h"
 #include "appcontext.h"
 #include "notifier.h"
+#include "notifyingactions.h"
 
 #include <memory>
 
@@ -31,6 +33,7 @@ public:
     SiderealAlarms &operator=(const SiderealAlarms &) = delete;
 
     AlarmWindows &windows() { return m_windows; }
+    NoticeSnoozes &snoozes() { return m_actions.snoozes(); }
 
 private:
     class ClockWindowHost : public AlarmHost {
@@ -42,22 +45,6 @@ private:
 
     private:
         ClockWindow &m_clockWindow;
-    };
-
-    // The alarm windows, with a notification beside each notice; the
-    // notification goes when the tick closes the alarm's windows.
-    class NotifyingActions : public AlarmActions {
-    public:
-        NotifyingActions(AlarmActions &windows, Notifier *notifier) : m_windows(windows), m_notifier(notifier) {}
-        void openNotice(const NoticeOrder &order) override;
-        bool launchProgram(const QString &commandLine, bool minimized) override;
-        void openSender(const SenderOrder &order) override;
-        void closeWindows(const QString &tag) override;
-        void reportMissed(const NoticeOrder &report) override;
-
-    private:
-        AlarmActions &m_windows;
-        Notifier *m_notifier;
     };
 
     ClockWindow &m_clockWindow;

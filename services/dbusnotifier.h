@@ -4,7 +4,9 @@
 // DBusNotifier: notifications through the freedesktop notification service
 // (org.freedesktop.Notifications on the session bus). Every call is
 // asynchronous: nothing here waits for the service, and a desktop without a
-// bus or without the service shows nothing and logs one line.
+// bus or without the service shows nothing and logs one line. Only when the
+// notifier ends does it wait, briefly, for its last calls to arrive, so that
+// no notification of the program outlives it.
 #pragma once
 
 #include "notifier.h"
@@ -25,9 +27,15 @@ public:
     // Notifications of the application appName through the service on bus.
     explicit DBusNotifier(const QString &appName, QDBusConnection bus = QDBusConnection::sessionBus(),
                           QObject *parent = nullptr);
+    // Withdraws every notification still shown.
+    ~DBusNotifier() override;
 
-    void notify(const QString &tag, const QString &title, const QString &body) override;
+    // Asks the service for its capabilities first: the actions are offered
+    // only when the service shows them ("actions").
+    void notify(const QString &tag, const QString &title, const QString &body,
+                const QList<NotificationAction> &actions) override;
     void withdraw(const QString &tag) override;
+    void setActionHandler(ActionHandler handler) override { m_actionHandler = std::move(handler); }
 
     // The service's id of the notification shown for tag, once the service
     // has answered; 0 when none is shown.
@@ -36,14 +44,23 @@ public:
     static QString serviceName();  // "org.freedesktop.Notifications"
     static QString objectPath();   // "/org/freedesktop/Notifications"
 
+private slots:
+    void onActionInvoked(uint id, const QString &key);
+    void onNotificationClosed(uint id, uint reason);
+
 private:
+    void sendNotify(const QString &tag, quint64 serial, const QDBusMessage &call);
+    void close(uint id);
     template <typename OnReply>
     void send(const QDBusMessage &call, OnReply onReply);
     void logFailure(const QDBusError &error);
 
     QString m_appName;
     QDBusConnection m_bus;
-    QHash<QString, uint> m_ids;  // the service's id of the notification shown for each tag
+    QHash<QString, uint> m_ids;         // the service's id of the notification shown for each tag
+    QHash<QString, quint64> m_serials;  // the latest notify or withdraw of each tag
+    quint64 m_lastSerial = 0;
+    ActionHandler m_actionHandler;
     bool m_failureLogged = false;
 };
 

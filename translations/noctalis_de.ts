@@ -276,8 +276,32 @@ Nicht gefunden.</translation>
         <translation>Nachricht:</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Snooze minutes</source>
+        <translation>Minuten bis zur Wiederholung</translation>
+    </message>
+    <message>
+        <source>Minutes until the notice comes back</source>
+        <translation>Minuten, bis der Hinweis wiederkommt</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Snooze the alarm</source>
+        <translation>Alarm später wiederholen</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Stop the alarm</source>
+        <translation>Alarm beenden</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -467,6 +491,17 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
     <message>
         <source>Longitude Error</source>
         <translation>Fehler in der Länge</translation>
+    </message>
+</context>
+<context>
+    <name>NotifyingActions</name>
+    <message>
+        <source>Stop</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "alarmnotice.h"
 #include "clockwindow.h"
 #include "modastrosubs.h"
+#include "notifyingactions.h"
 #include "numbertext.h"
 #include "preferences.h"
 #include "siderealalarms.h"
@@ -22,12 +23,17 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -149,6 +155,125 @@ TEST_F(ClockAlarmsTest, AnAlarmFiredJustBeforeTheSpringForwardSwitchFiresOnce)
         tick();
     EXPECT_EQ(notifier.shown.size(), 1);
     EXPECT_EQ(notifier.withdrawn.size(), 1) << "closed once, five minutes after firing";
+}
+
+// Each way the user ends a notice, and the clock quitting, takes its
+// notification away, once.
+TEST_F(ClockAlarmsTest, TheNotificationGoesWhenTheNoticeIsDismissedOrTheClockQuits)
+{
+    const std::pair<QString, std::function<void(AlarmNotice &)>> ways[] = {
+        {QStringLiteral("Stop"), [](AlarmNotice &n) { click(n, "CancelButton"); }},
+        {QStringLiteral("CloseBox"), [](AlarmNotice &n) { n.windowHandle()->close(); }},
+        {QStringLiteral("Escape"), [](AlarmNotice &n) { QTest::keyClick(&n, Qt::Key_Escape); }},
+        {QStringLiteral("DesktopStop"), [this](AlarmNotice &) {
+             notifier.choose(QStringLiteral("DesktopStop"), QStringLiteral("stop"));
+         }},
+        {QStringLiteral("Quit"), {}},
+    };
+    alarms.resize(int(std::size(ways)));
+    for (int i = 0; i < alarms.size(); ++i) {
+        alarms[i] = alarms[0];
+        alarms[i].Name = ways[i].first;
+    }
+    prefs.AlarmsEnabled = true;
+    // The actions of one tick may run over a few turns.
+    for (int i = 0; i < 10 && notifier.shown.size() < alarms.size(); ++i)
+        tick();
+    ASSERT_EQ(notifier.shown.size(), alarms.size());
+    EXPECT_EQ(notifier.actions[0], QStringList({QStringLiteral("stop"), QStringLiteral("snooze")}));
+
+    QStringList expected;
+    for (const auto &[tag, dismiss] : ways) {
+        if (!dismiss)
+            continue;
+        SCOPED_TRACE(tag.toStdString());
+        const QList<QWidget *> open = alarmsRuntime->windows().windows(tag);
+        ASSERT_EQ(open.size(), 1);
+        dismiss(*static_cast<AlarmNotice *>(open.first()));
+        tick();
+        expected << tag;
+        EXPECT_EQ(notifier.withdrawn, expected);
+        EXPECT_TRUE(alarmsRuntime->windows().windows(tag).isEmpty());
+    }
+    alarmsRuntime.reset();
+    EXPECT_EQ(notifier.withdrawn, expected << QStringLiteral("Quit"));
+}
+
+// Snoozed from the window or from the notification, a notice comes back
+// after its minutes and not before, sound and notification included, while
+// nothing else of its alarms runs again.
+TEST_F(ClockAlarmsTest, ASnoozedNoticeComesBackAfterItsMinutesAlone)
+{
+    alarms.resize(2);
+    alarms[0].Action = kActionMessageBoxSound;
+    alarms[0].Param2 = QStringLiteral("/sounds/bell.wav");
+    alarms[0].Duration = 60.0 / 1440;
+    alarms[1] = alarms[0];
+    alarms[1].Action = kActionLaunchProgram;  // the same alarm's other action
+    alarms[1].Param1 = QStringLiteral("camera --start");
+    prefs.AlarmsEnabled = true;
+    for (int i = 0; i < 10 && launcher.started.isEmpty(); ++i)
+        tick();
+    ASSERT_EQ(alarmsRuntime->windows().windows().size(), 1);
+    ASSERT_EQ(launcher.started.size(), 1);
+    auto *notice = static_cast<AlarmNotice *>(alarmsRuntime->windows().windows().first());
+    const QString message = notice->message();
+
+    const std::pair<const char *, int> snoozes[] = {{"window", 3}, {"notification", 5}};
+    for (const auto &[from, minutes] : snoozes) {
+        SCOPED_TRACE(from);
+        if (QLatin1String(from) == QLatin1String("window")) {
+            child<QSpinBox>(*notice, "SnoozeMinutes")->setValue(minutes);
+            click(*notice, "SnoozeButton");
+        } else {
+            notifier.choose(QStringLiteral("Vega"), QStringLiteral("snooze"));  // the spin box's 5 minutes
+        }
+        const qsizetype shownBefore = notifier.shown.size();
+        EXPECT_EQ(notifier.withdrawn.size(), shownBefore);
+        for (int s = 1; s < minutes * 60; ++s) {
+            tick();
+            fire(alarmsRuntime->snoozes().timer());
+            ASSERT_TRUE(alarmsRuntime->windows().windows().isEmpty()) << s << " s after snoozing";
+        }
+        tick();
+        fire(alarmsRuntime->snoozes().timer());
+        ASSERT_EQ(alarmsRuntime->windows().windows(QStringLiteral("Vega")).size(), 1);
+        notice = static_cast<AlarmNotice *>(alarmsRuntime->windows().windows().first());
+        EXPECT_EQ(notice->windowTitle(), QStringLiteral("Sidereal Alarm: Vega"));
+        EXPECT_EQ(notice->message(), message);
+        EXPECT_EQ(notifier.shown.size(), shownBefore + 1);
+        EXPECT_EQ(notifier.shown.last(), notifier.shown.first());
+        sounds->calls.clear();
+        fire(notice->timer());
+        EXPECT_EQ(sounds->calls, QStringList{QStringLiteral("play /sounds/bell.wav")});
+        EXPECT_TRUE(alarms[0].Triggered) << "still the one firing";
+    }
+    EXPECT_EQ(launcher.started.size(), 1);
+    EXPECT_EQ(alarmsRuntime->snoozes().size(), 0);
+}
+
+// The reports of missed alarms share one notification, without actions; it
+// goes with the last report window, and they cannot be snoozed.
+TEST(NotifyingActions, TheMissedAlarmsNotificationGoesWithTheLastReport)
+{
+    Preferences prefs;
+    ManualClock clock;
+    FakeLauncher launcher;
+    FakeNotifier notifier;
+    AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {});
+    NotifyingActions actions(windows, &notifier, clock);
+    NoticeOrder report;
+    report.caption = QStringLiteral("Missed alarms");
+    actions.reportMissed(report);
+    actions.reportMissed(report);
+    ASSERT_EQ(windows.missedReports().size(), 2);
+    EXPECT_EQ(notifier.actions, QList<QStringList>({{}, {}}));
+    auto *first = static_cast<AlarmNotice *>(windows.missedReports().first());
+    EXPECT_FALSE(first->snoozeOffered());
+    click(*first, "CancelButton");
+    EXPECT_TRUE(notifier.withdrawn.isEmpty()) << "another report still shows it";
+    static_cast<AlarmNotice *>(windows.missedReports().last())->windowHandle()->close();
+    EXPECT_EQ(notifier.withdrawn, QStringList{NotifyingActions::missedTag()});
 }
 
 TEST_F(ClockAlarmsTest, ALaunchAlarmStartsItsProgramOnce)

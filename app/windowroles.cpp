@@ -17,7 +17,8 @@ QAccessibleInterface *windowRole(const QString &className, QObject *object)
     static const QStringList windows{QStringLiteral("noctalis::ClockWindow"),
                                      QStringLiteral("noctalis::SiderealCalculator"),
                                      QStringLiteral("noctalis::TonightWindow"),
-                                     QStringLiteral("noctalis::SenderWindow")};
+                                     QStringLiteral("noctalis::SenderWindow"),
+                                     QStringLiteral("noctalis::AlarmNotice")};
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget || !widget->isWindow() || !windows.contains(className))
         return nullptr;

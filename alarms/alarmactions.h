@@ -12,9 +12,9 @@ namespace noctalis {
 
 // A notice window to open for an alarm of code 0 or 1 (or a negative code).
 struct NoticeOrder {
-    QString tag;        // the alarm's Name; the window is found and closed by it
-    QString caption;    // "Sidereal Alarm: " + Name
-    QString message;    // the alarm's first parameter, time fields expanded
+    QString tag;      // the alarm's Name; the window is found and closed by it
+    QString caption;  // "Sidereal Alarm: " + Name
+    QString message;  // the alarm's first parameter, time fields expanded
     bool beepOn = false;
     QString soundFile;  // a wave file to play every ten seconds, or empty
 };
@@ -58,4 +58,4 @@ public:
     virtual void reportMissed(const NoticeOrder &report) = 0;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

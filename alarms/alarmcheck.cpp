@@ -38,7 +38,7 @@ bool WindowPassedUnseen(double startDays, double durationDays, double fromDays, 
     return firstStartDays + durationDays <= toDays;
 }
 
-} // namespace
+}  // namespace
 
 void AlarmCheck::run()
 {
@@ -70,9 +70,8 @@ void AlarmCheck::run()
 
         if (!lmstDays || !alarm.Enabled || alarm.Triggered)
             continue;
-        runStep(lcAlarms, "test whether an alarm is due", [&] {
-            alarm.Triggered = AlarmDue(alarm.SiderealTime, alarm.Duration.value_or(0), *lmstDays);
-        });
+        runStep(lcAlarms, "test whether an alarm is due",
+                [&] { alarm.Triggered = AlarmDue(alarm.SiderealTime, alarm.Duration.value_or(0), *lmstDays); });
         if (!alarm.Triggered) {
             if (unseenFromDays
                 && WindowPassedUnseen(alarm.SiderealTime, alarm.Duration.value_or(0), *unseenFromDays, *lmstDays))
@@ -84,7 +83,8 @@ void AlarmCheck::run()
         // date (a duration of 1e308 days) is not fired at all, and says so
         // once, not at every tick.
         QDateTime until;
-        RepeatedStep &endStep = m_endSteps.try_emplace(alarm.Name, lcAlarms, "compute the end of an alarm").first->second;
+        RepeatedStep &endStep =
+            m_endSteps.try_emplace(alarm.Name, lcAlarms, "compute the end of an alarm").first->second;
         if (!endStep.run([&] { until = automation::fromAutomationDate(nowDays + alarm.Duration.value_or(0)); })) {
             alarm.Triggered = false;
             continue;
@@ -111,10 +111,10 @@ void AlarmCheck::reportMissed(const QList<const AlarmDef *> &missed)
         //: %1 is an alarm's name, %2 its sidereal time (HH:MM:SS).
         lines << QCoreApplication::translate("AlarmCheck", "%1 at LMST %2").arg(alarm->Name, at);
     }
-    report.message = QCoreApplication::translate("AlarmCheck",
-                                                 "While the clock was stopped, these alarms fell due and ended; "
-                                                 "they were not carried out:\n%1")
-                         .arg(lines.join(QLatin1Char('\n')));
+    report.message =
+        QCoreApplication::translate("AlarmCheck", "While the clock was stopped, these alarms fell due and ended; "
+                                                  "they were not carried out:\n%1")
+            .arg(lines.join(QLatin1Char('\n')));
     m_actions.reportMissed(report);
 }
 
@@ -153,4 +153,4 @@ void AlarmCheck::fire(const AlarmDef &alarm)
     }
 }
 
-} // namespace noctalis
+}  // namespace noctalis

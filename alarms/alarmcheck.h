@@ -84,4 +84,4 @@ private:
     AlarmQueue m_queue;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -38,7 +38,7 @@ struct AlarmDef {
     double SiderealTime = 0;  // local mean sidereal time, days in [0, 1)
     QString Name;
     bool Enabled = false;
-    QString Param1;           // what it means depends on Action
+    QString Param1;  // what it means depends on Action
     QString Param2;
     QString Param3;
 
@@ -66,4 +66,4 @@ constexpr bool kCanStartMinimized =
     false;
 #endif
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -13,9 +13,6 @@ bool AlarmDue(double siderealTimeDays, double durationDays, double lmstDays)
     return lmstDays >= siderealTimeDays && lmstDays < endDays;
 }
 
-bool IsWaveFile(const QString &soundParam)
-{
-    return soundParam.toUpper().contains(QLatin1String(".WAV"));
-}
+bool IsWaveFile(const QString &soundParam) { return soundParam.toUpper().contains(QLatin1String(".WAV")); }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -32,4 +32,4 @@ bool AlarmDue(double siderealTimeDays, double durationDays, double lmstDays);
 // letter case.
 bool IsWaveFile(const QString &soundParam);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -60,8 +60,8 @@ QString minutesText(const QString &typed, double minutes)
 
 // The file dialog of Load and Save: alarm files, starting in the folder of
 // the current alarm file, else in the user's documents folder.
-FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString &title,
-                                 const QString &proposedName, const QString &currentFile)
+FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString &title, const QString &proposedName,
+                                 const QString &currentFile)
 {
     FilePickRequest request;
     request.purpose = purpose;
@@ -73,10 +73,10 @@ FilePickRequest alarmFileRequest(FilePickRequest::Purpose purpose, const QString
     return request;
 }
 
-} // namespace
+}  // namespace
 
-AlarmEditor::AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &settings,
-                                         MessageService &messages, FilePicker &files, QWidget *parent)
+AlarmEditor::AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &settings, MessageService &messages,
+                         FilePicker &files, QWidget *parent)
     : QDialog(parent),
       m_alarms(alarms),
       m_prefs(prefs),
@@ -164,10 +164,7 @@ void AlarmEditor::load()
     LoadAllAlarmsInList();
 }
 
-void AlarmEditor::setFileLabel(const QString &fileName)
-{
-    ui->LBLFile->setText(tr("Alarm File: %1").arg(fileName));
-}
+void AlarmEditor::setFileLabel(const QString &fileName) { ui->LBLFile->setText(tr("Alarm File: %1").arg(fileName)); }
 
 void AlarmEditor::LoadAllAlarmsInList()
 {
@@ -199,12 +196,8 @@ void AlarmEditor::SetEditDisplay(int action)
     };
     BoxLayout layout{};
     switch (action) {
-    case kActionMessageBox:
-        layout = {{true, false, false}, {kMessageCaption, nullptr, nullptr}, -1, true};
-        break;
-    case kActionMessageBoxSound:
-        layout = {{true, true, false}, {kMessageCaption, kSoundCaption, ""}, 1, true};
-        break;
+    case kActionMessageBox: layout = {{true, false, false}, {kMessageCaption, nullptr, nullptr}, -1, true}; break;
+    case kActionMessageBoxSound: layout = {{true, true, false}, {kMessageCaption, kSoundCaption, ""}, 1, true}; break;
     case kActionLaunchProgram:
         // The second box's text is kept as stored ("Y" or "N"); a check box
         // stands in for it where a launcher can ask for a minimised window,
@@ -214,8 +207,7 @@ void AlarmEditor::SetEditDisplay(int action)
     case kActionSendLmstTcp:
         layout = {{true, true, true}, {kMessageCaption, kUrlCaption, kIntervalCaption}, -1, true};
         break;
-    default:
-        return;
+    default: return;
     }
     for (std::size_t i = 0; i < txtParam.size(); ++i) {
         if (layout.caption[i])
@@ -444,12 +436,9 @@ bool AlarmEditor::mayDiscardChanges()
     if (!m_alarms.isModified())
         return true;
     switch (m_messages.show(saveQuestion(), programTitle(), MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes:
-        return saveFile() == SaveResult::Saved;
-    case MessageAnswer::No:
-        return true;
-    default:
-        return false;
+    case MessageAnswer::Yes: return saveFile() == SaveResult::Saved;
+    case MessageAnswer::No: return true;
+    default: return false;
     }
 }
 
@@ -498,9 +487,8 @@ void AlarmEditor::loadFile()
     // Loading replaces the table: changes no file has are offered a save.
     if (!mayDiscardChanges())
         return;
-    const std::optional<QString> path =
-        m_files.pickFile(alarmFileRequest(FilePickRequest::Purpose::Open, tr("Load Sidereal Alarms"),
-                                          QStringLiteral("*.alm"), currentFolderFile()));
+    const std::optional<QString> path = m_files.pickFile(alarmFileRequest(
+        FilePickRequest::Purpose::Open, tr("Load Sidereal Alarms"), QStringLiteral("*.alm"), currentFolderFile()));
     if (!path)
         return;
 
@@ -521,8 +509,7 @@ void AlarmEditor::loadFile()
 AlarmEditor::SaveResult AlarmEditor::saveFile()
 {
     if (m_alarms.isPlaceholder()) {
-        m_messages.show(tr("Either no alarms are defined or Alarm 1 does not have a supplied name."),
-                        programTitle());
+        m_messages.show(tr("Either no alarms are defined or Alarm 1 does not have a supplied name."), programTitle());
         return SaveResult::Refused;
     }
     const QString proposedName =
@@ -567,4 +554,4 @@ void AlarmEditor::browse(int index)
         txtParam[std::size_t(index)]->setText(*path);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -47,8 +47,8 @@ public:
     // What the editor works on, all owned by the application: the alarm
     // table, the current file (prefs.AlarmFile), the settings key
     // "AlarmFile", the message boxes and the file dialogs.
-    AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &settings,
-                        MessageService &messages, FilePicker &files, QWidget *parent = nullptr);
+    AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &settings, MessageService &messages,
+                FilePicker &files, QWidget *parent = nullptr);
     ~AlarmEditor() override;
 
     // How saveFile ended.
@@ -133,7 +133,7 @@ private:
     QString m_folderFile;  // the file New left: where the file dialogs start
     bool m_editing = false;
     bool m_adding = false;
-    qint16 m_editIndex = 0;         // index in the table of the alarm being edited or added
+    qint16 m_editIndex = 0;  // index in the table of the alarm being edited or added
 };
 
-} // namespace noctalis
+}  // namespace noctalis

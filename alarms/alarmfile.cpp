@@ -77,10 +77,7 @@ struct ReadFailure {
     QString description;
 };
 
-QString atLine(qint64 lineNumber, const QString &what)
-{
-    return Texts::tr("Line %1: %2").arg(lineNumber).arg(what);
-}
+QString atLine(qint64 lineNumber, const QString &what) { return Texts::tr("Line %1: %2").arg(lineNumber).arg(what); }
 
 // The value of a line that starts with tag, after optional blanks (spaces or
 // tabs): the rest of the line. Nothing when the line starts otherwise, so a
@@ -100,9 +97,9 @@ std::optional<QStringView> taggedValue(QStringView line, QStringView tag)
 QString fieldValue(QStringView value, QStringView tag, qint64 lineNumber)
 {
     if (value.size() > kMaxAlarmFieldChars)
-        throw ReadFailure{atLine(lineNumber, Texts::tr("the %1 value is longer than %2 characters.")
-                                                 .arg(tag.chopped(1))
-                                                 .arg(kMaxAlarmFieldChars))};
+        throw ReadFailure{atLine(
+            lineNumber,
+            Texts::tr("the %1 value is longer than %2 characters.").arg(tag.chopped(1)).arg(kMaxAlarmFieldChars))};
     return value.toString();
 }
 
@@ -110,8 +107,7 @@ qint16 actionValue(const QString &value, qint64 lineNumber)
 {
     const auto action = wholeNumber16(leadingNumber(value));
     if (!action)
-        throw ReadFailure{atLine(lineNumber,
-            Texts::tr("the action %1 is outside -32768 to 32767.").arg(value))};
+        throw ReadFailure{atLine(lineNumber, Texts::tr("the action %1 is outside -32768 to 32767.").arg(value))};
     return *action;
 }
 
@@ -126,8 +122,8 @@ bool enabledValue(const QString &value, qint64 lineNumber)
     if (const auto number = automation::numericValue(QVariant(word)))
         return *number != 0.0;
     throw ReadFailure{atLine(lineNumber,
-        //: True and False are the words of the file; they stay as they are.
-        Texts::tr("\"%1\" is neither True, False nor a number.").arg(value))};
+                             //: True and False are the words of the file; they stay as they are.
+                             Texts::tr("\"%1\" is neither True, False nor a number.").arg(value))};
 }
 
 // Sets the field of alarm whose tag starts the line, if any.
@@ -171,10 +167,7 @@ QByteArrayView firstLine(QByteArrayView bytes)
     return bytes.first(end - bytes.begin());
 }
 
-QString inputPastEnd()
-{
-    return Texts::tr("Input past end of file.");
-}
+QString inputPastEnd() { return Texts::tr("Input past end of file."); }
 
 // Reads every block after the header into alarms; lastIndex follows the
 // alarms read so far, also when a failure ends the reading.
@@ -189,8 +182,7 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         if (!nameValue)
             continue;
         if (lastIndex == kMaxAlarms - 1)
-            throw ReadFailure{atLine(lines.lineNumber(),
-                Texts::tr("more than %1 alarms.").arg(kMaxAlarms))};
+            throw ReadFailure{atLine(lines.lineNumber(), Texts::tr("more than %1 alarms.").arg(kMaxAlarms))};
         QString name = fieldValue(*nameValue, kNameTag, lines.lineNumber());
         ++lastIndex;
         if (lastIndex >= alarms.size())
@@ -206,15 +198,11 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
     } while (!lines.atEnd());
 }
 
-QString nativePath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
+QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
 
 // Tells the user that the file was not read (or not read to its end), and
 // leaves the developer the one line of a skipped step.
-void tellReadFailure(MessageService &messages, const QString &path, const QString &message,
-                     const QString &reason)
+void tellReadFailure(MessageService &messages, const QString &path, const QString &message, const QString &reason)
 {
     logSkippedStep(lcAlarms, "read the alarm file", nativePath(path) + QStringLiteral(": ") + reason);
     messages.show(message, programTitle());
@@ -269,15 +257,14 @@ void disableRunawayAlarms(AlarmTable &alarms, int lastIndex, MessageService &mes
     messages.show(lines.join(kCrLf), programTitle());
 }
 
-} // namespace
+}  // namespace
 
 QString disabledAlarmsHeading()
 {
     return Texts::tr("These alarms were loaded disabled, because they could fire again at every tick:");
 }
 
-qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms,
-                      MessageService &messages)
+qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms, MessageService &messages)
 {
     const QString text = decodeFileText(bytes);
     LineReader lines(text);
@@ -304,8 +291,7 @@ qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &
 qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &messages)
 {
     if (!FileExists(path)) {
-        tellReadFailure(messages, path,
-                        Texts::tr("Alarm File: \r\n%1\r\nNot Found.").arg(nativePath(path)),
+        tellReadFailure(messages, path, Texts::tr("Alarm File: \r\n%1\r\nNot Found.").arg(nativePath(path)),
                         QStringLiteral("not found"));
         return -1;
     }
@@ -329,8 +315,8 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
         showNoAlarmFile(messages, path);
         return -1;
     }
-    const QString tooBig =
-        Texts::tr("The file is larger than %1 bytes (64 MiB), the most an alarm file may hold.").arg(kMaxAlarmFileBytes);
+    const QString tooBig = Texts::tr("The file is larger than %1 bytes (64 MiB), the most an alarm file may hold.")
+                               .arg(kMaxAlarmFileBytes);
     if (file.size() > kMaxAlarmFileBytes)
         return openFailure(tooBig);
     bytes += file.read(kMaxAlarmFileBytes + 1 - bytes.size());
@@ -417,9 +403,7 @@ void appendLine(Sink &sink, QStringView tag, QStringView value, int index)
 {
     if (!sink.appendLine(tag, value))
         //: %2 is the tag of the file's line (NAME, PARAM1, ...).
-        throw WriteFailure{Texts::tr("Alarm %1: the %2 value holds a line break.")
-                               .arg(index + 1)
-                               .arg(tag.chopped(1))};
+        throw WriteFailure{Texts::tr("Alarm %1: the %2 value holds a line break.").arg(index + 1).arg(tag.chopped(1))};
 }
 
 // Writes the lines of the file into sink, stopping early once the sink is
@@ -432,8 +416,7 @@ void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
         const AlarmDef &alarm = alarms[i];
         appendLine(sink, kNameTag, alarm.Name, i);
         appendLine(sink, kActionTag, QString::number(alarm.Action), i);
-        appendLine(sink, kSiderealTimeTag,
-                   QStringView(shortNumberText(alarm.SiderealTime)).trimmed(), i);
+        appendLine(sink, kSiderealTimeTag, QStringView(shortNumberText(alarm.SiderealTime)).trimmed(), i);
         appendLine(sink, kEnabledTag, alarm.Enabled ? u"True" : u"False", i);
         appendLine(sink, kParam1Tag, alarm.Param1, i);
         appendLine(sink, kParam2Tag, alarm.Param2, i);
@@ -458,7 +441,7 @@ QByteArray fileBytes(const AlarmTable &alarms)
     return encodeFileText(text.take());
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QByteArray> alarmFileBytes(const AlarmTable &alarms, QString *error)
 {
@@ -493,4 +476,4 @@ bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService
     return true;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

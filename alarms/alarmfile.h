@@ -98,8 +98,7 @@ QString disabledAlarmsHeading();
 
 // loadAlarmBytes: LoadAlarmFile on the bytes of a file already read (the
 // steps after opening it). path is only used in messages.
-qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms,
-                      MessageService &messages);
+qint16 loadAlarmBytes(const QByteArray &bytes, const QString &path, AlarmTable &alarms, MessageService &messages);
 
 // alarmFileBytes: the bytes SaveAlarmFile writes for a table (the steps
 // before writing them).
@@ -128,4 +127,4 @@ std::optional<QByteArray> alarmFileBytes(const AlarmTable &alarms, QString *erro
 //  3. A value holding a line break cannot be written: that is a failure.
 bool SaveAlarmFile(const QString &path, const AlarmTable &alarms, MessageService &messages);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -23,14 +23,14 @@ constexpr int kSoundIntervalMs = 10000;
 constexpr qsizetype kShownChars = 600;
 constexpr int kShownLines = 12;
 
-} // namespace
+}  // namespace
 
 AlarmNotice::AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::AlarmNotice>()), m_player(std::move(player))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint
+                   | Qt::WindowStaysOnTopHint);
     // Typing at the telescope goes on in the window it went to.
     setAttribute(Qt::WA_ShowWithoutActivating);
     connect(ui->CancelButton, &QPushButton::clicked, this, &AlarmNotice::stop);
@@ -109,4 +109,4 @@ void AlarmNotice::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -80,4 +80,4 @@ private:
     bool m_closed = false;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

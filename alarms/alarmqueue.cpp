@@ -19,10 +19,7 @@ AlarmQueue::AlarmQueue()
     QObject::connect(&m_nextTurn, &QTimer::timeout, [this] { runTurn(); });
 }
 
-void AlarmQueue::push(const QString &tag, std::function<void()> action)
-{
-    m_items.push_back({tag, std::move(action)});
-}
+void AlarmQueue::push(const QString &tag, std::function<void()> action) { m_items.push_back({tag, std::move(action)}); }
 
 int AlarmQueue::runTurn()
 {
@@ -43,8 +40,8 @@ int AlarmQueue::runTurn()
 
 int AlarmQueue::drop(const QString &tag)
 {
-    const auto dropped = std::stable_partition(m_items.begin(), m_items.end(),
-                                               [&](const Item &item) { return item.tag != tag; });
+    const auto dropped =
+        std::stable_partition(m_items.begin(), m_items.end(), [&](const Item &item) { return item.tag != tag; });
     const int count = int(std::distance(dropped, m_items.end()));
     for (int i = 0; i < count; ++i)
         qCWarning(lcAlarms).noquote() << "alarm" << tag << "ended before its action could run; not carried out";
@@ -52,4 +49,4 @@ int AlarmQueue::drop(const QString &tag)
     return count;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

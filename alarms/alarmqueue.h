@@ -60,4 +60,4 @@ private:
     QTimer m_nextTurn;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

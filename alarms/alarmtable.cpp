@@ -30,10 +30,7 @@ void AlarmTable::resize(int count)
     records_.resize(std::size_t(std::max(count, 1)));
 }
 
-void AlarmTable::clear()
-{
-    records_.assign(1, AlarmDef());
-}
+void AlarmTable::clear() { records_.assign(1, AlarmDef()); }
 
 void AlarmTable::erase(int index)
 {
@@ -64,8 +61,8 @@ void AlarmTable::takeRunTimeStateFrom(const AlarmTable &before)
     for (AlarmDef &record : records_) {
         record.Triggered = false;
         record.TriggeredUntil.reset();
-        const auto same = std::find_if(fired.begin(), fired.end(),
-                                       [&](const AlarmDef *old) { return sameAlarm(record, *old); });
+        const auto same =
+            std::find_if(fired.begin(), fired.end(), [&](const AlarmDef *old) { return sameAlarm(record, *old); });
         if (same == fired.end())
             continue;
         record.Triggered = true;
@@ -74,9 +71,6 @@ void AlarmTable::takeRunTimeStateFrom(const AlarmTable &before)
     }
 }
 
-bool AlarmTable::isPlaceholder() const
-{
-    return records_.size() == 1 && records_.front().Name.isEmpty();
-}
+bool AlarmTable::isPlaceholder() const { return records_.size() == 1 && records_.front().Name.isEmpty(); }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -64,4 +64,4 @@ private:
     bool modified_ = false;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -50,12 +50,16 @@ QSize decorationSize()
     return largest;
 }
 
-} // namespace
+}  // namespace
 
 AlarmWindows::AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId,
                            ProgramLauncher &launcher, SoundFactory sounds, SenderAddress senderAddress)
-    : m_prefs(prefs), m_clock(clock), m_engineProgId(std::move(engineProgId)), m_launcher(launcher),
-      m_sounds(std::move(sounds)), m_senderAddress(std::move(senderAddress))
+    : m_prefs(prefs),
+      m_clock(clock),
+      m_engineProgId(std::move(engineProgId)),
+      m_launcher(launcher),
+      m_sounds(std::move(sounds)),
+      m_senderAddress(std::move(senderAddress))
 {
 }
 
@@ -179,4 +183,4 @@ QList<QWidget *> AlarmWindows::windows() const
     return found;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

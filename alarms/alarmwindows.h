@@ -35,8 +35,8 @@ public:
 
     // prefs, clock, engineProgId and senderAddress go to the sender
     // windows; sounds makes each notice window's player.
-    AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId,
-                 ProgramLauncher &launcher, SoundFactory sounds, SenderAddress senderAddress = {});
+    AlarmWindows(const Preferences &prefs, const Clock &clock, QString engineProgId, ProgramLauncher &launcher,
+                 SoundFactory sounds, SenderAddress senderAddress = {});
     ~AlarmWindows() override;
 
     void openNotice(const NoticeOrder &order) override;
@@ -72,4 +72,4 @@ private:
     QList<QPointer<QWidget>> m_reports;  // the notices of missed alarms, likewise
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -16,7 +16,7 @@ namespace {
 // Often enough that a snoozed notice is back within a second of its time.
 constexpr int kCheckIntervalMs = 1000;
 
-} // namespace
+}  // namespace
 
 NoticeSnoozes::NoticeSnoozes(const Clock &clock, Reopen reopen, QObject *parent)
     : QObject(parent), m_clock(clock), m_reopen(std::move(reopen)), m_timer(new QTimer(this))
@@ -49,4 +49,4 @@ void NoticeSnoozes::check()
         m_reopen(order);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -52,4 +52,4 @@ private:
     QTimer *m_timer = nullptr;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

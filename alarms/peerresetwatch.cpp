@@ -51,4 +51,4 @@ void PeerResetWatch::end()
     m_descriptor = -1;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

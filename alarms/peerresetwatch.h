@@ -39,4 +39,4 @@ private:
     int m_descriptor = -1;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -22,11 +22,11 @@ bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') |
 // Characters a backslash keeps as they are between double quotes.
 bool escapableInDoubleQuotes(QChar c)
 {
-    return c == QLatin1Char('\\') || c == QLatin1Char('"') || c == QLatin1Char('$') || c == QLatin1Char('`') ||
-           c == QLatin1Char('\n');
+    return c == QLatin1Char('\\') || c == QLatin1Char('"') || c == QLatin1Char('$') || c == QLatin1Char('`')
+           || c == QLatin1Char('\n');
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QStringList> splitCommandLine(const QString &commandLine)
 {
@@ -106,11 +106,10 @@ bool ProcessLauncher::start(const QString &commandLine, bool minimized)
     Q_UNUSED(minimized);
 #endif
     if (!process.startDetached()) {
-        logSkippedStep(lcAlarms, "start a program",
-                       words->constFirst() + QStringLiteral(": ") + process.errorString());
+        logSkippedStep(lcAlarms, "start a program", words->constFirst() + QStringLiteral(": ") + process.errorString());
         return false;
     }
     return true;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -52,4 +52,4 @@ public:
     bool start(const QString &commandLine, bool minimized) override;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

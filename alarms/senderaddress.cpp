@@ -33,4 +33,4 @@ std::optional<SenderAddress> senderAddressFromUrl(const QString &url, const Send
     return SenderAddress{host, quint16(port)};
 }
 
-} // namespace noctalis
+}  // namespace noctalis

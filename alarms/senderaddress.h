@@ -31,4 +31,4 @@ struct SenderAddress {
 //   the listener; nothing for any other text, which the editor refuses
 std::optional<SenderAddress> senderAddressFromUrl(const QString &url, const SenderAddress &fallback = {});
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -37,16 +37,19 @@ constexpr double kMaxIntervalMs = 1e14;
 constexpr qsizetype kShownChars = 300;
 constexpr int kShownLines = 4;
 
-} // namespace
+}  // namespace
 
 SenderWindow::SenderWindow(const Preferences &prefs, const Clock &clock, const QString &engineProgId,
                            const SenderAddress &address, QWidget *parent)
-    : QWidget(parent), m_prefs(prefs), m_clock(clock), m_engineProgId(engineProgId), m_address(address),
+    : QWidget(parent),
+      m_prefs(prefs),
+      m_clock(clock),
+      m_engineProgId(engineProgId),
+      m_address(address),
       ui(std::make_unique<Ui::SenderWindow>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // Typing at the telescope goes on in the window it went to.
     setAttribute(Qt::WA_ShowWithoutActivating);
     connect(ui->cmdHide, &QPushButton::clicked, this, &SenderWindow::hideSender);
@@ -74,10 +77,9 @@ void SenderWindow::SetURL(const QString &url)
 {
     std::optional<SenderAddress> target = senderAddressFromUrl(url, m_address);
     if (!target) {
-        logSkippedStep(lcAlarms, "read the sender's address",
-                       QStringLiteral("\"%1\" is not host:port; sending to %2:%3")
-                           .arg(url, m_address.host)
-                           .arg(m_address.port));
+        logSkippedStep(
+            lcAlarms, "read the sender's address",
+            QStringLiteral("\"%1\" is not host:port; sending to %2:%3").arg(url, m_address.host).arg(m_address.port));
         target = m_address;
     }
     m_hostAddress = target->host;
@@ -171,15 +173,14 @@ void SenderWindow::onErrorOccurred(QAbstractSocket::SocketError error)
     // Qt's own descriptor is closed by now; the connection ends with the
     // watch's.
     m_peerReset.end();
-    if (m_cycle == Cycle::Connecting ||
-        (m_cycle == Cycle::Lingering && (reset || m_bytesWritten < m_payload.size())))
+    if (m_cycle == Cycle::Connecting || (m_cycle == Cycle::Lingering && (reset || m_bytesWritten < m_payload.size())))
         failCycle(reset ? QString::fromStdString(std::generic_category().message(ECONNRESET))
                         : m_socket->errorString());
 }
 
 void SenderWindow::finishSend()
 {
-    m_peerReset.end();  // before the socket, which then closes the connection
+    m_peerReset.end();               // before the socket, which then closes the connection
     m_socket->disconnectFromHost();  // what is still buffered goes out first
     ui->LBLMsg->setText(tr("Message: %1").arg(boundedText(m_text, kShownChars, kShownLines)));
     ui->LBLSent->setText(tr("Sent: %1 Local Time.").arg(m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
@@ -191,8 +192,8 @@ void SenderWindow::failCycle(const QString &why)
     logSkippedStep(lcAlarms, "send the alarm text",
                    QStringLiteral("%1:%2: %3").arg(m_hostAddress).arg(m_hostPort).arg(why));
     //: %1 is why (the system's words, "Connection refused"), %2 the local time.
-    ui->LBLSent->setText(tr("Not sent: %1 at %2 Local Time.")
-                             .arg(why, m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
+    ui->LBLSent->setText(
+        tr("Not sent: %1 at %2 Local Time.").arg(why, m_clock.localNow().toString(QStringLiteral("HH:mm:ss"))));
     endCycle(false);
 }
 
@@ -204,8 +205,7 @@ void SenderWindow::endCycle(bool sent)
     }
     m_cycle = Cycle::Idle;
     double minutes = 0;
-    runStep(lcAlarms, "read the sender's interval",
-            [&] { minutes = leadingNumber(RepeatMinutes); });
+    runStep(lcAlarms, "read the sender's interval", [&] { minutes = leadingNumber(RepeatMinutes); });
     const double ms = std::clamp(minutes * 60000.0, -kMaxIntervalMs, kMaxIntervalMs);
     m_nextSend = m_clock.utcNow().addMSecs(std::llround(ms));
     emit cycleEnded(sent);
@@ -230,4 +230,4 @@ void SenderWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

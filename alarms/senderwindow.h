@@ -53,7 +53,7 @@ public:
     // names, else (empty, or a stored text the editor would refuse) the
     // window's SenderAddress.
     void SetURL(const QString &url);
-    QString RepeatMinutes;    // minutes between cycles, leading-number rule (empty is 0)
+    QString RepeatMinutes;  // minutes between cycles, leading-number rule (empty is 0)
 
     // Creates the engine with LNG = SenderLng, shows the interval and starts
     // the one-second timer. The first cycle starts at the first timer event.
@@ -121,4 +121,4 @@ private:
     qint64 m_bytesWritten = 0;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -54,8 +54,8 @@ void WaveSoundPlayer::onStatusChanged()
     // is the same, and the notice's later requests change nothing.
     if (m_effect->status() == QSoundEffect::Error)
         logSkippedStep(lcAlarms, "play the alarm sound",
-                       QDir::toNativeSeparators(m_effect->source().toLocalFile()) +
-                           QStringLiteral(": cannot be loaded as a wave file"));
+                       QDir::toNativeSeparators(m_effect->source().toLocalFile())
+                           + QStringLiteral(": cannot be loaded as a wave file"));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

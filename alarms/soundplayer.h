@@ -45,4 +45,4 @@ private:
     QString m_pending;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -37,12 +37,9 @@ std::optional<double> lmstNow(const TimeFieldSource &source)
 
 QString selector(const QString &fieldText) { return fieldText.trimmed().toUpper(); }
 
-} // namespace
+}  // namespace
 
-double utNow(const TimeFieldSource &source)
-{
-    return automation::toAutomationDate(source.clock.utcNow());
-}
+double utNow(const TimeFieldSource &source) { return automation::toAutomationDate(source.clock.utcNow()); }
 
 QString lmstFieldValue(const QString &fieldText, double lmstHours)
 {
@@ -98,7 +95,7 @@ QString replaceFields(const QString &text, const QString &marker, Value value)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 QString ExpandTimeFields(const QString &text, const TimeFieldSource &source)
 {
@@ -138,4 +135,4 @@ QString CvtMsg(const QString &text, const TimeFieldSource &source)
     return t;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -48,4 +48,4 @@ QString CvtMsg(const QString &text, const TimeFieldSource &source);
 // UT now as an automation date: the clock's UTC, whole seconds.
 double utNow(const TimeFieldSource &source);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -19,7 +19,7 @@ void sortUnique(QList<T> &values, Order order)
     values.erase(std::unique(values.begin(), values.end()), values.end());
 }
 
-} // namespace
+}  // namespace
 
 QPoint freeTopRightSpot(const QSize &frame, const QRect &area, const QList<QRect> &occupied)
 {
@@ -28,8 +28,8 @@ QPoint freeTopRightSpot(const QSize &frame, const QRect &area, const QList<QRect
     // keeps the search short however many windows are open.
     QList<QRect> frames = occupied;
     sortUnique(frames, [](const QRect &a, const QRect &b) {
-        return std::make_tuple(a.left(), a.top(), a.right(), a.bottom()) <
-               std::make_tuple(b.left(), b.top(), b.right(), b.bottom());
+        return std::make_tuple(a.left(), a.top(), a.right(), a.bottom())
+               < std::make_tuple(b.left(), b.top(), b.right(), b.bottom());
     });
 
     // Candidate edges: the area's own, and those that put the frame just
@@ -56,8 +56,8 @@ QPoint freeTopRightSpot(const QSize &frame, const QRect &area, const QList<QRect
             const QRect spot(QPoint(left, top), frame);
             if (!area.contains(spot))
                 continue;
-            const bool covered = std::any_of(column.cbegin(), column.cend(),
-                                             [&](const QRect &r) { return r.intersects(spot); });
+            const bool covered =
+                std::any_of(column.cbegin(), column.cend(), [&](const QRect &r) { return r.intersects(spot); });
             if (!covered)
                 return spot.topLeft();
         }
@@ -73,4 +73,4 @@ QRect notificationCorner(const QRect &area)
     return QRect(QPoint(area.right() + 1 - size.width(), area.top()), size);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -35,4 +35,4 @@ QPoint freeTopRightSpot(const QSize &frame, const QRect &area, const QList<QRect
 //   smaller); a window kept clear of it is not hidden under a pop-up.
 QRect notificationCorner(const QRect &area);
 
-} // namespace noctalis
+}  // namespace noctalis

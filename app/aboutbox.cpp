@@ -38,4 +38,4 @@ QString AboutBox::helpPage()
     return homePage();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

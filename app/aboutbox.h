@@ -29,4 +29,4 @@ private:
     std::unique_ptr<Ui::AboutBox> ui;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

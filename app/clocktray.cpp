@@ -57,4 +57,4 @@ bool ClockTray::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -36,4 +36,4 @@ private:
     QSystemTrayIcon m_icon;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

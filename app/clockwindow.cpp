@@ -67,7 +67,7 @@ void showModeless(QWidget &form)
     form.activateWindow();
 }
 
-} // namespace
+}  // namespace
 
 ClockWindow::ClockWindow(AppContext context, QWidget *parent)
     : QWidget(parent),
@@ -82,9 +82,8 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
       m_fontPicker(m_fontDialogs.get())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
         label->installEventFilter(this);
     buildMenu();
@@ -94,7 +93,8 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
         ObserverDialog dialog(m_ctx, *m_filePicker, parent);
         dialog.exec();
     };
-    m_ticker = new SecondTicker(m_ctx.clock, [this](const QDateTime &reading) { tick(reading); }, this);
+    m_ticker = new SecondTicker(
+        m_ctx.clock, [this](const QDateTime &reading) { tick(reading); }, this);
     // The face turns over with the sidereal second, between the ticks of UT.
     m_ticker->setBeat([this](const QDateTime &reading) { return msecsToNextFaceSecond(reading); },
                       [this](const QDateTime &reading) { turnFace(reading); });
@@ -144,10 +144,7 @@ double ClockWindow::pixelsToTwips(int pixels) const
     return pixels * kTwipsPerInch / (dpi > 0 ? dpi : 96.0);
 }
 
-int ClockWindow::twipsToPixels(double twips) const
-{
-    return int(std::lround(twips / pixelsToTwips(1)));
-}
+int ClockWindow::twipsToPixels(double twips) const { return int(std::lround(twips / pixelsToTwips(1))); }
 
 void ClockWindow::load()
 {
@@ -161,11 +158,12 @@ void ClockWindow::load()
             LoadAlarmFile(p.AlarmFile, m_ctx.alarms, m_ctx.messages);
     });
     createEngine();
-    runStep(lcClock, "read DetectTZ", [&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
-    runStep(lcClock, "read StartUp", [&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
-    runStep(lcClock, "read AlarmsEnabled", [&] {
-        p.AlarmsEnabled = readBooleanSetting(s, QStringLiteral("AlarmsEnabled"), QStringLiteral("False"));
-    });
+    runStep(lcClock, "read DetectTZ",
+            [&] { p.DetectTZ = readBooleanSetting(s, QStringLiteral("DetectTZ"), QStringLiteral("True")); });
+    runStep(lcClock, "read StartUp",
+            [&] { p.StartUp = readBooleanSetting(s, QStringLiteral("StartUp"), QStringLiteral("False")); });
+    runStep(lcClock, "read AlarmsEnabled",
+            [&] { p.AlarmsEnabled = readBooleanSetting(s, QStringLiteral("AlarmsEnabled"), QStringLiteral("False")); });
     runStep(lcClock, "read TZID", [&] { p.ZoneId = readTextSetting(s, QStringLiteral("TZID"), QString()); });
     runStep(lcClock, "read the time zone", [&] {
         // The offset in force now, fractions of an hour included; the
@@ -174,12 +172,10 @@ void ClockWindow::load()
                               : readTimeZoneSetting(s, m_ctx.messages);
     });
     runStep(lcClock, "read Place", [&] { p.Place = readTextSetting(s, QStringLiteral("Place"), QString()); });
-    runStep(lcClock, "read DisplayWest", [&] {
-        p.DisplayWest = readBooleanSetting(s, QStringLiteral("DisplayWest"), QStringLiteral("True"));
-    });
+    runStep(lcClock, "read DisplayWest",
+            [&] { p.DisplayWest = readBooleanSetting(s, QStringLiteral("DisplayWest"), QStringLiteral("True")); });
     runStep(lcClock, "read LNG", [&] {
-        p.LNG = ParseStoredLongitude(readTextSetting(s, QStringLiteral("LNG"), QStringLiteral("0")),
-                                     m_ctx.messages);
+        p.LNG = ParseStoredLongitude(readTextSetting(s, QStringLiteral("LNG"), QStringLiteral("0")), m_ctx.messages);
     });
     runStep(lcClock, "read LAT", [&] {
         QString lat = readTextSetting(s, QStringLiteral("LAT"), QStringLiteral("0"));
@@ -211,9 +207,8 @@ void ClockWindow::load()
         m_displayUT = readBooleanSetting(s, QStringLiteral("DisplayUT"), QStringLiteral("False"));
         m_mnuDisplayUT->setChecked(m_displayUT);
     });
-    runStep(lcClock, "read DisplayLAST", [&] {
-        p.DisplayLAST = readBooleanSetting(s, QStringLiteral("DisplayLAST"), QStringLiteral("False"));
-    });
+    runStep(lcClock, "read DisplayLAST",
+            [&] { p.DisplayLAST = readBooleanSetting(s, QStringLiteral("DisplayLAST"), QStringLiteral("False")); });
     runStep(lcClock, "read DUT1", [&] { p.DUT1 = readDut1Setting(s); });
     runStep(lcClock, "lay out the window", [&] { Layout(); });
     runStep(lcClock, "place the window", [&] { placeWindow(); });
@@ -272,7 +267,8 @@ void ClockWindow::showPlace()
     if (m_placeGuessed)
         tip += QLatin1Char('\n') + tr("Placed by the computer's time zone; choose your place under Configure.");
     if (!m_engineError.isEmpty())
-        tip += QLatin1Char('\n') + tr("No sidereal time: the astronomy engine could not be loaded (%1).").arg(m_engineError);
+        tip += QLatin1Char('\n')
+               + tr("No sidereal time: the astronomy engine could not be loaded (%1).").arg(m_engineError);
     ui->LBLClk->setToolTip(tip);
 }
 
@@ -325,8 +321,7 @@ void ClockWindow::Layout()
         const int width = ui->LBLClk->width();
         ui->LBLClk->move(0, 0);
         ui->LBLUT->setGeometry(0, ui->LBLClk->height(), width, ui->LBLUT->height());
-        ui->LBLUTClock->setGeometry(0, ui->LBLUT->y() + ui->LBLUT->height(), width,
-                                    ui->LBLUTClock->height());
+        ui->LBLUTClock->setGeometry(0, ui->LBLUT->y() + ui->LBLUT->height(), width, ui->LBLUTClock->height());
         int clientHeight = ui->LBLClk->height();
         if (m_displayUT)
             clientHeight += ui->LBLUT->height() + ui->LBLUTClock->height();
@@ -446,9 +441,8 @@ void ClockWindow::tick(const QDateTime &reading)
             ui->LBLLASTClock->setText(
                 FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST"))))));
     });
-    runStep(lcClock, "set the window caption", [&] {
-        setWindowTitle(isMinimized() ? ui->LBLClk->text() : tr("LMST"));
-    });
+    runStep(lcClock, "set the window caption",
+            [&] { setWindowTitle(isMinimized() ? ui->LBLClk->text() : tr("LMST")); });
     runStep(lcClock, "check the alarms", [&] {
         if (p.AlarmsEnabled && !m_dialogOpen && m_alarmCheck)
             m_alarmCheck();
@@ -511,9 +505,8 @@ void ClockWindow::toggleUtRows()
 {
     m_displayUT = !m_displayUT;
     m_mnuDisplayUT->setChecked(m_displayUT);
-    runStep(lcClock, "store DisplayUT", [&] {
-        writeSetting(m_ctx.settings, QStringLiteral("DisplayUT"), booleanText(m_displayUT));
-    });
+    runStep(lcClock, "store DisplayUT",
+            [&] { writeSetting(m_ctx.settings, QStringLiteral("DisplayUT"), booleanText(m_displayUT)); });
     Layout();
 }
 
@@ -567,8 +560,8 @@ void ClockWindow::configureFromFace()
 AlarmEditor &ClockWindow::alarmEditor()
 {
     if (!m_formConfigureAlarms)
-        m_formConfigureAlarms = new AlarmEditor(m_ctx.alarms, m_ctx.prefs, m_ctx.settings,
-                                                        m_ctx.messages, *m_filePicker, this);
+        m_formConfigureAlarms =
+            new AlarmEditor(m_ctx.alarms, m_ctx.prefs, m_ctx.settings, m_ctx.messages, *m_filePicker, this);
     return *m_formConfigureAlarms;
 }
 
@@ -673,10 +666,7 @@ void ClockWindow::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
-void ClockWindow::popupMenuAtClockFace()
-{
-    m_mnuOptions->popup(ui->LBLClk->mapToGlobal(ui->LBLClk->rect().center()));
-}
+void ClockWindow::popupMenuAtClockFace() { m_mnuOptions->popup(ui->LBLClk->mapToGlobal(ui->LBLClk->rect().center())); }
 
 void ClockWindow::keyPressEvent(QKeyEvent *event)
 {
@@ -728,4 +718,4 @@ bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -192,14 +192,14 @@ private:
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;
-    int m_frameHeight = 0;   // window height minus client height, pixels
-    std::optional<int> m_lastMinute;  // minute of the last time-zone refresh; none at first
-    Ut1Reading m_ut1{0, 0};  // the engine's UTDate of the last tick, with DUT1
-    bool m_placeGuessed = false;  // the place came from the computer's zone
-    QString m_engineError;  // why there is no engine; empty when there is one
+    int m_frameHeight = 0;               // window height minus client height, pixels
+    std::optional<int> m_lastMinute;     // minute of the last time-zone refresh; none at first
+    Ut1Reading m_ut1{0, 0};              // the engine's UTDate of the last tick, with DUT1
+    bool m_placeGuessed = false;         // the place came from the computer's zone
+    QString m_engineError;               // why there is no engine; empty when there is one
     std::optional<double> m_engineLmst;  // the engine's LMST for it; none when it could not be read
     bool m_inLayout = false;
     bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -54,13 +54,10 @@ QString storedLongitudeText(const QString &typed, double lngWestDeg, bool displa
     return FormatLongitude(Longitude(lngWestDeg).shown(displayWest));
 }
 
-} // namespace
+}  // namespace
 
 ConfigDialog::ConfigDialog(const AppContext &context, Openers openers, QWidget *parent)
-    : QDialog(parent),
-      m_ctx(context),
-      m_openers(std::move(openers)),
-      ui(std::make_unique<Ui::ConfigDialog>())
+    : QDialog(parent), m_ctx(context), m_openers(std::move(openers)), ui(std::make_unique<Ui::ConfigDialog>())
 {
     ui->setupUi(this);
     for (QLabel *swatch : {ui->LBLBackcolor, ui->LBLforecolor})
@@ -119,10 +116,7 @@ void ConfigDialog::showZone(const QString &zoneId)
     ui->TxtTZ->setToolTip(zoneId.isEmpty() ? tip : tip + QLatin1Char('\n') + tr("Time zone: %1").arg(zoneId));
 }
 
-void ConfigDialog::DisplayLongitude()
-{
-    ui->TxtLng->setText(FormatLongitude(Longitude(m_lng).shown(m_displayWest)));
-}
+void ConfigDialog::DisplayLongitude() { ui->TxtLng->setText(FormatLongitude(Longitude(m_lng).shown(m_displayWest))); }
 
 void ConfigDialog::flipLongitudeSense()
 {
@@ -142,8 +136,7 @@ void ConfigDialog::detectZoneToggled()
 
 bool ConfigDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == ui->LBLBackcolor) {
             pickBackColor();
             return true;
@@ -268,9 +261,7 @@ void ConfigDialog::confirm()
         return;
     Preferences &p = m_ctx.prefs;
     SettingsStore &s = m_ctx.settings;
-    const auto store = [&s](const char *key, const QString &text) {
-        writeSetting(s, QLatin1String(key), text);
-    };
+    const auto store = [&s](const char *key, const QString &text) { writeSetting(s, QLatin1String(key), text); };
 
     p.DetectTZ = ui->chkDetectTZ->isChecked();
     p.ZoneId = p.DetectTZ ? QString() : m_zoneId;
@@ -325,4 +316,4 @@ void ConfigDialog::SetAutoStart()
     writeSetting(m_ctx.settings, QStringLiteral("StartUp"), booleanText(startUp));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -101,11 +101,11 @@ private:
     std::unique_ptr<Ui::ConfigDialog> ui;
 
     // Working copies.
-    double m_lat = 0;       // degrees north
-    double m_lng = 0;       // degrees west
+    double m_lat = 0;  // degrees north
+    double m_lng = 0;  // degrees west
     bool m_displayWest = true;
-    QString m_zoneId;       // the observer's tzdata zone; empty for the typed hours
-    QString m_place;        // where the longitude is, by name; empty when typed
+    QString m_zoneId;  // the observer's tzdata zone; empty for the typed hours
+    QString m_place;   // where the longitude is, by name; empty when typed
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -33,4 +33,4 @@ QIcon DesktopIntegration::applicationIcon()
     return QIcon::fromTheme(applicationId(), builtIn);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

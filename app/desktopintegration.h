@@ -39,4 +39,4 @@ private:
     std::unique_ptr<DBusNotifier> m_notifier;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -13,4 +13,4 @@ void connectHandover(SingleInstance &instance, ClockWindow &clockWindow)
     QObject::connect(&instance, &SingleInstance::activationRequested, &clockWindow, &ClockWindow::bringToFront);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

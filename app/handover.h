@@ -14,4 +14,4 @@ class SingleInstance;
 // the front: reopened when it was closed, restored when minimised.
 void connectHandover(SingleInstance &instance, ClockWindow &clockWindow);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -60,7 +60,7 @@ void answerInformationOptions(int argc, char *argv[])
     parser.process(info);  // prints the help and ends
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -72,8 +72,8 @@ int main(int argc, char *argv[])
 
     // Placing the window and keeping it on top need X11; under Wayland the
     // clock runs through XWayland when it can.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);

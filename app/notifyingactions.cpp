@@ -12,10 +12,11 @@ namespace {
 const QString kStopKey = QStringLiteral("stop");
 const QString kSnoozeKey = QStringLiteral("snooze");
 
-} // namespace
+}  // namespace
 
 NotifyingActions::NotifyingActions(AlarmWindows &windows, Notifier *notifier, const Clock &clock)
-    : m_windows(windows), m_notifier(notifier),
+    : m_windows(windows),
+      m_notifier(notifier),
       m_snoozes(clock, [this](const NoticeOrder &order) { openNotice(order); })
 {
     m_windows.setNoticeHook([this](AlarmNotice &notice, const NoticeOrder &order) { watch(notice, order); });
@@ -78,8 +79,7 @@ void NotifyingActions::openNotice(const NoticeOrder &order)
     m_windows.openNotice(order);
     if (!m_notifier)
         return;
-    m_notifier->notify(order.tag, order.caption, order.message,
-                       {{kStopKey, tr("Stop")}, {kSnoozeKey, tr("Snooze")}});
+    m_notifier->notify(order.tag, order.caption, order.message, {{kStopKey, tr("Stop")}, {kSnoozeKey, tr("Snooze")}});
     m_shown.insert(order.tag);
 }
 
@@ -105,4 +105,4 @@ void NotifyingActions::reportMissed(const NoticeOrder &report)
     m_shown.insert(missedTag());
 }
 
-} // namespace noctalis
+}  // namespace noctalis

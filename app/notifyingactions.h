@@ -54,4 +54,4 @@ private:
     int m_openReports = 0;  // notice windows of missed alarms open
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -10,10 +10,7 @@ namespace noctalis {
 
 double SiderealAlarms::ClockWindowHost::lmstHours() { return m_clockWindow.tickLmstHours(); }
 
-QVariant SiderealAlarms::ClockWindowHost::engineLng()
-{
-    return m_clockWindow.engine().get(QStringLiteral("LNG"));
-}
+QVariant SiderealAlarms::ClockWindowHost::engineLng() { return m_clockWindow.engine().get(QStringLiteral("LNG")); }
 
 QString SiderealAlarms::ClockWindowHost::expandTimeFields(const QString &text)
 {
@@ -22,9 +19,9 @@ QString SiderealAlarms::ClockWindowHost::expandTimeFields(const QString &text)
 
 SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, ProgramLauncher *launcher,
                                AlarmWindows::SoundFactory sounds, Notifier *notifier)
-    : m_clockWindow(clockWindow), m_host(clockWindow),
-      m_windows(context.prefs, context.clock, context.engineProgId,
-                launcher ? *launcher : m_processLauncher,
+    : m_clockWindow(clockWindow),
+      m_host(clockWindow),
+      m_windows(context.prefs, context.clock, context.engineProgId, launcher ? *launcher : m_processLauncher,
                 sounds ? std::move(sounds)
                        : AlarmWindows::SoundFactory([] { return std::make_unique<WaveSoundPlayer>(); })),
       m_actions(m_windows, notifier, context.clock),
@@ -36,4 +33,4 @@ SiderealAlarms::SiderealAlarms(ClockWindow &clockWindow, AppContext context, Pro
 
 SiderealAlarms::~SiderealAlarms() { m_clockWindow.setAlarmCheck({}); }
 
-} // namespace noctalis
+}  // namespace noctalis

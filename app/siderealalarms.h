@@ -55,4 +55,4 @@ private:
     AlarmCheck m_check;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

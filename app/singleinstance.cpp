@@ -33,7 +33,7 @@ void dropConnection(QLocalSocket *peer)
     peer->deleteLater();
 }
 
-} // namespace
+}  // namespace
 
 SingleInstance::SingleInstance(const QString &folder, QObject *parent) : SingleInstance(folder, Limits{}, parent) {}
 
@@ -49,10 +49,7 @@ SingleInstance::SingleInstance(const QString &folder, Limits limits, QObject *pa
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::defaultFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-}
+QString SingleInstance::defaultFolder() { return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation); }
 
 bool SingleInstance::holdsLock() const { return m_lock && m_lock->isLocked(); }
 
@@ -188,12 +185,9 @@ void SingleInstance::acceptConnections()
 bool startsTheClock(SingleInstance &instance, MessageService &messages, int answerMs)
 {
     switch (instance.claim(answerMs)) {
-    case SingleInstance::Role::First:
-        return true;
-    case SingleInstance::Role::HandedOver:
-        return false;
-    case SingleInstance::Role::NotAnswering:
-        break;
+    case SingleInstance::Role::First: return true;
+    case SingleInstance::Role::HandedOver: return false;
+    case SingleInstance::Role::NotAnswering: break;
     }
     messages.show(SingleInstance::tr("A clock is running but not answering.\r\nThis start ends, so that no alarm "
                                      "fires twice. Close the running clock, or end its process, and start again."),
@@ -201,4 +195,4 @@ bool startsTheClock(SingleInstance &instance, MessageService &messages, int answ
     return false;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

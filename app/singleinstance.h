@@ -99,7 +99,7 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
     QTimer *m_watch = nullptr;
-    QString m_listenFailure;  // why the socket could not be opened last time; empty while it is open
+    QString m_listenFailure;       // why the socket could not be opened last time; empty while it is open
     QSet<QLocalSocket *> m_peers;  // connections of later starts being served
 };
 
@@ -115,4 +115,4 @@ private:
 //   running clock shows itself, or was told of as not answering).
 bool startsTheClock(SingleInstance &instance, MessageService &messages, int answerMs = SingleInstance::kAnswerMs);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -17,15 +17,14 @@ QAccessibleInterface *windowRole(const QString &className, QObject *object)
     static const QStringList windows{QStringLiteral("noctalis::ClockWindow"),
                                      QStringLiteral("noctalis::SiderealCalculator"),
                                      QStringLiteral("noctalis::TonightWindow"),
-                                     QStringLiteral("noctalis::SenderWindow"),
-                                     QStringLiteral("noctalis::AlarmNotice")};
+                                     QStringLiteral("noctalis::SenderWindow"), QStringLiteral("noctalis::AlarmNotice")};
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget || !widget->isWindow() || !windows.contains(className))
         return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
 
-} // namespace
+}  // namespace
 
 void installWindowRoles()
 {
@@ -35,4 +34,4 @@ void installWindowRoles()
     installed = true;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -12,4 +12,4 @@ namespace noctalis {
 
 void installWindowRoles();
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -56,8 +56,7 @@ inline std::optional<DayAndMs> splitDayAndMs(double days)
         return std::nullopt;
     const double whole = std::trunc(days);
     const double fraction = std::fabs(days - whole);  // exact
-    DayAndMs r{static_cast<std::int64_t>(whole),
-               static_cast<std::int64_t>(std::llround(fraction * double(kMsPerDay)))};
+    DayAndMs r{static_cast<std::int64_t>(whole), static_cast<std::int64_t>(std::llround(fraction * double(kMsPerDay)))};
     if (r.msOfDay >= kMsPerDay) {
         r.msOfDay -= kMsPerDay;
         r.day += 1;
@@ -77,4 +76,4 @@ inline double joinDayAndMs(std::int64_t day, std::int64_t msOfDay)
 // The automation date of 0h of a civil day.
 inline double midnightOf(std::int64_t day) { return double(day); }
 
-} // namespace automation
+}  // namespace automation

@@ -17,8 +17,7 @@ QString errorText(int number)
     case kArgumentNotOptional: return QStringLiteral("Argument not optional");
     case kCantCreateObject: return QStringLiteral("ActiveX component can't create object");
     case kMemberNotSupported: return QStringLiteral("Object doesn't support this property or method");
-    case kWrongArgumentCount:
-        return QStringLiteral("Wrong number of arguments or invalid property assignment");
+    case kWrongArgumentCount: return QStringLiteral("Wrong number of arguments or invalid property assignment");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
 }
@@ -30,4 +29,4 @@ AutomationError::AutomationError(int number, const QString &description)
 
 AutomationError::AutomationError(int number) : AutomationError(number, errorText(number)) {}
 
-} // namespace automation
+}  // namespace automation

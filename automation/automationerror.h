@@ -40,4 +40,4 @@ private:
     QString m_description;
 };
 
-} // namespace automation
+}  // namespace automation

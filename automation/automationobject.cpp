@@ -87,10 +87,8 @@ std::shared_ptr<Library> acquireLibrary(const QString &path, QString &why)
 
 bool metadataServes(const QJsonObject &metaData, const QString &progId)
 {
-    const QJsonArray ids = metaData.value(QStringLiteral("MetaData"))
-                               .toObject()
-                               .value(QStringLiteral("ProgIDs"))
-                               .toArray();
+    const QJsonArray ids =
+        metaData.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("ProgIDs")).toArray();
     for (const auto &id : ids) {
         if (id.toString().compare(progId, Qt::CaseInsensitive) == 0)
             return true;
@@ -108,12 +106,13 @@ void raisePendingError(ErrorInfo *info)
     }
 }
 
-} // namespace
+}  // namespace
 
 class Instance {
 public:
     Instance(std::shared_ptr<Library> library, QObject *object)
-        : m_library(std::move(library)), m_object(object),
+        : m_library(std::move(library)),
+          m_object(object),
           m_members(m_library->memberTables().of(*object->metaObject())),
           m_errorInfo(qobject_cast<ErrorInfo *>(object))
     {
@@ -135,9 +134,7 @@ private:
 
 QStringList pluginFolders()
 {
-    const QString appDir = QCoreApplication::instance()
-                               ? QCoreApplication::applicationDirPath()
-                               : QDir::currentPath();
+    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return {QDir(appDir).filePath(QStringLiteral(NOCTALIS_BUILD_PLUGIN_DIR)),
             QDir(appDir).filePath(QStringLiteral(NOCTALIS_INSTALL_PLUGIN_DIR))};
 }
@@ -306,9 +303,8 @@ QVariant Object::call(const QString &member, const QVariantList &args)
     const QMetaType returnType = method.returnMetaType();
     const bool returnsVoid = returnType.id() == QMetaType::Void;
     QVariant result;
-    QVariant returnStorage = (returnsVoid || returnType.id() == QMetaType::QVariant)
-                                 ? QVariant()
-                                 : QVariant(returnType, nullptr);
+    QVariant returnStorage =
+        (returnsVoid || returnType.id() == QMetaType::QVariant) ? QVariant() : QVariant(returnType, nullptr);
     std::vector<void *> argv(size_t(count) + 1, nullptr);
     if (returnsVoid)
         argv[0] = nullptr;
@@ -319,8 +315,7 @@ QVariant Object::call(const QString &member, const QVariantList &args)
     for (int i = 0; i < count; ++i) {
         QVariant &v = values[size_t(i)];
         argv[size_t(i) + 1] =
-            method.parameterMetaType(i).id() == QMetaType::QVariant ? static_cast<void *>(&v)
-                                                                    : v.data();
+            method.parameterMetaType(i).id() == QMetaType::QVariant ? static_cast<void *>(&v) : v.data();
     }
     QMetaObject::metacall(object, QMetaObject::InvokeMetaMethod, index, argv.data());
     raisePendingError(d->errorInfo());
@@ -329,4 +324,4 @@ QVariant Object::call(const QString &member, const QVariantList &args)
     return result;
 }
 
-} // namespace automation
+}  // namespace automation

@@ -62,4 +62,4 @@ QString findLibrary(const QString &progId, const QStringList &folders);
 // True while the library serving progId is loaded by this layer.
 bool isLibraryLoaded(const QString &progId);
 
-} // namespace automation
+}  // namespace automation

@@ -35,7 +35,7 @@ public:
     virtual bool takeError(int &number, QString &description) = 0;
 };
 
-} // namespace automation
+}  // namespace automation
 
 #define AutomationClassFactory_iid "org.noctalis.Automation.ClassFactory/1.0"
 #define AutomationErrorInfo_iid "org.noctalis.Automation.ErrorInfo/1.0"

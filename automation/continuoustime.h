@@ -84,4 +84,4 @@ constexpr std::int64_t civilDayNumber(std::int64_t year, int month, int day)
     return era * 146097 + doe - 719468 + 25569;
 }
 
-} // namespace automation
+}  // namespace automation

@@ -21,7 +21,7 @@ char16_t folded(QChar c)
     return c.toCaseFolded().unicode();
 }
 
-} // namespace
+}  // namespace
 
 std::size_t MemberTable::FoldedHash::operator()(QStringView name) const noexcept
 {
@@ -77,4 +77,4 @@ std::shared_ptr<const MemberTable> MemberTables::of(const QMetaObject &metaObjec
     return table;
 }
 
-} // namespace automation
+}  // namespace automation

@@ -67,4 +67,4 @@ private:
     std::unordered_map<const QMetaObject *, std::shared_ptr<const MemberTable>> m_tables;
 };
 
-} // namespace automation
+}  // namespace automation

@@ -17,10 +17,7 @@ namespace {
 // Julian day number of 1899-12-30, day 0 of the automation date.
 constexpr qint64 kEpochJulianDay = 2415019;
 
-bool isMetaType(const QVariant &v, const char *name)
-{
-    return v.isValid() && qstrcmp(v.metaType().name(), name) == 0;
-}
+bool isMetaType(const QVariant &v, const char *name) { return v.isValid() && qstrcmp(v.metaType().name(), name) == 0; }
 
 std::optional<double> parseNumberText(const QString &text)
 {
@@ -34,7 +31,7 @@ std::optional<double> parseNumberText(const QString &text)
     return d;
 }
 
-} // namespace
+}  // namespace
 
 QVariant missing() { return QVariant::fromValue(Missing{}); }
 QVariant null() { return QVariant::fromValue(nullptr); }
@@ -62,10 +59,8 @@ bool isNumber(const QVariant &v)
     case QMetaType::ULong:
     case QMetaType::Char:
     case QMetaType::SChar:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
+    case QMetaType::UChar: return true;
+    default: return false;
     }
 }
 
@@ -79,10 +74,7 @@ double toAutomationDate(const QDate &date, const QTime &time)
     return day >= 0 ? double(day) + fraction : double(day) - fraction;
 }
 
-double toAutomationDate(const QDateTime &civil)
-{
-    return toAutomationDate(civil.date(), civil.time());
-}
+double toAutomationDate(const QDateTime &civil) { return toAutomationDate(civil.date(), civil.time()); }
 
 namespace {
 
@@ -94,7 +86,7 @@ DayAndMs checkedSplit(double days)
     return *split;
 }
 
-} // namespace
+}  // namespace
 
 QDateTime fromAutomationDate(double days)
 {
@@ -196,8 +188,8 @@ bool looselyEqual(const QVariant &a, const QVariant &b)
 
 std::optional<double> parseIsoDate(const QString &text)
 {
-    static const QRegularExpression re(QStringLiteral(
-        R"(^\s*(\d{1,4})-(\d{1,2})-(\d{1,2})(?:[T ](\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*(\d{1,4})-(\d{1,2})-(\d{1,2})(?:[T ](\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
     const auto m = re.match(text);
     if (!m.hasMatch())
         return std::nullopt;
@@ -206,8 +198,7 @@ std::optional<double> parseIsoDate(const QString &text)
         return std::nullopt;
     QTime time(0, 0);
     if (m.capturedLength(4) > 0) {
-        time = QTime(m.captured(4).toInt(), m.captured(5).toInt(),
-                     m.capturedLength(6) > 0 ? m.captured(6).toInt() : 0);
+        time = QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.capturedLength(6) > 0 ? m.captured(6).toInt() : 0);
         if (!time.isValid())
             return std::nullopt;
     }
@@ -219,8 +210,7 @@ QString formatIsoDate(double days)
     const DayAndSeconds ds = splitAutomationDate(days + (days >= 0 ? 0.5 : -0.5) / 86400.0);
     const QDate date = QDate::fromJulianDay(ds.day + kEpochJulianDay);
     const QTime time = QTime(0, 0).addSecs(ds.secondsOfDay);
-    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') +
-           time.toString(QStringLiteral("HH:mm:ss"));
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') + time.toString(QStringLiteral("HH:mm:ss"));
 }
 
-} // namespace automation
+}  // namespace automation

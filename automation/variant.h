@@ -74,6 +74,6 @@ bool looselyEqual(const QVariant &a, const QVariant &b);
 std::optional<double> parseIsoDate(const QString &text);
 QString formatIsoDate(double days);  // "yyyy-MM-ddTHH:mm:ss", rounded to the second
 
-} // namespace automation
+}  // namespace automation
 
 Q_DECLARE_METATYPE(automation::Missing)

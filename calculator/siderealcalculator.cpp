@@ -81,10 +81,9 @@ void fitToDigits(QLineEdit *box, int digits)
     box->setFixedWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) + kBoxPaddingPx);
 }
 
-} // namespace
+}  // namespace
 
-SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner observerDialog,
-                                               QWidget *parent)
+SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner observerDialog, QWidget *parent)
     : QWidget(parent),
       m_ctx(context),
       m_observerDialog(std::move(observerDialog)),
@@ -93,15 +92,15 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
     ui->setupUi(this);
     // Escape closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    for (QLineEdit *box : {ui->txtMonth, ui->txtDay, ui->txtHr, ui->txtMin, ui->txtSec, ui->txtSidHr,
-                           ui->txtSidMin, ui->txtSidSec})
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    for (QLineEdit *box :
+         {ui->txtMonth, ui->txtDay, ui->txtHr, ui->txtMin, ui->txtSec, ui->txtSidHr, ui->txtSidMin, ui->txtSidSec})
         fitToDigits(box, 2);
     fitToDigits(ui->txtYear, 4);
     fitToDigits(ui->txtTz, 5);
-    ui->txtLng->setMinimumWidth(QFontMetrics(ui->txtLng->font()).horizontalAdvance(QStringLiteral("-000:00:00.0")) +
-                                kBoxPaddingPx);
+    ui->txtLng->setMinimumWidth(QFontMetrics(ui->txtLng->font()).horizontalAdvance(QStringLiteral("-000:00:00.0"))
+                                + kBoxPaddingPx);
     ui->calendar1->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     ui->cmdMap->setEnabled(bool(m_observerDialog));
 
@@ -267,8 +266,7 @@ std::optional<double> SiderealCalculator::utFromDisplay(const std::optional<QDat
     const std::optional<QDate> date =
         pickedDay ? pickedDay : dateFromFields(ui->txtYear->text(), ui->txtMonth->text(), ui->txtDay->text());
     if (!date) {
-        m_ctx.messages.show(tr("The date in the boxes is not a date of the calendar.") + u'\n'
-                                + InputForms::date(),
+        m_ctx.messages.show(tr("The date in the boxes is not a date of the calendar.") + u'\n' + InputForms::date(),
                             programTitle());
         return std::nullopt;
     }
@@ -282,7 +280,8 @@ std::optional<double> SiderealCalculator::utFromDisplay(const std::optional<QDat
     if (!zoneHours)
         return std::nullopt;
     const QDateTime civil(*date, *time, Qt::UTC);
-    const std::optional<double> ut = dateAfter(ui->OptLocal->isChecked() ? localZone(*zoneHours).toUtc(civil) : civil, 0);
+    const std::optional<double> ut =
+        dateAfter(ui->OptLocal->isChecked() ? localZone(*zoneHours).toUtc(civil) : civil, 0);
     if (!ut)
         refuseOutsideCalendar();
     return ut;
@@ -494,4 +493,4 @@ void SiderealCalculator::showObserverDialog()
     DisplayTime();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

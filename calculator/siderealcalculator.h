@@ -45,7 +45,7 @@ public:
     // engine's ProgID. observerDialog runs the observer location dialog for
     // Map; without one, Map is disabled.
     explicit SiderealCalculator(AppContext context, ObserverDialogRunner observerDialog = {},
-                                    QWidget *parent = nullptr);
+                                QWidget *parent = nullptr);
     ~SiderealCalculator() override;
 
     double utInstant() const { return m_state.utInstant; }  // automation date, UT
@@ -153,4 +153,4 @@ private:
     QString m_zoneText;  // what showZoneHours put into txtTz
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -46,7 +46,8 @@ public:
 
     double hourAngle(double utDays) const
     {
-        return HourAngle::between(ApparentSiderealHours(utDays, m_lngWestDeg), m_track.at(utDays).raHours).fromMeridian();
+        return HourAngle::between(ApparentSiderealHours(utDays, m_lngWestDeg), m_track.at(utDays).raHours)
+            .fromMeridian();
     }
 
     Sample at(double utDays) const
@@ -132,10 +133,9 @@ double transitNear(const Sky &sky, double guess)
     return t;
 }
 
-} // namespace
+}  // namespace
 
-AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg,
-                            double lngWestDeg)
+AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg, double lngWestDeg)
 {
     const double start = automation::continuousDays(startUtDate);
     const double end = start + 1;
@@ -169,8 +169,7 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
             extremes.push_back(sky.at(findRoot(opposite, a.utDays, oa, b.utDays, ob)));
     }
     samples.insert(samples.end(), extremes.begin(), extremes.end());
-    std::sort(samples.begin(), samples.end(),
-              [](const Sample &x, const Sample &y) { return x.utDays < y.utDays; });
+    std::sort(samples.begin(), samples.end(), [](const Sample &x, const Sample &y) { return x.utDays < y.utDays; });
 
     // Risings and settings: the altitude crossing the standard altitude.
     const auto above = [&](double t) { return sky.at(t).aboveDeg; };
@@ -219,4 +218,4 @@ AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, 
     return now;
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -34,11 +34,11 @@ struct AlmanacEvent {
 // The almanac of one target for one day.
 struct AlmanacDayEvents {
     int status = kAlmanacRisesOrSets;
-    AlmanacEvent rise;            // the first rising in the day
-    AlmanacEvent set;             // the first setting in the day
-    bool transitFound = false;    // an upper transit in the day
-    double transitUtDate = 0;     // the first upper transit, automation date, UT
-    double transitAltDeg = 0;     // altitude then, degrees (see AlmanacNow::altDeg)
+    AlmanacEvent rise;          // the first rising in the day
+    AlmanacEvent set;           // the first setting in the day
+    bool transitFound = false;  // an upper transit in the day
+    double transitUtDate = 0;   // the first upper transit, automation date, UT
+    double transitAltDeg = 0;   // altitude then, degrees (see AlmanacNow::altDeg)
 };
 
 // AlmanacDay: rising, upper transit and setting of a target in one day.
@@ -75,19 +75,18 @@ struct AlmanacDayEvents {
 //
 // Reference: J. Meeus, Astronomical Algorithms 2nd ed. (1998), ch. 13 and 15;
 //   Explanatory Supplement to the Astronomical Almanac (1992), 9.31 and 9.33.
-AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg,
-                            double lngWestDeg);
+AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg, double lngWestDeg);
 
 // Where a target stands at one instant, and its meridian transits around it.
 struct AlmanacNow {
-    double raHours = 0;             // apparent geocentric right ascension, hours, [0, 24)
-    double decDeg = 0;              // apparent geocentric declination, degrees
-    double altDeg = 0;              // altitude of the centre, degrees: topocentric for the
-                                    // Moon, no refraction
-    double azDeg = 0;               // azimuth, degrees from north through east, [0, 360)
-    bool up = false;                // risen: above its standard altitude (as AlmanacDay counts)
-    double lastTransitUtDate = 0;   // the latest upper transit at or before the instant
-    double nextTransitUtDate = 0;   // the first upper transit after the instant
+    double raHours = 0;            // apparent geocentric right ascension, hours, [0, 24)
+    double decDeg = 0;             // apparent geocentric declination, degrees
+    double altDeg = 0;             // altitude of the centre, degrees: topocentric for the
+                                   // Moon, no refraction
+    double azDeg = 0;              // azimuth, degrees from north through east, [0, 360)
+    bool up = false;               // risen: above its standard altitude (as AlmanacDay counts)
+    double lastTransitUtDate = 0;  // the latest upper transit at or before the instant
+    double nextTransitUtDate = 0;  // the first upper transit after the instant
 };
 
 // AlmanacAt: the place of a target at a UT instant and its upper transits
@@ -106,4 +105,4 @@ struct AlmanacNow {
 //     parallax (Meeus ch. 40, to about 1").
 AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, double lngWestDeg);
 
-} // namespace ephemkit
+}  // namespace ephemkit

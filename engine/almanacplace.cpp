@@ -45,7 +45,7 @@ AlmanacPlace sunOrMoon(int body, double utDays)
     return p;
 }
 
-} // namespace
+}  // namespace
 
 bool isAlmanacTarget(int body) { return body == kNoBody || isPlanet(body) || body == kSun || body == kMoon; }
 
@@ -58,8 +58,7 @@ double StandardAltitudeDeg(int body, double parallaxDeg)
     return -kRefractionDeg;
 }
 
-AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays)
-    : m_target(target)
+AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays) : m_target(target)
 {
     if (!isPlanet(target.body))
         return;
@@ -93,8 +92,8 @@ AlmanacPlace AlmanacTrack::at(double utDays) const
     const int last = int(m_nodes.size()) - 4;
     const int k = std::clamp(int(std::floor(utDays - m_firstNode)) - 1, 0, last);
     const double x = utDays - (m_firstNode + k);
-    const double w[4] = {-(x - 1) * (x - 2) * (x - 3) / 6, x * (x - 2) * (x - 3) / 2,
-                         -x * (x - 1) * (x - 3) / 2, x * (x - 1) * (x - 2) / 6};
+    const double w[4] = {-(x - 1) * (x - 2) * (x - 3) / 6, x * (x - 2) * (x - 3) / 2, -x * (x - 1) * (x - 3) / 2,
+                         x * (x - 1) * (x - 2) / 6};
     for (int i = 0; i < 4; ++i) {
         p.raHours += w[i] * m_nodes[std::size_t(k + i)][0];
         p.decDeg += w[i] * m_nodes[std::size_t(k + i)][1];
@@ -103,4 +102,4 @@ AlmanacPlace AlmanacTrack::at(double utDays) const
     return p;
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

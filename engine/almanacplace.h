@@ -81,8 +81,8 @@ public:
 
 private:
     AlmanacTarget m_target;
-    double m_firstNode = 0;            // continuous days of node 0
+    double m_firstNode = 0;                      // continuous days of node 0
     std::vector<std::array<double, 2>> m_nodes;  // RA (hours, unwrapped), Dec (degrees)
 };
 
-} // namespace ephemkit
+}  // namespace ephemkit

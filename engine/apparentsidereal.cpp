@@ -25,17 +25,13 @@ double equationOfEquinoxesAtJd(double jdUt)
     return n.longitude * 3600 * std::cos(trueObliquityRad) / 15;
 }
 
-} // namespace
+}  // namespace
 
-double EquationOfEquinoxesSeconds(double utDate)
-{
-    return equationOfEquinoxesAtJd(automation::julianDateOf(utDate));
-}
+double EquationOfEquinoxesSeconds(double utDate) { return equationOfEquinoxesAtJd(automation::julianDateOf(utDate)); }
 
 double LocalApparentSiderealTime(double utDate, double lngWestDeg)
 {
-    return wrapHours24(localMeanSiderealTime(utDate, lngWestDeg) +
-                     EquationOfEquinoxesSeconds(utDate) / 3600);
+    return wrapHours24(localMeanSiderealTime(utDate, lngWestDeg) + EquationOfEquinoxesSeconds(utDate) / 3600);
 }
 
 double ApparentSiderealHours(double utDays, double lngWestDeg)
@@ -43,9 +39,8 @@ double ApparentSiderealHours(double utDays, double lngWestDeg)
     const double jdUt = utDays + automation::kJulianDayOfAutomationZero;
     const double d = jdUt - kJ2000Jd;
     const double t = d / kDaysPerJulianCentury;
-    const double gmstDeg = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t -
-                           t * t * t / 38710000;
+    const double gmstDeg = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000;
     return wrapHours24(gmstDeg / 15 - lngWestDeg / 15 + equationOfEquinoxesAtJd(jdUt) / 3600);
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

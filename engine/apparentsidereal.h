@@ -67,4 +67,4 @@ double LocalApparentSiderealTime(double utDate, double lngWestDeg);
 // Reference: J. Meeus, Astronomical Algorithms 2nd ed. (1998), eq. 12.4.
 double ApparentSiderealHours(double utDays, double lngWestDeg);
 
-} // namespace ephemkit
+}  // namespace ephemkit

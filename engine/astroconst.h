@@ -125,4 +125,4 @@ inline constexpr double kMoonRadiusEarthRadii = 0.2725;
 // Formulae for Calculators): 6378.14.
 inline constexpr double kEarthEquatorialRadiusKm = 6378.14;
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -29,16 +29,10 @@ inline constexpr double hoursToDegrees(double hours) { return hours * 15; }
 inline constexpr double degreesToHours(double deg) { return deg / 15; }
 
 // Hours to radians: hours to degrees, then degrees to radians.
-inline constexpr double hoursToRadians(double hours)
-{
-    return degreesToRadians(hoursToDegrees(hours));
-}
+inline constexpr double hoursToRadians(double hours) { return degreesToRadians(hoursToDegrees(hours)); }
 
 // Radians to hours: radians to degrees, then degrees to hours.
-inline constexpr double radiansToHours(double rad)
-{
-    return degreesToHours(radiansToDegrees(rad));
-}
+inline constexpr double radiansToHours(double rad) { return degreesToHours(radiansToDegrees(rad)); }
 
 // Hours brought into [0, 24): the remainder of a division by 24, plus 24
 // when negative. A negative remainder so small that adding 24 rounds to 24
@@ -54,4 +48,4 @@ inline double wrapHours24(double hours)
     return h;
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

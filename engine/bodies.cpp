@@ -28,7 +28,7 @@ constexpr std::array<Body, 10> kBodies{{
     {11, "MOON", "Moon"},
 }};
 
-} // namespace
+}  // namespace
 
 std::string bodyName(int number)
 {
@@ -48,4 +48,4 @@ int bodyNumber(std::string_view upperName)
     return kNoBody;
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

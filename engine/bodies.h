@@ -21,4 +21,4 @@ std::string bodyName(int number);
 // The number of an upper-case body name ("MARS" 2), -1 for any other text.
 int bodyNumber(std::string_view upperName);
 
-} // namespace ephemkit
+}  // namespace ephemkit

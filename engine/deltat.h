@@ -26,4 +26,4 @@ namespace ephemkit {
 //     decades.
 double deltaTSeconds(double jdUt);
 
-} // namespace ephemkit
+}  // namespace ephemkit

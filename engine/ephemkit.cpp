@@ -59,12 +59,11 @@ void requireTheory(int body, double utDate, double spanDays)
     const std::optional<ephemkit::TheoryYears> years = ephemkit::PlanetTheoryYears(body);
     if (!years || ephemkit::PlanetTheoryHolds(body, utDate, spanDays))
         return;
-    throw automation::AutomationError(
-        automation::kInvalidProcedureCall,
-        QStringLiteral("%1's series holds from %2 to %3")
-            .arg(QString::fromStdString(ephemkit::bodyName(body)))
-            .arg(years->first)
-            .arg(years->last));
+    throw automation::AutomationError(automation::kInvalidProcedureCall,
+                                      QStringLiteral("%1's series holds from %2 to %3")
+                                          .arg(QString::fromStdString(ephemkit::bodyName(body)))
+                                          .arg(years->first)
+                                          .arg(years->last));
 }
 
 // The automation date `days` days after (or before) an automation date.
@@ -82,10 +81,9 @@ std::optional<double> inRange(const QVariant &v, double low, double high)
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
-Ephemkit::Ephemkit(QObject *parent)
-    : QObject(parent), m_utcNow([] { return QDateTime::currentDateTimeUtc(); })
+Ephemkit::Ephemkit(QObject *parent) : QObject(parent), m_utcNow([] { return QDateTime::currentDateTimeUtc(); })
 {
     ++g_liveObjects;
 }
@@ -285,9 +283,9 @@ void Ephemkit::UpdateBodyPosition(double utDate)
 {
     const int body = bodyNumber();
     if (body == ephemkit::kSun || body == ephemkit::kMoon) {
-        const ephemkit::RaDec place = ephemkit::LuminaryPlace(
-            body == ephemkit::kSun ? ephemkit::Luminary::Sun : ephemkit::Luminary::Moon,
-            ephemkit::SunMoonPosition(utDate));
+        const ephemkit::RaDec place =
+            ephemkit::LuminaryPlace(body == ephemkit::kSun ? ephemkit::Luminary::Sun : ephemkit::Luminary::Moon,
+                                    ephemkit::SunMoonPosition(utDate));
         m_RA = place.raHours;
         m_Dec = place.decDeg;
     } else if (body >= 0) {
@@ -322,10 +320,8 @@ void Ephemkit::ComputeRiseSet()
     double lstr = 0, lsts = 0, azr = 0, azs = 0;
     int status = 0;
     ephemkit::riset(ephemkit::hoursToRadians(automation::toDouble(m_RA)),
-                    ephemkit::degreesToRadians(automation::toDouble(m_Dec)),
-                    ephemkit::degreesToRadians(lat),
-                    ephemkit::degreesToRadians(ephemkit::kGeometricHorizonDeg), &lstr, &lsts, &azr,
-                    &azs, &status);
+                    ephemkit::degreesToRadians(automation::toDouble(m_Dec)), ephemkit::degreesToRadians(lat),
+                    ephemkit::degreesToRadians(ephemkit::kGeometricHorizonDeg), &lstr, &lsts, &azr, &azs, &status);
     if (status != ephemkit::kRisesAndSets) {
         // Never rises or never sets: no event in the day, as for the Sun and Moon.
         m_RiseDate = automation::dateValue(-1.0);
@@ -340,22 +336,19 @@ void Ephemkit::ComputeRiseSet()
     m_SetAz = ephemkit::radiansToDegrees(azs);
 }
 
-QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum,
-                               const QVariant &North)
+QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum, const QVariant &North)
 {
     Q_UNUSED(xtPlanetnum)  // the body is always PlanetNum
     QVariant result;
     guarded([&] {
-        const double start =
-            automation::toDate(automation::isMissing(xtStartTime) ? m_UTDate : xtStartTime);
+        const double start = automation::toDate(automation::isMissing(xtStartTime) ? m_UTDate : xtStartTime);
         const bool lower = !automation::isMissing(North);
         const double lat = automation::toDouble(m_lat);
         const int body = bodyNumber();
         std::optional<double> transit;
         if (body == ephemkit::kSun || body == ephemkit::kMoon) {
-            const ephemkit::TransitFound f = body == ephemkit::kSun
-                                                 ? ephemkit::SunTransit(start, m_LNG)
-                                                 : ephemkit::MoonTransit(start, m_LNG);
+            const ephemkit::TransitFound f =
+                body == ephemkit::kSun ? ephemkit::SunTransit(start, m_LNG) : ephemkit::MoonTransit(start, m_LNG);
             transit = f.utDate;
             m_TransitEL = ephemkit::TransitElevation(f.decDeg, lat);
         } else if (body >= ephemkit::kNoBody && body <= 7) {
@@ -376,9 +369,9 @@ QVariant Ephemkit::NextTransit(const QVariant &xtStartTime, const QVariant &xtPl
         m_TransitStatus = status;
         if (status == 1 && transit) {
             const double after = automation::continuousDays(*transit) - automation::continuousDays(start);
-            m_NextLowerTransit = automation::dateValue(
-                addDays(*transit, after > ephemkit::kHalfSiderealDayUt ? -ephemkit::kHalfSiderealDayUt
-                                                           : ephemkit::kHalfSiderealDayUt));
+            m_NextLowerTransit = automation::dateValue(addDays(*transit, after > ephemkit::kHalfSiderealDayUt
+                                                                             ? -ephemkit::kHalfSiderealDayUt
+                                                                             : ephemkit::kHalfSiderealDayUt));
         } else {
             m_NextLowerTransit = 0;
         }
@@ -424,7 +417,7 @@ std::optional<AlmanacRequest> almanacRequest(const QVariant &uDate, const QVaria
 
 QVariant eventDate(bool found, double utDate) { return found ? automation::dateValue(utDate) : QVariant(); }
 
-} // namespace
+}  // namespace
 
 QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
 {
@@ -453,8 +446,7 @@ QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
         const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec, 0);
         if (!r)
             return;
-        const ephemkit::AlmanacNow n =
-            ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
+        const ephemkit::AlmanacNow n = ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
         m_almanacPlace = {n.raHours,
                           n.decDeg,
                           n.altDeg,

@@ -88,8 +88,7 @@ public:
     // selected body after xtStartTime (default UTDate); fills TransitEL,
     // TransitStatus, NextLowerTransit, TransitELlower. xtPlanetnum has no
     // effect. Returns a date, or Empty for body numbers 8 and 9.
-    Q_INVOKABLE QVariant NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum,
-                                     const QVariant &North);
+    Q_INVOKABLE QVariant NextTransit(const QVariant &xtStartTime, const QVariant &xtPlanetnum, const QVariant &North);
 
     // AlmanacDay: the selected target's day as almanacs give it, for the
     // observer at lat and LNG. The day is [uDate, uDate + 1) (UT; local
@@ -203,8 +202,8 @@ private:
 
     std::function<QDateTime()> m_utcNow;
 
-    double m_LNG = 0.0;    // degrees west, [0, 360)
-    double m_LMST = 0.0;   // hours
+    double m_LNG = 0.0;   // degrees west, [0, 360)
+    double m_LMST = 0.0;  // hours
     QVariant m_UTDate;
     QVariant m_lat;
     QVariant m_RA;

@@ -17,7 +17,7 @@ constexpr double kHalfPi = 1.570796327;              // pi/2 of ArcCos and x == 
 constexpr double kTwoPi = 6.283185308;               // azimuth / hour-angle flip
 constexpr double kDenominatorFloor = 1e-20;
 
-} // namespace
+}  // namespace
 
 double ArcSin(double x)
 {
@@ -71,4 +71,4 @@ void HorizonEquatorial(double latDeg, double lmstHours, SkyPosition &pos, Conver
     }
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -30,10 +30,10 @@ enum class Conversion {
 
 // The four coordinates HorizonEquatorial reads and writes.
 struct SkyPosition {
-    double raHours = 0;   // right ascension, hours; written in [0, 24]
-    double decDeg = 0;    // declination, degrees
-    double altDeg = 0;    // altitude, degrees
-    double azDeg = 0;     // azimuth, degrees from north through east; written in [0, 360]
+    double raHours = 0;  // right ascension, hours; written in [0, 24]
+    double decDeg = 0;   // declination, degrees
+    double altDeg = 0;   // altitude, degrees
+    double azDeg = 0;    // azimuth, degrees from north through east; written in [0, 360]
 };
 
 // HorizonEquatorial: one spherical step that serves both directions.
@@ -65,4 +65,4 @@ struct SkyPosition {
 // Spherical Astronomy (1977), ch. II.
 void HorizonEquatorial(double latDeg, double lmstHours, SkyPosition &pos, Conversion direction);
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -55,4 +55,4 @@ private:
     double m_hours;
 };
 
-} // namespace ephemkit
+}  // namespace ephemkit

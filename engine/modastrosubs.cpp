@@ -15,10 +15,10 @@ namespace {
 
 // Coefficients of the sidereal time polynomial, as the routine uses them
 // (its epoch, century, rate and day come from astroconst.h).
-constexpr double kLinearTerm = 8640184.812866;   // s per century
-constexpr double kQuadraticTerm = 0.093104;      // s per century^2
-constexpr double kCubicTerm = 6.2e-6;            // s per century^3, subtracted
-constexpr double kConstantTerm = 24110.54841;    // s
+constexpr double kLinearTerm = 8640184.812866;  // s per century
+constexpr double kQuadraticTerm = 0.093104;     // s per century^2
+constexpr double kCubicTerm = 6.2e-6;           // s per century^3, subtracted
+constexpr double kConstantTerm = 24110.54841;   // s
 
 // Adds whole steps of `step` while value < 0. Adding a whole multiple of the
 // step at once gives the same double as adding it step by step, because every
@@ -33,7 +33,7 @@ double raiseToNonNegative(double value, double step)
     return value;
 }
 
-} // namespace
+}  // namespace
 
 double ReduceSiderealHours(double hours)
 {
@@ -97,4 +97,4 @@ double SiderealToUT(double lmstHours, double utDate, double lngWestDeg)
     return automation::automationDateOf(midnight + sidereal * kUtPerSiderealHour / 24);
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -57,4 +57,4 @@ double localMeanSiderealTime(double utDate, double lngWestDeg);
 //     in the same day too.
 double SiderealToUT(double lmstHours, double utDate, double lngWestDeg);
 
-} // namespace ephemkit
+}  // namespace ephemkit

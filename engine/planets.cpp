@@ -42,8 +42,7 @@ struct Vec3 {
 
 Vec3 fromSpherical(double lonRad, double latRad, double r)
 {
-    return {r * std::cos(latRad) * std::cos(lonRad), r * std::cos(latRad) * std::sin(lonRad),
-            r * std::sin(latRad)};
+    return {r * std::cos(latRad) * std::cos(lonRad), r * std::cos(latRad) * std::sin(lonRad), r * std::sin(latRad)};
 }
 
 double length(const Vec3 &v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
@@ -82,11 +81,9 @@ void precessEclipticFromJ2000(double jde, double &lonRad, double &latRad)
     const double eta = (47.0029 * t - 0.03302 * t * t + 0.000060 * t * t * t) * kArcsecToRad;
     const double bigPi = 174.876384 * kDegToRad - (869.8089 * t - 0.03536 * t * t) * kArcsecToRad;
     const double p = (5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) * kArcsecToRad;
-    const double a = std::cos(eta) * std::cos(latRad) * std::sin(bigPi - lonRad) -
-                     std::sin(eta) * std::sin(latRad);
+    const double a = std::cos(eta) * std::cos(latRad) * std::sin(bigPi - lonRad) - std::sin(eta) * std::sin(latRad);
     const double b = std::cos(latRad) * std::cos(bigPi - lonRad);
-    const double c = std::cos(eta) * std::sin(latRad) +
-                     std::sin(eta) * std::cos(latRad) * std::sin(bigPi - lonRad);
+    const double c = std::cos(eta) * std::sin(latRad) + std::sin(eta) * std::cos(latRad) * std::sin(bigPi - lonRad);
     lonRad = wrapTwoPi(p + bigPi - std::atan2(a, b));
     latRad = std::asin(std::max(-1.0, std::min(1.0, c)));
 }
@@ -129,10 +126,10 @@ double magnitude(int body, double jd)
     }
 }
 
-} // namespace
+}  // namespace
 
-bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0,
-           double *lam, double *bet, double *dia, double *mag)
+bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0, double *lam, double *bet,
+           double *dia, double *mag)
 {
     if (body < 0 || body > 7)
         return false;
@@ -211,10 +208,9 @@ void ecl_eq(double mj, double bet, double lam, double *ra, double *dec)
     ln_nutation n{};
     ln_get_nutation(jdUtOf(mj), &n);
     const double eps = n.ecliptic * kDegToRad;
-    *ra = wrapTwoPi(std::atan2(std::sin(lam) * std::cos(eps) - std::tan(bet) * std::sin(eps),
-                               std::cos(lam)));
-    *dec = std::asin(std::max(-1.0, std::min(1.0, std::sin(bet) * std::cos(eps) +
-                                                      std::cos(bet) * std::sin(eps) * std::sin(lam))));
+    *ra = wrapTwoPi(std::atan2(std::sin(lam) * std::cos(eps) - std::tan(bet) * std::sin(eps), std::cos(lam)));
+    *dec = std::asin(
+        std::max(-1.0, std::min(1.0, std::sin(bet) * std::cos(eps) + std::cos(bet) * std::sin(eps) * std::sin(lam))));
 }
 
 void nut_eq(double mj, double *ra, double *dec)
@@ -227,11 +223,9 @@ void nut_eq(double mj, double *ra, double *dec)
 
     Vec3 v = fromSpherical(*ra, *dec, 1);
     // Mean equator to mean ecliptic of date.
-    Vec3 e{v.x, v.y * std::cos(eps0) + v.z * std::sin(eps0),
-           -v.y * std::sin(eps0) + v.z * std::cos(eps0)};
+    Vec3 e{v.x, v.y * std::cos(eps0) + v.z * std::sin(eps0), -v.y * std::sin(eps0) + v.z * std::cos(eps0)};
     // Nutation in longitude about the ecliptic pole.
-    const Vec3 r{e.x * std::cos(dPsi) - e.y * std::sin(dPsi), e.x * std::sin(dPsi) + e.y * std::cos(dPsi),
-                 e.z};
+    const Vec3 r{e.x * std::cos(dPsi) - e.y * std::sin(dPsi), e.x * std::sin(dPsi) + e.y * std::cos(dPsi), e.z};
     // True ecliptic to true equator.
     v = {r.x, r.y * std::cos(eps) - r.z * std::sin(eps), r.y * std::sin(eps) + r.z * std::cos(eps)};
     *ra = wrapTwoPi(std::atan2(v.y, v.x));
@@ -241,8 +235,13 @@ void nut_eq(double mj, double *ra, double *dec)
 std::optional<TheoryYears> PlanetTheoryYears(int body)
 {
     switch (body) {
-    case 0: case 1: case 2: case 5: case 6: return kVsop87Years;
-    case 3: case 4: return kVsop87GiantYears;
+    case 0:
+    case 1:
+    case 2:
+    case 5:
+    case 6: return kVsop87Years;
+    case 3:
+    case 4: return kVsop87GiantYears;
     case 7: return kPlutoSeriesYears;
     default: return std::nullopt;
     }
@@ -273,4 +272,4 @@ std::optional<PlanetPlace> PlanetPosition(double utDate, int body)
     return PlanetPlace{ra * 180 / kPiOfUnitHelpers / 15, dec * 57.29577951};
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

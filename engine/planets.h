@@ -89,8 +89,8 @@ bool PlanetTheoryHolds(int body, double utDate, double spanDays);
 //     distance (days per AU), iterated to 1e-9 day; the Earth at t. Time
 //     argument TT = UT + deltaTSeconds (deltat.h).
 //  3. No aberration and no nutation: see ab_ecl and nut_eq.
-bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0,
-           double *lam, double *bet, double *dia, double *mag);
+bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0, double *lam, double *bet,
+           double *dia, double *mag);
 
 // ab_ecl: annual aberration applied in place to ecliptic coordinates.
 //
@@ -147,4 +147,4 @@ struct PlanetPlace {
 // Reference: see plans, ab_ecl, ecl_eq and nut_eq.
 std::optional<PlanetPlace> PlanetPosition(double utDate, int body);
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -21,7 +21,7 @@ constexpr double kLatArcsec[] = {0.0391, 0.4773, 0.0202, -0.5927};
 
 double cubic(const double (&c)[4], double t) { return c[0] + t * (c[1] + t * (c[2] + t * c[3])); }
 
-} // namespace
+}  // namespace
 
 PlutoCorrection plutoCorrection(double jde)
 {
@@ -29,4 +29,4 @@ PlutoCorrection plutoCorrection(double jde)
     return {cubic(kLonArcsec, t) / 3600, cubic(kLatArcsec, t) / 3600};
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -30,4 +30,4 @@ struct PlutoCorrection {
 };
 PlutoCorrection plutoCorrection(double jde);
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -16,10 +16,10 @@ namespace {
 // helpers (riset.h, note 3).
 double hoursIn24(double rad) { return wrapHours24(rad * 12 / kPiOfUnitHelpers); }
 
-} // namespace
+}  // namespace
 
-void riset(double ra, double dec, double lat, double dis, double *lstr, double *lsts, double *azr,
-           double *azs, int *status)
+void riset(double ra, double dec, double lat, double dis, double *lstr, double *lsts, double *azr, double *azs,
+           int *status)
 {
     const double sinH0 = -std::sin(dis);  // altitude of the event
     const double denominator = std::cos(lat) * std::cos(dec);
@@ -50,4 +50,4 @@ void riset(double ra, double dec, double lat, double dis, double *lstr, double *
     *status = kRisesAndSets;
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

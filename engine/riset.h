@@ -45,7 +45,7 @@ enum RisetStatus : int {
 //     to convert into radians, so the round trip is exact.
 // Reference: Smart, Textbook on Spherical Astronomy (1977), ch. II; Meeus,
 //   Astronomical Algorithms 2nd ed., eq. 15.1.
-void riset(double ra, double dec, double lat, double dis, double *lstr, double *lsts, double *azr,
-           double *azs, int *status);
+void riset(double ra, double dec, double lat, double dis, double *lstr, double *lsts, double *azr, double *azs,
+           int *status);
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -100,57 +100,48 @@ struct Term {
 
 // Moon longitude, 50 sine terms.
 constexpr std::array<Term, 50> kLongitude{{
-    {6.288750, 0, 1, 0, 0},    {1.274018, 0, -1, 2, 0},   {0.658309, 0, 0, 2, 0},
-    {0.213616, 0, 2, 0, 0},    {-0.185596, 1, 0, 0, 0},   {-0.114336, 0, 0, 0, 2},
-    {0.058793, 0, -2, 2, 0},   {0.057212, -1, -1, 2, 0},  {0.053320, 0, 1, 2, 0},
-    {0.045874, -1, 0, 2, 0},   {0.041024, -1, 1, 0, 0},   {-0.034718, 0, 0, 1, 0},
-    {-0.030465, 1, 1, 0, 0},   {0.015326, 0, 0, 2, -2},   {-0.012528, 0, 1, 0, 2},
-    {-0.010980, 0, -1, 0, 2},  {0.010674, 0, -1, 4, 0},   {0.010034, 0, 3, 0, 0},
-    {0.008548, 0, -2, 4, 0},   {-0.007910, 1, -1, 2, 0},  {-0.006783, 1, 0, 2, 0},
-    {0.005162, 0, 1, -1, 0},   {0.005000, 1, 0, 1, 0},    {0.004049, -1, 1, 2, 0},
-    {0.003996, 0, 2, 2, 0},    {0.003862, 0, 0, 4, 0},    {0.003665, 0, -3, 2, 0},
-    {0.002695, -1, 2, 0, 0},   {0.002602, 0, 1, -2, -2},  {0.002396, -1, -2, 2, 0},
-    {-0.002349, 0, 1, 1, 0},   {0.002249, -2, 0, 2, 0},   {-0.002125, 1, 2, 0, 0},
-    {-0.002079, 2, 0, 0, 0},   {0.002059, -2, -1, 2, 0},  {-0.001773, 0, 1, 2, -2},
-    {-0.001595, 0, 0, 2, 2},   {0.001220, -1, -1, 4, 0},  {-0.001110, 0, 2, 0, 2},
-    {0.000892, 0, 1, -3, 0},   {-0.000811, 1, 1, 2, 0},   {0.000761, -1, -2, 4, 0},
-    {0.000717, -2, 1, 0, 0},   {0.000704, -2, 1, -2, 0},  {0.000693, 1, -2, 2, 0},
-    {0.000598, -1, 0, 2, -2},  {0.000550, 0, 1, 4, 0},    {0.000538, 0, 4, 0, 0},
-    {0.000521, -1, 0, 4, 0},   {0.000486, 0, 2, -1, 0},
+    {6.288750, 0, 1, 0, 0},   {1.274018, 0, -1, 2, 0},  {0.658309, 0, 0, 2, 0},   {0.213616, 0, 2, 0, 0},
+    {-0.185596, 1, 0, 0, 0},  {-0.114336, 0, 0, 0, 2},  {0.058793, 0, -2, 2, 0},  {0.057212, -1, -1, 2, 0},
+    {0.053320, 0, 1, 2, 0},   {0.045874, -1, 0, 2, 0},  {0.041024, -1, 1, 0, 0},  {-0.034718, 0, 0, 1, 0},
+    {-0.030465, 1, 1, 0, 0},  {0.015326, 0, 0, 2, -2},  {-0.012528, 0, 1, 0, 2},  {-0.010980, 0, -1, 0, 2},
+    {0.010674, 0, -1, 4, 0},  {0.010034, 0, 3, 0, 0},   {0.008548, 0, -2, 4, 0},  {-0.007910, 1, -1, 2, 0},
+    {-0.006783, 1, 0, 2, 0},  {0.005162, 0, 1, -1, 0},  {0.005000, 1, 0, 1, 0},   {0.004049, -1, 1, 2, 0},
+    {0.003996, 0, 2, 2, 0},   {0.003862, 0, 0, 4, 0},   {0.003665, 0, -3, 2, 0},  {0.002695, -1, 2, 0, 0},
+    {0.002602, 0, 1, -2, -2}, {0.002396, -1, -2, 2, 0}, {-0.002349, 0, 1, 1, 0},  {0.002249, -2, 0, 2, 0},
+    {-0.002125, 1, 2, 0, 0},  {-0.002079, 2, 0, 0, 0},  {0.002059, -2, -1, 2, 0}, {-0.001773, 0, 1, 2, -2},
+    {-0.001595, 0, 0, 2, 2},  {0.001220, -1, -1, 4, 0}, {-0.001110, 0, 2, 0, 2},  {0.000892, 0, 1, -3, 0},
+    {-0.000811, 1, 1, 2, 0},  {0.000761, -1, -2, 4, 0}, {0.000717, -2, 1, 0, 0},  {0.000704, -2, 1, -2, 0},
+    {0.000693, 1, -2, 2, 0},  {0.000598, -1, 0, 2, -2}, {0.000550, 0, 1, 4, 0},   {0.000538, 0, 4, 0, 0},
+    {0.000521, -1, 0, 4, 0},  {0.000486, 0, 2, -1, 0},
 }};
 
 // Moon latitude, 45 sine terms.
 constexpr std::array<Term, 45> kLatitude{{
-    {5.128189, 0, 0, 0, 1},    {0.280606, 0, 1, 0, 1},    {0.277693, 0, 1, 0, -1},
-    {0.173238, 0, 0, 2, -1},   {0.055413, 0, -1, 2, 1},   {0.046272, 0, -1, 2, -1},
-    {0.032573, 0, 0, 2, 1},    {0.017198, 0, 2, 0, 1},    {0.009267, 0, 1, 2, -1},
-    {0.008823, 0, 2, 0, -1},   {0.008247, -1, 0, 2, -1},  {0.004323, 0, -2, 2, -1},
-    {0.004200, 0, 1, 2, 1},    {0.003372, -1, 0, -2, 1},  {0.002472, -1, -1, 2, 1},
-    {0.002222, -1, 0, 2, 1},   {0.002072, -1, -1, 2, -1}, {0.001877, -1, 1, 0, 1},
-    {0.001828, 0, -1, 4, -1},  {-0.001803, 1, 0, 0, 1},   {-0.001750, 0, 0, 0, 3},
-    {0.001570, -1, 1, 0, -1},  {-0.001487, 0, 0, 1, 1},   {-0.001481, 1, 1, 0, 1},
-    {0.001417, -1, -1, 0, 1},  {0.001350, -1, 0, 0, 1},   {0.001330, 0, 0, -1, 1},
-    {0.001106, 0, 3, 0, 1},    {0.001020, 0, 0, 4, -1},   {0.000833, 0, -1, 4, 1},
-    {0.000781, 0, 1, 0, -3},   {0.000670, 0, -2, 4, 1},   {0.000606, 0, 0, 2, -3},
-    {0.000597, 0, 2, 2, -1},   {0.000492, -1, 1, 2, -1},  {0.000450, 0, 2, -2, -1},
-    {0.000439, 0, 3, 0, -1},   {0.000423, 0, 2, 2, 1},    {0.000422, 0, -3, 2, -1},
-    {-0.000367, 1, -1, 2, 1},  {-0.000353, 1, 0, 2, 1},   {0.000331, 0, 0, 4, 1},
-    {0.000317, -1, 1, 2, 1},   {0.000306, -2, 0, 2, -1},  {-0.000283, 0, 1, 0, 3},
+    {5.128189, 0, 0, 0, 1},    {0.280606, 0, 1, 0, 1},   {0.277693, 0, 1, 0, -1},  {0.173238, 0, 0, 2, -1},
+    {0.055413, 0, -1, 2, 1},   {0.046272, 0, -1, 2, -1}, {0.032573, 0, 0, 2, 1},   {0.017198, 0, 2, 0, 1},
+    {0.009267, 0, 1, 2, -1},   {0.008823, 0, 2, 0, -1},  {0.008247, -1, 0, 2, -1}, {0.004323, 0, -2, 2, -1},
+    {0.004200, 0, 1, 2, 1},    {0.003372, -1, 0, -2, 1}, {0.002472, -1, -1, 2, 1}, {0.002222, -1, 0, 2, 1},
+    {0.002072, -1, -1, 2, -1}, {0.001877, -1, 1, 0, 1},  {0.001828, 0, -1, 4, -1}, {-0.001803, 1, 0, 0, 1},
+    {-0.001750, 0, 0, 0, 3},   {0.001570, -1, 1, 0, -1}, {-0.001487, 0, 0, 1, 1},  {-0.001481, 1, 1, 0, 1},
+    {0.001417, -1, -1, 0, 1},  {0.001350, -1, 0, 0, 1},  {0.001330, 0, 0, -1, 1},  {0.001106, 0, 3, 0, 1},
+    {0.001020, 0, 0, 4, -1},   {0.000833, 0, -1, 4, 1},  {0.000781, 0, 1, 0, -3},  {0.000670, 0, -2, 4, 1},
+    {0.000606, 0, 0, 2, -3},   {0.000597, 0, 2, 2, -1},  {0.000492, -1, 1, 2, -1}, {0.000450, 0, 2, -2, -1},
+    {0.000439, 0, 3, 0, -1},   {0.000423, 0, 2, 2, 1},   {0.000422, 0, -3, 2, -1}, {-0.000367, 1, -1, 2, 1},
+    {-0.000353, 1, 0, 2, 1},   {0.000331, 0, 0, 4, 1},   {0.000317, -1, 1, 2, 1},  {0.000306, -2, 0, 2, -1},
+    {-0.000283, 0, 1, 0, 3},
 }};
 
 // Moon horizontal parallax: the constant 0.950724 and 31 cosine terms.
 constexpr double kParallaxConstant = 0.950724;
 constexpr std::array<Term, 31> kParallax{{
-    {0.051818, 0, 1, 0, 0},    {0.009531, 0, -1, 2, 0},   {0.007843, 0, 0, 2, 0},
-    {0.002824, 0, 2, 0, 0},    {0.000857, 0, 1, 2, 0},    {0.000533, -1, 0, 2, 0},
-    {0.000401, -1, -1, 2, 0},  {0.000320, -1, 1, 0, 0},   {-0.000271, 0, 0, 1, 0},
-    {-0.000264, 1, 1, 0, 0},   {-0.000198, 0, -1, 0, 2},  {0.000173, 0, 3, 0, 0},
-    {0.000167, 0, -1, 4, 0},   {-0.000111, 1, 0, 0, 0},   {0.000103, 0, -2, 4, 0},
-    {-0.000084, 0, 2, -2, 0},  {-0.000083, 1, 0, 2, 0},   {0.000079, 0, 2, 2, 0},
-    {0.000072, 0, 0, 4, 0},    {0.000064, -1, 1, 2, 0},   {-0.000063, 1, -1, 2, 0},
-    {0.000041, 1, 0, 1, 0},    {0.000035, -1, 2, 0, 0},   {-0.000033, 0, 3, -2, 0},
-    {-0.000030, 0, 1, 1, 0},   {-0.000029, 0, 0, -2, 2},  {-0.000029, 1, 2, 0, 0},
-    {0.000026, -2, 0, 2, 0},   {-0.000023, 0, 1, -2, 2},  {0.000019, -1, -1, 4, 0},
+    {0.051818, 0, 1, 0, 0},   {0.009531, 0, -1, 2, 0},  {0.007843, 0, 0, 2, 0},   {0.002824, 0, 2, 0, 0},
+    {0.000857, 0, 1, 2, 0},   {0.000533, -1, 0, 2, 0},  {0.000401, -1, -1, 2, 0}, {0.000320, -1, 1, 0, 0},
+    {-0.000271, 0, 0, 1, 0},  {-0.000264, 1, 1, 0, 0},  {-0.000198, 0, -1, 0, 2}, {0.000173, 0, 3, 0, 0},
+    {0.000167, 0, -1, 4, 0},  {-0.000111, 1, 0, 0, 0},  {0.000103, 0, -2, 4, 0},  {-0.000084, 0, 2, -2, 0},
+    {-0.000083, 1, 0, 2, 0},  {0.000079, 0, 2, 2, 0},   {0.000072, 0, 0, 4, 0},   {0.000064, -1, 1, 2, 0},
+    {-0.000063, 1, -1, 2, 0}, {0.000041, 1, 0, 1, 0},   {0.000035, -1, 2, 0, 0},  {-0.000033, 0, 3, -2, 0},
+    {-0.000030, 0, 1, 1, 0},  {-0.000029, 0, 0, -2, 2}, {-0.000029, 1, 2, 0, 0},  {0.000026, -2, 0, 2, 0},
+    {-0.000023, 0, 1, -2, 2}, {0.000019, -1, -1, 4, 0},
 }};
 
 // Lunar arguments in radians and the eccentricity factor.
@@ -160,8 +151,8 @@ struct LunarArguments {
 
 LunarArguments radians(const LunarElements &el)
 {
-    return {el.mDeg * kSeriesDegToRad, el.mpDeg * kSeriesDegToRad, el.dDeg * kSeriesDegToRad,
-            el.fDeg * kSeriesDegToRad, el.e};
+    return {el.mDeg * kSeriesDegToRad, el.mpDeg * kSeriesDegToRad, el.dDeg * kSeriesDegToRad, el.fDeg * kSeriesDegToRad,
+            el.e};
 }
 
 template <std::size_t N>
@@ -193,7 +184,7 @@ double eccentricAnomaly(double meanAnomalyRad, double e)
     return ecc;
 }
 
-} // namespace
+}  // namespace
 
 HandbookTime handbookTime(double utDate)
 {
@@ -213,8 +204,7 @@ HandbookTime handbookTime(double utDate)
     const double a = std::floor(yd / 100);
     const double b = 2 - a + std::floor(a / 4);
     const double yearDays = y < 0 ? std::floor(365.25 * yd - 0.75) : std::floor(365.25 * yd);
-    const double dayCount =
-        yearDays + std::floor(30.6001 * (m + 1)) + d + b - 694025 - 0.5;
+    const double dayCount = yearDays + std::floor(30.6001 * (m + 1)) + d + b - 694025 - 0.5;
     HandbookTime ht;
     ht.t = dayCount / kDaysPerJulianCentury + (double(secondsOfDay) / 3600) / 876600;
     ht.t2000 = dayCount / kDaysPerJulianCentury - 1;
@@ -230,18 +220,16 @@ void handbookNutation(double t, double &dPsiDeg, double &dEpsDeg)
     const double mm = 296.1046 + revolutionsDeg(1325.552359, t) + 0.009192 * t2;  // Moon mean anomaly
     const double om = 259.1833 - revolutionsDeg(5.372617, t) + 0.002078 * t2;     // Moon's node
 
-    const double dPsi = -(17.2327 + 0.01737 * t) * sinDeg(om) - (1.2729 + 0.00013 * t) * sinDeg(2 * l) +
-                        0.2088 * sinDeg(2 * om) - 0.2037 * sinDeg(2 * lm) +
-                        (0.1261 - 0.00031 * t) * sinDeg(ms) + 0.0675 * sinDeg(mm) -
-                        (0.0497 - 0.00012 * t) * sinDeg(2 * l + ms) - 0.0342 * sinDeg(2 * lm - om) -
-                        0.0261 * sinDeg(2 * lm + mm) + 0.0214 * sinDeg(2 * l - ms) -
-                        0.0149 * sinDeg(2 * l - 2 * lm + mm) + 0.0124 * sinDeg(2 * l - om) +
-                        0.0114 * sinDeg(2 * lm - mm);
-    const double dEps = (9.2100 + 0.00091 * t) * cosDeg(om) + (0.5522 - 0.00029 * t) * cosDeg(2 * l) -
-                        0.0904 * cosDeg(2 * om) + 0.0884 * cosDeg(2 * lm) +
-                        0.0216 * cosDeg(2 * l + ms) + 0.0183 * cosDeg(2 * lm - om) +
-                        0.0113 * cosDeg(2 * lm + mm) - 0.0093 * cosDeg(2 * l - ms) -
-                        0.0066 * cosDeg(2 * l - om);
+    const double dPsi = -(17.2327 + 0.01737 * t) * sinDeg(om) - (1.2729 + 0.00013 * t) * sinDeg(2 * l)
+                        + 0.2088 * sinDeg(2 * om) - 0.2037 * sinDeg(2 * lm) + (0.1261 - 0.00031 * t) * sinDeg(ms)
+                        + 0.0675 * sinDeg(mm) - (0.0497 - 0.00012 * t) * sinDeg(2 * l + ms)
+                        - 0.0342 * sinDeg(2 * lm - om) - 0.0261 * sinDeg(2 * lm + mm) + 0.0214 * sinDeg(2 * l - ms)
+                        - 0.0149 * sinDeg(2 * l - 2 * lm + mm) + 0.0124 * sinDeg(2 * l - om)
+                        + 0.0114 * sinDeg(2 * lm - mm);
+    const double dEps = (9.2100 + 0.00091 * t) * cosDeg(om) + (0.5522 - 0.00029 * t) * cosDeg(2 * l)
+                        - 0.0904 * cosDeg(2 * om) + 0.0884 * cosDeg(2 * lm) + 0.0216 * cosDeg(2 * l + ms)
+                        + 0.0183 * cosDeg(2 * lm - om) + 0.0113 * cosDeg(2 * lm + mm) - 0.0093 * cosDeg(2 * l - ms)
+                        - 0.0066 * cosDeg(2 * l - om);
     dPsiDeg = dPsi / 3600;
     dEpsDeg = dEps / 3600;
 }
@@ -271,8 +259,8 @@ double handbookSunLongitude(double t, double dPsiDeg)
     const double pc = 312.69 + revolutionsDeg(91.56766028, t);
     const double pd = 350.74 + revolutionsDeg(1236.853095, t) - 0.00144 * t2;
     const double pe = 231.19 + 20.20 * t;
-    sunLongitude += 0.00134 * cosDeg(pa) + 0.00154 * cosDeg(pb) + 0.00200 * cosDeg(pc) +
-                    0.00179 * sinDeg(pd) + 0.00178 * sinDeg(pe);
+    sunLongitude += 0.00134 * cosDeg(pa) + 0.00154 * cosDeg(pb) + 0.00200 * cosDeg(pc) + 0.00179 * sinDeg(pd)
+                    + 0.00178 * sinDeg(pe);
     // Apparent: nutation and the annual aberration (20.5").
     return reduce360(sunLongitude + dPsiDeg - 0.00569);
 }
@@ -314,16 +302,13 @@ MoonEcliptic handbookMoon(const LunarElements &elements, double t, double dPsiDe
     const double om = elements.omegaDeg;
     MoonEcliptic moon;
     moon.longitudeDeg = reduce360(elements.lpDeg + sumSeries(kLongitude, args, false) + dPsiDeg);
-    moon.latitudeDeg = sumSeries(kLatitude, args, false) *
-                       (1 - 0.0004664 * cosDeg(om) - 0.0000754 * cosDeg(om + 275.05 - 2.3 * t));
+    moon.latitudeDeg =
+        sumSeries(kLatitude, args, false) * (1 - 0.0004664 * cosDeg(om) - 0.0000754 * cosDeg(om + 275.05 - 2.3 * t));
     moon.parallaxDeg = kParallaxConstant + sumSeries(kParallax, args, true);
     return moon;
 }
 
-double moonDistanceKm(double parallaxDeg)
-{
-    return kEarthEquatorialRadiusKm / std::sin(parallaxDeg * kSeriesDegToRad);
-}
+double moonDistanceKm(double parallaxDeg) { return kEarthEquatorialRadiusKm / std::sin(parallaxDeg * kSeriesDegToRad); }
 
 double moonDiameterDeg(double distanceKm) { return 0.5181 * 384401 / distanceKm; }
 
@@ -338,8 +323,7 @@ double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitude
     return std::floor(fraction * 1000 + 0.5) / 1000;
 }
 
-void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours,
-                                  double &decDeg)
+void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours, double &decDeg)
 {
     const double l = lambdaDeg * kSeriesDegToRad;
     const double b = betaDeg * kSeriesDegToRad;
@@ -352,8 +336,7 @@ void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDe
     if (ra >= 24)
         ra -= 24;
     raHours = ra;
-    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) *
-             kSeriesRadToDeg;
+    decDeg = safeArcSin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kSeriesRadToDeg;
 }
 
 SunMoon SunMoonPosition(double utDate)
@@ -376,4 +359,4 @@ SunMoon SunMoonPosition(double utDate)
     return r;
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

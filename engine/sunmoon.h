@@ -9,19 +9,19 @@ namespace ephemkit {
 
 // Results of SunMoonPosition for one UT instant.
 struct SunMoon {
-    double moonRaHours = 0;       // apparent right ascension, hours, [0, 24)
-    double moonDecDeg = 0;        // apparent declination, degrees (geocentric)
-    double sunRaHours = 0;        // apparent right ascension, hours, [0, 24)
-    double sunDecDeg = 0;         // apparent declination, degrees
-    double moonIlluminated = 0;   // illuminated fraction, 0 to 1, a multiple of 0.001
-    double moonDiameterDeg = 0;   // apparent diameter, degrees
-    double moonDistanceKm = 0;    // distance Earth centre to Moon centre, km
+    double moonRaHours = 0;      // apparent right ascension, hours, [0, 24)
+    double moonDecDeg = 0;       // apparent declination, degrees (geocentric)
+    double sunRaHours = 0;       // apparent right ascension, hours, [0, 24)
+    double sunDecDeg = 0;        // apparent declination, degrees
+    double moonIlluminated = 0;  // illuminated fraction, 0 to 1, a multiple of 0.001
+    double moonDiameterDeg = 0;  // apparent diameter, degrees
+    double moonDistanceKm = 0;   // distance Earth centre to Moon centre, km
 };
 
 // Time arguments of the series for one UT instant.
 struct HandbookTime {
-    double t = 0;       // centuries of 36525 days from 1900 January 0.5 (JD 2415020.0), with the UT hours
-    double t2000 = 0;   // centuries from 2000 January 1.5 to 0h UT of the date
+    double t = 0;      // centuries of 36525 days from 1900 January 0.5 (JD 2415020.0), with the UT hours
+    double t2000 = 0;  // centuries from 2000 January 1.5 to 0h UT of the date
 };
 
 // handbookTime: the two time arguments of SunMoonPosition.
@@ -178,8 +178,7 @@ double moonDiameterDeg(double distanceKm);
 //     floor(fraction * 1000 + 0.5) / 1000.
 // Reference: J. Meeus, Astronomical Formulae for Calculators, 4th ed.
 //   (Willmann-Bell 1988), ch. 31.
-double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitudeDeg,
-                                   const LunarElements &elements);
+double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitudeDeg, const LunarElements &elements);
 
 // handbookEclipticToEquatorial: ecliptic to equatorial coordinates.
 //
@@ -195,8 +194,7 @@ double handbookIlluminatedFraction(const MoonEcliptic &moon, double sunLongitude
 //     declination through atan(x / (sqrt(1 - x^2) + 1e-20)), x held in
 //     [-1, 1] so that rounding just beyond 1 cannot give a NaN.
 // Reference: J. Meeus, Astronomical Formulae for Calculators, ch. 8.
-void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours,
-                                  double &decDeg);
+void handbookEclipticToEquatorial(double lambdaDeg, double betaDeg, double epsDeg, double &raHours, double &decDeg);
 
 // SunMoonPosition: apparent geocentric right ascension and declination of
 // the Moon and the Sun, the Moon's illuminated fraction, diameter, distance.
@@ -235,4 +233,4 @@ inline RaDec LuminaryPlace(Luminary body, const SunMoon &r)
     return body == Luminary::Sun ? RaDec{r.sunRaHours, r.sunDecDeg} : RaDec{r.moonRaHours, r.moonDecDeg};
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -82,8 +82,7 @@ Horizon horizonAt(Luminary body, double t, double latDeg, double lngWestDeg)
     SkyPosition p;
     p.raHours = place.raHours;
     p.decDeg = place.decDeg;
-    HorizonEquatorial(latDeg, localMeanSiderealTime(t, lngWestDeg), p,
-                      Conversion::EquatorialToHorizon);
+    HorizonEquatorial(latDeg, localMeanSiderealTime(t, lngWestDeg), p, Conversion::EquatorialToHorizon);
     return {p.altDeg, p.azDeg};
 }
 
@@ -107,12 +106,9 @@ void search(Luminary body, Scan scan, double utDate, double latDeg, double lngWe
     // Advances while the altitude stays on the starting side; true when it
     // left it. Skipped minutes are provably still on the starting side.
     auto run = [&](bool rising) {
-        auto onStartSide = [&] {
-            return rising ? h.altDeg < kGeometricHorizonDeg : h.altDeg > kGeometricHorizonDeg;
-        };
+        auto onStartSide = [&] { return rising ? h.altDeg < kGeometricHorizonDeg : h.altDeg > kGeometricHorizonDeg; };
         while (onStartSide() && step < kStepsPerDay) {
-            const int ahead =
-                scan == Scan::EveryMinute ? 1 : stepsToNextCandidate(h.altDeg, rate);
+            const int ahead = scan == Scan::EveryMinute ? 1 : stepsToNextCandidate(h.altDeg, rate);
             step = step + ahead < kStepsPerDay ? step + ahead : kStepsPerDay;
             h = horizonAt(body, instant(), latDeg, lngWestDeg);
         }
@@ -143,7 +139,7 @@ void search(Luminary body, Scan scan, double utDate, double latDeg, double lngWe
     record(!riseFirst);
 }
 
-} // namespace
+}  // namespace
 
 void SunRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs)
 {
@@ -165,4 +161,4 @@ void MoonRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, Ris
     search(Luminary::Moon, Scan::EveryMinute, utDate, latDeg, lngWestDeg, rs);
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

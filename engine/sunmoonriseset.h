@@ -21,10 +21,10 @@ namespace ephemkit {
 // Rise and set of one UT day. Fields the search did not reach keep the
 // values the caller put in (the engine presets 0).
 struct RiseSet {
-    double riseDate = 0;  // automation date UT; -1.0: no rise found in the day
-    double setDate = 0;   // automation date UT; -1.0: no set found in the day
-    double riseAzDeg = 0; // degrees from north through east; -1 with a missing rise after a set
-    double setAzDeg = 0;  // degrees from north through east
+    double riseDate = 0;   // automation date UT; -1.0: no rise found in the day
+    double setDate = 0;    // automation date UT; -1.0: no set found in the day
+    double riseAzDeg = 0;  // degrees from north through east; -1 with a missing rise after a set
+    double setAzDeg = 0;   // degrees from north through east
 };
 
 // SunRiseSet / MoonRiseSet: first rise and set of the UT day of utDate.
@@ -64,4 +64,4 @@ void MoonRiseSet(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 void SunRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 void MoonRiseSetEveryMinute(double utDate, double latDeg, double lngWestDeg, RiseSet &rs);
 
-} // namespace ephemkit
+}  // namespace ephemkit

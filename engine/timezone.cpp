@@ -18,12 +18,9 @@ double systemTimeZoneHours()
     const DWORD state = GetTimeZoneInformation(&info);
     switch (state) {
     case TIME_ZONE_ID_UNKNOWN:
-    case TIME_ZONE_ID_STANDARD:
-        return -double(info.Bias + info.StandardBias) / 60;
-    case TIME_ZONE_ID_DAYLIGHT:
-        return -double(info.Bias + info.DaylightBias) / 60;
-    default:
-        return 0;
+    case TIME_ZONE_ID_STANDARD: return -double(info.Bias + info.StandardBias) / 60;
+    case TIME_ZONE_ID_DAYLIGHT: return -double(info.Bias + info.DaylightBias) / 60;
+    default: return 0;
     }
 #else
     tzset();
@@ -35,4 +32,4 @@ double systemTimeZoneHours()
 #endif
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -11,4 +11,4 @@ namespace ephemkit {
 // 0 when the system cannot say.
 double systemTimeZoneHours();
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -53,7 +53,7 @@ TransitFound bodyTransit(Luminary body, double start, double lngWestDeg)
     return {t, ra, dec};
 }
 
-} // namespace
+}  // namespace
 
 double DaysToTransit(double lmstHours, double raHours, bool lower)
 {
@@ -81,4 +81,4 @@ TransitFound MoonTransit(double startUtDate, double lngWestDeg)
     return bodyTransit(Luminary::Moon, startUtDate, lngWestDeg);
 }
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -58,4 +58,4 @@ struct TransitFound {
 TransitFound SunTransit(double startUtDate, double lngWestDeg);
 TransitFound MoonTransit(double startUtDate, double lngWestDeg);
 
-} // namespace ephemkit
+}  // namespace ephemkit

@@ -35,7 +35,7 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 CityList::CityList(QStringView text) : lines_(splitLines(text)) {}
 
@@ -90,4 +90,4 @@ std::optional<CityList> readCityList(const QString &path, QString *error)
     return CityList(decodeFileText(*bytes));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

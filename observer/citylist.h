@@ -88,4 +88,4 @@ private:
 //  1. The text is Windows-1252 or UTF-8, as filetext.h reads it.
 std::optional<CityList> readCityList(const QString &path, QString *error = nullptr);
 
-} // namespace noctalis
+}  // namespace noctalis

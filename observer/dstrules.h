@@ -28,4 +28,4 @@ inline int dstRuleCode(double value)
     return code && *code >= 0 && *code < kDstRuleCount ? *code : 0;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -38,4 +38,4 @@ QString MapURL(double latDeg, double lngWestDeg)
 
 void ShowMapAt(double latDeg, double lngWestDeg) { OpenURL(MapURL(latDeg, lngWestDeg)); }
 
-} // namespace noctalis
+}  // namespace noctalis

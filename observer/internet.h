@@ -25,4 +25,4 @@ QString MapURL(double latDeg, double lngWestDeg);
 // ShowMapAt: opens the web map at a place.
 void ShowMapAt(double latDeg, double lngWestDeg);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -67,11 +67,10 @@ double colonDegrees(QStringView text, qsizetype p1, bool degreesMagnitude)
         return degrees + ValDecimal(minutes) / 60;
     }
     QString seconds = text.sliced(p2 + 1).toString();
-    return degrees + wholeField(leadingNumber(text.sliced(p1 + 1, p2 - p1 - 1))) / 60
-           + ValDecimal(seconds) / 3600;
+    return degrees + wholeField(leadingNumber(text.sliced(p1 + 1, p2 - p1 - 1))) / 60 + ValDecimal(seconds) / 3600;
 }
 
-} // namespace
+}  // namespace
 
 double ValDecimal(QString &text)
 {
@@ -81,15 +80,9 @@ double ValDecimal(QString &text)
     return leadingNumber(text);
 }
 
-QString FormatLatitude(double latDeg)
-{
-    return formatDms(latDeg, kLatitudeFactors, DegreeCarry::Keep);
-}
+QString FormatLatitude(double latDeg) { return formatDms(latDeg, kLatitudeFactors, DegreeCarry::Keep); }
 
-QString FormatLongitude(double lngWestDeg)
-{
-    return formatDms(lngWestDeg, kLongitudeFactors, DegreeCarry::WrapAt360);
-}
+QString FormatLongitude(double lngWestDeg) { return formatDms(lngWestDeg, kLongitudeFactors, DegreeCarry::WrapAt360); }
 
 float ParseLatitude(QString &text)
 {
@@ -120,4 +113,4 @@ float ParseLongitude(QString &text)
     return lngWestDeg >= 0 && lngWestDeg <= 360 ? float(lngWestDeg) : kInvalidAngle;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

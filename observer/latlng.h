@@ -89,4 +89,4 @@ float ParseLatitude(QString &text);
 //     32-bit float range gives kInvalidAngle in either form.
 float ParseLongitude(QString &text);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -38,8 +38,7 @@ double GetSystemTimeZone() { return ephemkit::systemTimeZoneHours(); }
 QString FormatHoursHMS(double hours)
 {
     const double wholeHours = std::trunc(hours);
-    const double seconds =
-        std::clamp(std::floor((hours - wholeHours) * 3600), 0.0, 3599.0);
+    const double seconds = std::clamp(std::floor((hours - wholeHours) * 3600), 0.0, 3599.0);
     const double minutes = std::floor(seconds / 60);
     return formatNumber(wholeHours, u"00") + u':' + formatNumber(minutes, u"00") + u':'
            + formatNumber(seconds - minutes * 60, u"00");
@@ -54,8 +53,7 @@ std::optional<float> StoredLongitudeValue(QStringView text)
     const qsizetype last = text.size() - 1;
     if (p1 == 0 || p2 <= p1 + 1 || p2 >= last)
         return std::nullopt;
-    double degrees = std::fabs(leadingNumber(text.first(p1)))
-                     + leadingNumber(text.sliced(p1 + 1, p2 - p1 - 1)) / 60
+    double degrees = std::fabs(leadingNumber(text.first(p1))) + leadingNumber(text.sliced(p1 + 1, p2 - p1 - 1)) / 60
                      + leadingNumber(text.sliced(p2 + 1)) / 3600;
     if (text.trimmed().startsWith(u'-'))
         degrees = -degrees;
@@ -80,4 +78,4 @@ float WrapWestLongitude(float lngWestDeg)
     return wrapped < 0 ? wrapped + 360 : wrapped;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

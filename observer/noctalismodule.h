@@ -76,4 +76,4 @@ std::optional<float> StoredLongitudeValue(QStringView text);
 //   is, 360 included (the engine takes it as 0)
 float WrapWestLongitude(float lngWestDeg);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -65,7 +65,7 @@ QString textReadBack(const QString &typed, double value, Reader read)
 // The east longitude of a west one, 0 rather than 360 for Greenwich.
 double eastOf(double lngWestDeg) { return Longitude::wrapped(Longitude(lngWestDeg).east()).west(); }
 
-} // namespace
+}  // namespace
 
 ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *parent)
     : QDialog(parent),
@@ -370,9 +370,8 @@ bool ObserverDialog::SaveoB()
     fields.location = ui->txtLocation->text();
     fields.dstRule = QString::number(ui->ListDST->currentRow());
     fields.reserved = m_reserved;
-    fields.elevation = textReadBack(ui->txtElevation->text(), m_elevationM, [](QString &text) {
-        return leadingNumber(text);
-    });
+    fields.elevation =
+        textReadBack(ui->txtElevation->text(), m_elevationM, [](QString &text) { return leadingNumber(text); });
     fields.zoneId = m_zoneId;
 
     const QString &path = m_ctx.observer.ObserverFile;
@@ -503,4 +502,4 @@ void ObserverDialog::showWebMapAtPointer(QPointF position)
     ShowMapAt(m_pointerLatDeg, m_pointerLngWestDeg);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -129,15 +129,15 @@ private:
     // clicked, dropped when the lists are hidden.
     std::optional<CityList> m_cityList;
 
-    double m_latDeg = 0;              // degrees north
-    double m_lngWestDeg = 0;          // degrees west
-    int m_dstRule = 0;                // daylight-saving rule code
-    QString m_zoneId;                 // IANA time zone; empty for the fixed offset of TxtTZ
-    QString m_fileName;               // the dialog's observer file
-    QString m_reserved;               // carried from a loaded file to a saved one
-    double m_elevationM = 0;          // metres
-    double m_pointerLatDeg = 0;       // the map pointer, degrees north
-    double m_pointerLngWestDeg = 0;   // the map pointer, degrees west
+    double m_latDeg = 0;             // degrees north
+    double m_lngWestDeg = 0;         // degrees west
+    int m_dstRule = 0;               // daylight-saving rule code
+    QString m_zoneId;                // IANA time zone; empty for the fixed offset of TxtTZ
+    QString m_fileName;              // the dialog's observer file
+    QString m_reserved;              // carried from a loaded file to a saved one
+    double m_elevationM = 0;         // metres
+    double m_pointerLatDeg = 0;      // the map pointer, degrees north
+    double m_pointerLngWestDeg = 0;  // the map pointer, degrees west
 };
 
-} // namespace noctalis
+}  // namespace noctalis

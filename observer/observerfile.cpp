@@ -85,7 +85,7 @@ QString decimalText(QString text)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<ObserverFileFields> readObserverFields(const QByteArray &bytes, QString *error)
 {
@@ -100,8 +100,7 @@ std::optional<ObserverFileFields> readObserverFields(const QByteArray &bytes, QS
         }
         *required = reader.next();
     }
-    for (QString *optional :
-         {&fields.location, &fields.dstRule, &fields.reserved, &fields.elevation, &fields.zoneId}) {
+    for (QString *optional : {&fields.location, &fields.dstRule, &fields.reserved, &fields.elevation, &fields.zoneId}) {
         if (reader.atEnd())
             break;
         *optional = reader.next();
@@ -138,8 +137,8 @@ std::optional<ObserverFileValues> readObserverFile(const QByteArray &bytes, QStr
 
 QByteArray writeObserverFile(const ObserverFileFields &fields)
 {
-    const std::array<const QString *, 8> inOrder = {&fields.latitude, &fields.longitude, &fields.timeZone,
-                                                    &fields.location, &fields.dstRule,  &fields.reserved,
+    const std::array<const QString *, 8> inOrder = {&fields.latitude,  &fields.longitude, &fields.timeZone,
+                                                    &fields.location,  &fields.dstRule,   &fields.reserved,
                                                     &fields.elevation, &fields.zoneId};
     // The zone line only for a zone: files of places without one stay as
     // they always were.
@@ -156,4 +155,4 @@ QByteArray writeObserverFile(const ObserverFileFields &fields)
     return encodeFileText(text);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -51,10 +51,10 @@ struct ObserverFileValues {
     double lngWestDeg = 0;     // degrees west; 0 for a colon form beyond 0..360
     double timeZoneHours = 0;  // hours east of UT
     QString location;
-    int dstRule = 0;           // 0 to kDstRuleCount - 1
+    int dstRule = 0;  // 0 to kDstRuleCount - 1
     QString reserved;
-    double elevationM = 0;     // metres
-    QString zoneId;            // a zone id QTimeZone knows, else empty
+    double elevationM = 0;  // metres
+    QString zoneId;         // a zone id QTimeZone knows, else empty
 };
 
 // readObserverFields: the fields of an observer file's bytes.
@@ -112,4 +112,4 @@ std::optional<ObserverFileValues> readObserverFile(const QByteArray &bytes, QStr
 //     field when the file is read again.
 QByteArray writeObserverFile(const ObserverFileFields &fields);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -39,4 +39,4 @@ void UsZonePicker::confirm()
     accept();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -63,4 +63,4 @@ private:
     std::array<QRadioButton *, kZones.size()> OptTZ{};
 };
 
-} // namespace noctalis
+}  // namespace noctalis

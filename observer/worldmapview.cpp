@@ -29,7 +29,7 @@ QImage readPicture(const QString &path)
     return picture;
 }
 
-} // namespace
+}  // namespace
 
 WorldMapView::WorldMapView(QWidget *parent) : QWidget(parent)
 {
@@ -79,4 +79,4 @@ void WorldMapView::mouseDoubleClickEvent(QMouseEvent *event)
     QWidget::mouseDoubleClickEvent(event);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -52,4 +52,4 @@ private:
     QImage m_picture2x;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -18,10 +18,7 @@ const char *const kZoneTables[] = {"zone1970.tab", "zone.tab"};
 constexpr QLatin1String kLinkMark("L ");
 
 // Zones of no place: Coordinated Universal Time and the fixed offsets.
-bool isPlaceless(const QString &zoneId)
-{
-    return zoneId.isEmpty() || zoneId == u"UTC" || zoneId.startsWith(u"Etc/");
-}
+bool isPlaceless(const QString &zoneId) { return zoneId.isEmpty() || zoneId == u"UTC" || zoneId.startsWith(u"Etc/"); }
 
 std::optional<QStringList> fileLines(const QString &dir, const char *name)
 {
@@ -99,7 +96,7 @@ std::optional<ZoneHome> listedHome(const QString &dir, const QString &zoneId, bo
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<ZoneHome> zoneHome(const QString &zoneId, const QString &zoneInfoDir)
 {
@@ -116,4 +113,4 @@ std::optional<ZoneHome> zoneHome(const QString &zoneId, const QString &zoneInfoD
     return listedHome(zoneInfoDir, *target, &anyTable);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -47,4 +47,4 @@ std::optional<ZoneHome> zoneHome(const QString &zoneId,
 // A tz database table is never larger than this; a larger file is not read.
 constexpr qint64 kMaxZoneTableBytes = 4 * 1024 * 1024;
 
-} // namespace noctalis
+}  // namespace noctalis

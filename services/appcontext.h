@@ -26,4 +26,4 @@ struct AppContext {
     QString engineProgId = QStringLiteral("Ephemlib.Ephemkit");
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -9,4 +9,4 @@ QString applicationId() { return QStringLiteral(NOCTALIS_APP_ID); }
 
 QString desktopFileName() { return applicationId() + QStringLiteral(".desktop"); }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -15,4 +15,4 @@ QString applicationId();
 // "org.noctalis.Noctalis.desktop"
 QString desktopFileName();
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -37,11 +37,11 @@ QString desktopStringValue(const QString &text)
 
 [[noreturn]] void fail(const QString &what, const QString &path, const QString &reason)
 {
-    throw std::runtime_error((what + QLatin1Char(' ') + QDir::toNativeSeparators(path)
-                              + QLatin1String(": ") + reason).toStdString());
+    throw std::runtime_error(
+        (what + QLatin1Char(' ') + QDir::toNativeSeparators(path) + QLatin1String(": ") + reason).toStdString());
 }
 
-} // namespace
+}  // namespace
 
 AutostartEntry::AutostartEntry(QString folder) : m_folder(std::move(folder)) {}
 
@@ -81,8 +81,7 @@ QString desktopExecArgument(const QString &argument)
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     static const QString escaped = QStringLiteral("\"`$\\");
     const bool quote = argument.isEmpty()
-                       || std::any_of(argument.begin(), argument.end(),
-                                      [](QChar c) { return reserved.contains(c); });
+                       || std::any_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); });
     QString result;
     if (quote) {
         result += QLatin1Char('"');
@@ -98,4 +97,4 @@ QString desktopExecArgument(const QString &argument)
     return result.replace(QLatin1Char('%'), QLatin1String("%%"));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

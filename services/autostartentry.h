@@ -57,4 +57,4 @@ QString autostartEntryText(const QString &programPath, bool enabled);
 //     escapes of autostartEntryText still apply ("\" written "\\").
 QString desktopExecArgument(const QString &argument);
 
-} // namespace noctalis
+}  // namespace noctalis

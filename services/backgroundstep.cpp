@@ -22,4 +22,4 @@ void logSkippedStep(LogCategory category, const char *step, const char *error)
     logSkippedStep(category, step, QString::fromUtf8(error));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

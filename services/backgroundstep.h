@@ -17,12 +17,12 @@
 #include <optional>
 #include <utility>
 
-Q_DECLARE_LOGGING_CATEGORY(lcClock)    // noctalis.clock: start-up, tick, clock window
-Q_DECLARE_LOGGING_CATEGORY(lcAlarms)   // noctalis.alarms: alarm files, check, windows, sender, launch
-Q_DECLARE_LOGGING_CATEGORY(lcEngine)   // noctalis.engine: creating and calling engine objects
-Q_DECLARE_LOGGING_CATEGORY(lcSettings) // noctalis.settings: the settings store
-Q_DECLARE_LOGGING_CATEGORY(lcObserver) // noctalis.observer: observer files, city list, dialogs
-Q_DECLARE_LOGGING_CATEGORY(lcDesktop)  // noctalis.desktop: tray icon, desktop notifications
+Q_DECLARE_LOGGING_CATEGORY(lcClock)     // noctalis.clock: start-up, tick, clock window
+Q_DECLARE_LOGGING_CATEGORY(lcAlarms)    // noctalis.alarms: alarm files, check, windows, sender, launch
+Q_DECLARE_LOGGING_CATEGORY(lcEngine)    // noctalis.engine: creating and calling engine objects
+Q_DECLARE_LOGGING_CATEGORY(lcSettings)  // noctalis.settings: the settings store
+Q_DECLARE_LOGGING_CATEGORY(lcObserver)  // noctalis.observer: observer files, city list, dialogs
+Q_DECLARE_LOGGING_CATEGORY(lcDesktop)   // noctalis.desktop: tray icon, desktop notifications
 
 namespace noctalis {
 
@@ -95,4 +95,4 @@ private:
     std::optional<QString> m_lastError;  // of the last run; nothing after a success
 };
 
-} // namespace noctalis
+}  // namespace noctalis

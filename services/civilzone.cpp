@@ -45,4 +45,4 @@ QDateTime CivilZone::toUtc(const QDateTime &civil) const
     return asUtc.addSecs(-before);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

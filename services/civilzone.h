@@ -43,4 +43,4 @@ private:
     std::optional<int> m_fixedSeconds;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -7,10 +7,7 @@
 
 namespace noctalis {
 
-QDateTime wholeSecond(const QDateTime &reading)
-{
-    return reading.addMSecs(-reading.time().msec());
-}
+QDateTime wholeSecond(const QDateTime &reading) { return reading.addMSecs(-reading.time().msec()); }
 
 QDateTime Clock::localNow() const { return CivilZone(systemZone()).toCivil(utcNow()); }
 
@@ -24,4 +21,4 @@ QTimeZone SystemClock::systemZone() const
     return zone.isValid() ? zone : QTimeZone::utc();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -75,4 +75,4 @@ private:
     std::optional<QDateTime> m_held;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -16,4 +16,4 @@ std::optional<QColor> ColorDialogPicker::pickColor(const QColor &initial)
     return chosen;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -13,4 +13,4 @@ public:
     std::optional<QColor> pickColor(const QColor &initial) override;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

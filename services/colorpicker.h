@@ -28,4 +28,4 @@ public:
     std::optional<QColor> pickColor(const QColor &initial) override { return answer(initial); }
 };
 
-} // namespace noctalis
+}  // namespace noctalis

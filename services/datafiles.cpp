@@ -31,4 +31,4 @@ QString dataFilePathIn(const QString &programFolder, const QString &fileName)
     return beside;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -33,4 +33,4 @@ QString dataFilePath(const QString &fileName);
 //     the program is built (for the usual layout "../share/noctalis").
 QString dataFilePathIn(const QString &programFolder, const QString &fileName);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -31,7 +31,7 @@ constexpr int kNeverExpires = 0;
 constexpr int kFinalWaitMs = 1000;
 constexpr int kFinalPollMs = 5;
 
-} // namespace
+}  // namespace
 
 DBusNotifier::DBusNotifier(const QString &appName, QDBusConnection bus, QObject *parent)
     : QObject(parent), m_appName(appName), m_bus(std::move(bus))
@@ -88,8 +88,8 @@ void DBusNotifier::notify(const QString &tag, const QString &title, const QStrin
 {
     const quint64 serial = ++m_lastSerial;
     m_serials.insert(tag, serial);
-    const QDBusMessage ask = QDBusMessage::createMethodCall(serviceName(), objectPath(), interfaceName(),
-                                                            QStringLiteral("GetCapabilities"));
+    const QDBusMessage ask =
+        QDBusMessage::createMethodCall(serviceName(), objectPath(), interfaceName(), QStringLiteral("GetCapabilities"));
     send(ask, [this, tag, title, body, actions, serial](const QDBusMessage &reply) {
         if (m_serials.value(tag) != serial)
             return;  // withdrawn or shown anew meanwhile
@@ -109,8 +109,8 @@ void DBusNotifier::notify(const QString &tag, const QString &title, const QStrin
             // The notice window makes its own sound, or none.
             {QStringLiteral("suppress-sound"), true},
         };
-        call << m_appName << notificationId(tag) << applicationId() << title << body.toHtmlEscaped() << offered
-             << hints << kNeverExpires;
+        call << m_appName << notificationId(tag) << applicationId() << title << body.toHtmlEscaped() << offered << hints
+             << kNeverExpires;
         sendNotify(tag, serial, call);
     });
 }
@@ -143,7 +143,7 @@ void DBusNotifier::withdraw(const QString &tag)
 void DBusNotifier::close(uint id)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(serviceName(), objectPath(), interfaceName(),
-                                                      QStringLiteral("CloseNotification"));
+                                                       QStringLiteral("CloseNotification"));
     call << id;
     send(call, [](const QDBusMessage &) {});
 }
@@ -174,15 +174,14 @@ void DBusNotifier::send(const QDBusMessage &call, OnReply onReply)
         return;
     }
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, onReply](QDBusPendingCallWatcher *finished) {
-                finished->disconnect(this);  // once, also when the destructor hands it on
-                finished->deleteLater();
-                if (finished->isError())
-                    logFailure(finished->error());
-                else
-                    onReply(finished->reply());
-            });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, onReply](QDBusPendingCallWatcher *finished) {
+        finished->disconnect(this);  // once, also when the destructor hands it on
+        finished->deleteLater();
+        if (finished->isError())
+            logFailure(finished->error());
+        else
+            onReply(finished->reply());
+    });
 }
 
 void DBusNotifier::logFailure(const QDBusError &error)
@@ -197,4 +196,4 @@ void DBusNotifier::logFailure(const QDBusError &error)
                                    : QStringLiteral("no session bus"));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

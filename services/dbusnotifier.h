@@ -64,4 +64,4 @@ private:
     bool m_failureLogged = false;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

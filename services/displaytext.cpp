@@ -25,4 +25,4 @@ QString boundedText(const QString &text, qsizetype maxChars, int maxLines)
     return text.left(cut) + QChar(0x2026);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -26,4 +26,4 @@ namespace noctalis {
 //  2. Line breaks are "\n"; a "\r" before one goes with it.
 QString boundedText(const QString &text, qsizetype maxChars, int maxLines = 1);
 
-} // namespace noctalis
+}  // namespace noctalis

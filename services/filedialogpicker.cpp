@@ -27,8 +27,7 @@ QString qtNameFilters(const QString &filter)
         }
         if (patterns.isEmpty())
             patterns.append(QStringLiteral("*"));
-        filters.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')'));
+        filters.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -36,8 +35,7 @@ QString qtNameFilters(const QString &filter)
 std::optional<QString> FileDialogPicker::pickFile(const FilePickRequest &request)
 {
     const bool save = request.purpose == FilePickRequest::Purpose::Save;
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory,
-                       qtNameFilters(request.filter));
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, qtNameFilters(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -52,4 +50,4 @@ std::optional<QString> FileDialogPicker::pickFile(const FilePickRequest &request
     return dialog.selectedFiles().constFirst();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -26,4 +26,4 @@ public:
 //  3. A description without its pattern stands alone with the pattern "*".
 QString qtNameFilters(const QString &filter);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -42,4 +42,4 @@ public:
     std::optional<QString> pickFile(const FilePickRequest &request) override { return answer(request); }
 };
 
-} // namespace noctalis
+}  // namespace noctalis

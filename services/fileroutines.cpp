@@ -39,15 +39,14 @@ bool FileExists(const QString &path)
     case ENAMETOOLONG:  // malformed name
     case ELOOP:         // endless chain of links: path not found
         return false;
-    default:            // access denied, locked, too many open files ...
+    default:  // access denied, locked, too many open files ...
         return true;
     }
 }
 
 QString StripDirectory(const QString &path)
 {
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')),
-                                   path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return cut < 0 ? path : path.mid(cut + 1);
 }
 
@@ -68,7 +67,8 @@ bool openRegularFile(QFile &file, const QString &path, QString *error)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int err = S_ISDIR(st.st_mode) ? EISDIR : 0;
         ::close(fd);
-        return fail(err ? QString::fromLocal8Bit(strerror(err)) : QCoreApplication::translate("FileRoutines", "Not a regular file"));
+        return fail(err ? QString::fromLocal8Bit(strerror(err))
+                        : QCoreApplication::translate("FileRoutines", "Not a regular file"));
     }
     // A regular file never blocks; reading goes on in the usual mode.
     const int flags = ::fcntl(fd, F_GETFL);
@@ -106,8 +106,7 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
     if (!openRegularFile(file, path, &openError))
         return fail(openError);
     const auto tooLarge = [&] {
-        return fail(QCoreApplication::translate("FileRoutines", "The file is larger than %1 bytes.")
-                        .arg(maxBytes));
+        return fail(QCoreApplication::translate("FileRoutines", "The file is larger than %1 bytes.").arg(maxBytes));
     };
     if (file.size() > maxBytes)
         return tooLarge();
@@ -177,4 +176,4 @@ void ignoreFileSizeSignal()
 #endif
 }
 
-} // namespace noctalis
+}  // namespace noctalis

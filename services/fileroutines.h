@@ -86,8 +86,7 @@ bool commitDurably(QSaveFile &file);
 //  1. Opened with openRegularFile: a pipe or a device is refused at once.
 //  2. At most maxBytes + 1 bytes are ever read, so a file that grows while
 //     it is read is refused too, never read without end.
-std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes,
-                                          QString *error = nullptr);
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error = nullptr);
 
 // saveFileDurably: replaces a file by new contents, whole or not at all.
 //
@@ -130,4 +129,4 @@ int removeStaleSaveFiles(const QString &path);
 // does nothing where the system has no such signal.
 void ignoreFileSizeSignal();
 
-} // namespace noctalis
+}  // namespace noctalis

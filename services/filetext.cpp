@@ -52,7 +52,7 @@ std::optional<QByteArray> encodeWindows1252(const QString &text)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
 QString decodeFileText(const QByteArray &bytes)
 {
@@ -68,4 +68,4 @@ QByteArray encodeFileText(const QString &text)
     return QStringEncoder(QStringConverter::Utf8).encode(text);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -38,4 +38,4 @@ QString decodeFileText(const QByteArray &bytes);
 //   otherwise. decodeFileText gives text back unchanged either way.
 QByteArray encodeFileText(const QString &text);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -39,7 +39,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 std::optional<FontChoice> FontDialogPicker::pickFont(const FontPickRequest &request)
 {
@@ -70,4 +70,4 @@ std::optional<FontChoice> FontDialogPicker::pickFont(const FontPickRequest &requ
     return FontChoice{family, withinLimits(chosen.pointSizeF()), chosen.bold()};
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -17,4 +17,4 @@ public:
     std::optional<FontChoice> pickFont(const FontPickRequest &request) override;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

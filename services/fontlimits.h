@@ -20,4 +20,4 @@ constexpr double clampClockFontPoints(double points)
     return points > 0 ? std::clamp(points, kMinClockFontPoints, kMaxClockFontPoints) : points;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -26,7 +26,7 @@ struct FontChoice {
 // What a font dialog is asked to show.
 struct FontPickRequest {
     QString title;
-    FontChoice initial;                 // the font selected at first
+    FontChoice initial;                           // the font selected at first
     int minPointSize = int(kMinClockFontPoints);  // the sizes offered, points
     int maxPointSize = int(kMaxClockFontPoints);
 };
@@ -46,4 +46,4 @@ public:
     std::optional<FontChoice> pickFont(const FontPickRequest &request) override { return answer(request); }
 };
 
-} // namespace noctalis
+}  // namespace noctalis

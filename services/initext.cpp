@@ -133,8 +133,8 @@ QByteArray iniNameText(const QString &name)
     out.reserve(name.size());
     for (const QChar qc : name) {
         const char16_t c = qc.unicode();
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'
-            || c == '-' || c == '.') {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-'
+            || c == '.') {
             out += char(c);
         } else if (c <= 0xFF) {
             out += '%';
@@ -223,7 +223,7 @@ QString plainText(QString text)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 QList<IniSection> parseIniText(QByteArrayView bytes)
 {
@@ -243,9 +243,8 @@ QList<IniSection> parseIniText(QByteArrayView bytes)
             --keyEnd;
         if (sections.isEmpty())
             sections.append({QString(), {}});
-        sections.last().entries.append(
-            {iniName(bytes.sliced(line.start, keyEnd - line.start)),
-             bytes.sliced(line.equals + 1, line.end - line.equals - 1).toByteArray()});
+        sections.last().entries.append({iniName(bytes.sliced(line.start, keyEnd - line.start)),
+                                        bytes.sliced(line.equals + 1, line.end - line.equals - 1).toByteArray()});
     }
     return sections;
 }
@@ -270,8 +269,8 @@ QByteArray iniText(const QList<IniSection> &sections)
 
 QString iniValue(QByteArrayView raw)
 {
-    static constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'},  {'n', '\n'},
-                                           {'r', '\r'}, {'t', '\t'}, {'v', '\v'},  {'"', '"'},
+    static constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                           {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                            {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     const qsizetype n = raw.size();
     QString text;
@@ -367,7 +366,7 @@ QString iniValue(QByteArrayView raw)
 
 QByteArray iniValueText(const QString &text)
 {
-    const QString s = text.contains(QChar::Null)         ? QStringLiteral("@String(") + text + QLatin1Char(')')
+    const QString s = text.contains(QChar::Null)          ? QStringLiteral("@String(") + text + QLatin1Char(')')
                       : text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text
                                                           : text;
     QByteArray out;
@@ -389,7 +388,10 @@ QByteArray iniValueText(const QString &text)
         }
         escapeNextIfHex = false;
         switch (c) {
-        case '\0': out += "\\0"; escapeNextIfHex = true; break;
+        case '\0':
+            out += "\\0";
+            escapeNextIfHex = true;
+            break;
         case '\a': out += "\\a"; break;
         case '\b': out += "\\b"; break;
         case '\f': out += "\\f"; break;
@@ -422,4 +424,4 @@ QByteArray iniValueText(const QString &text)
     return out;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

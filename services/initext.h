@@ -99,4 +99,4 @@ QString iniValue(QByteArrayView rawValue);
 //   iniValue gives every text back unchanged.
 QByteArray iniValueText(const QString &text);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -46,4 +46,4 @@ private:
     double m_west;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -33,8 +33,7 @@ public:
         MessageButtons buttons;
     };
 
-    MessageAnswer show(const QString &text, const QString &title,
-                       MessageButtons buttons = MessageButtons::Ok) override
+    MessageAnswer show(const QString &text, const QString &title, MessageButtons buttons = MessageButtons::Ok) override
     {
         messages.push_back({text, title, buttons});
         if (buttons == MessageButtons::Ok)
@@ -49,4 +48,4 @@ public:
     bool answerCancel = false;  // for questions that offer Cancel
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -38,4 +38,4 @@ public:
     virtual void setActionHandler(ActionHandler handler) = 0;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -40,8 +40,7 @@ public:
 private:
     void skipBlanks()
     {
-        while (m_pos < m_text.size()
-               && (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t' || m_text[m_pos] == u'\n'))
+        while (m_pos < m_text.size() && (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t' || m_text[m_pos] == u'\n'))
             ++m_pos;
     }
 
@@ -118,10 +117,8 @@ double decimalNumber(NumberReader &in)
         // Decimal magnitude of the first significant digit tells overflow
         // from underflow.
         const auto first = whole.find_first_not_of('0');
-        const long long magnitude =
-            first != std::string::npos
-                ? (long long)(whole.size() - first) - 1
-                : -(long long)fraction.find_first_not_of('0') - 1;
+        const long long magnitude = first != std::string::npos ? (long long)(whole.size() - first) - 1
+                                                               : -(long long)fraction.find_first_not_of('0') - 1;
         value = magnitude + exponent > 0 ? DBL_MAX : 0;
     }
     return negative ? -value : value;
@@ -143,16 +140,15 @@ Decimal toDecimal(Float magnitude, int precision)
         return d;
     }
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, precision - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision - 1);
     const std::string_view text(buffer, std::size_t(result.ptr - buffer));
     const auto e = text.find('e');
     for (char c : text.substr(0, e))
         if (c != '.')
             d.digits += c;
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
-                    d.exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), d.exponent);
     return d;
 }
 
@@ -281,7 +277,7 @@ QString fillFraction(QStringView part, const std::string &digits)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 double leadingNumber(QStringView text)
 {
@@ -345,8 +341,7 @@ QString formatNumber(double value, QStringView pattern)
     QString text = fillWhole(wholePart, digits.whole);
     if (point >= 0)
         text += QChar(u'.') + fillFraction(fractionPart, digits.fraction);
-    const bool shownZero = digits.whole.empty()
-                           && digits.fraction.find_first_not_of('0') == std::string::npos;
+    const bool shownZero = digits.whole.empty() && digits.fraction.find_first_not_of('0') == std::string::npos;
     if (value < 0 && !shownZero)
         text.prepend(u'-');
     return text;
@@ -356,8 +351,7 @@ QString formatTime(double automationDate, QStringView pattern)
 {
     constexpr long long kSecondsPerDay = 86400;
     // The fraction runs forward from midnight also before day 0.
-    const double fraction =
-        std::isfinite(automationDate) ? std::fabs(automationDate - std::trunc(automationDate)) : 0;
+    const double fraction = std::isfinite(automationDate) ? std::fabs(automationDate - std::trunc(automationDate)) : 0;
     const long long seconds = std::llround(fraction * double(kSecondsPerDay)) % kSecondsPerDay;
     const auto twoDigits = [](long long n) { return formatNumber(double(n), u"00"); };
 
@@ -379,4 +373,4 @@ QString formatTime(double automationDate, QStringView pattern)
     return text;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

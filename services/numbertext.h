@@ -65,4 +65,4 @@ QString formatNumber(double value, QStringView pattern);
 // characters stand as they are.
 QString formatTime(double automationDate, QStringView pattern);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -33,4 +33,4 @@ struct ObserverExchange {
 // open the observer dialog (tests provide their own).
 using ObserverDialogRunner = std::function<void(QWidget *parent)>;
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -17,7 +17,7 @@ bool isKnownZone(const QString &zoneId)
     return !zoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8());
 }
 
-} // namespace
+}  // namespace
 
 std::optional<CivilZone> placeZone(const QString &zoneId, double hours, const QDateTime &utc)
 {
@@ -41,4 +41,4 @@ CivilZone observerZone(const Preferences &prefs, const Clock &clock)
 
 bool followsZone(const Preferences &prefs) { return prefs.DetectTZ || isKnownZone(prefs.ZoneId); }
 
-} // namespace noctalis
+}  // namespace noctalis

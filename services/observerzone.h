@@ -38,4 +38,4 @@ bool followsZone(const Preferences &prefs);
 //   standard offset; nothing otherwise (the hours alone then count).
 std::optional<CivilZone> placeZone(const QString &zoneId, double hours, const QDateTime &utc);
 
-} // namespace noctalis
+}  // namespace noctalis

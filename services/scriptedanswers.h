@@ -28,4 +28,4 @@ protected:
     }
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -34,10 +34,7 @@ void SecondTicker::stop()
 
 bool SecondTicker::isActive() const { return m_running; }
 
-int SecondTicker::msecsToNextTick(const QDateTime &reading)
-{
-    return 1000 - reading.time().msec() + kPhaseMs;
-}
+int SecondTicker::msecsToNextTick(const QDateTime &reading) { return 1000 - reading.time().msec() + kPhaseMs; }
 
 void SecondTicker::setBeat(std::function<std::optional<int>(const QDateTime &)> nextBeatMs,
                            std::function<void(const QDateTime &)> beat)
@@ -73,4 +70,4 @@ void SecondTicker::timerFired()
         arm();
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -30,8 +30,7 @@ public:
 
     // tick receives the clock's reading (to the millisecond) that the tick
     // belongs to.
-    SecondTicker(const Clock &clock, std::function<void(const QDateTime &reading)> tick,
-                 QObject *parent = nullptr);
+    SecondTicker(const Clock &clock, std::function<void(const QDateTime &reading)> tick, QObject *parent = nullptr);
 
     // A beat between the ticks: nextBeatMs gives, for a reading, the
     // milliseconds to the next beat (none for no beat); the ticker then wakes
@@ -76,4 +75,4 @@ private:
     QDateTime m_lastSecond;  // whole second of the last tick; invalid before the first
 };
 
-} // namespace noctalis
+}  // namespace noctalis

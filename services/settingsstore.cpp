@@ -64,7 +64,7 @@ qsizetype mergedSection(QList<IniSection> &sections, const QString &section)
 
 qint64 nanoseconds(const struct timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
 
-} // namespace
+}  // namespace
 
 SettingsStore::SettingsStore(const QString &filePath) : m_path(filePath) {}
 
@@ -183,4 +183,4 @@ void SettingsStore::noteSave(const QString &path, const std::optional<QString> &
                      programTitle());
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -124,4 +124,4 @@ private:
 // The program's one section.
 inline QString settingsSection() { return QStringLiteral("Settings"); }
 
-} // namespace noctalis
+}  // namespace noctalis

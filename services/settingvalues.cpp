@@ -68,4 +68,4 @@ double settingFromColor(const QColor &color)
     return double(color.red() | (color.green() << 8) | (color.blue() << 16));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -43,4 +43,4 @@ double readTimeZoneSetting(const SettingsStore &store, MessageService &messages)
 QColor colorFromSetting(double value);
 double settingFromColor(const QColor &color);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -28,17 +28,17 @@ constexpr double kDut1LimitSeconds = 0.9;
 // What an angle or hours text may hold.
 struct AngleForm {
     AngleUnit unit = AngleUnit::Degrees;
-    bool marks = true;         // "°", "'", "\"" and their kin after the parts
-    bool blankParts = true;    // parts separated by blanks ("70 40 01")
+    bool marks = true;       // "°", "'", "\"" and their kin after the parts
+    bool blankParts = true;  // parts separated by blanks ("70 40 01")
     int maxParts = kMaxParts;
-    QStringView letters;       // the hemisphere letters taken at the end
+    QStringView letters;  // the hemisphere letters taken at the end
 };
 
 // An angle or hours text taken apart.
 struct AngleText {
-    double magnitude = 0;   // D + M/60 + S/3600
-    char16_t sign = 0;      // '+', '-' or none
-    char16_t letter = 0;    // the hemisphere letter, upper case, or none
+    double magnitude = 0;  // D + M/60 + S/3600
+    char16_t sign = 0;     // '+', '-' or none
+    char16_t letter = 0;   // the hemisphere letter, upper case, or none
     bool lastHasPoint = false;
     int parts = 0;
 };
@@ -239,7 +239,7 @@ QList<QStringView> fieldsOf(QStringView text, QStringView separators)
     return fields;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<double> numberFromText(QStringView text, const NumberRange &range)
 {
@@ -389,4 +389,4 @@ QString InputForms::date()
 
 QString InputForms::timeOfDay() { return tr("Use whole hours from 0 to 23, minutes and seconds from 0 to 59."); }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -111,4 +111,4 @@ public:
     static QString timeOfDay();
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -34,4 +34,4 @@ Translations::~Translations()
         QCoreApplication::removeTranslator(&m_program);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -51,4 +51,4 @@ private:
     bool m_qtInstalled = false;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

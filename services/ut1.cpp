@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-} // namespace
+}  // namespace
 
 int msecsToNextSiderealSecond(double hours)
 {
@@ -64,4 +64,4 @@ double Ut1Reading::sidereal(double hours) const
     return moved >= 24 ? moved - 24 : moved;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

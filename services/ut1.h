@@ -64,4 +64,4 @@ struct Ut1Reading {
     double remainderSeconds = 0;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

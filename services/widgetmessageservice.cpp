@@ -8,19 +8,18 @@
 
 namespace noctalis {
 
-MessageAnswer WidgetMessageService::show(const QString &text, const QString &title,
-                                         MessageButtons buttons)
+MessageAnswer WidgetMessageService::show(const QString &text, const QString &title, MessageButtons buttons)
 {
     if (buttons == MessageButtons::YesNo) {
-        const auto answer = QMessageBox::question(QApplication::activeWindow(), title, text,
-                                                  QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            QMessageBox::question(QApplication::activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     if (buttons == MessageButtons::YesNoCancel) {
         // Escape and the close box cancel.
-        const auto answer = QMessageBox::question(QApplication::activeWindow(), title, text,
-                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                                  QMessageBox::Yes);
+        const auto answer =
+            QMessageBox::question(QApplication::activeWindow(), title, text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (answer == QMessageBox::Yes)
             return MessageAnswer::Yes;
         return answer == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Cancel;
@@ -29,4 +28,4 @@ MessageAnswer WidgetMessageService::show(const QString &text, const QString &tit
     return MessageAnswer::Ok;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -10,8 +10,7 @@ namespace noctalis {
 
 class WidgetMessageService : public MessageService {
 public:
-    MessageAnswer show(const QString &text, const QString &title,
-                       MessageButtons buttons = MessageButtons::Ok) override;
+    MessageAnswer show(const QString &text, const QString &title, MessageButtons buttons = MessageButtons::Ok) override;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -33,10 +33,9 @@ double number(automation::Object &engine, const char *member)
     return automation::toDouble(engine.get(QLatin1String(member)));
 }
 
-} // namespace
+}  // namespace
 
-QList<TonightRow> ComputeTonight(automation::Object &engine, const TonightSky &sky,
-                                 const QList<TonightObject> &objects)
+QList<TonightRow> ComputeTonight(automation::Object &engine, const TonightSky &sky, const QList<TonightObject> &objects)
 {
     QList<TonightRow> rows;
     for (const TonightObject &object : objects) {
@@ -62,12 +61,11 @@ QList<TonightRow> ComputeTonight(automation::Object &engine, const TonightSky &s
     return rows;
 }
 
-double RightAscensionAt(automation::Object &engine, const TonightSky &sky, const TonightObject &object,
-                        double utDate)
+double RightAscensionAt(automation::Object &engine, const TonightSky &sky, const TonightObject &object, double utDate)
 {
     select(engine, sky, object);
     engine.call(QStringLiteral("AlmanacPlace"), {automation::dateValue(utDate)});
     return number(engine, "AlmanacRA");
 }
 
-} // namespace noctalis
+}  // namespace noctalis

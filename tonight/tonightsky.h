@@ -37,17 +37,17 @@ struct TonightSky {
 // One row: the engine's results for one object.
 struct TonightRow {
     TonightObject object;
-    int status = 0;                      // 0 rises or sets, 1 always up, -1 never rises
-    std::optional<double> riseUt;        // automation dates, UT; nothing: none in the day
+    int status = 0;                // 0 rises or sets, 1 always up, -1 never rises
+    std::optional<double> riseUt;  // automation dates, UT; nothing: none in the day
     std::optional<double> riseAzDeg;
     std::optional<double> transitUt;
     std::optional<double> transitAltDeg;
     std::optional<double> setUt;
     std::optional<double> setAzDeg;
-    double altDeg = 0;                   // now
+    double altDeg = 0;  // now
     double azDeg = 0;
-    bool up = false;                     // risen now
-    double lastTransitUt = 0;            // upper transits around now
+    bool up = false;           // risen now
+    double lastTransitUt = 0;  // upper transits around now
     double nextTransitUt = 0;
 };
 
@@ -62,7 +62,6 @@ QList<TonightRow> ComputeTonight(automation::Object &engine, const TonightSky &s
 
 // The apparent right ascension of an object at a UT instant (its crossing),
 // hours; a fixed place gives its own. Throws like ComputeTonight.
-double RightAscensionAt(automation::Object &engine, const TonightSky &sky, const TonightObject &object,
-                        double utDate);
+double RightAscensionAt(automation::Object &engine, const TonightSky &sky, const TonightObject &object, double utDate);
 
-} // namespace noctalis
+}  // namespace noctalis

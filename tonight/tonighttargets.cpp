@@ -23,7 +23,7 @@ const QLatin1Char kTargetSeparator('|');
 // "-._~".
 const QByteArray kKeptInNames(" ");
 
-} // namespace
+}  // namespace
 
 std::optional<double> ParseRightAscension(const QString &text)
 {
@@ -71,9 +71,9 @@ void writeTonightTargets(SettingsStore &store, const QList<TonightTarget> &targe
 {
     QStringList entries;
     for (const TonightTarget &t : targets)
-        entries << QString::number(t.raHours, 'g', 17) + QLatin1Char(' ') + QString::number(t.decDeg, 'g', 17) +
-                       QLatin1Char(' ') + QString::fromLatin1(QUrl::toPercentEncoding(t.name, kKeptInNames));
+        entries << QString::number(t.raHours, 'g', 17) + QLatin1Char(' ') + QString::number(t.decDeg, 'g', 17)
+                       + QLatin1Char(' ') + QString::fromLatin1(QUrl::toPercentEncoding(t.name, kKeptInNames));
     writeSetting(store, kKey, entries.join(kTargetSeparator));
 }
 
-} // namespace noctalis
+}  // namespace noctalis

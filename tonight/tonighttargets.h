@@ -42,4 +42,4 @@ std::optional<double> ParseDeclination(const QString &text);
 QList<TonightTarget> readTonightTargets(const SettingsStore &store);
 void writeTonightTargets(SettingsStore &store, const QList<TonightTarget> &targets);
 
-} // namespace noctalis
+}  // namespace noctalis

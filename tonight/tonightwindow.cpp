@@ -45,7 +45,8 @@ public:
     bool operator<(const QTreeWidgetItem &other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return data(column, TonightWindow::kSortRole).toDouble() < other.data(column, TonightWindow::kSortRole).toDouble();
+        return data(column, TonightWindow::kSortRole).toDouble()
+               < other.data(column, TonightWindow::kSortRole).toDouble();
     }
 };
 
@@ -62,14 +63,14 @@ QString zoneText(double tzHours)
     const int minutes = int(std::lround(tzHours * 60));
     if (minutes == 0)
         return QStringLiteral("UT");
-    QString text = QStringLiteral("UT") + (minutes < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-                   QString::number(std::abs(minutes) / 60);
+    QString text = QStringLiteral("UT") + (minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                   + QString::number(std::abs(minutes) / 60);
     if (std::abs(minutes) % 60)
         text += QLatin1Char(':') + QString::number(std::abs(minutes) % 60).rightJustified(2, QLatin1Char('0'));
     return text;
 }
 
-} // namespace
+}  // namespace
 
 TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     : QWidget(parent), m_ctx(context), ui(std::make_unique<Ui::TonightWindow>())
@@ -77,8 +78,8 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     ui->setupUi(this);
     // Escape closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     ui->lvwTonight->sortByColumn(ColObject, Qt::AscendingOrder);
     ui->lvwTonight->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_timer = new QTimer(this);
@@ -126,8 +127,8 @@ void TonightWindow::load()
 QList<TonightObject> TonightWindow::objects() const
 {
     QList<TonightObject> list{
-        {tr("Sun"), 10}, {tr("Moon"), 11}, {tr("Mercury"), 0}, {tr("Venus"), 1}, {tr("Mars"), 2},
-        {tr("Jupiter"), 3}, {tr("Saturn"), 4}, {tr("Uranus"), 5}, {tr("Neptune"), 6},
+        {tr("Sun"), 10},    {tr("Moon"), 11},  {tr("Mercury"), 0}, {tr("Venus"), 1},   {tr("Mars"), 2},
+        {tr("Jupiter"), 3}, {tr("Saturn"), 4}, {tr("Uranus"), 5},  {tr("Neptune"), 6},
     };
     for (const TonightTarget &t : m_targets)
         list.push_back({t.name, kFixedPlace, t.raHours, t.decDeg});
@@ -156,9 +157,10 @@ void TonightWindow::Refresh()
     m_rowsMinute = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC);
     m_sky = sky(utc);
     QList<TonightRow> rows;
-    const bool computed = runStep(lcEngine, "compute the Tonight rows",
-                                  [&] { rows = ComputeTonight(m_engine, m_sky, objects()); });
-    ui->LBLPlace->setText(computed ? placeText(now.date()) : tr("The astronomy engine could not be loaded: nothing to show."));
+    const bool computed =
+        runStep(lcEngine, "compute the Tonight rows", [&] { rows = ComputeTonight(m_engine, m_sky, objects()); });
+    ui->LBLPlace->setText(computed ? placeText(now.date())
+                                   : tr("The astronomy engine could not be loaded: nothing to show."));
     showRows(rows);
 }
 
@@ -172,8 +174,8 @@ void TonightWindow::tick()
 QString TonightWindow::placeText(const QDate &localDate) const
 {
     const Preferences &p = m_ctx.prefs;
-    const QString datePattern = p.DateFormat == QLatin1String("DD/MM/YYYY") ? QStringLiteral("dd/MM/yyyy")
-                                                                           : QStringLiteral("MM/dd/yyyy");
+    const QString datePattern =
+        p.DateFormat == QLatin1String("DD/MM/YYYY") ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
     const double lng = Longitude(p.LNG).shown(p.DisplayWest);
     return tr("%1   Lat %2   Lng %3 %4   times in %5")
         .arg(localDate.toString(datePattern), FormatLatitude(p.LAT), FormatLongitude(lng),
@@ -205,8 +207,8 @@ QString TonightWindow::eventTime(const std::optional<double> &ut) const
     // Local time of an event of the local day, to the nearest minute (kept
     // within the day); across a daylight-saving switch the clock's hours.
     const QDateTime civil = m_zone.toCivil(automation::fromAutomationDate(*ut)).addSecs(30);
-    const long long minutes = m_localDate.daysTo(civil.date()) * qint64(kMinutesPerDay)
-                              + civil.time().hour() * 60 + civil.time().minute();
+    const long long minutes =
+        m_localDate.daysTo(civil.date()) * qint64(kMinutesPerDay) + civil.time().hour() * 60 + civil.time().minute();
     const int m = int(std::clamp(minutes, 0LL, 1439LL));
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
@@ -389,9 +391,9 @@ void TonightWindow::addTransitAlarm()
                        .arg(*index + 1)
                        .arg(name, formatTime(lmst / 24, u"HH:nn:ss"));
     if (!m_ctx.prefs.AlarmsEnabled)
-        text += QStringLiteral("\n\n") +
-                tr("Alarms are off: tick \"Alarms Enabled\" in the configuration dialog for it to ring.");
+        text += QStringLiteral("\n\n")
+                + tr("Alarms are off: tick \"Alarms Enabled\" in the configuration dialog for it to ring.");
     tell(text);
 }
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -39,7 +39,16 @@ class TonightWindow : public QWidget {
 public:
     // The columns of lvwTonight.
     enum Column {
-        ColObject, ColRise, ColRiseAz, ColTransit, ColTransitAlt, ColSet, ColSetAz, ColAlt, ColAz, ColMeridian,
+        ColObject,
+        ColRise,
+        ColRiseAz,
+        ColTransit,
+        ColTransitAlt,
+        ColSet,
+        ColSetAz,
+        ColAlt,
+        ColAz,
+        ColMeridian,
     };
     // The item data role of the value a column sorts by: a number (times as
     // automation dates, angles in degrees, the meridian in minutes from now,
@@ -98,12 +107,12 @@ private:
     std::unique_ptr<Ui::TonightWindow> ui;
     automation::Object m_engine;
     QList<TonightTarget> m_targets;
-    QList<TonightRow> m_rows;  // as shown; each item holds its index here
-    TonightSky m_sky;          // what m_rows were computed for
-    QDateTime m_rowsMinute;    // the local minute of the last refresh
+    QList<TonightRow> m_rows;                        // as shown; each item holds its index here
+    TonightSky m_sky;                                // what m_rows were computed for
+    QDateTime m_rowsMinute;                          // the local minute of the last refresh
     CivilZone m_zone = CivilZone(QTimeZone::utc());  // the observer's zone at the last refresh
-    QDate m_localDate;         // the observer's local date of the last refresh
+    QDate m_localDate;                               // the observer's local date of the last refresh
     QTimer *m_timer = nullptr;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

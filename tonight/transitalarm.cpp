@@ -51,4 +51,4 @@ std::optional<int> AddAlarm(AlarmTable &table, const AlarmDef &alarm)
     return index;
 }
 
-} // namespace noctalis
+}  // namespace noctalis

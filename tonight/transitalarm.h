@@ -39,4 +39,4 @@ AlarmDef TransitAlarm(const QString &name, double lmstHours, const QString &mess
 // 32768 alarms an alarm file can hold.
 std::optional<int> AddAlarm(AlarmTable &table, const AlarmDef &alarm);
 
-} // namespace noctalis
+}  // namespace noctalis

@@ -90,8 +90,8 @@ void BM_SaveFullAlarmFileBytesOnly(benchmark::State &state)
     const QByteArray bytes = made.readAll();
     for (auto _ : state) {
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-            || file.write(bytes) != bytes.size() || !noctalis::commitDurably(file))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+            || !noctalis::commitDurably(file))
             state.SkipWithError("write failed");
     }
     state.SetItemsProcessed(state.iterations() * kFullTable);
@@ -249,4 +249,4 @@ BENCHMARK(BM_TickWithBurstOfDueAlarms)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
-} // namespace
+}  // namespace

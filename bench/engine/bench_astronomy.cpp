@@ -31,8 +31,7 @@ void BM_SunMoonPosition(benchmark::State &state)
 BENCHMARK(BM_SunMoonPosition);
 
 // One rise/set search per iteration, a new day each time.
-void riseSetSearch(benchmark::State &state,
-                   void (*search)(double, double, double, ephemkit::RiseSet &))
+void riseSetSearch(benchmark::State &state, void (*search)(double, double, double, ephemkit::RiseSet &))
 {
     double day = 45371;
     for (auto _ : state) {
@@ -50,22 +49,15 @@ void BM_MoonRiseSet(benchmark::State &state) { riseSetSearch(state, ephemkit::Mo
 BENCHMARK(BM_MoonRiseSet)->Unit(benchmark::kMicrosecond);
 
 // The definition the searches above reproduce: every minute of the day.
-void BM_SunRiseSetEveryMinute(benchmark::State &state)
-{
-    riseSetSearch(state, ephemkit::SunRiseSetEveryMinute);
-}
+void BM_SunRiseSetEveryMinute(benchmark::State &state) { riseSetSearch(state, ephemkit::SunRiseSetEveryMinute); }
 BENCHMARK(BM_SunRiseSetEveryMinute)->Unit(benchmark::kMicrosecond);
 
-void BM_MoonRiseSetEveryMinute(benchmark::State &state)
-{
-    riseSetSearch(state, ephemkit::MoonRiseSetEveryMinute);
-}
+void BM_MoonRiseSetEveryMinute(benchmark::State &state) { riseSetSearch(state, ephemkit::MoonRiseSetEveryMinute); }
 BENCHMARK(BM_MoonRiseSetEveryMinute)->Unit(benchmark::kMicrosecond);
 
 // Reference: libnova's rise/transit/set of the same days and place
 // (longitude east positive there, 75 W is -75).
-void libnovaRiseSet(benchmark::State &state,
-                    int (*rst)(double, struct ln_lnlat_posn *, struct ln_rst_time *))
+void libnovaRiseSet(benchmark::State &state, int (*rst)(double, struct ln_lnlat_posn *, struct ln_rst_time *))
 {
     ln_lnlat_posn observer{-75, 40};
     double day = 45371;
@@ -88,7 +80,7 @@ void BM_PlanetPosition(benchmark::State &state)
     double t = kDate;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ephemkit::PlanetPosition(t, 2));  // Mars
-        t += 1.0 / 1440;  // a new instant each time: no cache hit in libnova
+        t += 1.0 / 1440;                                           // a new instant each time: no cache hit in libnova
     }
 }
 BENCHMARK(BM_PlanetPosition)->Unit(benchmark::kMicrosecond);
@@ -114,12 +106,11 @@ void BM_NextTransitMoon(benchmark::State &state)
     engine.setPlanetNum(11);
     double t = kDate;
     for (auto _ : state) {
-        QVariant result = engine.NextTransit(automation::dateValue(t), automation::missing(),
-                                             automation::missing());
+        QVariant result = engine.NextTransit(automation::dateValue(t), automation::missing(), automation::missing());
         benchmark::DoNotOptimize(result);
         t += 0.37;
     }
 }
 BENCHMARK(BM_NextTransitMoon)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

@@ -110,4 +110,4 @@ BENCHMARK(BM_MoonPlaceByName)->Unit(benchmark::kMicrosecond);
 void BM_MoonPlaceByNameAfterQtHashing(benchmark::State &state) { moonPlaceByName(state, true); }
 BENCHMARK(BM_MoonPlaceByNameAfterQtHashing)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

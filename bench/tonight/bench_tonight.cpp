@@ -21,8 +21,8 @@ void BM_TonightRefresh(benchmark::State &state)
         return;
     }
     QList<noctalis::TonightObject> objects{
-        {QStringLiteral("Sun"), 10}, {QStringLiteral("Moon"), 11}, {QStringLiteral("Mercury"), 0},
-        {QStringLiteral("Venus"), 1}, {QStringLiteral("Mars"), 2}, {QStringLiteral("Jupiter"), 3},
+        {QStringLiteral("Sun"), 10},   {QStringLiteral("Moon"), 11},  {QStringLiteral("Mercury"), 0},
+        {QStringLiteral("Venus"), 1},  {QStringLiteral("Mars"), 2},   {QStringLiteral("Jupiter"), 3},
         {QStringLiteral("Saturn"), 4}, {QStringLiteral("Uranus"), 5}, {QStringLiteral("Neptune"), 6},
     };
     objects.push_back({QStringLiteral("Vega"), noctalis::kFixedPlace, 18.6156, 38.7836});
@@ -40,4 +40,4 @@ void BM_TonightRefresh(benchmark::State &state)
 }
 BENCHMARK(BM_TonightRefresh)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -40,4 +40,4 @@ public:
     QStringList started;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

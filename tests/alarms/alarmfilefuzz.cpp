@@ -40,7 +40,8 @@ QString checkLoad(const QByteArray &bytes)
         return QStringLiteral("result %1 with %2 records").arg(result).arg(alarms.size());
     }
     for (int i = 0; i < std::min(kBefore, alarms.size()); ++i) {
-        if (!alarms[i].Triggered || alarms[i].TriggeredUntil != QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i))
+        if (!alarms[i].Triggered
+            || alarms[i].TriggeredUntil != QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i))
             return QStringLiteral("record %1 lost its run-time state").arg(i);
     }
     for (int i = kBefore; i < alarms.size(); ++i) {
@@ -67,11 +68,36 @@ namespace {
 
 // Pieces of the texts: every word the file gives a meaning, the marks of
 // time fields, and characters that need more than ASCII.
-const std::array<QStringView, 30> kPieces = {
-    u"NAME:", u"ACTION:", u"SIDEREALTIME:", u"ENABLED:", u"PARAM1:", u"PARAM2:", u"PARAM3:",
-    u"DURATION:", u"END ALARM DEF", u"SIDEREAL ALARM FILE", u"ENABLED: yes; LMST=", u"[LMST HH:MM:SS]",
-    u"[UT HOURS]", u"[", u"]", u":", u"\"", u"'", u",", u" ", u"  ", u"\t", u"True", u"-1.5E-03",
-    u"Caf\u00e9", u"\u20ac\u00a0", u"\u00c3\u00a9", u"\u0391\u03c9 \u6f22\u5b57", u"\U0001F52D", u"bell.wav"};
+const std::array<QStringView, 30> kPieces = {u"NAME:",
+                                             u"ACTION:",
+                                             u"SIDEREALTIME:",
+                                             u"ENABLED:",
+                                             u"PARAM1:",
+                                             u"PARAM2:",
+                                             u"PARAM3:",
+                                             u"DURATION:",
+                                             u"END ALARM DEF",
+                                             u"SIDEREAL ALARM FILE",
+                                             u"ENABLED: yes; LMST=",
+                                             u"[LMST HH:MM:SS]",
+                                             u"[UT HOURS]",
+                                             u"[",
+                                             u"]",
+                                             u":",
+                                             u"\"",
+                                             u"'",
+                                             u",",
+                                             u" ",
+                                             u"  ",
+                                             u"\t",
+                                             u"True",
+                                             u"-1.5E-03",
+                                             u"Caf\u00e9",
+                                             u"\u20ac\u00a0",
+                                             u"\u00c3\u00a9",
+                                             u"\u0391\u03c9 \u6f22\u5b57",
+                                             u"\U0001F52D",
+                                             u"bell.wav"};
 
 QString randomText(std::mt19937_64 &rng)
 {
@@ -99,7 +125,7 @@ bool sameNumber(double a, double b)
     return std::abs(a - b) <= 1e-14 * std::max(1.0, std::max(std::abs(a), std::abs(b)));
 }
 
-} // namespace
+}  // namespace
 
 noctalis::AlarmTable randomEditorTable(std::uint64_t seed)
 {
@@ -116,7 +142,7 @@ noctalis::AlarmTable randomEditorTable(std::uint64_t seed)
         alarm.Param1 = randomText(rng);
         alarm.Param2 = randomText(rng);
         alarm.Param3 = alarm.Action == noctalis::kActionSendLmstTcp ? noctalis::plainNumberText(randomMinutes(rng))
-                                                                     : randomText(rng);
+                                                                    : randomText(rng);
         alarm.Duration = randomMinutes(rng) / 1440.0;
     }
     return table;
@@ -140,15 +166,15 @@ QString checkRoundTrip(const noctalis::AlarmTable &table)
         const noctalis::AlarmDef &b = loaded[i];
         const QString at = QStringLiteral("alarm %1: ").arg(i + 1);
         if (a.Name != b.Name || a.Param1 != b.Param1 || a.Param2 != b.Param2 || a.Param3 != b.Param3)
-            return at + QStringLiteral("a text came back as \"%1\" \"%2\" \"%3\" \"%4\"")
-                            .arg(b.Name.left(80), b.Param1.left(80), b.Param2.left(80), b.Param3.left(80));
+            return at
+                   + QStringLiteral("a text came back as \"%1\" \"%2\" \"%3\" \"%4\"")
+                         .arg(b.Name.left(80), b.Param1.left(80), b.Param2.left(80), b.Param3.left(80));
         if (a.Action != b.Action || a.Enabled != b.Enabled)
             return at + QStringLiteral("action %1 enabled %2").arg(b.Action).arg(b.Enabled);
-        if (!sameNumber(a.SiderealTime, b.SiderealTime) ||
-            noctalis::formatTime(a.SiderealTime, u"HH:nn:ss") != noctalis::formatTime(b.SiderealTime, u"HH:nn:ss"))
+        if (!sameNumber(a.SiderealTime, b.SiderealTime)
+            || noctalis::formatTime(a.SiderealTime, u"HH:nn:ss") != noctalis::formatTime(b.SiderealTime, u"HH:nn:ss"))
             return at + QStringLiteral("sidereal time %1").arg(b.SiderealTime, 0, 'g', 17);
-        if (a.Duration.has_value() != b.Duration.has_value() ||
-            (a.Duration && !sameNumber(*a.Duration, *b.Duration)))
+        if (a.Duration.has_value() != b.Duration.has_value() || (a.Duration && !sameNumber(*a.Duration, *b.Duration)))
             return at + QStringLiteral("duration %1").arg(b.Duration.value_or(-1), 0, 'g', 17);
     }
     if (noctalis::alarmFileBytes(loaded) != bytes)
@@ -156,4 +182,4 @@ QString checkRoundTrip(const noctalis::AlarmTable &table)
     return QString();
 }
 
-} // namespace alarmfuzz
+}  // namespace alarmfuzz

@@ -37,4 +37,4 @@ noctalis::AlarmTable randomEditorTable(std::uint64_t seed);
 // when all holds, otherwise what did not.
 QString checkRoundTrip(const noctalis::AlarmTable &table);
 
-} // namespace alarmfuzz
+}  // namespace alarmfuzz

@@ -67,9 +67,9 @@ TEST(AlarmDue, TheExactEndIsOutsideTheWindowOnEitherSideOfMidnight)
     const struct {
         double startDays, durationDays, endLmstDays, justBeforeDays;
     } windows[] = {
-        {0.25, 0.25, 0.5, std::nextafter(0.5, 0.0)},            // 06:00 to 12:00
-        {0.875, 0.125, 0.0, std::nextafter(1.0, 0.0)},          // 21:00 to 24:00
-        {0.75, 0.5, 0.25, std::nextafter(0.25, 0.0)},           // 18:00 to 06:00, past 24 h
+        {0.25, 0.25, 0.5, std::nextafter(0.5, 0.0)},    // 06:00 to 12:00
+        {0.875, 0.125, 0.0, std::nextafter(1.0, 0.0)},  // 21:00 to 24:00
+        {0.75, 0.5, 0.25, std::nextafter(0.25, 0.0)},   // 18:00 to 06:00, past 24 h
         {0.96875, 0.0625, 0.03125, std::nextafter(0.03125, 0.0)},
     };
     for (const auto &w : windows) {
@@ -450,8 +450,8 @@ TEST_F(AlarmCheckTest, WithoutAnLmstNothingFallsDueButExpiryGoesOn)
     LogCapture log;
     tick(601);
     EXPECT_FALSE(alarms[0].Triggered);
-    EXPECT_EQ(actions.log, QStringList({QStringLiteral("open A"), QStringLiteral("open B"),
-                                        QStringLiteral("close A")}));
+    EXPECT_EQ(actions.log,
+              QStringList({QStringLiteral("open A"), QStringLiteral("open B"), QStringLiteral("close A")}));
     // One line for the 601 checks that could not read the LMST, and one
     // more when the reading fails again after it worked.
     const QString failed = QStringLiteral("noctalis.alarms: read the LMST skipped: no engine");
@@ -480,9 +480,9 @@ TEST_F(AlarmCheckTest, ALateTickReportsTheWindowsItPassedOnceAndCarriesNoneOut)
 {
     const struct {
         const char *what;
-        int jumpSeconds;        // UT from the last tick to the late one
-        double startAfterS;     // sidereal seconds from the last tick's LMST to the window's start
-        double durationS;       // the window, sidereal seconds
+        int jumpSeconds;     // UT from the last tick to the late one
+        double startAfterS;  // sidereal seconds from the last tick's LMST to the window's start
+        double durationS;    // the window, sidereal seconds
         bool missed, fired;
     } cases[] = {
         {"10 s over a 4 s window", 10, 3, 4, true, false},
@@ -565,4 +565,4 @@ TEST_F(AlarmCheckTest, ABurstRunsInBoundedBatchesInOrderAndDropsWhatExpiresWaiti
     EXPECT_EQ(actions.notices.size(), std::size_t(kBurst - 1)) << "each fires once";
 }
 
-} // namespace
+}  // namespace

@@ -62,8 +62,7 @@ struct Entry {
 class AlarmEditorTest : public ::testing::Test {
 protected:
     AlarmEditorTest()
-        : settings(dir.filePath(QStringLiteral("noctalis1.ini"))),
-          form(alarms, prefs, settings, messages, files)
+        : settings(dir.filePath(QStringLiteral("noctalis1.ini"))), form(alarms, prefs, settings, messages, files)
     {
     }
 
@@ -146,7 +145,10 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
         return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
     }
-    QString storedAlarmFile() { return settings.read(settingsSection(), QStringLiteral("AlarmFile"), QStringLiteral("<none>")); }
+    QString storedAlarmFile()
+    {
+        return settings.read(settingsSection(), QStringLiteral("AlarmFile"), QStringLiteral("<none>"));
+    }
     static void expectAlarmFileRequest(const FilePickRequest &request, FilePickRequest::Purpose purpose,
                                        const char *title, const char *proposedName, const QString &directory)
     {
@@ -222,7 +224,7 @@ TEST_F(AlarmEditorTest, RowsShowNumberNameTimeEnabledAndAction)
     alarms[1].Action = kActionSendLmstTcp;
     alarms[1].Enabled = false;
     alarms[2].SiderealTime = (23 * 3600 + 59 * 60 + 59.6) / 86400.0;  // rounds up past midnight
-    alarms[2].Action = 9;  // no display text
+    alarms[2].Action = 9;                                             // no display text
     open();
     ASSERT_EQ(list()->topLevelItemCount(), 3);
     EXPECT_EQ(row(1), (QStringList{" 1", "Altair", "01:00:00", "Yes", "Message Box"}));
@@ -253,10 +255,10 @@ TEST_F(AlarmEditorTest, NewAlarmThenOkTakesIndexZeroAndSaveWritesOneBlock)
 
     files.answers << path("jupiter.alm");
     click("cmdSave");
-    EXPECT_EQ(fileLines(path("jupiter.alm")),
-              (QStringList{"SIDEREAL ALARM FILE", "NAME:Jupiter", "ACTION:1", "SIDEREALTIME:.520833333333333",
-                           "ENABLED:True", "PARAM1:Transit", "PARAM2:bell.wav", "PARAM3:", "DURATION:0.5",
-                           "END ALARM DEF", ""}));
+    EXPECT_EQ(
+        fileLines(path("jupiter.alm")),
+        (QStringList{"SIDEREAL ALARM FILE", "NAME:Jupiter", "ACTION:1", "SIDEREALTIME:.520833333333333", "ENABLED:True",
+                     "PARAM1:Transit", "PARAM2:bell.wav", "PARAM3:", "DURATION:0.5", "END ALARM DEF", ""}));
     EXPECT_EQ(fileLabel(), QStringLiteral("Alarm File: jupiter.alm"));
     EXPECT_FALSE(form.unsavedChanges());
     EXPECT_EQ(storedAlarmFile(), path("jupiter.alm")) << "the next start loads it";
@@ -332,7 +334,9 @@ TEST_F(AlarmEditorTest, EditDisplayFollowsTheActionCode)
 {
     open();
     click("cmdAdd");
-    auto caption = [&](int i) { return control<QLabel>(QByteArray("LBLParam" + QByteArray::number(i)).constData())->text(); };
+    auto caption = [&](int i) {
+        return control<QLabel>(QByteArray("LBLParam" + QByteArray::number(i)).constData())->text();
+    };
     auto boxShown = [&](int i) { return shown(QByteArray("txtParam" + QByteArray::number(i)).constData()); };
     auto captionShown = [&](int i) { return shown(QByteArray("LBLParam" + QByteArray::number(i)).constData()); };
 
@@ -345,8 +349,7 @@ TEST_F(AlarmEditorTest, EditDisplayFollowsTheActionCode)
     EXPECT_TRUE(shown("txtDuration"));
 
     actionList()->setCurrentIndex(kActionSendLmstTcp);
-    EXPECT_EQ((QStringList{caption(0), caption(1), caption(2)}),
-              (QStringList{"Message:", "URL:", "Interval min:"}));
+    EXPECT_EQ((QStringList{caption(0), caption(1), caption(2)}), (QStringList{"Message:", "URL:", "Interval min:"}));
     EXPECT_TRUE(boxShown(0) && boxShown(1) && boxShown(2));
     EXPECT_FALSE(shown("cmdBrowse0") || shown("cmdBrowse1") || shown("cmdBrowse2"));
 
@@ -401,11 +404,11 @@ TEST_F(AlarmEditorTest, TimesOutsideTheDayAreRefused)
     click("cmdAdd");
     // Hour 25 and minute 75 once carried into a time the alarm file refuses.
     const char *bad[][3] = {{"-1", "0", "0"}, {"0", "40000", "0"}, {"0", "0", "-0.6"}, {"1E9", "0", "0"},
-                            {"24", "0", "0"}, {"25", "0", "0"},  {"2", "75", "0"},   {"0", "60", "0"},
-                            {"0", "0", "60"}, {"0", "0", "59.5"}, {"12x", "0", "0"}, {"1", "2", ""}};
+                            {"24", "0", "0"}, {"25", "0", "0"},    {"2", "75", "0"},   {"0", "60", "0"},
+                            {"0", "0", "60"}, {"0", "0", "59.5"},  {"12x", "0", "0"},  {"1", "2", ""}};
     for (const auto &fields : bad) {
-        fill(Entry(QStringLiteral("Bad"), QLatin1String(fields[0]), QLatin1String(fields[1]),
-                   QLatin1String(fields[2])));
+        fill(
+            Entry(QStringLiteral("Bad"), QLatin1String(fields[0]), QLatin1String(fields[1]), QLatin1String(fields[2])));
         const qsizetype before = messages.messages.size();
         click("cmdOK");
         ASSERT_EQ(messages.messages.size(), before + 1) << fields[0] << " " << fields[1] << " " << fields[2];
@@ -426,8 +429,8 @@ TEST_F(AlarmEditorTest, NonsenseIsRefusedWithOneMessageEach)
 {
     threeAlarms();
     open();
-    const QString hms = QStringLiteral(
-        "Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.");
+    const QString hms =
+        QStringLiteral("Hr, Min and Sec must be whole numbers: hours from 0 to 23, minutes and seconds from 0 to 59.");
     const QString duration =
         QStringLiteral("Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.");
     const QString interval =
@@ -827,8 +830,7 @@ TEST_F(AlarmEditorTest, NoToTheSaveQuestionAsksAgainNextTime)
 
     // The editor is kept: opening it again keeps the flag. Escape and the
     // window's close box ask as OK does.
-    const std::function<void()> closings[] = {[&] { click("cmdOK"); },
-                                              [&] { QTest::keyClick(&form, Qt::Key_Escape); },
+    const std::function<void()> closings[] = {[&] { click("cmdOK"); }, [&] { QTest::keyClick(&form, Qt::Key_Escape); },
                                               [&] { form.close(); }};
     for (const auto &closeEditor : closings) {
         messages.messages.clear();
@@ -1056,4 +1058,4 @@ TEST_F(AlarmEditorTest, AddingBeyondWhatAnAlarmFileHoldsIsRefused)
     EXPECT_TRUE(form.adding());
 }
 
-} // namespace
+}  // namespace

@@ -40,11 +40,15 @@ QByteArray crlfLines(const QStringList &lines)
 
 QStringList jupiterBlock()
 {
-    return {QStringLiteral("NAME:Jupiter"),         QStringLiteral("ACTION:1"),
+    return {QStringLiteral("NAME:Jupiter"),
+            QStringLiteral("ACTION:1"),
             QStringLiteral("SIDEREALTIME:.520833333333333"),
-            QStringLiteral("ENABLED:True"),         QStringLiteral("PARAM1:Transit"),
-            QStringLiteral("PARAM2:bell.wav"),      QStringLiteral("PARAM3:"),
-            QStringLiteral("DURATION:0.5"),         QStringLiteral("END ALARM DEF")};
+            QStringLiteral("ENABLED:True"),
+            QStringLiteral("PARAM1:Transit"),
+            QStringLiteral("PARAM2:bell.wav"),
+            QStringLiteral("PARAM3:"),
+            QStringLiteral("DURATION:0.5"),
+            QStringLiteral("END ALARM DEF")};
 }
 
 AlarmDef jupiter()
@@ -61,10 +65,7 @@ AlarmDef jupiter()
 }
 
 // A number as its 15-significant-digit text reads back.
-double to15Digits(double value)
-{
-    return QString::number(value, 'g', 15).toDouble();
-}
+double to15Digits(double value) { return QString::number(value, 'g', 15).toDouble(); }
 
 // The stored fields of two records are the same, numbers to 15 significant
 // digits; Empty equals "" and 0.
@@ -150,9 +151,9 @@ TEST_F(AlarmFileTest, NumberForms)
     alarms.resize(5);
     alarms[0].SiderealTime = 0.0;
     alarms[0].Duration = 10 / 1440.0;  // ten minutes
-    alarms[1].SiderealTime = 0.5;       // Duration Empty: nothing after the tag
-    alarms[2].Action = -3;              // SiderealTime Empty: written as 0
-    alarms[3].SiderealTime = 0.75;  // 18:00:00
+    alarms[1].SiderealTime = 0.5;      // Duration Empty: nothing after the tag
+    alarms[2].Action = -3;             // SiderealTime Empty: written as 0
+    alarms[3].SiderealTime = 0.75;     // 18:00:00
     alarms[3].Duration = 1.5;
     alarms[4].Action = 32767;
     alarms[4].SiderealTime = 23.0 / 24;
@@ -193,7 +194,7 @@ TEST_F(AlarmFileTest, ManyAlarmsComeBackWithEveryFieldTo15Digits)
     for (int i = 0; i < alarms.size(); ++i) {
         AlarmDef &a = alarms[i];
         a.Name = QStringLiteral("Alarm %1: \"M%2\", north").arg(i).arg(i * 7);
-        a.Action = qint16(i % 6 - 1);                             // -1 to 4
+        a.Action = qint16(i % 6 - 1);                                // -1 to 4
         a.SiderealTime = std::fmod(i * 0.1234567890123456789, 1.0);  // more digits than kept
         a.Enabled = i % 3 != 0;
         a.Param1 = QStringLiteral("Look: Jupiter, Saturn \"%1\"").arg(i);
@@ -270,8 +271,8 @@ TEST_F(AlarmFileTest, FolderAndPipeAreReadFailures)
 {
     EXPECT_EQ(LoadAlarmFile(dir.path(), alarms, messages), -1);
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("Error opening Alarm File: \r\n")
-                                                     + dir.path() + QStringLiteral("\r\n")));
+    EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("Error opening Alarm File: \r\n") + dir.path()
+                                                     + QStringLiteral("\r\n")));
 
     const QString fifo = pathOf(QStringLiteral("pipe.alm"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -306,10 +307,10 @@ TEST_F(AlarmFileTest, LinesMayEndWithLfOrCr)
 
 TEST_F(AlarmFileTest, MissingEndMarkerRunsIntoTheNextBlock)
 {
-    const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:First"),
-                                        QStringLiteral("ACTION:1"), QStringLiteral("PARAM1:one"),
-                                        QStringLiteral("NAME:Second"), QStringLiteral("ACTION:3"),
-                                        QStringLiteral("PARAM1:two")});
+    const QByteArray bytes =
+        crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:First"), QStringLiteral("ACTION:1"),
+                   QStringLiteral("PARAM1:one"), QStringLiteral("NAME:Second"), QStringLiteral("ACTION:3"),
+                   QStringLiteral("PARAM1:two")});
     EXPECT_EQ(load(bytes), 0);  // no end marker at the end either: no failure
     EXPECT_TRUE(messages.messages.isEmpty());
     ASSERT_EQ(alarms.size(), 1);
@@ -336,10 +337,10 @@ TEST_F(AlarmFileTest, TagsInsideAValueArePartOfTheValue)
     };
     for (const auto &c : cases) {
         AlarmTable table;
-        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:x"),
-                                              QStringLiteral("ACTION:1"), QString::fromUtf8(c.line),
-                                              QStringLiteral("ENABLED:True"), QStringLiteral("END ALARM DEF"),
-                                              QStringLiteral("NAME:after")}));
+        const QString path =
+            write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:x"),
+                             QStringLiteral("ACTION:1"), QString::fromUtf8(c.line), QStringLiteral("ENABLED:True"),
+                             QStringLiteral("END ALARM DEF"), QStringLiteral("NAME:after")}));
         EXPECT_EQ(LoadAlarmFile(path, table, messages), 1) << c.line;
         ASSERT_EQ(table.size(), 2) << c.line;
         EXPECT_EQ(table[0].Action, c.action) << c.line;
@@ -351,10 +352,10 @@ TEST_F(AlarmFileTest, TagsInsideAValueArePartOfTheValue)
 
 TEST_F(AlarmFileTest, TagsAreCaseSensitiveAndCountOnlyAtTheStartOfTheirLine)
 {
-    const QByteArray bytes = crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("name:lower"),
-                                        QStringLiteral("  NAME:Vega"), QStringLiteral("Action:3"),
-                                        QStringLiteral("see: PARAM2:x:y"), QStringLiteral("PARAM3: x:y"),
-                                        QStringLiteral("END ALARM DEF"), QStringLiteral("stray line")});
+    const QByteArray bytes =
+        crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("name:lower"), QStringLiteral("  NAME:Vega"),
+                   QStringLiteral("Action:3"), QStringLiteral("see: PARAM2:x:y"), QStringLiteral("PARAM3: x:y"),
+                   QStringLiteral("END ALARM DEF"), QStringLiteral("stray line")});
     EXPECT_EQ(load(bytes), 0);
     EXPECT_EQ(alarms[0].Name, QStringLiteral("Vega"));
     EXPECT_EQ(alarms[0].Action, 0);
@@ -366,8 +367,8 @@ TEST_F(AlarmFileTest, ActionRoundsTiesToEven)
 {
     const auto actionOf = [this](const QString &value) {
         AlarmTable table;
-        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
-                                              QStringLiteral("ACTION:") + value}));
+        const QString path = write(crlfLines(
+            {QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"), QStringLiteral("ACTION:") + value}));
         EXPECT_EQ(LoadAlarmFile(path, table, messages), 0) << qPrintable(value);
         return table[0].Action;
     };
@@ -399,8 +400,8 @@ TEST_F(AlarmFileTest, EnabledTakesBooleansInAnyCaseAndNumbers)
     for (int i = 0; i < values.size(); ++i) {
         AlarmTable table;
         table[0].Enabled = !want[i];
-        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
-                                              QStringLiteral("ENABLED:") + values[i]}));
+        const QString path = write(crlfLines(
+            {QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"), QStringLiteral("ENABLED:") + values[i]}));
         EXPECT_EQ(LoadAlarmFile(path, table, messages), 0);
         EXPECT_EQ(table[0].Enabled, want[i]) << qPrintable(values[i]);
     }
@@ -429,8 +430,8 @@ TEST_F(AlarmFileTest, ActionOutOfRangeStopsTheLoad)
     for (const QString &value : {QStringLiteral("32767.5"), QStringLiteral("-40000"), QStringLiteral("1E999")}) {
         AlarmTable table;
         messages.messages.clear();
-        const QString path = write(crlfLines({QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"),
-                                              QStringLiteral("ACTION:") + value}));
+        const QString path = write(crlfLines(
+            {QStringLiteral("SIDEREAL ALARM FILE"), QStringLiteral("NAME:a"), QStringLiteral("ACTION:") + value}));
         EXPECT_EQ(LoadAlarmFile(path, table, messages), 0);
         ASSERT_EQ(messages.messages.size(), 1);
         EXPECT_TRUE(messages.messages[0].text.startsWith(readFailure(path, QStringLiteral("Line 3: "))))
@@ -494,18 +495,18 @@ TEST_F(AlarmFileTest, BlockWithMissingTagsIsAFreshRecord)
 TEST_F(AlarmFileTest, RunawayAlarmsLoadDisabledAndAreToldOnce)
 {
     const auto block = [](const char *name, const char *time, const char *enabled, const char *duration) {
-        return QStringList{QStringLiteral("NAME:") + QLatin1String(name), QStringLiteral("ACTION:2"),
+        return QStringList{QStringLiteral("NAME:") + QLatin1String(name),
+                           QStringLiteral("ACTION:2"),
                            QStringLiteral("SIDEREALTIME:") + QLatin1String(time),
-                           QStringLiteral("ENABLED:") + QLatin1String(enabled), QStringLiteral("PARAM1:xterm"),
-                           QStringLiteral("DURATION:") + QLatin1String(duration), QStringLiteral("END ALARM DEF")};
+                           QStringLiteral("ENABLED:") + QLatin1String(enabled),
+                           QStringLiteral("PARAM1:xterm"),
+                           QStringLiteral("DURATION:") + QLatin1String(duration),
+                           QStringLiteral("END ALARM DEF")};
     };
     const QString path = write(crlfLines(QStringList{QStringLiteral("SIDEREAL ALARM FILE")}
-                                         + block("Fine", ".25", "True", ".01")
-                                         + block("Loop", "2", "True", "-0.5")
-                                         + block("Late", "1", "True", ".01")
-                                         + block("Back", ".5", "-1", "-.001")
-                                         + block("Off", "-3", "False", "-1")
-                                         + block("Edge", "0", "True", "0")));
+                                         + block("Fine", ".25", "True", ".01") + block("Loop", "2", "True", "-0.5")
+                                         + block("Late", "1", "True", ".01") + block("Back", ".5", "-1", "-.001")
+                                         + block("Off", "-3", "False", "-1") + block("Edge", "0", "True", "0")));
     EXPECT_EQ(LoadAlarmFile(path, alarms, messages), 5);
     const bool enabled[] = {true, false, false, false, false, true};
     for (int i = 0; i < 6; ++i)
@@ -636,8 +637,9 @@ TEST_F(AlarmFileTest, OneCharacterBeyondAsciiLateInTheTableSetsTheCodePageOfTheW
     const QByteArray ascii = contents(path);
     ASSERT_EQ(ascii.count("NAME:Alarm 299\r\n"), 1);
     // Only the changed value differs, in Windows-1252, then in UTF-8.
-    for (const auto &[name, bytes] : {std::pair{QStringLiteral(u"Alarm 299 \u00E9"), QByteArray("Alarm 299 \xE9")},
-                                      std::pair{QStringLiteral(u"Alarm 299 \u2609"), QByteArray("Alarm 299 \xE2\x98\x89")}}) {
+    for (const auto &[name, bytes] :
+         {std::pair{QStringLiteral(u"Alarm 299 \u00E9"), QByteArray("Alarm 299 \xE9")},
+          std::pair{QStringLiteral(u"Alarm 299 \u2609"), QByteArray("Alarm 299 \xE2\x98\x89")}}) {
         alarms[299].Name = name;
         ASSERT_TRUE(SaveAlarmFile(path, alarms, messages));
         QByteArray expected = ascii;
@@ -710,8 +712,9 @@ TEST_F(AlarmFileTest, SaveIntoAMissingFolderIsTold)
     const QString path = pathOf(QStringLiteral("no/such/folder/a.alm"));
     EXPECT_FALSE(SaveAlarmFile(path, alarms, messages));
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("Error saving:\r\n") + path + QStringLiteral("\r\n")));
+    EXPECT_TRUE(
+        messages.messages[0].text.startsWith(QStringLiteral("Error saving:\r\n") + path + QStringLiteral("\r\n")));
     EXPECT_FALSE(QFile::exists(path));
 }
 
-} // namespace
+}  // namespace

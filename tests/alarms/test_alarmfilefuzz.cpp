@@ -33,10 +33,25 @@ QList<QByteArray> seeds()
 }
 
 // Pieces that steer the loader into its branches.
-const std::array<QByteArray, 19> kWords = {
-    "SIDEREAL ALARM FILE", "NAME:", "ACTION:", "SIDEREALTIME:", "ENABLED:", "PARAM1:",
-    "PARAM2:", "PARAM3:", "DURATION:", "END ALARM DEF", "\r\n", "\n", "\r", "True",
-    "32767.5", "1E999", "-0.5", "\xC3\xA9", "\xC3"};
+const std::array<QByteArray, 19> kWords = {"SIDEREAL ALARM FILE",
+                                           "NAME:",
+                                           "ACTION:",
+                                           "SIDEREALTIME:",
+                                           "ENABLED:",
+                                           "PARAM1:",
+                                           "PARAM2:",
+                                           "PARAM3:",
+                                           "DURATION:",
+                                           "END ALARM DEF",
+                                           "\r\n",
+                                           "\n",
+                                           "\r",
+                                           "True",
+                                           "32767.5",
+                                           "1E999",
+                                           "-0.5",
+                                           "\xC3\xA9",
+                                           "\xC3"};
 
 QByteArray mutate(QByteArray bytes, std::mt19937 &rng)
 {
@@ -78,8 +93,7 @@ TEST(AlarmFileFuzz, MutatedFilesKeepTheLoadersPromises)
     ASSERT_GE(inputs.size(), 5);
     std::mt19937 rng(20240521);  // fixed: every run tries the same inputs
     for (int i = 0; i < 20000; ++i) {
-        const QByteArray bytes =
-            mutate(inputs[qsizetype(rng() % std::uint32_t(inputs.size()))], rng);
+        const QByteArray bytes = mutate(inputs[qsizetype(rng() % std::uint32_t(inputs.size()))], rng);
         const QString failure = alarmfuzz::checkLoad(bytes);
         ASSERT_TRUE(failure.isEmpty()) << "input " << i << ": " << qPrintable(failure) << "\n"
                                        << bytes.toPercentEncoding().constData();
@@ -104,4 +118,4 @@ TEST(AlarmFileFuzz, SeedsThemselvesKeepThePromises)
         EXPECT_EQ(alarmfuzz::checkLoad(bytes), QString());
 }
 
-} // namespace
+}  // namespace

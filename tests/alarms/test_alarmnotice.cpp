@@ -86,8 +86,8 @@ TEST(AlarmNotice, SoundAtEveryTimerEvent)
     wave->SoundFile = QStringLiteral("C:\\Sounds\\Bell.wav");
     fire(wave->timer());
     fire(wave->timer());
-    EXPECT_EQ(log->calls, QStringList({QStringLiteral("play C:\\Sounds\\Bell.wav"),
-                                       QStringLiteral("play C:\\Sounds\\Bell.wav")}));
+    EXPECT_EQ(log->calls,
+              QStringList({QStringLiteral("play C:\\Sounds\\Bell.wav"), QStringLiteral("play C:\\Sounds\\Bell.wav")}));
 
     log->calls.clear();
     auto beeper = notice(log);
@@ -186,4 +186,4 @@ TEST(AlarmNotice, PlacementKeepsClearOfTheNotificationsCorner)
     }
 }
 
-} // namespace
+}  // namespace

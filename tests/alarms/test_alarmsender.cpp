@@ -53,7 +53,7 @@ protected:
     {
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
         clock.setOffsetSeconds(-5 * 3600);  // the computer's local time is 08:04:05
-        prefs.TZ = 3;  // the observer's civil time; UT stays the clock's UTC
+        prefs.TZ = 3;                       // the observer's civil time; UT stays the clock's UTC
     }
 
     SenderAddress address() const { return {QStringLiteral("127.0.0.1"), port}; }
@@ -184,8 +184,8 @@ TEST_F(SenderTest, AUrlsPortIsWhereTheTextGoes)
     // the listener.
     const quint16 listening = port;
     port = freePort();
-    auto form = sender(QStringLiteral("to the URL"), QStringLiteral("5"), 0.0,
-                       QStringLiteral("127.0.0.1:%1").arg(listening));
+    auto form =
+        sender(QStringLiteral("to the URL"), QStringLiteral("5"), 0.0, QStringLiteral("127.0.0.1:%1").arg(listening));
     port = listening;
     listen();
     fire(form->timer());
@@ -322,7 +322,8 @@ TEST_F(SenderTest, APeerThatResetsTheConnectionIsNotSentTo)
         EXPECT_EQ(receive(peer, 8), QByteArray("13:04:05"));
         if (c.reset) {
             const linger abortive{1, 0};  // the close sends a reset
-            ASSERT_EQ(::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive), 0);
+            ASSERT_EQ(::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive),
+                      0);
         }
         peer->close();
         // The sender sees the peer go before its linger is over.
@@ -359,8 +360,8 @@ public:
         address.sin_family = AF_INET;
         address.sin_port = htons(port);
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        m_listening = ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-                      ::listen(m_fd, 0) == 0;
+        m_listening =
+            ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 && ::listen(m_fd, 0) == 0;
         // Connect until one connection is left hanging: the queue is full.
         for (int i = 0; m_listening && i < 8 && !m_full; ++i) {
             auto filler = std::make_unique<QTcpSocket>();
@@ -399,8 +400,7 @@ TEST_F(SenderTest, AConnectionNotMadeWithinTenSecondsIsGivenUp)
     EXPECT_FALSE(ended.first().first().toBool());
     EXPECT_FALSE(form->cycleRunning());
     EXPECT_EQ(form->nextSend(), clock.now.addSecs(300));
-    EXPECT_EQ(form->sentLabel()->text(),
-              QStringLiteral("Not sent: no connection within 10 s at 08:04:16 Local Time."));
+    EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Not sent: no connection within 10 s at 08:04:16 Local Time."));
 }
 
 TEST_F(SenderTest, AnEmptyIntervalSendsAgainAtTheNextTimerEvent)
@@ -490,4 +490,4 @@ TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
     EXPECT_TRUE(waitForClose(second)) << "closing releases the socket";
 }
 
-} // namespace
+}  // namespace

@@ -71,4 +71,4 @@ TEST(AlarmTable, ClearLeavesOneFreshRecord)
     EXPECT_FALSE(alarms[0].Triggered);
 }
 
-} // namespace
+}  // namespace

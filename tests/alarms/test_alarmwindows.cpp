@@ -91,10 +91,10 @@ TEST_F(AlarmWindowsTest, ClosingByTagNewestFirstAndExactly)
     QStringList closed;
     const QObject receiver;  // ends the connections with this test
     for (QWidget *w : windows.windows())
-        QObject::connect(w, &QObject::destroyed, &receiver, [&closed, tag = AlarmWindows::tagOf(w),
-                                                  msg = static_cast<AlarmNotice *>(w)->message()] {
-            closed << tag + QLatin1Char('/') + msg;
-        });
+        QObject::connect(w, &QObject::destroyed, &receiver,
+                         [&closed, tag = AlarmWindows::tagOf(w), msg = static_cast<AlarmNotice *>(w)->message()] {
+                             closed << tag + QLatin1Char('/') + msg;
+                         });
 
     windows.closeWindows(QStringLiteral("Vega"));
     flushDeletes();
@@ -183,4 +183,4 @@ TEST(WindowPlacement, DownTheRightEdgeThenLeftPastEveryWindow)
     }
 }
 
-} // namespace
+}  // namespace

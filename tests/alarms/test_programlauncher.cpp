@@ -67,7 +67,8 @@ TEST(ProcessLauncher, AProgramThatCannotStartGivesFalse)
     // A refusal leaves its line in the alarms' log.
     LogCapture log;
     EXPECT_FALSE(launcher.start(QStringLiteral("xterm -e 'tail -f log"), false));
-    EXPECT_EQ(log.lines(), QStringList{"noctalis.alarms: start a program skipped: a quote of the command line is not closed"});
+    EXPECT_EQ(log.lines(),
+              QStringList{"noctalis.alarms: start a program skipped: a quote of the command line is not closed"});
 }
 
-} // namespace
+}  // namespace

@@ -57,8 +57,7 @@ TEST_F(TimeFieldsTest, EmptyFieldsAndTextsWithoutFields)
     EXPECT_EQ(expand(QStringLiteral("[LMST]")), QStringLiteral("[LMST]"));
     EXPECT_EQ(cvt(QStringLiteral("[LMST]")), QString());
     EXPECT_EQ(cvt(QStringLiteral("a [UT] b")), QStringLiteral("a  b"));
-    for (const QString &plain : {QStringLiteral("Transit of M31 [soon]"), QString(),
-                                 QStringLiteral("LMST HH:MM:SS")}) {
+    for (const QString &plain : {QStringLiteral("Transit of M31 [soon]"), QString(), QStringLiteral("LMST HH:MM:SS")}) {
         EXPECT_EQ(expand(plain), plain);
         EXPECT_EQ(cvt(plain), plain);
     }
@@ -112,8 +111,8 @@ TEST_F(TimeFieldsTest, OtherPatternsGoThroughTheNumberPattern)
 // second it is not rounded up into the next one.
 TEST(LmstField, ShowsTheFacesSecond)
 {
-    for (double lmstHours : {7.25, 7.25 + 0.4 / 3600, 7.25 + 0.6 / 3600, 7.25 + 0.999 / 3600, 0.0, 23.99999,
-                             23 + 3599.5 / 3600}) {
+    for (double lmstHours :
+         {7.25, 7.25 + 0.4 / 3600, 7.25 + 0.6 / 3600, 7.25 + 0.999 / 3600, 0.0, 23.99999, 23 + 3599.5 / 3600}) {
         EXPECT_EQ(lmstFieldValue(QStringLiteral(" hh:mm:ss "), lmstHours), FormatHoursHMS(lmstHours)) << lmstHours;
     }
     EXPECT_EQ(lmstFieldValue(QStringLiteral("HH:MM:SS"), 7.25 + 0.6 / 3600), QStringLiteral("07:15:00"));
@@ -127,8 +126,8 @@ TEST_F(TimeFieldsTest, LmstFieldsFollowUt1AndUtFieldsStayOnUtc)
     for (const double dut1 : {0.5, -0.2, -0.7}) {
         const TimeFieldSource s{engine, clock, dut1};
         const double expected = 7.25 + dut1 * 1.002737908 / 3600;
-        for (const QString &value : {ExpandTimeFields(QStringLiteral("[LMST 0.0000000]"), s),
-                                     CvtMsg(QStringLiteral("[LMST 0.0000000]"), s)})
+        for (const QString &value :
+             {ExpandTimeFields(QStringLiteral("[LMST 0.0000000]"), s), CvtMsg(QStringLiteral("[LMST 0.0000000]"), s)})
             EXPECT_NEAR(value.toDouble(), expected, 1e-7) << dut1 << " " << value.toStdString();
         EXPECT_EQ(ExpandTimeFields(QStringLiteral("[UT HH:MM:SS]"), s), QStringLiteral("13:04:05")) << dut1;
     }
@@ -138,12 +137,11 @@ TEST_F(TimeFieldsTest, WithoutAnEngineLmstFieldsGetNoValue)
 {
     automation::Object none;
     const TimeFieldSource s{none, clock};
-    EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HH:MM:SS]"), s),
-              QStringLiteral("[LMST] 13:04:05"))
+    EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HH:MM:SS]"), s), QStringLiteral("[LMST] 13:04:05"))
         << "the LMST field loses its text; the UT field still gets its value";
     EXPECT_EQ(ExpandTimeFields(QStringLiteral("[LMST HH:MM:SS] [UT HOURS]"), s),
               QStringLiteral("[LMST] ") + utFieldValue(QStringLiteral("HOURS"), civil(2024, 3, 20, 13, 4, 5)));
     EXPECT_EQ(CvtMsg(QStringLiteral("<[LMST HH:MM:SS]>"), s), QStringLiteral("<>"));
 }
 
-} // namespace
+}  // namespace

@@ -31,8 +31,8 @@ TEST(AboutBox, ShowsTheVersionAndOpensItsLinks)
                                  ? QStringLiteral("Version ")
                                  : QCoreApplication::applicationVersion()));
     EXPECT_TRUE(all.contains(QStringLiteral("GNU General Public License")));
-    EXPECT_TRUE(all.contains(QStringLiteral("World map: Natural Earth")) &&
-                all.contains(QStringLiteral("City list: city-timezones (MIT)")))
+    EXPECT_TRUE(all.contains(QStringLiteral("World map: Natural Earth"))
+                && all.contains(QStringLiteral("City list: city-timezones (MIT)")))
         << "the data sources and their licences";
     box.findChild<QPushButton *>(QStringLiteral("cmdHome"))->click();
     box.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->click();
@@ -42,4 +42,4 @@ TEST(AboutBox, ShowsTheVersionAndOpensItsLinks)
     EXPECT_TRUE(catcher.opened[1].toLocalFile().endsWith(QStringLiteral("README.md")));
 }
 
-} // namespace
+}  // namespace

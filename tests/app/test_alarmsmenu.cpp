@@ -35,8 +35,7 @@ using namespace noctalis;
 
 class AlarmsMenuTest : public ::testing::Test, protected AppParts {
 protected:
-    AlarmsMenuTest()
-        : form(context(QStringLiteral("No.Such.Engine")))
+    AlarmsMenuTest() : form(context(QStringLiteral("No.Such.Engine")))
     {
         form.setFilePicker(files);
         form.setAlarmCheck([this] { ++checks; });
@@ -163,4 +162,4 @@ TEST(FileDialogFilters, PairsBecomeQtNameFilters)
     EXPECT_EQ(qtNameFilters(QString()), QString());
 }
 
-} // namespace
+}  // namespace

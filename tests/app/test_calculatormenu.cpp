@@ -134,4 +134,4 @@ TEST_F(CalculatorMenuTest, CalculatorClosesWithTheClockWindowAndTheProgramEnds)
     EXPECT_FALSE(calculator.isNull()) << "kept by the clock window";
 }
 
-} // namespace
+}  // namespace

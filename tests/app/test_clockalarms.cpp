@@ -49,14 +49,12 @@ protected:
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(5, 30, 0), Qt::UTC);
         form = std::make_unique<ClockWindow>(context());
         alarmsRuntime = std::make_unique<SiderealAlarms>(
-            *form, context(), &launcher, [this] { return std::make_unique<FakeSoundPlayer>(sounds); },
-            &notifier);
+            *form, context(), &launcher, [this] { return std::make_unique<FakeSoundPlayer>(sounds); }, &notifier);
         form->load();
         form->timer()->stop();  // ticks are driven by hand
 
         // An alarm whose window holds the LMST of the clock now (UT, west 0).
-        const double lmstDays =
-            ephemkit::localMeanSiderealTime(automation::toAutomationDate(clock.now), 0) / 24;
+        const double lmstDays = ephemkit::localMeanSiderealTime(automation::toAutomationDate(clock.now), 0) / 24;
         AlarmDef &a = alarms[0];
         a.Name = QStringLiteral("Vega");
         a.Action = kActionMessageBox;
@@ -165,9 +163,8 @@ TEST_F(ClockAlarmsTest, TheNotificationGoesWhenTheNoticeIsDismissedOrTheClockQui
         {QStringLiteral("Stop"), [](AlarmNotice &n) { click(n, "CancelButton"); }},
         {QStringLiteral("CloseBox"), [](AlarmNotice &n) { n.windowHandle()->close(); }},
         {QStringLiteral("Escape"), [](AlarmNotice &n) { QTest::keyClick(&n, Qt::Key_Escape); }},
-        {QStringLiteral("DesktopStop"), [this](AlarmNotice &) {
-             notifier.choose(QStringLiteral("DesktopStop"), QStringLiteral("stop"));
-         }},
+        {QStringLiteral("DesktopStop"),
+         [this](AlarmNotice &) { notifier.choose(QStringLiteral("DesktopStop"), QStringLiteral("stop")); }},
         {QStringLiteral("Quit"), {}},
     };
     alarms.resize(int(std::size(ways)));
@@ -353,4 +350,4 @@ TEST(OneReadingPerTick, UtRowEngineAlarmAndNoticeShareTheTicksReading)
     EXPECT_NEAR(automation::toAutomationDate(*a.TriggeredUntil) - 1.5, engineUt, 1e-9) << "the check's now";
 }
 
-} // namespace
+}  // namespace

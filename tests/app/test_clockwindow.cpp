@@ -55,12 +55,12 @@ protected:
         return form;
     }
 
-    void store(const char *key, const char *value)
-    {
-        writeSetting(settings, QLatin1String(key), QLatin1String(value));
-    }
+    void store(const char *key, const char *value) { writeSetting(settings, QLatin1String(key), QLatin1String(value)); }
 
-    QString read(const char *key) { return settings.read(settingsSection(), QLatin1String(key), QStringLiteral("<none>")); }
+    QString read(const char *key)
+    {
+        return settings.read(settingsSection(), QLatin1String(key), QStringLiteral("<none>"));
+    }
 
     QAction *menuAction(ClockWindow &form, const char *name)
     {
@@ -68,7 +68,6 @@ protected:
     }
 
     static double twips(int pixels) { return pixels * 15.0; }  // 96 dots per inch
-
 };
 
 TEST_F(ClockWindowTest, FirstRunWithAnEmptyStore)
@@ -135,8 +134,8 @@ TEST_F(ClockWindowTest, StoredValues)
     EXPECT_EQ(form->utHeadingLabel()->text(), QStringLiteral(" UT"));
     EXPECT_TRUE(form->displayUT());
     EXPECT_TRUE(menuAction(*form, "mnuDisplayUT")->isChecked());
-    EXPECT_EQ(form->height(), form->clockLabel()->height() + form->utHeadingLabel()->height() +
-                                  form->utClockLabel()->height());
+    EXPECT_EQ(form->height(),
+              form->clockLabel()->height() + form->utHeadingLabel()->height() + form->utClockLabel()->height());
 }
 
 TEST_F(ClockWindowTest, NegativeStoredLongitudesGoRoundTheCircle)
@@ -212,11 +211,10 @@ TEST_F(ClockWindowTest, MissingAlarmFileIsToldOnceAndTheClockRuns)
     writeSetting(settings, QStringLiteral("AlarmFile"), path);
     LogCapture log;
     auto form = start();
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: read the alarm file skipped: ") + path +
-                                       QStringLiteral(": not found")});
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: read the alarm file skipped: ") + path
+                                       + QStringLiteral(": not found")});
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text,
-              QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Alarm File: \r\n") + path + QStringLiteral("\r\nNot Found."));
     EXPECT_EQ(messages.messages[0].title, programTitle());
     EXPECT_TRUE(alarms.isPlaceholder());
     fire(form->timer());
@@ -233,20 +231,15 @@ TEST_F(ClockWindowTest, PositionsInsideAndOutsideTheScreen)
         bool leftKept;
         bool topKept;
     } cases[] = {
-        {"1500", "1500", true, true},
-        {"0", "1500", false, true},
-        {"-300", "-15", false, false},
-        {"1500", "0", true, false},
-        {"99999", "99999", false, false},
+        {"1500", "1500", true, true}, {"0", "1500", false, true},       {"-300", "-15", false, false},
+        {"1500", "0", true, false},   {"99999", "99999", false, false},
     };
     for (const Case &c : cases) {
         store("Left", c.left);
         store("Top", c.top);
         auto form = start();
-        EXPECT_EQ(form->pos().x(), c.leftKept ? QString::fromLatin1(c.left).toInt() / 15 : centre.x())
-            << c.left;
-        EXPECT_EQ(form->pos().y(), c.topKept ? QString::fromLatin1(c.top).toInt() / 15 : centre.y())
-            << c.top;
+        EXPECT_EQ(form->pos().x(), c.leftKept ? QString::fromLatin1(c.left).toInt() / 15 : centre.x()) << c.left;
+        EXPECT_EQ(form->pos().y(), c.topKept ? QString::fromLatin1(c.top).toInt() / 15 : centre.y()) << c.top;
     }
     // Right edge past the screen: centred. Top within 100 twips of the
     // bottom limit: centred.
@@ -279,7 +272,8 @@ TEST_F(ClockWindowTest, FirstStartTakesThePlaceFromTheComputersZone)
         EXPECT_NEAR(prefs.LAT, c.latDeg, 1e-4);
         EXPECT_NEAR(prefs.LNG, c.lngWestDeg, 1e-4);
         EXPECT_EQ(prefs.Place, QLatin1String(c.place));
-        EXPECT_TRUE(form->clockLabel()->toolTip().contains(QLatin1String(c.place))) << form->clockLabel()->toolTip().toStdString();
+        EXPECT_TRUE(form->clockLabel()->toolTip().contains(QLatin1String(c.place)))
+            << form->clockLabel()->toolTip().toStdString();
     }
     store("LNG", "75");
     clock.zone = QTimeZone("Europe/Berlin");
@@ -296,7 +290,8 @@ TEST_F(ClockWindowTest, WithoutAnEngineTheFaceShowsNoTimeAndSaysWhyOnce)
     fire(form->timer());
     clock.advance(1);
     fire(form->timer());
-    const QString why = QStringLiteral("ActiveX component can't create object: No.Such.Engine: no library serves it in ");
+    const QString why =
+        QStringLiteral("ActiveX component can't create object: No.Such.Engine: no library serves it in ");
     ASSERT_EQ(log.lines().size(), 1) << "start-up says why, the ticks stay quiet: "
                                      << log.lines().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(log.lines()[0].contains(why)) << log.lines()[0].toStdString();
@@ -338,12 +333,13 @@ TEST_F(ClockWindowTest, UtIsTheSystemsUtcWhateverZoneIsStored)
     };
     const QDateTime january(QDate(2026, 1, 15), QTime(12, 0, 0), Qt::UTC);
     const QDateTime july(QDate(2026, 7, 15), QTime(12, 0, 0), Qt::UTC);
-    for (const Case &c : {Case{"Santiago detected", "America/Santiago", "True", "0", "", january, -3},
-                          Case{"Santiago picked", "America/Santiago", "False", "-4", "America/Santiago", january, -3},
-                          Case{"Santiago typed", "America/Santiago", "False", "-4", "", january, -4},
-                          Case{"Berlin in July", "Europe/Berlin", "False", "1", "Europe/Berlin", july, 2},
-                          Case{"Kathmandu on Santiago", "America/Santiago", "False", "5.75", "Asia/Kathmandu", july, 5.75},
-                          Case{"UT+5:30 detected", "Asia/Kolkata", "True", "0", "", july, 5.5}}) {
+    for (const Case &c :
+         {Case{"Santiago detected", "America/Santiago", "True", "0", "", january, -3},
+          Case{"Santiago picked", "America/Santiago", "False", "-4", "America/Santiago", january, -3},
+          Case{"Santiago typed", "America/Santiago", "False", "-4", "", january, -4},
+          Case{"Berlin in July", "Europe/Berlin", "False", "1", "Europe/Berlin", july, 2},
+          Case{"Kathmandu on Santiago", "America/Santiago", "False", "5.75", "Asia/Kathmandu", july, 5.75},
+          Case{"UT+5:30 detected", "Asia/Kolkata", "True", "0", "", july, 5.5}}) {
         SCOPED_TRACE(c.what);
         store("LNG", "75");
         store("DetectTZ", c.detect);
@@ -634,4 +630,4 @@ TEST_F(ClockWindowTest, AlarmCheckRunsOnlyWhenAlarmsAreOnAndNoDialogIsOpen)
     EXPECT_EQ(checks, 1);
 }
 
-} // namespace
+}  // namespace

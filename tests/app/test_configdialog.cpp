@@ -58,17 +58,21 @@ protected:
     std::unique_ptr<ConfigDialog> open()
     {
         ConfigDialog::Openers openers{colors,
-                                    fonts,
-                                    [this](QWidget *parent) {
-                                        seen = observer;
-                                        observerParent = parent;
-                                        if (observerAnswer)
-                                            observerAnswer();
-                                    },
-                                    [this](QWidget *parent) { opened.push_back({QStringLiteral("alarms"), parent}); },
-                                    [this](QWidget *parent) { opened.push_back({QStringLiteral("about"), parent}); },
-                                    AutostartEntry(autostartFolder()),
-                                    kProgram};
+                                      fonts,
+                                      [this](QWidget *parent) {
+                                          seen = observer;
+                                          observerParent = parent;
+                                          if (observerAnswer)
+                                              observerAnswer();
+                                      },
+                                      [this](QWidget *parent) {
+                                          opened.push_back({QStringLiteral("alarms"), parent});
+                                      },
+                                      [this](QWidget *parent) {
+                                          opened.push_back({QStringLiteral("about"), parent});
+                                      },
+                                      AutostartEntry(autostartFolder()),
+                                      kProgram};
         auto form = std::make_unique<ConfigDialog>(context(), std::move(openers));
         form->show();
         return form;
@@ -97,7 +101,10 @@ protected:
     static bool checked(ConfigDialog &form, const char *name) { return control<QCheckBox>(form, name)->isChecked(); }
 
     void store(const char *key, const char *value) { writeSetting(settings, QLatin1String(key), QLatin1String(value)); }
-    QString read(const char *key) { return settings.read(settingsSection(), QLatin1String(key), QStringLiteral("<none>")); }
+    QString read(const char *key)
+    {
+        return settings.read(settingsSection(), QLatin1String(key), QStringLiteral("<none>"));
+    }
     QString autostartFolder() { return dir.filePath(QStringLiteral("autostart")); }
     QString autostartText()
     {
@@ -126,9 +133,9 @@ TEST_F(ConfigDialogTest, ConfirmingWithoutChangesRewritesEverySettingWithItsCurr
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_FALSE(prefs.ConfigCancelled);
     const std::pair<const char *, const char *> expected[] = {
-        {"AlarmsEnabled", "False"}, {"TopMost", "True"},    {"DetectTZ", "False"},  {"LNG", "75:30:00.0"},
-        {"LAT", "40:30:00.0"},      {"TZ", "-5"},           {"BkColor", "16777215"}, {"DigitColor", "0"},
-        {"DisplayWest", "True"},    {"FontBold", "True"},   {"FontName", "Arial"},  {"FontSize", "20"},
+        {"AlarmsEnabled", "False"},   {"TopMost", "True"},  {"DetectTZ", "False"},    {"LNG", "75:30:00.0"},
+        {"LAT", "40:30:00.0"},        {"TZ", "-5"},         {"BkColor", "16777215"},  {"DigitColor", "0"},
+        {"DisplayWest", "True"},      {"FontBold", "True"}, {"FontName", "Arial"},    {"FontSize", "20"},
         {"DateFormat", "MM/DD/YYYY"}, {"StartUp", "False"}, {"DisplayLAST", "False"}, {"DUT1", "0"},
     };
     for (const auto &[key, value] : expected)
@@ -253,7 +260,8 @@ TEST_F(ConfigDialogTest, AutostartEntryThatCannotBeWrittenIsToldOnceAndWrittenLa
         EXPECT_TRUE(prefs.StartUp);
     }
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.contains(QDir::toNativeSeparators(AutostartEntry(autostartFolder()).filePath())));
+    EXPECT_TRUE(
+        messages.messages[0].text.contains(QDir::toNativeSeparators(AutostartEntry(autostartFolder()).filePath())));
 
     ASSERT_TRUE(blocker.remove());
     auto form = open();
@@ -342,8 +350,8 @@ TEST_F(ConfigDialogTest, TheZoneFollowsThePlaceAndStaysDetectedWhenNothingChange
 
 TEST_F(ConfigDialogTest, MistypedTextIsToldAndKeepsTheDialogOpenStoringNothing)
 {
-    const QString zoneMessage = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
-                                + InputForms::zoneHours();
+    const QString zoneMessage =
+        QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n") + InputForms::zoneHours();
     const QString lngMessage = QStringLiteral("Error in Longitude format.\n") + InputForms::longitude();
     const QString dut1Message =
         QStringLiteral("DUT1 must be a number of seconds between -0.9 and 0.9 (UT1 - UTC as the IERS publishes it).");
@@ -408,12 +416,9 @@ TEST_F(ConfigDialogTest, EveryTypedFormIsStoredSoThatStartUpReadsTheSameMeridian
         float lngWest;
         double tzHours;
     } cases[] = {
-        {"True", "75:30", "+5:30", 75.5f, 5.5},
-        {"True", "70 40 01", "-3:30", float(70 + 40 / 60.0 + 1 / 3600.0), -3.5},
-        {"True", "70,5", "5,75", 70.5f, 5.75},
-        {"True", "10 E", "1", 350.0f, 1},
-        {"True", "-75", "-5", 285.0f, -5},
-        {"False", "75W", "-5", 75.0f, -5},
+        {"True", "75:30", "+5:30", 75.5f, 5.5}, {"True", "70 40 01", "-3:30", float(70 + 40 / 60.0 + 1 / 3600.0), -3.5},
+        {"True", "70,5", "5,75", 70.5f, 5.75},  {"True", "10 E", "1", 350.0f, 1},
+        {"True", "-75", "-5", 285.0f, -5},      {"False", "75W", "-5", 75.0f, -5},
         {"False", "10°30'", "-5", 349.5f, -5},
     };
     for (const Case &c : cases) {
@@ -491,9 +496,9 @@ TEST_F(ConfigDialogTest, AlarmsAndAboutOpenOverTheDialog)
     click(*form, "cmdAlarms");
     click(*form, "cmdAbout");
     const QList<std::pair<QString, QWidget *>> expected{{QStringLiteral("alarms"), form.get()},
-                                                       {QStringLiteral("about"), form.get()}};
+                                                        {QStringLiteral("about"), form.get()}};
     EXPECT_EQ(opened, expected);
     EXPECT_TRUE(form->isVisible());
 }
 
-} // namespace
+}  // namespace

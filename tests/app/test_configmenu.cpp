@@ -149,4 +149,4 @@ TEST_F(ConfigMenuTest, CancelledDialogAppliesNothing)
     EXPECT_FALSE(form.dialogOpen());
 }
 
-} // namespace
+}  // namespace

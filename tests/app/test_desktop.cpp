@@ -60,4 +60,4 @@ TEST(CommandLine, VersionNeedsNoDisplay)
     EXPECT_EQ(QString::fromUtf8(noctalis.readAllStandardOutput()), QStringLiteral("noctalis " NOCTALIS_VERSION "\n"));
 }
 
-} // namespace
+}  // namespace

@@ -50,4 +50,4 @@ TEST(Handover, ASecondStartBringsTheRunningClockWindowBack)
     }
 }
 
-} // namespace
+}  // namespace

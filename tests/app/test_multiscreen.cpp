@@ -34,7 +34,6 @@ protected:
         form->load();
         return form;
     }
-
 };
 
 TEST_F(MultiScreenTest, PositionOnAnyScreenIsKept)
@@ -60,4 +59,4 @@ TEST_F(MultiScreenTest, ClosingOnAnotherScreenStoresThePosition)
     EXPECT_EQ(settings.read(settingsSection(), QStringLiteral("Top"), QString()), QStringLiteral("3000"));
 }
 
-} // namespace
+}  // namespace

@@ -45,9 +45,9 @@ protected:
     {
         QFile file(lockPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::number(pid) + '\n' +
-                   QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' + host.toUtf8() +
-                   '\n');
+        file.write(QByteArray::number(pid) + '\n'
+                   + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' + host.toUtf8()
+                   + '\n');
     }
 
     QTemporaryDir runtime;
@@ -90,7 +90,6 @@ TEST_F(SingleInstanceTest, ALockLeftBehindNeverKeepsTheClockFromStarting)
         EXPECT_EQ(strangeLock.claim(500), Role::First);
         EXPECT_TRUE(strangeLock.holdsLock());
     }
-
 }
 
 // The first clock holds its lock and lives, but does not answer: stopped,
@@ -263,4 +262,4 @@ TEST_F(SingleInstanceTest, AnAcceptErrorIsFollowedByListeningAgain)
     EXPECT_TRUE(first.isListening());
 }
 
-} // namespace
+}  // namespace

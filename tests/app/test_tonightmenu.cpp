@@ -59,4 +59,4 @@ TEST_F(TonightMenuTest, OneModelessWindowLoadedAgainAfterACloseThatGoesWithTheCl
     EXPECT_EQ(closed.count(), 1) << "the program ends with the clock";
 }
 
-} // namespace
+}  // namespace

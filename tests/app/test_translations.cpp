@@ -47,10 +47,10 @@ QString yesButtonText()
     return box.button(QMessageBox::Yes)->text();
 }
 
-const QStringList kEnglishMenu{
-    QStringLiteral("&Close"), QStringLiteral("&Minimize"), QStringLiteral("Display &UT"),
-    QStringLiteral("C&onfigure"), QStringLiteral("Ca&lculator"), QStringLiteral("&Tonight"),
-    QStringLiteral("&Alarms"), QStringLiteral("A&bout")};
+const QStringList kEnglishMenu{QStringLiteral("&Close"),      QStringLiteral("&Minimize"),
+                               QStringLiteral("Display &UT"), QStringLiteral("C&onfigure"),
+                               QStringLiteral("Ca&lculator"), QStringLiteral("&Tonight"),
+                               QStringLiteral("&Alarms"),     QStringLiteral("A&bout")};
 
 // The access keys of a menu's entries, lower-cased: each entry has one and
 // no two share it, so a key press picks exactly one entry.
@@ -71,10 +71,9 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
         const Translations german(QLocale(QLocale::German, QLocale::Germany).uiLanguages());
         EXPECT_EQ(german.language(), QStringLiteral("de"));
         EXPECT_EQ(menuTexts(), QStringList({QStringLiteral("&Schließen"), QStringLiteral("&Minimieren"),
-                                            QStringLiteral("Weltzeit (&UT) anzeigen"),
-                                            QStringLiteral("&Einstellungen"), QStringLiteral("Sternzeit&rechner"),
-                                            QStringLiteral("&Heute Nacht"), QStringLiteral("&Alarme"),
-                                            QStringLiteral("Ü&ber")}));
+                                            QStringLiteral("Weltzeit (&UT) anzeigen"), QStringLiteral("&Einstellungen"),
+                                            QStringLiteral("Sternzeit&rechner"), QStringLiteral("&Heute Nacht"),
+                                            QStringLiteral("&Alarme"), QStringLiteral("Ü&ber")}));
         expectDistinctAccessKeys(menuTexts());
         // A plain function's text, through its fixed context.
         EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Programm starten"));
@@ -86,8 +85,8 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
         editor.findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
         EXPECT_EQ(editor.findChild<QLabel *>(QStringLiteral("LBLParam0"))->text(), QStringLiteral("Nachricht:"));
         // Qt's own catalogue, where Qt's translations are installed.
-        const bool qtCatalogue = QFileInfo::exists(
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+        const bool qtCatalogue =
+            QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
         EXPECT_EQ(german.hasQtCatalogue(), qtCatalogue);
         EXPECT_EQ(yesButtonText(), qtCatalogue ? QStringLiteral("&Ja") : QStringLiteral("&Yes"));
     }
@@ -124,4 +123,4 @@ TEST(Translations, TheFirstLanguageThatIsEnglishOrHasACatalogueWins)
     }
 }
 
-} // namespace
+}  // namespace

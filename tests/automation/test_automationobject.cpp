@@ -138,4 +138,4 @@ TEST(AutomationObject, LibraryUnloadsWhenNoObjectIsLeft)
     EXPECT_EQ(again.get(QStringLiteral("LMST")), QVariant(0.0));
 }
 
-} // namespace
+}  // namespace

@@ -93,6 +93,6 @@ TEST(MemberTables, EachClassFindsItsOwnMembersUnderAnySpelling)
     EXPECT_EQ(dome->find(u"PAR\u212A").property, d.indexOfProperty("Park"));
 }
 
-} // namespace
+}  // namespace
 
 #include "test_membertable.moc"

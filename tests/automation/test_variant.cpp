@@ -161,4 +161,4 @@ TEST(AutomationDate, NumbersBeyondTheCalendarOverflow)
     EXPECT_THROW(toDouble(QVariant(QDateTime())), AutomationError) << "an invalid date has no day number";
 }
 
-} // namespace
+}  // namespace

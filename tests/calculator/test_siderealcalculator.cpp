@@ -122,7 +122,8 @@ TEST_F(CalculatorTest, LoadsFromThePreferencesAndSwitchesTheLongitudeSense)
     EXPECT_TRUE(control<QRadioButton>("OptUT")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("chkLocal")->isChecked());
     EXPECT_EQ(text("txtTz"), QStringLiteral("0.")) << "the system zone replaces TZ";
-    EXPECT_EQ(texts(kDateTimeBoxes), QStringList({"2000", "01", "01", "10", "00", "00"})) << "UT is the clock's UTC, whatever TZ says";
+    EXPECT_EQ(texts(kDateTimeBoxes), QStringList({"2000", "01", "01", "10", "00", "00"}))
+        << "UT is the clock's UTC, whatever TZ says";
     EXPECT_EQ(texts(kSiderealBoxes), QStringList({"11", "41", "31"}));
 
     // E/W twice: the same place in the other sense, then back.
@@ -210,8 +211,8 @@ TEST_F(CalculatorTest, ShownSecondsRoundHalfUpAndCarry)
         return QStringList{QString::number(h), QString::number(m), QString::number(s, 'f', 9)};
     };
     const struct {
-        QTime ut;         // the instant the typed sidereal time gives, UT of day
-        const char *tz;   // local time in this zone; none for UT
+        QTime ut;        // the instant the typed sidereal time gives, UT of day
+        const char *tz;  // local time in this zone; none for UT
         QStringList shown;
     } civilCases[] = {
         {QTime(12, 34, 59, 499), nullptr, {"2000", "01", "01", "12", "34", "59"}},
@@ -339,34 +340,27 @@ TEST_F(CalculatorTest, WhatItCannotTakeIsRefusedAndNothingChanges)
     const QString sidereal = QStringLiteral(
         "The sidereal time in the boxes is not a time of day.\nUse whole hours from 0 to 23, whole minutes from 0 to "
         "59 and seconds from 0 up to 60, such as 06 39 52.5.");
-    const QString zone = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
-                         + InputForms::zoneHours();
+    const QString zone =
+        QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n") + InputForms::zoneHours();
     const QString outside = QStringLiteral("The date and time lie outside the years 100 to 9999.");
     const QString longitude = QStringLiteral("Error in Longitude format.\n") + InputForms::longitude();
     const QStringList ymd{"txtYear", "txtMonth", "txtDay"};
-    for (const Case &c : {
-             // Parts that once rolled over into the next unit.
-             Case{ymd, {"2026", "02", "30"}, "cmdTime2Sidereal", date},
-             Case{{"txtMonth"}, {"13"}, "cmdTime2Sidereal", date},
-             Case{{"txtDay"}, {"00"}, "cmdSidereal2Time", date},
-             Case{{"txtHr"}, {"25"}, "cmdTime2Sidereal", time},
-             Case{{"txtMin"}, {"-1"}, "day", time},
-             Case{{"txtSec"}, {"60"}, "cmdSidereal2Time", time},
-             // Texts once read by their leading number.
-             Case{{"txtMonth"}, {"1x"}, "cmdTime2Sidereal", date},
-             Case{{"txtDay"}, {"1.5"}, "cmdTime2Sidereal", date},
-             Case{{"txtSec"}, {"4,9"}, "day", time},
-             Case{{"txtYear"}, {"99"}, "cmdTime2Sidereal", date},
-             Case{{"txtYear"}, {"40000"}, "cmdTime2Sidereal", date},
-             Case{{"txtSidHr"}, {"24"}, "cmdSidereal2Time", sidereal},
-             Case{{"txtSidMin"}, {"5x"}, "cmdSidereal2Time", sidereal},
-             Case{{"txtSidSec"}, {"60"}, "cmdSidereal2Time", sidereal},
-             Case{{"txtTz"}, {"5x"}, "cmdTime2Sidereal", zone},
-             Case{{"txtTz"}, {"-24.5"}, "cmdNow", zone},
-             Case{{"txtTz"}, {""}, "day", zone},
-             Case{{"txtLng"}, {"361:00:00"}, "cmdTime2Sidereal", longitude},
-             Case{{"txtLng"}, {"400"}, "cmdSidereal2Time", longitude},
-             Case{{"txtLng"}, {"12x"}, "cmdNow", longitude}}) {
+    for (const Case &c :
+         {// Parts that once rolled over into the next unit.
+          Case{ymd, {"2026", "02", "30"}, "cmdTime2Sidereal", date},
+          Case{{"txtMonth"}, {"13"}, "cmdTime2Sidereal", date}, Case{{"txtDay"}, {"00"}, "cmdSidereal2Time", date},
+          Case{{"txtHr"}, {"25"}, "cmdTime2Sidereal", time}, Case{{"txtMin"}, {"-1"}, "day", time},
+          Case{{"txtSec"}, {"60"}, "cmdSidereal2Time", time},
+          // Texts once read by their leading number.
+          Case{{"txtMonth"}, {"1x"}, "cmdTime2Sidereal", date}, Case{{"txtDay"}, {"1.5"}, "cmdTime2Sidereal", date},
+          Case{{"txtSec"}, {"4,9"}, "day", time}, Case{{"txtYear"}, {"99"}, "cmdTime2Sidereal", date},
+          Case{{"txtYear"}, {"40000"}, "cmdTime2Sidereal", date},
+          Case{{"txtSidHr"}, {"24"}, "cmdSidereal2Time", sidereal},
+          Case{{"txtSidMin"}, {"5x"}, "cmdSidereal2Time", sidereal},
+          Case{{"txtSidSec"}, {"60"}, "cmdSidereal2Time", sidereal}, Case{{"txtTz"}, {"5x"}, "cmdTime2Sidereal", zone},
+          Case{{"txtTz"}, {"-24.5"}, "cmdNow", zone}, Case{{"txtTz"}, {""}, "day", zone},
+          Case{{"txtLng"}, {"361:00:00"}, "cmdTime2Sidereal", longitude},
+          Case{{"txtLng"}, {"400"}, "cmdSidereal2Time", longitude}, Case{{"txtLng"}, {"12x"}, "cmdNow", longitude}}) {
         SCOPED_TRACE(c.values.join(QLatin1Char(' ')).toStdString() + " " + c.handler);
         messages.messages.clear();
         open();
@@ -470,4 +464,4 @@ TEST_F(CalculatorTest, MapTakesTheObserverOnlyWhenConfirmed)
     }
 }
 
-} // namespace
+}  // namespace

@@ -78,8 +78,8 @@ private:
 // One line for the test log: "label: n rows, RMS x unit, max y unit".
 inline void report(const std::string &label, const ErrorStats &s, double scale, const char *unit)
 {
-    std::printf("[ reference ] %s: %d rows, RMS %.3f %s, max %.3f %s\n", label.c_str(), s.count(),
-                s.rms() * scale, unit, s.max() * scale, unit);
+    std::printf("[ reference ] %s: %d rows, RMS %.3f %s, max %.3f %s\n", label.c_str(), s.count(), s.rms() * scale,
+                unit, s.max() * scale, unit);
 }
 
-} // namespace testdata
+}  // namespace testdata

@@ -22,9 +22,12 @@ constexpr double kSecond = 1.0 / 86400;
 double field(const QStringList &row, int i) { return row[i].toDouble(); }
 bool none(const QStringList &row, int i) { return row[i] == QLatin1String("-"); }
 
-const char *className(int body) { return body == ephemkit::kSun ? "Sun" : body == ephemkit::kMoon ? "Moon" : "planets"; }
+const char *className(int body)
+{
+    return body == ephemkit::kSun ? "Sun" : body == ephemkit::kMoon ? "Moon" : "planets";
+}
 
-} // namespace
+}  // namespace
 
 // Every day of the reference: the same status, the same events found, times
 // within a bound (seconds, three times as much beyond 61 degrees) and azimuths and transit altitudes within 0.1
@@ -49,8 +52,7 @@ TEST(AlmanacDay, AgreesWithPyEphemAtAllLatitudes)
         const int body = row[0].toInt();
         const double start = field(row, 1);
         const double lat = field(row, 2);
-        const ephemkit::AlmanacDayEvents d =
-            ephemkit::AlmanacDay({body, 0, 0}, start, lat, field(row, 3));
+        const ephemkit::AlmanacDayEvents d = ephemkit::AlmanacDay({body, 0, 0}, start, lat, field(row, 3));
         const std::string where = row.join(QLatin1Char(',')).toStdString();
         Stats &s = stats[std::string(className(body)) + (start < 0 ? " 1800-1899" : "")];
         ASSERT_EQ(d.status, row[4].toInt()) << where;
@@ -92,8 +94,7 @@ TEST(AlmanacDay, AgreesWithPyEphemAtAllLatitudes)
 TEST(AlmanacDay, VenusAtBostonAsPublished)
 {
     const double day = 32222;  // 1988-03-20 0h UT
-    const ephemkit::AlmanacDayEvents d =
-        ephemkit::AlmanacDay({1, 0, 0}, day, 42 + 20.0 / 60, 71 + 5.0 / 60);
+    const ephemkit::AlmanacDayEvents d = ephemkit::AlmanacDay({1, 0, 0}, day, 42 + 20.0 / 60, 71 + 5.0 / 60);
     ASSERT_EQ(d.status, ephemkit::kAlmanacRisesOrSets);
     ASSERT_TRUE(d.rise.found && d.transitFound && d.set.found);
     const double minute = 1.0 / 1440;

@@ -25,10 +25,9 @@ TEST(Ephemkit, FreshObject)
     Ephemkit e;
     EXPECT_EQ(e.LNG(), QVariant(0.0));
     EXPECT_EQ(e.LMST(), QVariant(0.0));
-    for (const QVariant &v : {e.lat(), e.RA(), e.Dec(), e.Alt(), e.Az(), e.PlanetNum(),
-                              e.PlanetName(), e.RiseDate(), e.SetDate(), e.RiseAz(), e.SetAz(),
-                              e.UTDate(), e.TransitEL(), e.TransitStatus(), e.NextLowerTransit(),
-                              e.TransitELlower()})
+    for (const QVariant &v : {e.lat(), e.RA(), e.Dec(), e.Alt(), e.Az(), e.PlanetNum(), e.PlanetName(), e.RiseDate(),
+                              e.SetDate(), e.RiseAz(), e.SetAz(), e.UTDate(), e.TransitEL(), e.TransitStatus(),
+                              e.NextLowerTransit(), e.TransitELlower()})
         EXPECT_TRUE(automation::isEmpty(v));
 }
 
@@ -40,8 +39,7 @@ TEST(Ephemkit, LongitudeRangeAnd360)
     e.setLNG(360);
     EXPECT_EQ(e.LNG(), QVariant(0.0));
     e.setLNG(12.5);
-    for (const QVariant &bad : {QVariant(360.5), QVariant(-1), automation::null(),
-                                QVariant(QStringLiteral("west"))}) {
+    for (const QVariant &bad : {QVariant(360.5), QVariant(-1), automation::null(), QVariant(QStringLiteral("west"))}) {
         e.setLNG(bad);
         EXPECT_EQ(e.LNG(), QVariant(12.5));
     }
@@ -190,4 +188,4 @@ TEST(Ephemkit, LmstSetterTakesAnythingNumeric)
     EXPECT_EQ(e.LMST(), QVariant(7.25));
 }
 
-} // namespace
+}  // namespace

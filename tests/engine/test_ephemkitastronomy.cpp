@@ -25,7 +25,7 @@ const double kDate = 45371.0 + 13.0 / 24;  // 2024-03-20 13:00 UT
 
 double num(const QVariant &v) { return automation::toDouble(v); }
 
-} // namespace
+}  // namespace
 
 TEST(EphemkitConversions, RadecToAltazWithoutDateUsesTheStoredLmst)
 {
@@ -269,10 +269,10 @@ TEST(EphemkitTransit, BodyNineGivesEmptyAndKeepsTransitElevation)
     e.setDec(-45);
     const QVariant result = e.NextTransit(missing(), missing(), missing());
     EXPECT_FALSE(result.isValid());
-    EXPECT_DOUBLE_EQ(num(e.TransitEL()), 85.0);       // unchanged
-    EXPECT_EQ(e.TransitStatus().toInt(), 0);          // recomputed from Dec -45
-    EXPECT_DOUBLE_EQ(num(e.TransitELlower()), 5.0);   // recomputed
-    EXPECT_EQ(num(e.NextLowerTransit()), 0.0);        // no transit, no lower one
+    EXPECT_DOUBLE_EQ(num(e.TransitEL()), 85.0);      // unchanged
+    EXPECT_EQ(e.TransitStatus().toInt(), 0);         // recomputed from Dec -45
+    EXPECT_DOUBLE_EQ(num(e.TransitELlower()), 5.0);  // recomputed
+    EXPECT_EQ(num(e.NextLowerTransit()), 0.0);       // no transit, no lower one
 }
 
 TEST(EphemkitTransit, SunAndMoonUseTheirSearchAndIgnoreTheLowerFlag)
@@ -320,14 +320,10 @@ TEST(EphemkitErrors, PlacesOutsideTheYearsOfTheTheoryAreRefused)
         QString error;  // empty: served
         bool dayOnly;   // only AlmanacDay (its day reaches beyond the years) refuses
     } cases[] = {
-        {7, civil(1850, 6, 21), pluto, false},
-        {7, civil(1884, 12, 31, 23, 59, 59), pluto, false},
-        {7, civil(2100, 1, 1), pluto, false},
-        {7, civil(2099, 12, 31, 0, 0, 1), pluto, true},
-        {7, civil(1885, 1, 1), {}, false},
-        {7, civil(2099, 12, 31), {}, false},
-        {3, civil(3000, 1, 1), jupiter, false},
-        {3, civil(999, 12, 31, 12), jupiter, false},
+        {7, civil(1850, 6, 21), pluto, false},  {7, civil(1884, 12, 31, 23, 59, 59), pluto, false},
+        {7, civil(2100, 1, 1), pluto, false},   {7, civil(2099, 12, 31, 0, 0, 1), pluto, true},
+        {7, civil(1885, 1, 1), {}, false},      {7, civil(2099, 12, 31), {}, false},
+        {3, civil(3000, 1, 1), jupiter, false}, {3, civil(999, 12, 31, 12), jupiter, false},
         {2, civil(1850, 6, 21), {}, false},
     };
     for (const auto &c : cases) {

@@ -36,7 +36,7 @@ SkyPosition toEquatorial(double latDeg, double lmstHours, double altDeg, double 
     return p;
 }
 
-} // namespace
+}  // namespace
 
 TEST(UnitHelpers, UseTheFourteenDecimalPi)
 {
@@ -135,9 +135,8 @@ TEST(HorizonEquatorial, OutputRangesAndRoundTripsOverTheSky)
                 ASSERT_LE(h.altDeg, 90.0);
                 // The altitude agrees with the textbook sine formula.
                 const double hRad = (lmst - ra) * 15 * M_PI / 180;
-                const double sinAlt = std::sin(lat * M_PI / 180) * std::sin(dec * M_PI / 180) +
-                                      std::cos(lat * M_PI / 180) * std::cos(dec * M_PI / 180) *
-                                          std::cos(hRad);
+                const double sinAlt = std::sin(lat * M_PI / 180) * std::sin(dec * M_PI / 180)
+                                      + std::cos(lat * M_PI / 180) * std::cos(dec * M_PI / 180) * std::cos(hRad);
                 EXPECT_NEAR(h.altDeg, std::asin(sinAlt) * 180 / M_PI, 1e-8);
 
                 SkyPosition e = toEquatorial(lat, lmst, h.altDeg, h.azDeg);
@@ -174,8 +173,8 @@ TEST(HourAngle, SignAndWraps)
         double lstHours, raHours, since, fromMeridian, opposite;
     };
     const Case cases[] = {
-        {10, 8, 2, 2, -10},   {8, 10, 22, -2, 10},    {1, 23, 2, 2, -10},
-        {23, 1, 22, -2, 10},  {12, 0, 12, -12, 0},    {0, 0, 0, 0, -12},
+        {10, 8, 2, 2, -10},  {8, 10, 22, -2, 10}, {1, 23, 2, 2, -10},
+        {23, 1, 22, -2, 10}, {12, 0, 12, -12, 0}, {0, 0, 0, 0, -12},
     };
     for (const Case &c : cases) {
         const ephemkit::HourAngle h = ephemkit::HourAngle::between(c.lstHours, c.raHours);

@@ -28,10 +28,8 @@ struct Worked {
 TEST(LocalMeanSiderealTime, WorkedValues)
 {
     const Worked cases[] = {
-        {civil(2000, 1, 1, 12), 0, 18.6973745},
-        {civil(2000, 1, 1, 12), 75, 13.6973745},
-        {civil(2024, 3, 20), 0, 11.8679181},
-        {civil(2024, 3, 20), 285, 16.8679181},  // 75 degrees east
+        {civil(2000, 1, 1, 12), 0, 18.6973745}, {civil(2000, 1, 1, 12), 75, 13.6973745},
+        {civil(2024, 3, 20), 0, 11.8679181},    {civil(2024, 3, 20), 285, 16.8679181},  // 75 degrees east
         {civil(1999, 12, 31), 0, 6.5988098},
     };
     for (const Worked &c : cases) {
@@ -72,8 +70,7 @@ TEST(LocalMeanSiderealTime, WholeSecondsOnly)
     // A fraction a hair below the next second (binary rounding of the day
     // fraction) still counts as that second.
     const double justBelow = std::nextafter(civil(2024, 7, 4, 3, 2, 2), 0.0);
-    EXPECT_EQ(localMeanSiderealTime(justBelow, 33),
-              localMeanSiderealTime(civil(2024, 7, 4, 3, 2, 2), 33));
+    EXPECT_EQ(localMeanSiderealTime(justBelow, 33), localMeanSiderealTime(civil(2024, 7, 4, 3, 2, 2), 33));
 }
 
 TEST(LocalMeanSiderealTime, RangeOverCenturiesAndLongitudes)
@@ -140,4 +137,4 @@ TEST(LocalMeanSiderealTime, NoDateGivesNaN)
     }
 }
 
-} // namespace
+}  // namespace

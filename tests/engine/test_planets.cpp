@@ -19,10 +19,9 @@
 
 namespace {
 
-const char *const kNames[8] = {"Mercury", "Venus", "Mars", "Jupiter",
-                               "Saturn", "Uranus", "Neptune", "Pluto"};
+const char *const kNames[8] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
 
-} // namespace
+}  // namespace
 
 TEST(DeltaT, FollowsThePublishedValuesThenThePrediction)
 {
@@ -71,9 +70,7 @@ TEST(DeltaT, FollowsThePublishedValuesThenThePrediction)
     }
     for (double utDate : {civil(1973, 1, 1), civil(1974, 1, 1), civil(2026, 10, 1)}) {
         const double jd = utDate + kJdOfAutomationZero;
-        EXPECT_NEAR(ephemkit::deltaTSeconds(jd - 1.0 / 1440), ephemkit::deltaTSeconds(jd + 1.0 / 1440),
-                    0.01)
-            << utDate;
+        EXPECT_NEAR(ephemkit::deltaTSeconds(jd - 1.0 / 1440), ephemkit::deltaTSeconds(jd + 1.0 / 1440), 0.01) << utDate;
     }
 }
 
@@ -139,14 +136,11 @@ TEST(PlanetLayer, EveryPlanetAgreesWithJplDe431WithinThreeArcseconds)
         (d < kYear1900 ? before1900 : d < kYear2050 ? before2050 : from2050)[body].add(error);
     }
     for (int body = 0; body < 8; ++body) {
-        testdata::report(std::string(kNames[body]) + " vs DE431 1800-1899", before1900[body], 3600,
-                         "arcsec");
+        testdata::report(std::string(kNames[body]) + " vs DE431 1800-1899", before1900[body], 3600, "arcsec");
         EXPECT_GT(before1900[body].count(), 0) << kNames[body];
         EXPECT_LT(before1900[body].max() * 3600, 3.0) << kNames[body];
-        testdata::report(std::string(kNames[body]) + " vs DE431 1900-2049", before2050[body], 3600,
-                         "arcsec");
-        testdata::report(std::string(kNames[body]) + " vs DE431 2050-2100", from2050[body], 3600,
-                         "arcsec");
+        testdata::report(std::string(kNames[body]) + " vs DE431 1900-2049", before2050[body], 3600, "arcsec");
+        testdata::report(std::string(kNames[body]) + " vs DE431 2050-2100", from2050[body], 3600, "arcsec");
         EXPECT_LT(before2050[body].max() * 3600, 3.0) << kNames[body];
     }
     // From 2050 on the place depends on the predicted Delta T: Mercury moves

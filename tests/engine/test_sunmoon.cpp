@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kJd0 = 2415018.5;  // JD of automation date 0
 
-} // namespace
+}  // namespace
 
 TEST(HandbookTime, NoonOfLastDayOf1899IsTheEpoch)
 {
@@ -115,8 +115,8 @@ TEST(SunMoonPosition, AgreesWithPyEphemFrom1800To2100)
     testdata::ErrorStats moon1800s;
     testdata::ErrorStats sun;
     testdata::ErrorStats moon;
-    testdata::ErrorStats moonKnownDeltaT;   // instants up to 2025
-    testdata::ErrorStats moonTheory;        // series taken at UT + Delta T
+    testdata::ErrorStats moonKnownDeltaT;  // instants up to 2025
+    testdata::ErrorStats moonTheory;       // series taken at UT + Delta T
     testdata::ErrorStats distance;
     for (const QStringList &row : rows) {
         const double d = row[0].toDouble();
@@ -136,8 +136,7 @@ TEST(SunMoonPosition, AgreesWithPyEphemFrom1800To2100)
             moonKnownDeltaT.add(moonError);
         const ephemkit::SunMoon tt =
             SunMoonPosition(automation::automationDateOf(automation::continuousDays(d) + deltaTDays));
-        moonTheory.add(
-            testdata::separationDeg(tt.moonRaHours, tt.moonDecDeg, row[3].toDouble(), row[4].toDouble()));
+        moonTheory.add(testdata::separationDeg(tt.moonRaHours, tt.moonDecDeg, row[3].toDouble(), row[4].toDouble()));
         distance.add(r.moonDistanceKm - row[5].toDouble());
     }
     testdata::report("Sun RA/Dec vs PyEphem 1800-2100", sun, 1, "deg");
@@ -186,40 +185,33 @@ TEST(SunMoonPosition, TheCompositionKeepsEveryBitOfTheLongRoutine)
         double results[7];  // moon RA, Dec, sun RA, Dec, illuminated, diameter, distance
     } pinned[] = {
         {1.5,  // 1899-12-31 12:00 UT, T = 0
-         {0x1.1a8df30dafb58p+4, -0x1.6e84bb27201cap+4, 0x1.2b309b0ae009bp+4,
-          -0x1.719e0cdd1e647p+4, 0x1.0624dd2f1a9fcp-6,
-          0x1.1339c4fbd3d7ap-1, 0x1.69cf1081dc949p+18}},
+         {0x1.1a8df30dafb58p+4, -0x1.6e84bb27201cap+4, 0x1.2b309b0ae009bp+4, -0x1.719e0cdd1e647p+4,
+          0x1.0624dd2f1a9fcp-6, 0x1.1339c4fbd3d7ap-1, 0x1.69cf1081dc949p+18}},
         {36546 + (4 + 40.0 / 60) / 24,  // 2000-01-21 04:40, full moon
-         {0x1.0571762a639bap+3, 0x1.3c3dfc4f7ff46p+4, 0x1.42cf4035a68bap+4,
-          -0x1.40e674d471326p+4, 0x1p+0,
+         {0x1.0571762a639bap+3, 0x1.3c3dfc4f7ff46p+4, 0x1.42cf4035a68bap+4, -0x1.40e674d471326p+4, 0x1p+0,
           0x1.1aa683f126311p-1, 0x1.604e0012dfeaep+18}},
         {45000.625,  // 2023-03-15 15:00
-         {0x1.220647822a934p+4, -0x1.bc406bb3172b8p+4, 0x1.7addef80d8176p+4,
-          -0x1.0a9cd0400c311p+1, 0x1.c395810624dd3p-2,
-          0x1.1233a8d1514cdp-1, 0x1.6b28eb12afd5ap+18}},
+         {0x1.220647822a934p+4, -0x1.bc406bb3172b8p+4, 0x1.7addef80d8176p+4, -0x1.0a9cd0400c311p+1,
+          0x1.c395810624dd3p-2, 0x1.1233a8d1514cdp-1, 0x1.6b28eb12afd5ap+18}},
         {51544.5,  // 2041-02-12 12:00
-         {0x1.c7b10877ae593p+2, 0x1.aad00fd20f51dp+4, 0x1.5c3667fa52d94p+4,
-          -0x1.af1f26ee26d05p+3, 0x1.c624dd2f1a9fcp-1,
+         {0x1.c7b10877ae593p+2, 0x1.aad00fd20f51dp+4, 0x1.5c3667fa52d94p+4, -0x1.af1f26ee26d05p+3, 0x1.c624dd2f1a9fcp-1,
           0x1.f8759224dbdfep-2, 0x1.8acb9a6f15fcfp+18}},
         {60390.5 + 13.0 / 24 + 4.0 / 1440,  // 2065-05-04 01:04
-         {0x1.a4766b4bf1d36p+0, 0x1.f3538693783acp+3, 0x1.63c53ff5f1b74p+1,
-          0x1.014a1976b401ap+4, 0x1.47ae147ae147bp-6,
+         {0x1.a4766b4bf1d36p+0, 0x1.f3538693783acp+3, 0x1.63c53ff5f1b74p+1, 0x1.014a1976b401ap+4, 0x1.47ae147ae147bp-6,
           0x1.f5fea265ab984p-2, 0x1.8cbbce2905f5cp+18}},
         {-10000.25,  // 1872-08-12 18:00
-         {0x1.0199247e7f95p+4, -0x1.44c68ed362b43p+4, 0x1.3159984ab027bp+3,
-          0x1.d2f29746e3e26p+3, 0x1.38d4fdf3b645ap-1,
+         {0x1.0199247e7f95p+4, -0x1.44c68ed362b43p+4, 0x1.3159984ab027bp+3, 0x1.d2f29746e3e26p+3, 0x1.38d4fdf3b645ap-1,
           0x1.106fd92fdc694p-1, 0x1.6d832f4db7dacp+18}},
         {2958465 + 86399.0 / 86400,  // 9999-12-31 23:59:59
-         {0x1.2f38f300aa48fp+4, -0x1.140755d390485p+4, 0x1.2f7b566714e83p+4,
-          -0x1.5fffc3c93676ep+4, 0x1.0624dd2f1a9fcp-9,
-          0x1.f74bfdf3834cfp-2, 0x1.8bb50794f8d59p+18}},
+         {0x1.2f38f300aa48fp+4, -0x1.140755d390485p+4, 0x1.2f7b566714e83p+4, -0x1.5fffc3c93676ep+4,
+          0x1.0624dd2f1a9fcp-9, 0x1.f74bfdf3834cfp-2, 0x1.8bb50794f8d59p+18}},
     };
     for (const auto &p : pinned) {
         const ephemkit::SunMoon r = SunMoonPosition(p.utDate);
-        const double got[7] = {r.moonRaHours, r.moonDecDeg, r.sunRaHours, r.sunDecDeg,
+        const double got[7] = {r.moonRaHours,     r.moonDecDeg,      r.sunRaHours,    r.sunDecDeg,
                                r.moonIlluminated, r.moonDiameterDeg, r.moonDistanceKm};
         for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(got[i], p.results[i]) << "date " << p.utDate << " result " << i + 1 << " diff "
-                                            << got[i] - p.results[i];
+            EXPECT_EQ(got[i], p.results[i])
+                << "date " << p.utDate << " result " << i + 1 << " diff " << got[i] - p.results[i];
     }
 }

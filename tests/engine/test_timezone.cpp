@@ -25,12 +25,10 @@ TEST(GetTimeZone, FixedZonesIncludingFractions)
         const char *zone;
         double hours;
     } cases[] = {
-        {"UTC0", 0.0},
-        {"<+0530>-5:30", 5.5},    // India
-        {"<+0545>-5:45", 5.75},   // Nepal
-        {"<-0330>3:30", -3.5},    // Newfoundland standard time
-        {"<-05>5", -5.0},
-        {"<+14>-14", 14.0},
+        {"UTC0", 0.0},          {"<+0530>-5:30", 5.5},  // India
+        {"<+0545>-5:45", 5.75},                         // Nepal
+        {"<-0330>3:30", -3.5},                          // Newfoundland standard time
+        {"<-05>5", -5.0},       {"<+14>-14", 14.0},
     };
     Ephemkit engine;
     for (const auto &c : cases) {
@@ -50,4 +48,4 @@ TEST(GetTimeZone, DaylightSavingInForceIsIncluded)
     EXPECT_DOUBLE_EQ(engine.GetTimeZone(), -4.0);
 }
 
-} // namespace
+}  // namespace

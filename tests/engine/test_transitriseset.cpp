@@ -27,7 +27,7 @@ double hourAngleHours(double utDate, double lngWestDeg, double raHours)
     return std::remainder(ephemkit::localMeanSiderealTime(utDate, lngWestDeg) - raHours, 24.0);
 }
 
-} // namespace
+}  // namespace
 
 TEST(DaysToTransit, TargetEqualToLmstIsNowAndJustBelowIsOneSiderealDayLater)
 {
@@ -107,7 +107,7 @@ TEST(SunMoonRiseSet, PolarSummerFindsNoSetAndLeavesTheRest)
 TEST(SunMoonRiseSet, EventsAreWholeMinutesOfTheDayWithTheAltitudeJustCrossed)
 {
     ephemkit::RiseSet rs;
-    const double day = 45371;  // 2024-03-20
+    const double day = 45371;                     // 2024-03-20
     ephemkit::SunRiseSet(day + 0.7, 40, 75, rs);  // New York: rise ~11 UT, set ~23 UT
     ASSERT_GT(rs.riseDate, day);
     ASSERT_GT(rs.setDate, rs.riseDate);
@@ -156,8 +156,8 @@ TEST(SunMoonRiseSet, AgreeWithAnIndependentSearchWithinTwoMinutes)
             ephemkit::MoonRiseSet(noon, lat, lng, rs);
         // The engine finds the first event of the kind its search starts
         // with and the first of the other kind after it.
-        for (auto [got, none, ref] : {std::tuple{rs.riseDate, noRise, row[4].toDouble()},
-                                      std::tuple{rs.setDate, noSet, row[5].toDouble()}}) {
+        for (auto [got, none, ref] :
+             {std::tuple{rs.riseDate, noRise, row[4].toDouble()}, std::tuple{rs.setDate, noSet, row[5].toDouble()}}) {
             if (none) {
                 EXPECT_TRUE(got == -1.0 || got == 0.0) << row.join(QLatin1Char(',')).toStdString();
                 continue;
@@ -167,8 +167,7 @@ TEST(SunMoonRiseSet, AgreeWithAnIndependentSearchWithinTwoMinutes)
                 EXPECT_EQ(got, 0.0) << row.join(QLatin1Char(',')).toStdString();
                 continue;
             }
-            const double errorMinutes =
-                (automation::continuousDays(got) - automation::continuousDays(ref)) * 1440;
+            const double errorMinutes = (automation::continuousDays(got) - automation::continuousDays(ref)) * 1440;
             (isSun ? sun : moon).add(errorMinutes);
             EXPECT_LT(std::fabs(errorMinutes), 2.0) << row.join(QLatin1Char(',')).toStdString();
         }
@@ -192,8 +191,7 @@ TEST(SunMoonRiseSet, SkippingSearchGivesTheMinuteScanBitForBit)
         Search everyMinute;
     } bodies[] = {{"Sun", ephemkit::SunRiseSet, ephemkit::SunRiseSetEveryMinute},
                   {"Moon", ephemkit::MoonRiseSet, ephemkit::MoonRiseSetEveryMinute}};
-    constexpr double kLatitudes[] = {-70, -68.5, -66.6, -60, -45, -30, -12, 0,
-                                     8,   23.4,  37,    51,  62,  66.6, 70};
+    constexpr double kLatitudes[] = {-70, -68.5, -66.6, -60, -45, -30, -12, 0, 8, 23.4, 37, 51, 62, 66.6, 70};
     constexpr int kCases = 90;
     for (const auto &body : bodies) {
         int withoutEvent = 0;
@@ -205,8 +203,8 @@ TEST(SunMoonRiseSet, SkippingSearchGivesTheMinuteScanBitForBit)
             ephemkit::RiseSet reference = fast;
             body.fast(day + 0.3, lat, lng, fast);
             body.everyMinute(day + 0.3, lat, lng, reference);
-            const std::string where = std::string(body.name) + " day " + std::to_string(day) +
-                                      " lat " + std::to_string(lat) + " lng " + std::to_string(lng);
+            const std::string where = std::string(body.name) + " day " + std::to_string(day) + " lat "
+                                      + std::to_string(lat) + " lng " + std::to_string(lng);
             EXPECT_EQ(fast.riseDate, reference.riseDate) << where;
             EXPECT_EQ(fast.setDate, reference.setDate) << where;
             EXPECT_EQ(fast.riseAzDeg, reference.riseAzDeg) << where;

@@ -18,8 +18,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString failure = observerfuzz::checkRead(
-        QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QString failure = observerfuzz::checkRead(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "observer file reader: %s\n", qPrintable(failure));
         std::abort();

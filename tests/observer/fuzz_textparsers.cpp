@@ -36,8 +36,7 @@ bool near(double a, double b, double tolerance) { return std::fabs(a - b) <= tol
 void checkNumberRule(const QString &input)
 {
     const double value = leadingNumber(input);
-    check(std::isfinite(value) && !(value == 0 && std::signbit(value)),
-          "leading number finite and never -0", input);
+    check(std::isfinite(value) && !(value == 0 && std::signbit(value)), "leading number finite and never -0", input);
 
     if (const auto whole = wholeNumber16(value))
         check(std::fabs(*whole - value) <= 0.5, "whole number is the nearest", input);
@@ -45,17 +44,16 @@ void checkNumberRule(const QString &input)
         check(std::fabs(value) >= 32767.5, "whole number fails only out of range", input);
 
     const double tolerance = std::fabs(value) * 1e-14;
-    check(near(leadingNumber(plainNumberText(value)), value, tolerance),
-          "plain form reads back", plainNumberText(value));
-    check(near(leadingNumber(shortNumberText(value)), value, tolerance),
-          "short form reads back", shortNumberText(value));
-    check(near(leadingNumber(formatNumber(value, u"0.0000")), value, 0.00005 + tolerance),
-          "pattern 0.0000 reads back", formatNumber(value, u"0.0000"));
+    check(near(leadingNumber(plainNumberText(value)), value, tolerance), "plain form reads back",
+          plainNumberText(value));
+    check(near(leadingNumber(shortNumberText(value)), value, tolerance), "short form reads back",
+          shortNumberText(value));
+    check(near(leadingNumber(formatNumber(value, u"0.0000")), value, 0.00005 + tolerance), "pattern 0.0000 reads back",
+          formatNumber(value, u"0.0000"));
     formatNumber(value, input);  // any pattern: no crash
 
     static const QRegularExpression timeOfDay(QStringLiteral("^([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d$"));
-    check(timeOfDay.match(formatTime(value, u"HH:nn:ss")).hasMatch(), "time of day",
-          formatTime(value, u"HH:nn:ss"));
+    check(timeOfDay.match(formatTime(value, u"HH:nn:ss")).hasMatch(), "time of day", formatTime(value, u"HH:nn:ss"));
     formatTime(value, input);
 
     static const QRegularExpression hms(QStringLiteral("^\\d\\d:[0-5]\\d:[0-5]\\d$"));
@@ -82,8 +80,7 @@ void checkAngles(const QString &input)
     QString latText = input;
     const float lat = ParseLatitude(latText);
     check(std::isfinite(lat), "latitude finite", input);
-    check(latText == (colonForm ? trimmed : QString(trimmed).replace(u',', u'.')),
-          "latitude text trimmed", latText);
+    check(latText == (colonForm ? trimmed : QString(trimmed).replace(u',', u'.')), "latitude text trimmed", latText);
     if (colonForm && lat != kInvalidAngle) {
         check(lat >= -90 && lat <= 90, "latitude in range", input);
         const QString text = FormatLatitude(lat);
@@ -116,8 +113,8 @@ void checkStrictReaders(const QString &input)
             continue;
         check(*west >= 0 && *west < 360, "typed longitude in [0, 360)", input);
         const std::optional<double> again = longitudeWestFromText(FormatLongitude(*west), LongitudeSense::West);
-        check(again && near(std::remainder(*again - *west, 360.0), 0, 0.1 / 3600),
-              "typed longitude's text reads back", FormatLongitude(*west));
+        check(again && near(std::remainder(*again - *west, 360.0), 0, 0.1 / 3600), "typed longitude's text reads back",
+              FormatLongitude(*west));
     }
     if (const std::optional<double> lat = latitudeFromText(input)) {
         check(*lat >= -90 && *lat <= 90, "typed latitude in range", input);
@@ -136,7 +133,7 @@ void checkStrictReaders(const QString &input)
         check(time->isValid(), "typed time of day", input);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -19,7 +19,7 @@ QStringList fieldList(const noctalis::ObserverFileFields &f)
     return {f.latitude, f.longitude, f.timeZone, f.location, f.dstRule, f.reserved, f.elevation, f.zoneId};
 }
 
-} // namespace
+}  // namespace
 
 QString checkRead(const QByteArray &bytes)
 {
@@ -53,4 +53,4 @@ QString checkRead(const QByteArray &bytes)
     return QString();
 }
 
-} // namespace observerfuzz
+}  // namespace observerfuzz

@@ -18,4 +18,4 @@ namespace observerfuzz {
 // when all holds, otherwise what did not.
 QString checkRead(const QByteArray &bytes);
 
-} // namespace observerfuzz
+}  // namespace observerfuzz

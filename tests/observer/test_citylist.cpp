@@ -25,18 +25,17 @@ namespace {
 
 using noctalis::CityList;
 
-const QString kList = QStringLiteral(
-    "*North America\r\n"
-    "New York, USA\r\n40.71427\r\n74.00597\r\n-5\r\n1\r\n"
-    "Not a city\r\n"
-    "*Europe\n"
-    "London, UK\n51.50853\n0.12574\n0\n2\nEurope/London\n"
-    "Odd, Rules\n1\n2\n 5.75 \n13\nMars/Olympus_Mons\n"
-    "Zoned, Last\n1\n2\n3\n0\nAsia/Tokyo\n"
-    "*Empty\r"
-    "*Cut short\r\n"
-    "Half, Place\r\n10\r\n20\r\n"
-    "Last, City");
+const QString kList = QStringLiteral("*North America\r\n"
+                                     "New York, USA\r\n40.71427\r\n74.00597\r\n-5\r\n1\r\n"
+                                     "Not a city\r\n"
+                                     "*Europe\n"
+                                     "London, UK\n51.50853\n0.12574\n0\n2\nEurope/London\n"
+                                     "Odd, Rules\n1\n2\n 5.75 \n13\nMars/Olympus_Mons\n"
+                                     "Zoned, Last\n1\n2\n3\n0\nAsia/Tokyo\n"
+                                     "*Empty\r"
+                                     "*Cut short\r\n"
+                                     "Half, Place\r\n10\r\n20\r\n"
+                                     "Last, City");
 
 TEST(CityList, RegionsAndTheirCities)
 {
@@ -130,7 +129,8 @@ TEST_F(ShippedCityList, ParsesCompletely)
             ASSERT_FALSE(region.isEmpty()) << "line " << i + 1;
             continue;
         }
-        ASSERT_TRUE(line.contains(u',')) << "line " << i + 1 << " is neither a region nor a city: " << line.toStdString();
+        ASSERT_TRUE(line.contains(u',')) << "line " << i + 1
+                                         << " is neither a region nor a city: " << line.toStdString();
         ASSERT_FALSE(seen.contains(line)) << "twice: " << line.toStdString();
         seen.insert(line);
         ASSERT_LT(i + 5, lines.size()) << line.toStdString();
@@ -229,4 +229,4 @@ TEST_F(ShippedCityList, WellKnownCitiesCarryTheirZoneAndRule)
     }
 }
 
-} // namespace
+}  // namespace

@@ -24,7 +24,7 @@ TEST(MapURL, QueryOfThePlace)
     struct Case {
         double latDeg, lngWestDeg, lngEastDeg;
     };
-    const Case cases[] = {{51.5, 0.1, -0.1},  {40, 75, -75},       {0, 0, 0},
+    const Case cases[] = {{51.5, 0.1, -0.1},  {40, 75, -75},      {0, 0, 0},
                           {-33.5, 180, -180}, {10, 180.5, 179.5}, {10, 284.5, 75.5}};
     const QString root = mapRootAddress();
     ASSERT_TRUE(root.endsWith(QLatin1Char('/')));
@@ -53,4 +53,4 @@ TEST(OpenURL, HandsTheAddressToTheDesktop)
     EXPECT_EQ(catcher.opened[0].toString(), MapURL(51.5, 0.1));
 }
 
-} // namespace
+}  // namespace

@@ -66,7 +66,7 @@ TEST(FormatLatitude, WritesDegreesMinutesAndTenthsOfSeconds)
         {-0.5, "-0:30:00.0"},
         {0, "0:00:00.0"},
         {-0.0, "-0:00:00.0"},
-        {10.4999999, "10:30:00.0"},                  // a hair below a minute
+        {10.4999999, "10:30:00.0"},                     // a hair below a minute
         {10 + 29.0 / 60 + 59.96 / 3600, "10:30:00.0"},  // 59.96" carry
         {10 + 29.0 / 60 + 59.94 / 3600, "10:29:59.9"},
         {10 + 59.0 / 60 + 59.7 / 3600, "10:59:59.7"},  // not lifted to 11:00:00.0
@@ -75,7 +75,7 @@ TEST(FormatLatitude, WritesDegreesMinutesAndTenthsOfSeconds)
         {0.016652754648951863, "0:01:00.0"},
         {51 + 28.0 / 60 + 38.25 / 3600, "51:28:38.3"},
         {90, "90:00:00.0"},
-        {89.99999999, "90:00:00.0"},                 // the pole stays the pole
+        {89.99999999, "90:00:00.0"},  // the pole stays the pole
         {-89.99999999, "-90:00:00.0"},
     };
     for (const auto &c : cases)
@@ -85,13 +85,9 @@ TEST(FormatLatitude, WritesDegreesMinutesAndTenthsOfSeconds)
 TEST(FormatLongitude, WrapsACarryToThreeSixtyOntoZero)
 {
     const AngleToText cases[] = {
-        {75.999999, "76:00:00.0"},
-        {359.9999999, "0:00:00.0"},
-        {284.5, "284:30:00.0"},
+        {75.999999, "76:00:00.0"}, {359.9999999, "0:00:00.0"}, {284.5, "284:30:00.0"},
         {360, "360:00:00.0"},  // only a carry wraps
-        {-75.5, "-75:30:00.0"},
-        {0.0000001, "0:00:00.0"},
-        {123 + 45.0 / 60 + 6.75 / 3600, "123:45:06.8"},
+        {-75.5, "-75:30:00.0"},    {0.0000001, "0:00:00.0"},   {123 + 45.0 / 60 + 6.75 / 3600, "123:45:06.8"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(str(FormatLongitude(c.deg)), c.wanted) << "degrees " << c.deg;
@@ -108,7 +104,7 @@ TEST(ParseLatitude, ReadsDecimalAndColonForms)
         {u"-33:52:00", -(33 + 52.0 / 60)},
         {u"-0:30", -0.5},
         {u"45,5", 45.5},
-        {u"91", 91},                   // decimal form: no range check
+        {u"91", 91},  // decimal form: no range check
         {u"-91.5", -91.5},
         {u"91:00:00", kInvalidAngle},
         {u"90:00:00", 90},
@@ -116,11 +112,11 @@ TEST(ParseLatitude, ReadsDecimalAndColonForms)
         {u"90:00:00.1", kInvalidAngle},
         {u"45:30,5", 45 + 30.5 / 60},  // decimal minutes, either point
         {u"45:30:30,5", 45 + 30.0 / 60 + 30.5 / 3600},
-        {u"45.6:30", 46.5},            // degrees rounded to a whole number
-        {u"44.5:0", 44},               // ties to even
+        {u"45.6:30", 46.5},  // degrees rounded to a whole number
+        {u"44.5:0", 44},     // ties to even
         {u"45:29.5:0", 45.5},
-        {u"40000:00", 0},              // a field beyond 16 bits counts as 0
-        {u"1E39", kInvalidAngle},      // beyond the float range
+        {u"40000:00", 0},          // a field beyond 16 bits counts as 0
+        {u"1E39", kInvalidAngle},  // beyond the float range
         {u"", 0},
     };
     for (const auto &c : cases) {
@@ -145,8 +141,8 @@ TEST(ParseLongitude, ReadsDecimalAndColonForms)
     const TextToAngle cases[] = {
         {u"75:30", 75.5},
         {u"-75:30:00", 284.5},
-        {u"-75", -75},                 // decimal form: no 360 rule
-        {u"75,5", 75},                 // a comma ends a decimal longitude
+        {u"-75", -75},  // decimal form: no 360 rule
+        {u"75,5", 75},  // a comma ends a decimal longitude
         {u"361:00:00", kInvalidAngle},
         {u"-361:00", kInvalidAngle},
         {u"+10:00:00", 10},
@@ -217,8 +213,7 @@ void expectLongitudeRoundTrip(double deg)
 }
 
 // Seconds next to the places where the text rounds or carries.
-constexpr double kEdgeSeconds[] = {0, 0.01, 0.04, 0.05, 0.06, 29.95, 30, 59.9,
-                                   59.94, 59.95, 59.96, 59.99, 59.999};
+constexpr double kEdgeSeconds[] = {0, 0.01, 0.04, 0.05, 0.06, 29.95, 30, 59.9, 59.94, 59.95, 59.96, 59.99, 59.999};
 
 TEST(LatLngRoundTrip, EveryMinuteOfLatitudeWithItsEdgeSeconds)
 {
@@ -266,4 +261,4 @@ TEST(LatLngRoundTrip, LatitudeTextsBetweenMinusOneAndZeroKeepTheirSign)
     }
 }
 
-} // namespace
+}  // namespace

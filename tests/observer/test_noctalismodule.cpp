@@ -42,18 +42,17 @@ TEST(TextBetween, CutsTheFieldBetweenTheMarkers)
         {u"[LMST HH:MM:SS]", u"[LMST", u"]", " HH:MM:SS"},
         {u"Now [LMST HOURS] h [LMST x]", u"[LMST", u"]", " HOURS"},
         {u"no field", u"[LMST", u"]", ""},
-        {u"] before [LMST HH", u"[LMST", u"]", ""},          // "]" only before it
+        {u"] before [LMST HH", u"[LMST", u"]", ""},  // "]" only before it
         {u"] before [LMST a]", u"[LMST", u"]", " a"},
-        {u"[LMST]", u"[LMST", u"]", ""},                     // nothing between
-        {u"[lmst x]", u"[LMST", u"]", ""},                   // markers match with case
-        {u"[LMST a[b", u"[LMST", u"[", " a"},                // end searched after the start
+        {u"[LMST]", u"[LMST", u"]", ""},                            // nothing between
+        {u"[lmst x]", u"[LMST", u"]", ""},                          // markers match with case
+        {u"[LMST a[b", u"[LMST", u"[", " a"},                       // end searched after the start
         {u"say [UT HH:MM:SS] now", u"[UT", u"", " HH:MM:SS] now"},  // no end marker
         {u"ends with [UT", u"[UT", u"", ""},
     };
     for (const auto &c : cases) {
         const QString text = QString::fromUtf16(c.text);
-        EXPECT_EQ(str(TextBetween(text, QString::fromUtf16(c.start), QString::fromUtf16(c.end))),
-                  c.wanted)
+        EXPECT_EQ(str(TextBetween(text, QString::fromUtf16(c.start), QString::fromUtf16(c.end))), c.wanted)
             << "text \"" << str(text) << '"';
     }
     EXPECT_EQ(str(TextBetween(u"a[UT b", u"[UT")), " b");
@@ -68,10 +67,10 @@ TEST(GetSystemTimeZone, KeepsHalfAndQuarterHours)
         {"UTC0", 0},
         {"EST5", -5},
         {"CET-1", 1},
-        {"IST-5:30", 5.5},    // India
-        {"NPT-5:45", 5.75},   // Nepal
-        {"NST3:30", -3.5},    // Newfoundland
-        {"ACST-9:30", 9.5},   // central Australia
+        {"IST-5:30", 5.5},   // India
+        {"NPT-5:45", 5.75},  // Nepal
+        {"NST3:30", -3.5},   // Newfoundland
+        {"ACST-9:30", 9.5},  // central Australia
         // Daylight saving the whole year round, whatever the date of the run.
         {"XST5XDT,M1.1.0/-168,M12.5.6/168", -4},
         {"NST3:30NDT,M1.1.0/-168,M12.5.6/168", -2.5},
@@ -137,16 +136,10 @@ TEST_F(ParseStoredLongitudeTest, ReadsDecimalAndColonForms)
         const char16_t *text;
         float wanted;
     } cases[] = {
-        {u"5:30:00", 5.5f},
-        {u"-5:30:00", -5.5f},
-        {u"  -5:30:00", -5.5f},
-        {u"-0:30:00", -0.5f},
-        {u"75.25", 75.25f},
-        {u"-75", -75.0f},
-        {u"0", 0.0f},
-        {u"", 0.0f},
-        {u"400:00:00", 400.0f},   // no range check
-        {u"5:30:00:12", 5.5f},    // the last field stops at the third colon
+        {u"5:30:00", 5.5f},    {u"-5:30:00", -5.5f}, {u"  -5:30:00", -5.5f},
+        {u"-0:30:00", -0.5f},  {u"75.25", 75.25f},   {u"-75", -75.0f},
+        {u"0", 0.0f},          {u"", 0.0f},          {u"400:00:00", 400.0f},  // no range check
+        {u"5:30:00:12", 5.5f},                                                // the last field stops at the third colon
         {u"5:30:36", 5.51f},
     };
     for (const auto &c : cases)
@@ -168,4 +161,4 @@ TEST_F(ParseStoredLongitudeTest, ReportsAMalformedColonFormAndGivesZero)
     }
 }
 
-} // namespace
+}  // namespace

@@ -140,8 +140,10 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
     };
     for (const auto &c : cases) {
         parts.prefs.DisplayWest = c.displayWest;
-        observer() = {-33.8667, 284.5, 5.75, c.dstRule, true, QStringLiteral("/obs/home.obs"), c.dstRule, 0,
-                      QLatin1String(c.zoneId), {}};
+        observer() = {-33.8667,  284.5, 5.75,
+                      c.dstRule, true,  QStringLiteral("/obs/home.obs"),
+                      c.dstRule, 0,     QLatin1String(c.zoneId),
+                      {}};
         form.hide();
         open();
         EXPECT_EQ(text("Txtlat"), QStringLiteral("-33:52:00.1"));
@@ -159,10 +161,10 @@ TEST_F(ObserverDialogTest, OpensFromTheExchangeValues)
     EXPECT_EQ(entries("ListDST"),
               QStringList({"0 - Not Used", "1 - 2nd Sun Mar to First Sun Nov", "2 - Last Sun Mar to Last Sun Oct",
                            "3 - Last Sun Oct to Last Sun Mar", "4 - 1st Sun Oct to Last Sun Mar",
-                           "5 - 1st Sun Oct to 3rd Sun Mar", "6 - Last Fri Apr to Last Thur Sep",
-                           "7 - Apr 1 to Oct 1 ", "8 - 2nd Sat Oct to 2nd Sat Mar",
-                           "9 - Last Fri Apr to Last Thur Sep", "10 - 1st Sun Sept 8 to 1st Sun April 6",
-                           "11 - 1st Sun Nov to Last Sun Jan", "12 - April 1 to last Sun Oct"}));
+                           "5 - 1st Sun Oct to 3rd Sun Mar", "6 - Last Fri Apr to Last Thur Sep", "7 - Apr 1 to Oct 1 ",
+                           "8 - 2nd Sat Oct to 2nd Sat Mar", "9 - Last Fri Apr to Last Thur Sep",
+                           "10 - 1st Sun Sept 8 to 1st Sun April 6", "11 - 1st Sun Nov to Last Sun Jan",
+                           "12 - April 1 to last Sun Oct"}));
     for (const char *hidden : {"ListRegions", "LBLRegions", "ListCities", "LBLCities"})
         EXPECT_FALSE(shown(hidden)) << hidden;
     EXPECT_EQ(map()->size(), QSize(640, 320));
@@ -204,8 +206,8 @@ TEST_F(ObserverDialogTest, EastWestFlipsTheSharedSwitchAtOnceAndCancelKeepsTheEx
 TEST_F(ObserverDialogTest, OkAcceptsOrTellsWhatIsWrong)
 {
     open();
-    const QString zone = QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n")
-                         + InputForms::zoneHours();
+    const QString zone =
+        QStringLiteral("You entered an invalid value for Time Zone. Please re-enter.\n") + InputForms::zoneHours();
     const QString lat = QStringLiteral("Error in Latitude format.\n") + InputForms::latitude();
     const QString lng = QStringLiteral("Error in Longitude format.\n") + InputForms::longitude();
     const QString height =
@@ -373,13 +375,13 @@ TEST_F(ObserverDialogTest, AFileThatCannotBeLoadedChangesNoBox)
         files.answers << c.file;
         click("CmdLoad");
         ASSERT_EQ(messages().size(), 1) << c.why;
-        EXPECT_EQ(messages()[0].text, QStringLiteral("There was an error loading the observer file:") + kCrLf
-                                          + c.file + kCrLf + QLatin1String(c.why));
+        EXPECT_EQ(messages()[0].text, QStringLiteral("There was an error loading the observer file:") + kCrLf + c.file
+                                          + kCrLf + QLatin1String(c.why));
         EXPECT_EQ(messages()[0].title, QStringLiteral("Noctalis"));
         EXPECT_EQ(form.fileName(), QStringLiteral("/obs/current.obs"));
-        EXPECT_EQ(QStringList({text("Txtlat"), text("TxtLng"), text("TxtTZ"), text("txtLocation"),
-                               text("txtElevation")}),
-                  boxes);
+        EXPECT_EQ(
+            QStringList({text("Txtlat"), text("TxtLng"), text("TxtTZ"), text("txtLocation"), text("txtElevation")}),
+            boxes);
     }
     // Cancelling the file dialog does nothing.
     messages().clear();
@@ -536,8 +538,7 @@ TEST_F(ObserverDialogTest, PickingACityOrCancel)
     clickEntry("ListRegions", QStringLiteral("Europe"));
     ASSERT_TRUE(shown("ListCities"));
     EXPECT_TRUE(shown("LBLCities"));
-    EXPECT_EQ(entries("ListCities"),
-              QStringList({"<CANCEL>", "London, United Kingdom", "Paris, France", "<CANCEL>"}));
+    EXPECT_EQ(entries("ListCities"), QStringList({"<CANCEL>", "London, United Kingdom", "Paris, France", "<CANCEL>"}));
 
     // "<CANCEL>" only hides and clears the lists.
     const QStringList before = {text("Txtlat"), text("TxtLng"), text("TxtTZ"), text("txtLocation")};
@@ -731,4 +732,4 @@ TEST_F(ObserverDialogTest, UsTimeZonePickerSetsZoneAndRule)
     }
 }
 
-} // namespace
+}  // namespace

@@ -34,13 +34,15 @@ TEST(ObserverFileFields, FieldInputWithQuotesCommasAndLineEnds)
         {"eight: the zone line",
          "\"40.5\"\r\n\"74\"\r\n\"-5\"\r\n\"New York, USA\"\r\n\"1\"\r\n\"r\"\r\n\"10\"\r\n\"America/New_York\"\r\n",
          {"40.5", "74", "-5", "New York, USA", "1", "r", "10", "America/New_York"}},
-        {"three lines: the rest empty", "\"40.5\"\r\n\"74\"\r\n\"-5\"\r\n",
+        {"three lines: the rest empty", "\"40.5\"\r\n\"74\"\r\n\"-5\"\r\n", {"40.5", "74", "-5", "", "", "", "", ""}},
+        {"three lines without a last line end",
+         "\"40.5\"\r\n\"74\"\r\n\"-5\"",
          {"40.5", "74", "-5", "", "", "", "", ""}},
-        {"three lines without a last line end", "\"40.5\"\r\n\"74\"\r\n\"-5\"",
-         {"40.5", "74", "-5", "", "", "", "", ""}},
-        {"an unquoted comma splits a line", "40,5\r\n74\r\n-5\r\nHome\r\n",
+        {"an unquoted comma splits a line",
+         "40,5\r\n74\r\n-5\r\nHome\r\n",
          {"40", "5", "74", "-5", "Home", "", "", ""}},
-        {"blanks around unquoted fields, text after a closing quote", "  40.5  \r\n\t\"74\" x\r\n\" -5 \"\r\n",
+        {"blanks around unquoted fields, text after a closing quote",
+         "  40.5  \r\n\t\"74\" x\r\n\" -5 \"\r\n",
          {"40.5", "74", " -5 ", "", "", "", "", ""}},
         {"LF and CR line ends", "\"1\"\n\"2\"\r\"3\"\n\"4\"", {"1", "2", "3", "4", "", "", "", ""}},
         {"an empty line is an empty field", "1\r\n\r\n3\r\n\r\n", {"1", "", "3", "", "", "", "", ""}},
@@ -71,14 +73,28 @@ TEST(ObserverFileValues, NumbersOfTheFields)
     } cases[] = {
         {"written by the program",
          {"40.7000007629395", "74.0059967041016", "-5", "", "1", "", "10", "America/New_York"},
-         40.7000007629395, 74.0059967041016, -5, 1, 10, "America/New_York"},
-        {"colon forms", {"-33:52:00", "-151:12:30", "10", "", "3", "", "", ""},
-         -(33 + 52 / 60.0), 360 - (151 + 12.5 / 60), 10, 3, 0},
+         40.7000007629395,
+         74.0059967041016,
+         -5,
+         1,
+         10,
+         "America/New_York"},
+        {"colon forms",
+         {"-33:52:00", "-151:12:30", "10", "", "3", "", "", ""},
+         -(33 + 52 / 60.0),
+         360 - (151 + 12.5 / 60),
+         10,
+         3,
+         0},
         {"colon forms out of range read as 0", {"91:00:00", "361:00:00", "0", "", "0", "", "", ""}, 0, 0, 0, 0, 0},
         {"decimal latitude: no range check", {"91", "-75", "0", "", "0", "", "", ""}, 91, -75, 0, 0, 0},
         {"\",\" as the decimal point",
          {"40,7000007629395", "74,0059967041016", "-3,5", "", "2", "", "10,5", ""},
-         40.7000007629395, 74.0059967041016, -3.5, 2, 10.5},
+         40.7000007629395,
+         74.0059967041016,
+         -3.5,
+         2,
+         10.5},
         {"rule 12 is the last", {"0", "0", "0", "", "12", "", "", ""}, 0, 0, 0, 12, 0},
         {"rule 13 is out of range", {"0", "0", "0", "", "13", "", "", ""}, 0, 0, 0, 0, 0},
         {"rule -1 is out of range", {"0", "0", "0", "", "-1", "", "", ""}, 0, 0, 0, 0, 0},
@@ -101,8 +117,8 @@ TEST(ObserverFileValues, NumbersOfTheFields)
 
 TEST(ObserverFileWrite, SevenQuotedLinesThatReadBack)
 {
-    const ObserverFileFields fields{"40.7000007629395", "74.0059967041016", "-5", "Z\u00fcrich, \"CH\"",
-                                    "1", "kept", "408", ""};
+    const ObserverFileFields fields{
+        "40.7000007629395", "74.0059967041016", "-5", "Z\u00fcrich, \"CH\"", "1", "kept", "408", ""};
     const QByteArray bytes = noctalis::writeObserverFile(fields);
     EXPECT_EQ(bytes, QByteArray("\"40.7000007629395\"\r\n\"74.0059967041016\"\r\n\"-5\"\r\n"
                                 "\"Z\xfcrich, \"CH\"\"\r\n\"1\"\r\n\"kept\"\r\n\"408\"\r\n"));
@@ -123,8 +139,8 @@ TEST(ObserverFileWrite, SevenQuotedLinesThatReadBack)
 // back whole; a reader of seven fields finds them as they were.
 TEST(ObserverFileWrite, TheZoneLineRoundTrips)
 {
-    const ObserverFileFields fields{"-33.4500007629395", "70.6500015258789", "-4", "Santiago, Chile",
-                                    "10", "", "570", "America/Santiago"};
+    const ObserverFileFields fields{"-33.4500007629395", "70.6500015258789", "-4", "Santiago, Chile", "10", "", "570",
+                                    "America/Santiago"};
     const QByteArray bytes = noctalis::writeObserverFile(fields);
     ObserverFileFields withoutZone = fields;
     withoutZone.zoneId.clear();
@@ -138,4 +154,4 @@ TEST(ObserverFileWrite, TheZoneLineRoundTrips)
     EXPECT_EQ(asList(*readObserverFields(bytes)), asList(fields));
 }
 
-} // namespace
+}  // namespace

@@ -16,10 +16,30 @@
 
 namespace {
 
-const std::array<QByteArray, 24> kPieces = {
-    "\"", ",", "\r\n", "\n", "\r", " ", "\t", "40.7000007629395", "-33:52:00", "91:00:00", "-75:30",
-    "+10", "5,75", "1E999", "&H7FFF", "13", "-1", "New York, USA", "\xC3\xBC", "\xFC", "\xC3",
-    "\xEF\xBB\xBF", QByteArray(1, '\0'), "D+400"};
+const std::array<QByteArray, 24> kPieces = {"\"",
+                                            ",",
+                                            "\r\n",
+                                            "\n",
+                                            "\r",
+                                            " ",
+                                            "\t",
+                                            "40.7000007629395",
+                                            "-33:52:00",
+                                            "91:00:00",
+                                            "-75:30",
+                                            "+10",
+                                            "5,75",
+                                            "1E999",
+                                            "&H7FFF",
+                                            "13",
+                                            "-1",
+                                            "New York, USA",
+                                            "\xC3\xBC",
+                                            "\xFC",
+                                            "\xC3",
+                                            "\xEF\xBB\xBF",
+                                            QByteArray(1, '\0'),
+                                            "D+400"};
 
 QByteArray pieceSoup(std::mt19937 &rng)
 {
@@ -41,4 +61,4 @@ TEST(ObserverFileFuzz, AnyPiecesKeepTheReadersPromises)
     }
 }
 
-} // namespace
+}  // namespace

@@ -69,39 +69,39 @@ protected:
 
 TEST_F(ZoneHomeTables, FormsOfLinesLinksAndTheOlderTable)
 {
-    write("zone1970.tab",
-          "# tzdb timezone descriptions\n"
-          "#\n"
-          "#codes\tcoordinates\tTZ\tcomments\n"
-          "US\t+404251-0740023\tAmerica/New_York\tEastern (most areas)\n"
-          "GB,GG,IM,JE\t+513030-0000731\tEurope/London\n"
-          "AR\t-3436-05827\tAmerica/Argentina/Buenos_Aires\tBuenos Aires (BA, CF)\n"
-          "XX\t+5230+013\tBroken/Short\n"
-          "XX\t+523000+01322\tBroken/Mixed\n"
-          "# DE\t+0000+00000\tEurope/Commented\n"
-          "\n");
+    write("zone1970.tab", "# tzdb timezone descriptions\n"
+                          "#\n"
+                          "#codes\tcoordinates\tTZ\tcomments\n"
+                          "US\t+404251-0740023\tAmerica/New_York\tEastern (most areas)\n"
+                          "GB,GG,IM,JE\t+513030-0000731\tEurope/London\n"
+                          "AR\t-3436-05827\tAmerica/Argentina/Buenos_Aires\tBuenos Aires (BA, CF)\n"
+                          "XX\t+5230+013\tBroken/Short\n"
+                          "XX\t+523000+01322\tBroken/Mixed\n"
+                          "# DE\t+0000+00000\tEurope/Commented\n"
+                          "\n");
     write("zone.tab", "ME\t+4226+01916\tEurope/Podgorica\n"
                       "JP\t+353916+1394441\tAsia/Tokyo\n");
     write("tzdata.zi", "Z America/New_York -4:56:2 - LMT 1883 N 18 17u\n"
                        "L America/New_York US/Eastern\n"
                        "L Etc/UTC Etc/Universal\n"
                        "L Etc/UTC Zulu\n");
-    expectHomes(dir.path(), {
-        {"America/New_York", true, 40 + 42 / 60.0 + 51 / 3600.0, 74 + 0 / 60.0 + 23 / 3600.0, "New York"},
-        // A hair west of Greenwich, and the city of a three-part id.
-        {"Europe/London", true, 51 + 30 / 60.0 + 30 / 3600.0, 7 / 60.0 + 31 / 3600.0, "London"},
-        {"America/Argentina/Buenos_Aires", true, -(34 + 36 / 60.0), 58 + 27 / 60.0, "Buenos Aires"},
-        // Only the older table lists it; east longitude with seconds.
-        {"Europe/Podgorica", true, 42 + 26 / 60.0, 360 - (19 + 16 / 60.0), "Podgorica"},
-        {"Asia/Tokyo", true, 35 + 39 / 60.0 + 16 / 3600.0, 360 - (139 + 44 / 60.0 + 41 / 3600.0), "Tokyo"},
-        // A link stands for its zone, and is named after it.
-        {"US/Eastern", true, 40 + 42 / 60.0 + 51 / 3600.0, 74 + 23 / 3600.0, "New York"},
-        {"Zulu", false},
-        {"Broken/Short", false},
-        {"Broken/Mixed", false},
-        {"Europe/Commented", false},
-        {"America", false},
-    });
+    expectHomes(dir.path(),
+                {
+                    {"America/New_York", true, 40 + 42 / 60.0 + 51 / 3600.0, 74 + 0 / 60.0 + 23 / 3600.0, "New York"},
+                    // A hair west of Greenwich, and the city of a three-part id.
+                    {"Europe/London", true, 51 + 30 / 60.0 + 30 / 3600.0, 7 / 60.0 + 31 / 3600.0, "London"},
+                    {"America/Argentina/Buenos_Aires", true, -(34 + 36 / 60.0), 58 + 27 / 60.0, "Buenos Aires"},
+                    // Only the older table lists it; east longitude with seconds.
+                    {"Europe/Podgorica", true, 42 + 26 / 60.0, 360 - (19 + 16 / 60.0), "Podgorica"},
+                    {"Asia/Tokyo", true, 35 + 39 / 60.0 + 16 / 3600.0, 360 - (139 + 44 / 60.0 + 41 / 3600.0), "Tokyo"},
+                    // A link stands for its zone, and is named after it.
+                    {"US/Eastern", true, 40 + 42 / 60.0 + 51 / 3600.0, 74 + 23 / 3600.0, "New York"},
+                    {"Zulu", false},
+                    {"Broken/Short", false},
+                    {"Broken/Mixed", false},
+                    {"Europe/Commented", false},
+                    {"America", false},
+                });
 
     // Without the current table the older one serves; without either, nothing.
     ASSERT_TRUE(QFile::remove(QDir(dir.path()).filePath(QStringLiteral("zone1970.tab"))));
@@ -112,4 +112,4 @@ TEST_F(ZoneHomeTables, FormsOfLinesLinksAndTheOlderTable)
     expectHomes(dir.path(), {{"Asia/Tokyo", false}});
 }
 
-} // namespace
+}  // namespace

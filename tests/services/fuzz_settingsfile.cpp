@@ -43,7 +43,7 @@ QStringList meaning(const QList<IniSection> &sections)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

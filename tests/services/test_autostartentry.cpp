@@ -51,7 +51,8 @@ TEST(AutostartEntryText, ExecIsAStringValueOfTheQuotedArgument)
                                    "Icon=org.noctalis.Noctalis\n"
                                    "Terminal=false\n"
                                    "Hidden=true\n"));
-    EXPECT_TRUE(autostartEntryText(QStringLiteral("/usr/bin/noctalis"), true).contains(QStringLiteral("\nHidden=false\n")));
+    EXPECT_TRUE(
+        autostartEntryText(QStringLiteral("/usr/bin/noctalis"), true).contains(QStringLiteral("\nHidden=false\n")));
 }
 
 TEST(AutostartEntry, WritesTheFileMakingItsFolderAndReplacesItWhole)
@@ -101,4 +102,4 @@ TEST(AutostartEntry, FolderThatCannotBeMadeThrowsNamingIt)
     }
 }
 
-} // namespace
+}  // namespace

@@ -31,4 +31,4 @@ TEST(RunStep, SkipsAFailureWithOneLineThatIsHiddenByDefault)
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("noctalis.alarms: read the LMST skipped: Type mismatch")});
 }
 
-} // namespace
+}  // namespace

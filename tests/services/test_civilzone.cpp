@@ -28,9 +28,9 @@ TEST(CivilZone, TurnsUtIntoCivilTimeAndBack)
     struct Case {
         const char *what;
         CivilZone zone;
-        QDateTime civil;     // as typed
-        QDateTime ut;        // the instant it means
-        QDateTime civilOfUt; // the civil time shown for that instant
+        QDateTime civil;      // as typed
+        QDateTime ut;         // the instant it means
+        QDateTime civilOfUt;  // the civil time shown for that instant
     };
     const CivilZone berlin(QTimeZone("Europe/Berlin"));
     const CivilZone santiago(QTimeZone("America/Santiago"));
@@ -83,4 +83,4 @@ TEST(CivilZone, ObserverAndPlaceZones)
     EXPECT_FALSE(placeZone(QString(), 1, july));
 }
 
-} // namespace
+}  // namespace

@@ -43,4 +43,4 @@ TEST(DataFiles, BesideTheProgramFirstThenTheInstalledFolder)
     }
 }
 
-} // namespace
+}  // namespace

@@ -60,8 +60,7 @@ struct PeerBus {
         QObject::connect(&server, &QDBusServer::newConnection, [this, service](const QDBusConnection &c) {
             serverSide = c;
             if (service)
-                QDBusConnection(c).registerObject(DBusNotifier::objectPath(), service,
-                                                  QDBusConnection::ExportAllSlots);
+                QDBusConnection(c).registerObject(DBusNotifier::objectPath(), service, QDBusConnection::ExportAllSlots);
             accepted = true;
         });
         client = QDBusConnection::connectToPeer(server.address(), QStringLiteral("notifier-test"));
@@ -72,8 +71,8 @@ struct PeerBus {
     // The service tells of something that happened to notification id.
     void emitSignal(const char *name, const QVariantList &arguments)
     {
-        QDBusMessage signal = QDBusMessage::createSignal(DBusNotifier::objectPath(),
-                                                         DBusNotifier::serviceName(), QLatin1String(name));
+        QDBusMessage signal =
+            QDBusMessage::createSignal(DBusNotifier::objectPath(), DBusNotifier::serviceName(), QLatin1String(name));
         signal.setArguments(arguments);
         serverSide.send(signal);
     }
@@ -212,8 +211,7 @@ TEST(DBusNotifier, WithoutServiceOrBusReturnsAtOnceAndLogsOneLine)
         notifier.notify(QStringLiteral("Vega"), QStringLiteral("t"), QStringLiteral("b"), {});
         notifier.notify(QStringLiteral("Deneb"), QStringLiteral("t"), QStringLiteral("b"), {});
         // Every answer has come back when the watchers of the calls are gone.
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return notifier.findChildren<QDBusPendingCallWatcher *>().isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.findChildren<QDBusPendingCallWatcher *>().isEmpty(); }));
         EXPECT_EQ(log.lines().size(), 1) << log.lines().join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(notifier.notificationId(QStringLiteral("Vega")), 0u);
     }
@@ -233,6 +231,6 @@ TEST(DBusNotifier, WithoutServiceOrBusReturnsAtOnceAndLogsOneLine)
     QDBusConnection::disconnectFromBus(QStringLiteral("no-bus"));
 }
 
-} // namespace
+}  // namespace
 
 #include "test_dbusnotifier.moc"

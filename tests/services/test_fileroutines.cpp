@@ -117,9 +117,9 @@ TEST_F(FileExistsTest, ASaveRemovesWhatEarlierSavesOfTheFileLeftBehind)
     const QString path = dir.filePath(QStringLiteral("noctalis1.ini"));
     const QStringList leftOver = {QStringLiteral("noctalis1.ini.aB3xYz"), QStringLiteral("noctalis1.ini.QWERTY"),
                                   QStringLiteral("noctalis1.ini.x1y2z3")};
-    const QStringList kept = {QStringLiteral("noctalis1.ini.backup"), QStringLiteral("noctalis1.ini.aB3xY"),
+    const QStringList kept = {QStringLiteral("noctalis1.ini.backup"),  QStringLiteral("noctalis1.ini.aB3xY"),
                               QStringLiteral("noctalis1.ini.aB3xYz7"), QStringLiteral("noctalis1.ini.aB-xYz"),
-                              QStringLiteral("other.ini.aB3xYz"), QStringLiteral("noctalis1.ini")};
+                              QStringLiteral("other.ini.aB3xYz"),      QStringLiteral("noctalis1.ini")};
     for (const QString &name : leftOver + kept) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -131,8 +131,7 @@ TEST_F(FileExistsTest, ASaveRemovesWhatEarlierSavesOfTheFileLeftBehind)
     ASSERT_TRUE(noctalis::saveFileDurably(path, QByteArray("[Settings]\nTop=2\n"), &error)) << qPrintable(error);
     QStringList expected = kept + QStringList{QStringLiteral("noctalis1.ini.folder")};
     expected.sort();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
-              expected);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), expected);
 }
 
 TEST(StripDirectory, CutsAtTheLastSeparatorOfEitherKind)
@@ -146,4 +145,4 @@ TEST(StripDirectory, CutsAtTheLastSeparatorOfEitherKind)
     EXPECT_EQ(StripDirectory(QString()), QString());
 }
 
-} // namespace
+}  // namespace

@@ -79,4 +79,4 @@ TEST(FileText, BrokenUtf8IsReadAsWindows1252)
     EXPECT_EQ(decodeFileText(QByteArray("a\xA9")), QStringLiteral(u"a©"));
 }
 
-} // namespace
+}  // namespace

@@ -36,22 +36,22 @@ TEST(LeadingNumber, ReadsTheNumberInFront)
         {u"12", 12},
         {u"  12  ", 12},
         {u"12abc", 12},
-        {u"1 2 3", 123},           // blanks anywhere are skipped
-        {u"\t-\n5", -5},           // tabs and line feeds too
-        {u"\r5", 0},               // a carriage return is no blank
+        {u"1 2 3", 123},  // blanks anywhere are skipped
+        {u"\t-\n5", -5},  // tabs and line feeds too
+        {u"\r5", 0},      // a carriage return is no blank
         {u"+7.5", 7.5},
         {u"-.25", -0.25},
         {u".5", 0.5},
         {u"5.", 5},
-        {u"12,5", 12},             // a comma ends the number
-        {u"1.2.3", 1.2},           // one point only
+        {u"12,5", 12},    // a comma ends the number
+        {u"1.2.3", 1.2},  // one point only
         {u"1E3", 1000},
         {u"1e3", 1000},
         {u"1D3", 1000},
         {u"2.5d-2", 0.025},
         {u"4E+2x", 400},
         {u"1 E - 2", 0.01},
-        {u"1E", 1},                // an exponent without digits
+        {u"1E", 1},  // an exponent without digits
         {u"1E+", 1},
         {u"E5", 0},
         {u".", 0},
@@ -64,7 +64,7 @@ TEST(LeadingNumber, ReadsTheNumberInFront)
         {u"&HFF", 255},
         {u"&hff", 255},
         {u"&HFFFFFF", 16777215},
-        {u"&HFFFF", 65535},        // no 16-bit wrap: a colour stays a colour
+        {u"&HFFFF", 65535},  // no 16-bit wrap: a colour stays a colour
         {u"& H 1 F", 31},
         {u"&H1G", 1},
         {u"&O17", 15},
@@ -72,7 +72,7 @@ TEST(LeadingNumber, ReadsTheNumberInFront)
         {u"&H", 0},
         {u"&", 0},
         {u"&X12", 0},
-        {u"-&H10", 0},             // the prefix counts only in front
+        {u"-&H10", 0},  // the prefix counts only in front
     };
     for (const auto &c : cases) {
         const QString text = QString::fromUtf16(c.text);
@@ -153,9 +153,7 @@ private:
 };
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberForms, testing::Values(Locale::Plain, Locale::Comma),
-                         [](const auto &info) {
-                             return info.param == Locale::Plain ? "Plain" : "Comma";
-                         });
+                         [](const auto &info) { return info.param == Locale::Plain ? "Plain" : "Comma"; });
 
 struct NumberToText {
     double value;
@@ -198,13 +196,8 @@ TEST_P(NumberForms, PlainFormOfAFloatHasSevenDigits)
         float value;
         const char *wanted;
     } cases[] = {
-        {0.1f, "0.1"},
-        {1.0f / 3, "0.3333333"},
-        {284.5f, "284.5"},
-        {-33.86667f, "-33.86667"},
-        {9999999.0f, "9999999"},
-        {1e7f, "1E+07"},
-        {1e-8f, "1E-08"},
+        {0.1f, "0.1"},           {1.0f / 3, "0.3333333"}, {284.5f, "284.5"}, {-33.86667f, "-33.86667"},
+        {9999999.0f, "9999999"}, {1e7f, "1E+07"},         {1e-8f, "1E-08"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(plainNumberText32(c.value).toStdString(), c.wanted) << "value " << c.value;
@@ -266,8 +259,8 @@ TEST_P(NumberForms, PatternsRoundHalfAwayFromZeroToTheShownDigits)
         {5.75, u"0.#", "5.8"},
         {5.5, u"0.#", "5.5"},
         {0, u"0.#", "0."},
-        {1.005, u"0.00", "1.01"},       // from the decimal form, not the binary
-        {-0.04, u"0.0", "0.0"},         // no sign on a shown zero
+        {1.005, u"0.00", "1.01"},  // from the decimal form, not the binary
+        {-0.04, u"0.0", "0.0"},    // no sign on a shown zero
         {999.96, u"0.0", "1000.0"},
         {1e20, u"0", "100000000000000000000"},
         {0.5, u"#.##", ".5"},
@@ -318,4 +311,4 @@ TEST_P(NumberForms, TimeOfDayRoundsToTheNearestSecond)
     }
 }
 
-} // namespace
+}  // namespace

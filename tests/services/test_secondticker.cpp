@@ -33,10 +33,10 @@ TEST(SecondTicker, TicksJustAfterEverySecondOfTheClockOnceAndNeverDrifts)
         bool ticks;      // whether a tick runs, with this reading
         int interval;    // the timer's next interval, ms
     } steps[] = {
-        {at(12, 0, 1, 5), true, 1000},   {at(12, 0, 2, 30), true, 975},  // late: the next one is not
-        {at(12, 0, 2, 999), false, 6},   // early, still in the second ticked
-        {at(12, 0, 3, 4), true, 1001},   {at(12, 0, 4, 990), true, 15},  // very late, its own second
-        {at(12, 0, 5, 5), true, 1000},   {at(11, 0, 0, 5), true, 1000},  // the clock set back ticks on
+        {at(12, 0, 1, 5), true, 1000}, {at(12, 0, 2, 30), true, 975},  // late: the next one is not
+        {at(12, 0, 2, 999), false, 6},                                 // early, still in the second ticked
+        {at(12, 0, 3, 4), true, 1001}, {at(12, 0, 4, 990), true, 15},  // very late, its own second
+        {at(12, 0, 5, 5), true, 1000}, {at(11, 0, 0, 5), true, 1000},  // the clock set back ticks on
     };
     for (const auto &step : steps) {
         const qsizetype before = ticks.size();
@@ -63,4 +63,4 @@ TEST(SecondTicker, TicksJustAfterEverySecondOfTheClockOnceAndNeverDrifts)
     EXPECT_FALSE(stopping.timer()->isActive());
 }
 
-} // namespace
+}  // namespace

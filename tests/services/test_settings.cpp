@@ -67,8 +67,7 @@ TEST(SettingsStore, SectionAndKeyNamesMatchWithoutRegardToCase)
     const QString path = dir.filePath(QStringLiteral("noctalis1.ini"));
     {
         SettingsStore store(path);
-        EXPECT_EQ(store.read(QStringLiteral("Settings"), QStringLiteral("DisplayUT"),
-                             QStringLiteral("False")),
+        EXPECT_EQ(store.read(QStringLiteral("Settings"), QStringLiteral("DisplayUT"), QStringLiteral("False")),
                   QStringLiteral("False"));
         store.write(QStringLiteral("Settings"), QStringLiteral("DisplayUT"), QStringLiteral("True"));
         store.write(QStringLiteral("settings"), QStringLiteral("displayut"), QStringLiteral("False"));
@@ -84,16 +83,15 @@ TEST(SettingsStore, SectionAndKeyNamesMatchWithoutRegardToCase)
     EXPECT_FALSE(text.contains(QStringLiteral("displayut")));
     // A new store on the same file reads what was written, colons and all.
     SettingsStore again(path);
-    EXPECT_EQ(again.read(QStringLiteral("Settings"), QStringLiteral("lng"), QString()),
-              QStringLiteral("75:30:00"));
+    EXPECT_EQ(again.read(QStringLiteral("Settings"), QStringLiteral("lng"), QString()), QStringLiteral("75:30:00"));
 }
 
 TEST(SettingsStore, TextsWithCommasAndQuotesComeBackWhole)
 {
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
-    const QString texts[] = {QStringLiteral("C:\\alarms\\night, west.alm"),
-                             QStringLiteral("say \"hi\"; = [x]"), QStringLiteral("  blanks  ")};
+    const QString texts[] = {QStringLiteral("C:\\alarms\\night, west.alm"), QStringLiteral("say \"hi\"; = [x]"),
+                             QStringLiteral("  blanks  ")};
     for (const QString &t : texts) {
         store.write(settingsSection(), QStringLiteral("AlarmFile"), t);
         EXPECT_EQ(store.read(settingsSection(), QStringLiteral("AlarmFile"), QString()), t);
@@ -302,4 +300,4 @@ TEST(SettingsStore, AFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
     }
 }
 
-} // namespace
+}  // namespace

@@ -51,12 +51,12 @@ TEST(Ut1Reading, StoredDut1OutsideTheIersRangeReadsAsZero)
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(QStringLiteral("noctalis1.ini")));
     EXPECT_EQ(readDut1Setting(store), 0.0) << "missing";
-    const std::pair<const char *, double> cases[] = {
-        {"0.35", 0.35}, {"-0.8999", -0.8999}, {"0.9", 0}, {"-1.5", 0}, {"1e300", 0}, {"fast", 0}};
+    const std::pair<const char *, double> cases[] = {{"0.35", 0.35}, {"-0.8999", -0.8999}, {"0.9", 0},
+                                                     {"-1.5", 0},    {"1e300", 0},         {"fast", 0}};
     for (const auto &[text, wanted] : cases) {
         writeSetting(store, QStringLiteral("DUT1"), QLatin1String(text));
         EXPECT_EQ(readDut1Setting(store), wanted) << text;
     }
 }
 
-} // namespace
+}  // namespace

@@ -38,4 +38,4 @@ public:
     ActionHandler handler;
 };
 
-} // namespace noctalis
+}  // namespace noctalis

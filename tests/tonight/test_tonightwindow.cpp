@@ -56,7 +56,10 @@ protected:
     QString cell(const QString &name, Col c) { return row(name)->text(c); }
     double value(const QString &name, Col c) { return row(name)->data(c, TonightWindow::kSortRole).toDouble(); }
     void type(const char *box, const QString &text) { form->findChild<QLineEdit *>(QLatin1String(box))->setText(text); }
-    void click(const char *button) { QTest::mouseClick(form->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton); }
+    void click(const char *button)
+    {
+        QTest::mouseClick(form->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+    }
     void addTarget(const QString &name, const QString &ra, const QString &dec)
     {
         type("txtTargetName", name);
@@ -327,10 +330,11 @@ TEST_F(TonightTest, SortsByTheValueAndKeepsOrderAndSelectionOnRefresh)
         const double minutes = table->topLevelItem(i)->data(Col::ColMeridian, TonightWindow::kSortRole).toDouble();
         EXPECT_GE(minutes, before);
         const QString text = table->topLevelItem(i)->text(Col::ColMeridian);
-        hoursOfTwoDigitsAfterOne |= before >= 60 && before < 600 && minutes >= 600 && text.startsWith(QStringLiteral("in 1"));
+        hoursOfTwoDigitsAfterOne |=
+            before >= 60 && before < 600 && minutes >= 600 && text.startsWith(QStringLiteral("in 1"));
         before = minutes;
     }
     EXPECT_TRUE(hoursOfTwoDigitsAfterOne) << "a row of 10 h or more follows one of a single-digit hour";
 }
 
-} // namespace
+}  // namespace

@@ -25,15 +25,13 @@ DriverRun ephemkit(const QStringList &args)
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ephemkit"), args);
     p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 TEST(Driver, SetsReadsAndCallsInOrder)
 {
-    const DriverRun r = ephemkit({"LNG=75", "UTDate=2000-01-01T12:00:00", "LMST", "lng",
-                            "PlanetName=\" moon \"", "planetname", "PlanetNum", "lat",
-                            "GetTZBias()", "UTDate"});
+    const DriverRun r = ephemkit({"LNG=75", "UTDate=2000-01-01T12:00:00", "LMST", "lng", "PlanetName=\" moon \"",
+                                  "planetname", "PlanetNum", "lat", "GetTZBias()", "UTDate"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'));
     ASSERT_GE(lines.size(), 8) << r.out.toStdString();
@@ -100,8 +98,7 @@ TEST(Driver, StopsAtTheFirstFailingStep)
 // run with the engine's error and its text, exit status 1.
 TEST(Driver, RefusesAPlaceOutsideTheYearsOfTheTheory)
 {
-    const DriverRun r =
-        ephemkit({"PlanetNum=7", "lat=51.48", "AlmanacPlace(1850-06-21T00:00:00)", "AlmanacRA"});
+    const DriverRun r = ephemkit({"PlanetNum=7", "lat=51.48", "AlmanacPlace(1850-06-21T00:00:00)", "AlmanacRA"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("error 5: Pluto's series holds from 1885 to 2099")))
@@ -149,4 +146,4 @@ TEST(DriverSteps, ValuesAndArguments)
     EXPECT_THROW(parseStep(QStringLiteral("f(1")), automation::AutomationError);
 }
 
-} // namespace
+}  // namespace

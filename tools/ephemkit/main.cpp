@@ -29,21 +29,20 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
-        "ephemkit",
-        "Runs steps on one astronomy engine object, in order.\n"
-        "  Name=VALUE     set a property\n"
-        "  Name           read a property or call a method without arguments\n"
-        "  Name(ARG,...)  call a method (an empty slot omits an optional argument)\n"
-        "VALUE and ARG: a number, 2000-01-01T12:00:00 (UT), \"text\" or empty."));
+        "ephemkit", "Runs steps on one astronomy engine object, in order.\n"
+                    "  Name=VALUE     set a property\n"
+                    "  Name           read a property or call a method without arguments\n"
+                    "  Name(ARG,...)  call a method (an empty slot omits an optional argument)\n"
+                    "VALUE and ARG: a number, 2000-01-01T12:00:00 (UT), \"text\" or empty."));
     // Options come before the first step; everything after it is a step.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption progIdOption(
-        QStringLiteral("progid"), QCoreApplication::translate("ephemkit", "Create an object of class <ID>."),
-        QStringLiteral("ID"), QStringLiteral("Ephemlib.Ephemkit"));
-    const QCommandLineOption isoOption(
-        QStringLiteral("iso"), QCoreApplication::translate("ephemkit", "Print dates as ISO 8601 (UT)."));
+    const QCommandLineOption progIdOption(QStringLiteral("progid"),
+                                          QCoreApplication::translate("ephemkit", "Create an object of class <ID>."),
+                                          QStringLiteral("ID"), QStringLiteral("Ephemlib.Ephemkit"));
+    const QCommandLineOption isoOption(QStringLiteral("iso"),
+                                       QCoreApplication::translate("ephemkit", "Print dates as ISO 8601 (UT)."));
     parser.addOption(progIdOption);
     parser.addOption(isoOption);
     parser.addPositionalArgument(QStringLiteral("steps"), QCoreApplication::translate("ephemkit", "The steps to run."),
@@ -69,22 +68,15 @@ int main(int argc, char *argv[])
             const driver::Step step = driver::parseStep(text);
             QVariant result;
             switch (step.kind) {
-            case driver::Step::Set:
-                object.set(step.member, step.args.value(0));
-                continue;
-            case driver::Step::Get:
-                result = object.get(step.member);
-                break;
-            case driver::Step::Call:
-                result = object.call(step.member, step.args);
-                break;
+            case driver::Step::Set: object.set(step.member, step.args.value(0)); continue;
+            case driver::Step::Get: result = object.get(step.member); break;
+            case driver::Step::Call: result = object.call(step.member, step.args); break;
             }
             out << driver::formatValue(result, iso) << "\n";
             out.flush();
         } catch (const automation::AutomationError &e) {
             out.flush();
-            err << "ephemkit: step '" << text << "': error " << e.number() << ": "
-                << e.description() << "\n";
+            err << "ephemkit: step '" << text << "': error " << e.number() << ": " << e.description() << "\n";
             return 1;
         }
     }

@@ -39,7 +39,7 @@ QStringList splitArguments(const QString &text)
     return parts;
 }
 
-} // namespace
+}  // namespace
 
 QVariant parseValue(const QString &text)
 {
@@ -50,8 +50,7 @@ QVariant parseValue(const QString &text)
         return t.mid(1, t.size() - 2);
     if (const auto date = automation::parseIsoDate(t))
         return automation::dateValue(*date);
-    static const QRegularExpression number(
-        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
     if (number.match(t).hasMatch())
         return t.toDouble();
     throw automation::AutomationError(automation::kTypeMismatch,
@@ -104,4 +103,4 @@ QString formatValue(const QVariant &value, bool iso)
     return automation::toText(value);
 }
 
-} // namespace driver
+}  // namespace driver

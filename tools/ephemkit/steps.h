@@ -25,4 +25,4 @@ QVariant parseValue(const QString &text);
 // texts as they are, Empty as the empty text.
 QString formatValue(const QVariant &value, bool iso);
 
-} // namespace driver
+}  // namespace driver

@@ -20,6 +20,7 @@
 #include "widgetmessageservice.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QCommandLineParser>
 #include <QLocale>
 
@@ -96,6 +97,8 @@ int main(int argc, char *argv[])
     noctalis::SingleInstance instance(noctalis::SingleInstance::defaultFolder());
     if (!noctalis::startsTheClock(instance, messages))
         return 0;
+    // What start-up has to say waits for the clock to be on screen.
+    messages.holdUntilShown();
 
     noctalis::Preferences prefs;
     noctalis::AlarmTable alarms;
@@ -110,6 +113,7 @@ int main(int argc, char *argv[])
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
     clockWindow.load();
     clockWindow.show();
+    QTimer::singleShot(0, &clockWindow, [&] { messages.showHeld(&clockWindow); });
     noctalis::connectHandover(instance, clockWindow);
     // Closing the clock ends the program, whatever else is still open.
     QObject::connect(&clockWindow, &noctalis::ClockWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);

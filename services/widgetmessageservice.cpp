@@ -6,26 +6,45 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace noctalis {
+
+QWidget *WidgetMessageService::parentWindow() const
+{
+    QWidget *active = QApplication::activeWindow();
+    return active ? active : m_mainWindow.data();
+}
 
 MessageAnswer WidgetMessageService::show(const QString &text, const QString &title, MessageButtons buttons)
 {
     if (buttons == MessageButtons::YesNo) {
-        const auto answer =
-            QMessageBox::question(QApplication::activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No);
+        const auto answer = QMessageBox::question(parentWindow(), title, text, QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     if (buttons == MessageButtons::YesNoCancel) {
         // Escape and the close box cancel.
-        const auto answer =
-            QMessageBox::question(QApplication::activeWindow(), title, text,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        const auto answer = QMessageBox::question(
+            parentWindow(), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (answer == QMessageBox::Yes)
             return MessageAnswer::Yes;
         return answer == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Cancel;
     }
-    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    if (m_holding) {
+        m_held.append({text, title});
+        return MessageAnswer::Ok;
+    }
+    QMessageBox::information(parentWindow(), title, text, QMessageBox::Ok);
     return MessageAnswer::Ok;
+}
+
+void WidgetMessageService::showHeld(QWidget *mainWindow)
+{
+    m_mainWindow = mainWindow;
+    m_holding = false;
+    const QList<Held> held = std::exchange(m_held, {});
+    for (const Held &message : held)
+        QMessageBox::information(parentWindow(), message.title, message.text, QMessageBox::Ok);
 }
 
 }  // namespace noctalis

@@ -92,6 +92,7 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
     ui->setupUi(this);
     // Escape closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     for (QLineEdit *box :

@@ -78,6 +78,7 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     ui->setupUi(this);
     // Escape closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     ui->lvwTonight->sortByColumn(ColObject, Qt::AscendingOrder);

@@ -734,26 +734,6 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
         <translation>Sekunden</translation>
     </message>
     <message>
-        <source>UT</source>
-        <translation>UT</translation>
-    </message>
-    <message>
-        <source>Local</source>
-        <translation>Ortszeit</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Jetzt</translation>
-    </message>
-    <message>
-        <source>Time -&gt; Sidereal</source>
-        <translation>Zeit -&gt; Sternzeit</translation>
-    </message>
-    <message>
-        <source>Sidereal -&gt; Time</source>
-        <translation>Sternzeit -&gt; Zeit</translation>
-    </message>
-    <message>
         <source>Sidereal Time HH/MM/SS</source>
         <translation>Sternzeit Std/Min/Sek</translation>
     </message>
@@ -774,20 +754,12 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
         <translation>W</translation>
     </message>
     <message>
-        <source>Map</source>
-        <translation>Karte</translation>
-    </message>
-    <message>
         <source>Time Zone (Hours from UT)</source>
         <translation>Zeitzone (Stunden gegen UT)</translation>
     </message>
     <message>
         <source>Time Zone</source>
         <translation>Zeitzone</translation>
-    </message>
-    <message>
-        <source>Local TZ</source>
-        <translation>Systemzeitzone</translation>
     </message>
     <message>
         <source>Use the system Timezone of the computer.</source>
@@ -820,6 +792,38 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
     <message>
         <source>Time zone</source>
         <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>&amp;UT</source>
+        <translation>&amp;UT</translation>
+    </message>
+    <message>
+        <source>&amp;Local</source>
+        <translation>&amp;Ortszeit</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Jetzt</translation>
+    </message>
+    <message>
+        <source>&amp;Time -&gt; Sidereal</source>
+        <translation>&amp;Zeit -&gt; Sternzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Sidereal -&gt; Time</source>
+        <translation>&amp;Sternzeit -&gt; Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>&amp;Map</source>
+        <translation>&amp;Karte</translation>
+    </message>
+    <message>
+        <source>Local T&amp;Z</source>
+        <translation>S&amp;ystemzeitzone</translation>
     </message>
 </context>
 <context>
@@ -971,6 +975,10 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
     <message>
         <source>Add Transit &amp;Alarm</source>
         <translation>Durchgangsalar&amp;m hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sch&amp;ließen</translation>
     </message>
 </context>
 <context>

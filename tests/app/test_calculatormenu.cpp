@@ -12,11 +12,13 @@
 #include "windowroles.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -74,6 +76,18 @@ TEST_F(CalculatorMenuTest, EscapeClosesTheToolWindowsAndQuitKeysTheClock)
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << name;
         QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << name;
+        // Every button has an access key of its own, Close among them.
+        QStringList keys;
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            const qsizetype at = button->text().indexOf(QLatin1Char('&'));
+            if (at >= 0 && at + 1 < button->text().size())
+                keys << button->text().mid(at + 1, 1).toLower();
+        }
+        EXPECT_GE(keys.size(), 4) << name;
+        EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size()) << name << keys.join(u' ').toStdString();
+        entry(name)->trigger();
+        window->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
         EXPECT_FALSE(window->isVisible()) << name;
     }
     QSignalSpy closed(&form, &ClockWindow::closed);

@@ -16,6 +16,7 @@
 #include "fontdialogpicker.h"
 #include "fontlimits.h"
 #include "configdialog.h"
+#include "dateorder.h"
 #include "alarmeditor.h"
 #include "observerdialog.h"
 #include "siderealcalculator.h"
@@ -200,7 +201,8 @@ void ClockWindow::load()
     });
     runStep(lcClock, "read TopMost and DateFormat", [&] {
         p.TopMost = readBooleanSetting(s, QStringLiteral("TopMost"), QStringLiteral("True"));
-        p.DateFormat = readTextSetting(s, QStringLiteral("DateFormat"), QStringLiteral("MM/DD/YYYY"));
+        // Without a stored order, the one the user's language writes.
+        p.DateFormat = readTextSetting(s, QStringLiteral("DateFormat"), defaultDateFormat());
     });
     runStep(lcClock, "style the labels", [&] { styleLabels(); });
     runStep(lcClock, "read DisplayUT", [&] {

@@ -5,21 +5,19 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QStringList>
 #include <QWidget>
 
 namespace noctalis {
 
 namespace {
 
+// Asked for each class of a widget from the most derived one up; dialogs,
+// menus and the like are answered on the way, so whatever reaches plain
+// QWidget as a top-level window is one of the program's own windows.
 QAccessibleInterface *windowRole(const QString &className, QObject *object)
 {
-    static const QStringList windows{QStringLiteral("noctalis::ClockWindow"),
-                                     QStringLiteral("noctalis::SiderealCalculator"),
-                                     QStringLiteral("noctalis::TonightWindow"),
-                                     QStringLiteral("noctalis::SenderWindow"), QStringLiteral("noctalis::AlarmNotice")};
     auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget || !widget->isWindow() || !windows.contains(className))
+    if (!widget || !widget->isWindow() || className != QLatin1String("QWidget"))
         return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Window);
 }

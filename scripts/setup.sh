@@ -2,9 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Noctalis developers
 #
+#   setup.sh [PRESET [PACKAGE...]]
+#
 # Installs the Debian 12 packages Noctalis needs (only those missing), then
 # configures and builds the given CMake preset (default: "default"; "none"
 # builds nothing). Further arguments name further packages to install.
+# The preset "clock" needs and builds only the programs (no tests,
+# benchmarks or fuzzers).
+#
+# Packages are installed with apt-get, as root or through sudo. Where
+# neither is possible, the script prints the command to run as root and
+# exits with status 3 (missing packages), having changed nothing.
 # When the environment variable CI is set (and not "false" or "0"), the
 # build treats compiler warnings as errors.
 set -euo pipefail
@@ -12,6 +20,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-default}
 shift || true
 
+# What building the clock needs.
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
@@ -22,14 +31,19 @@ packages=(
   # the IANA time zones QTimeZone reads: the city list's and observer files'
   # zone ids, and the principal cities of zones (zone1970.tab)
   tzdata
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
-  xvfb xauth xdotool
-  python3
-  # the check of the installed tree: manual pages, desktop entry, AppStream
-  gzip man-db groff-base desktop-file-utils appstream
-  "$@"
 )
+# What the tests, benchmarks and fuzzers need besides.
+if [ "$preset" != clock ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth xdotool
+    python3
+    # the check of the installed tree: manual pages, desktop entry, AppStream
+    gzip man-db groff-base desktop-file-utils appstream
+  )
+fi
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -38,12 +52,29 @@ for p in "${packages[@]}"; do
   fi
 done
 
+tell_root_command() {
+  {
+    echo "Noctalis needs these Debian packages: ${missing[*]}"
+    echo "Install them as root, then run this script again:"
+    echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+  } >&2
+  exit 3
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
+  sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    # sudo that may ask for a password only where someone can type it
+    command -v sudo >/dev/null 2>&1 || tell_root_command
+    if ! sudo -n true 2>/dev/null && ! [ -t 0 ]; then
+      tell_root_command
+    fi
+    sudo=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" apt-get update -qq || tell_root_command
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+    || tell_root_command
 fi
 
 [ "$preset" != none ] || exit 0

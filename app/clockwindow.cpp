@@ -524,7 +524,7 @@ bool ClockWindow::showConfigDialog()
             box.exec();
         },
         m_autostart,
-        QCoreApplication::applicationFilePath(),
+        autostartProgram(QCoreApplication::applicationFilePath()),
     };
     ConfigDialog dialog(m_ctx, std::move(openers), this);
     dialog.exec();

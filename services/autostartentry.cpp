@@ -7,6 +7,7 @@
 #include "fileroutines.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -69,11 +70,21 @@ QString autostartEntryText(const QString &programPath, bool enabled)
                           "Name=Noctalis\n"
                           "Comment=Sidereal clock for astronomical observers\n"
                           "Exec=%1\n"
-                          "Icon=%2\n"
+                          "TryExec=%2\n"
+                          "Icon=%3\n"
                           "Terminal=false\n"
-                          "Hidden=%3\n")
-        .arg(desktopStringValue(desktopExecArgument(programPath)), applicationId(),
+                          "Hidden=%4\n")
+        .arg(desktopStringValue(desktopExecArgument(programPath)), desktopStringValue(programPath), applicationId(),
              enabled ? QStringLiteral("false") : QStringLiteral("true"));
+}
+
+QString autostartProgram(const QString &programPath)
+{
+    const QFileInfo program(programPath);
+    const QString found = QStandardPaths::findExecutable(program.fileName());
+    if (!found.isEmpty() && QFileInfo(found).canonicalFilePath() == program.canonicalFilePath())
+        return program.fileName();
+    return programPath;
 }
 
 QString desktopExecArgument(const QString &argument)

@@ -38,8 +38,20 @@ private:
 };
 
 // autostartEntryText: the desktop entry (UTF-8 text, "\n" line ends) that
-// starts programPath, hidden unless enabled.
+// starts programPath (Exec and TryExec), hidden unless enabled.
 QString autostartEntryText(const QString &programPath, bool enabled);
+
+// autostartProgram: what an autostart entry names to start the program at
+// programPath.
+//
+// Given:
+//   programPath   absolute path of the running program
+// Returned (function value):
+//   the program's file name when searching PATH for that name finds this
+//   very program (an installed program, which then survives being moved by
+//   a package upgrade); otherwise programPath itself (a build-tree run, or
+//   a copy shadowed by another of the same name).
+QString autostartProgram(const QString &programPath);
 
 // desktopExecArgument: one argument of an Exec key, quoted as desktop
 // entries quote it.

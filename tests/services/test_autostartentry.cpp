@@ -48,11 +48,30 @@ TEST(AutostartEntryText, ExecIsAStringValueOfTheQuotedArgument)
                                    "Name=Noctalis\n"
                                    "Comment=Sidereal clock for astronomical observers\n"
                                    "Exec=\"/opt/a b\\\\\\\\c/noctalis\"\n"
+                                   "TryExec=/opt/a b\\\\c/noctalis\n"
                                    "Icon=org.noctalis.Noctalis\n"
                                    "Terminal=false\n"
                                    "Hidden=true\n"));
     EXPECT_TRUE(
         autostartEntryText(QStringLiteral("/usr/bin/noctalis"), true).contains(QStringLiteral("\nHidden=false\n")));
+}
+
+// An installed program is named as PATH finds it; any other copy by its
+// absolute path, even when PATH holds a program of the same name.
+TEST(AutostartProgram, TheNameWhenPathFindsThisProgramElseItsPath)
+{
+    QTemporaryDir installed, buildTree;
+    for (const QTemporaryDir *dir : {&installed, &buildTree}) {
+        QFile program(dir->filePath(QStringLiteral("noctalis")));
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+        program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
+    }
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", installed.path().toLocal8Bit());
+    EXPECT_EQ(autostartProgram(installed.filePath(QStringLiteral("noctalis"))), QStringLiteral("noctalis"));
+    EXPECT_EQ(autostartProgram(buildTree.filePath(QStringLiteral("noctalis"))),
+              buildTree.filePath(QStringLiteral("noctalis")));
+    qputenv("PATH", oldPath);
 }
 
 TEST(AutostartEntry, WritesTheFileMakingItsFolderAndReplacesItWhole)

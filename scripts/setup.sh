@@ -23,6 +23,8 @@ packages=(
   # zone ids, and the principal cities of zones (zone1970.tab)
   tzdata
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the Tonight benchmark's reference (bench/tonight/pyephem_tonight.py)
+  python3-ephem
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool
   python3

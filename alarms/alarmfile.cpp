@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace noctalis {
 
@@ -79,15 +80,21 @@ struct ReadFailure {
 
 QString atLine(qint64 lineNumber, const QString &what) { return Texts::tr("Line %1: %2").arg(lineNumber).arg(what); }
 
+// The line without its leading blanks (spaces or tabs).
+QStringView withoutBlanks(QStringView line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && (line[start] == u' ' || line[start] == u'\t'))
+        ++start;
+    return line.sliced(start);
+}
+
 // The value of a line that starts with tag, after optional blanks (spaces or
 // tabs): the rest of the line. Nothing when the line starts otherwise, so a
 // tag inside a value (a message "ENABLED: yes") is part of that value.
 std::optional<QStringView> taggedValue(QStringView line, QStringView tag)
 {
-    qsizetype start = 0;
-    while (start < line.size() && (line[start] == u' ' || line[start] == u'\t'))
-        ++start;
-    const QStringView rest = line.sliced(start);
+    const QStringView rest = withoutBlanks(line);
     if (!rest.startsWith(tag))
         return std::nullopt;
     return rest.sliced(tag.size());
@@ -126,29 +133,52 @@ bool enabledValue(const QString &value, qint64 lineNumber)
                              Texts::tr("\"%1\" is neither True, False nor a number.").arg(value))};
 }
 
+// The fields a block's lines set.
+enum class BlockField { None, Action, SiderealTime, Enabled, Param1, Param2, Param3, Duration };
+
+// The tag of a block line: the first character after the blanks names the
+// only tag the line can start with, so each line is compared with one tag.
+std::pair<BlockField, QStringView> blockTag(QStringView rest)
+{
+    if (rest.isEmpty())
+        return {BlockField::None, {}};
+    switch (rest.front().unicode()) {
+    case u'A': return {BlockField::Action, kActionTag};
+    case u'S': return {BlockField::SiderealTime, kSiderealTimeTag};
+    case u'E': return {BlockField::Enabled, kEnabledTag};
+    case u'D': return {BlockField::Duration, kDurationTag};
+    case u'P':
+        if (rest.size() > kParam1Tag.size() - 2) {
+            switch (rest[kParam1Tag.size() - 2].unicode()) {
+            case u'1': return {BlockField::Param1, kParam1Tag};
+            case u'2': return {BlockField::Param2, kParam2Tag};
+            case u'3': return {BlockField::Param3, kParam3Tag};
+            default: break;
+            }
+        }
+        return {BlockField::None, {}};
+    default: return {BlockField::None, {}};
+    }
+}
+
 // Sets the field of alarm whose tag starts the line, if any.
 void readBlockLine(QStringView line, qint64 lineNumber, AlarmDef &alarm)
 {
-    const auto value = [&](QStringView tag) -> std::optional<QString> {
-        const auto tagged = taggedValue(line, tag);
-        if (!tagged)
-            return std::nullopt;
-        return fieldValue(*tagged, tag, lineNumber);
-    };
-    if (const auto action = value(kActionTag))
-        alarm.Action = actionValue(*action, lineNumber);
-    else if (const auto start = value(kSiderealTimeTag))
-        alarm.SiderealTime = leadingNumber(*start);
-    else if (const auto enabled = value(kEnabledTag))
-        alarm.Enabled = enabledValue(*enabled, lineNumber);
-    else if (const auto param1 = value(kParam1Tag))
-        alarm.Param1 = *param1;
-    else if (const auto param2 = value(kParam2Tag))
-        alarm.Param2 = *param2;
-    else if (const auto param3 = value(kParam3Tag))
-        alarm.Param3 = *param3;
-    else if (const auto duration = value(kDurationTag))
-        alarm.Duration = leadingNumber(*duration);
+    const QStringView rest = withoutBlanks(line);
+    const auto [field, tag] = blockTag(rest);
+    if (field == BlockField::None || !rest.startsWith(tag))
+        return;
+    QString value = fieldValue(rest.sliced(tag.size()), tag, lineNumber);
+    switch (field) {
+    case BlockField::Action: alarm.Action = actionValue(value, lineNumber); break;
+    case BlockField::SiderealTime: alarm.SiderealTime = leadingNumber(value); break;
+    case BlockField::Enabled: alarm.Enabled = enabledValue(value, lineNumber); break;
+    case BlockField::Param1: alarm.Param1 = std::move(value); break;
+    case BlockField::Param2: alarm.Param2 = std::move(value); break;
+    case BlockField::Param3: alarm.Param3 = std::move(value); break;
+    case BlockField::Duration: alarm.Duration = leadingNumber(value); break;
+    case BlockField::None: break;
+    }
 }
 
 // The stored fields of a fresh record; the run-time state of the index stays.

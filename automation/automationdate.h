@@ -54,9 +54,16 @@ inline std::optional<DayAndMs> splitDayAndMs(double days)
 {
     if (!isAutomationDate(days))
         return std::nullopt;
-    const double whole = std::trunc(days);
-    const double fraction = std::fabs(days - whole);  // exact
-    DayAndMs r{static_cast<std::int64_t>(whole), static_cast<std::int64_t>(std::llround(fraction * double(kMsPerDay)))};
+    // Truncation and rounding by conversion to integers, without library
+    // calls: the day fits an integer exactly, and the milliseconds (0 to
+    // kMsPerDay) less their whole part are exact, so ties go away from zero
+    // as with std::llround.
+    const std::int64_t day = static_cast<std::int64_t>(days);
+    const double fraction = std::fabs(days - double(day));  // exact
+    const double ms = fraction * double(kMsPerDay);
+    DayAndMs r{day, static_cast<std::int64_t>(ms)};
+    if (ms - double(r.msOfDay) >= 0.5)
+        ++r.msOfDay;
     if (r.msOfDay >= kMsPerDay) {
         r.msOfDay -= kMsPerDay;
         r.day += 1;

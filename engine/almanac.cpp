@@ -135,11 +135,12 @@ double transitNear(const Sky &sky, double guess)
 
 }  // namespace
 
-AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg, double lngWestDeg)
+AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg, double lngWestDeg,
+                            EarthPlaces *earthPlaces)
 {
     const double start = automation::continuousDays(startUtDate);
     const double end = start + 1;
-    const AlmanacTrack track(target, start, end);
+    const AlmanacTrack track(target, start, end, earthPlaces);
     const Sky sky(track, latDeg, lngWestDeg);
     AlmanacDayEvents day;
 
@@ -190,12 +191,13 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
     return day;
 }
 
-AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, double lngWestDeg)
+AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, double lngWestDeg,
+                     EarthPlaces *earthPlaces)
 {
     const double t = automation::continuousDays(utDate);
     // Transits of the planets lie less than a day apart (the Moon's up to
     // 1.04 days, but the Moon is not interpolated).
-    const AlmanacTrack track(target, t - 1, t + 1);
+    const AlmanacTrack track(target, t - 1, t + 1, earthPlaces);
     const Sky sky(track, latDeg, lngWestDeg);
     const Sample s = sky.at(t);
 

@@ -58,7 +58,8 @@ double StandardAltitudeDeg(int body, double parallaxDeg)
     return -kRefractionDeg;
 }
 
-AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays) : m_target(target)
+AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays, EarthPlaces *earthPlaces)
+    : m_target(target)
 {
     if (!isPlanet(target.body))
         return;
@@ -68,7 +69,8 @@ AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, doub
     for (int i = 0; i < count; ++i) {
         // isPlanet(target.body) holds, so a place always comes back.
         const PlanetPlace place =
-            PlanetPosition(automation::automationDateOf(m_firstNode + i), target.body).value_or(PlanetPlace{});
+            PlanetPosition(automation::automationDateOf(m_firstNode + i), target.body, earthPlaces)
+                .value_or(PlanetPlace{});
         double ra = place.raHours;
         const double dec = place.decDeg;
         if (!m_nodes.empty())  // unwrap: consecutive nodes differ by less than 12 h

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "bodies.h"
+#include "planets.h"
 
 #include <array>
 #include <vector>
@@ -74,8 +75,10 @@ double StandardAltitudeDeg(int body, double parallaxDeg);
 //     nodes; beyond that they are extrapolated: ask only near the span.
 class AlmanacTrack {
 public:
-    // Places of target from firstUtDays to lastUtDays (continuous days, UT).
-    AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays);
+    // Places of target from firstUtDays to lastUtDays (continuous days, UT);
+    // earthPlaces as for PlanetPosition.
+    AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays,
+                 EarthPlaces *earthPlaces = nullptr);
 
     AlmanacPlace at(double utDays) const;
 

@@ -427,7 +427,7 @@ QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
         if (!r)
             return;
         const ephemkit::AlmanacDayEvents d =
-            ephemkit::AlmanacDay(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
+            ephemkit::AlmanacDay(r->target, r->utDate, automation::toDouble(m_lat), m_LNG, &m_earthPlaces);
         m_almanacDay = {d.status,
                         eventDate(d.rise.found, d.rise.utDate),
                         d.rise.found ? QVariant(d.rise.azDeg) : QVariant(),
@@ -446,7 +446,8 @@ QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
         const auto r = almanacRequest(uDate, m_UTDate, bodyNumber(), m_RA, m_Dec, 0);
         if (!r)
             return;
-        const ephemkit::AlmanacNow n = ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG);
+        const ephemkit::AlmanacNow n =
+            ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG, &m_earthPlaces);
         m_almanacPlace = {n.raHours,
                           n.decDeg,
                           n.altDeg,

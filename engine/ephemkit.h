@@ -7,6 +7,7 @@
 #pragma once
 
 #include "classfactory.h"
+#include "planets.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -225,6 +226,9 @@ private:
     // Empty until computed.
     QVariantList m_almanacDay;
     QVariantList m_almanacPlace;
+    // The Earth's places of the almanac's last instants: the planets of one
+    // refresh of a window share them.
+    ephemkit::EarthPlaces m_earthPlaces;
 
     bool m_hasError = false;
     int m_errorNumber = 0;

@@ -8,6 +8,7 @@
 #include "continuoustime.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace ephemkit {
 
@@ -41,7 +42,10 @@ double ReduceSiderealHours(double hours)
     if (l > 24) {
         // Jump by whole steps, then finish step by step: the same double as
         // stepping all the way, since every partial result is exact.
-        const double steps = std::floor(l / 24) - 1;
+        // Below 2^62 the conversion of the positive l / 24 to an integer is
+        // its floor, without a library call.
+        const double cycles = l / 24;
+        const double steps = (cycles < 0x1p62 ? double(static_cast<std::int64_t>(cycles)) : std::floor(cycles)) - 1;
         if (steps > 0)
             l -= steps * 24;
         while (l > 24)

@@ -128,20 +128,29 @@ double magnitude(int body, double jd)
 
 }  // namespace
 
-bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0, double *lam, double *bet,
-           double *dia, double *mag)
-{
-    if (body < 0 || body > 7)
-        return false;
-    const double jde = jdeOf(mj);
-    Vec3 earth{};
-    helioJ2000(-1, jde, earth);
+namespace {
 
-    Vec3 planet{};
+// plans with the Earth's heliocentric position at jde given.
+void plansFrom(double mj, double jde, const Vec3 &earth, int body, double *lpd0, double *psi0, double *rp0,
+               double *rho0, double *lam, double *bet, double *dia, double *mag)
+{
+
+    // Light time: the series at jde and at jde - tau0, tau0 that of the
+    // geometric distance. The light time then moves by about 1e-6 day at
+    // most, over which the planet keeps to the line between those two
+    // places to 1e-12 AU, so the iteration to 1e-9 day runs on that line
+    // instead of on the series.
+    Vec3 atJde{};
+    helioJ2000(body, jde, atJde);
+    const double tau0 = length(Vec3{atJde.x - earth.x, atJde.y - earth.y, atJde.z - earth.z}) * kLightDaysPerAu;
+    Vec3 atTau0{};
+    helioJ2000(body, jde - tau0, atTau0);
+    const Vec3 perDay{(atTau0.x - atJde.x) / tau0, (atTau0.y - atJde.y) / tau0, (atTau0.z - atJde.z) / tau0};
+    Vec3 planet = atTau0;
     Vec3 geo{};
-    double tau = 0;
+    double tau = tau0;
     for (int i = 0; i < 20; ++i) {
-        helioJ2000(body, jde - tau, planet);
+        planet = {atJde.x + perDay.x * tau, atJde.y + perDay.y * tau, atJde.z + perDay.z * tau};
         geo = {planet.x - earth.x, planet.y - earth.y, planet.z - earth.z};
         const double next = length(geo) * kLightDaysPerAu;
         const bool converged = std::fabs(next - tau) < 1e-9;
@@ -176,21 +185,20 @@ bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double 
         *dia = 2 * semidiameterArcsec(body, jdUtOf(mj));
     if (mag)
         *mag = magnitude(body, jdUtOf(mj));
-    return true;
 }
 
-void ab_ecl(double mj, double lsn, double *lam, double *bet)
+// The Sun's geometric longitude of date seen from the Earth at earth.
+double sunLongitude(double jde, const Vec3 &earth)
 {
-    const double jde = jdeOf(mj);
-    double sun = lsn;
-    if (lsn == 0.0) {
-        Vec3 earth{};
-        helioJ2000(-1, jde, earth);
-        double lon = std::atan2(-earth.y, -earth.x);
-        double lat = std::atan2(-earth.z, std::hypot(earth.x, earth.y));
-        precessEclipticFromJ2000(jde, lon, lat);
-        sun = lon;
-    }
+    double lon = std::atan2(-earth.y, -earth.x);
+    double lat = std::atan2(-earth.z, std::hypot(earth.x, earth.y));
+    precessEclipticFromJ2000(jde, lon, lat);
+    return lon;
+}
+
+// ab_ecl with the Sun's longitude given.
+void aberration(double jde, double sun, double *lam, double *bet)
+{
     const double t = (jde - kJ2000Jd) / kDaysPerJulianCentury;
     const double kappa = 20.49552 * kArcsecToRad;
     const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
@@ -201,6 +209,31 @@ void ab_ecl(double mj, double lsn, double *lam, double *bet)
     const double dLat = -kappa * std::sin(b) * (std::sin(sun - l) - e * std::sin(perihelion - l));
     *lam = wrapTwoPi(l + dLon);
     *bet = b + dLat;
+}
+
+Vec3 earthAt(double jde)
+{
+    Vec3 earth{};
+    helioJ2000(-1, jde, earth);
+    return earth;
+}
+
+}  // namespace
+
+bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0, double *lam, double *bet,
+           double *dia, double *mag)
+{
+    if (body < 0 || body > 7)
+        return false;
+    const double jde = jdeOf(mj);
+    plansFrom(mj, jde, earthAt(jde), body, lpd0, psi0, rp0, rho0, lam, bet, dia, mag);
+    return true;
+}
+
+void ab_ecl(double mj, double lsn, double *lam, double *bet)
+{
+    const double jde = jdeOf(mj);
+    aberration(jde, lsn == 0.0 ? sunLongitude(jde, earthAt(jde)) : lsn, lam, bet);
 }
 
 void ecl_eq(double mj, double bet, double lam, double *ra, double *dec)
@@ -258,13 +291,35 @@ bool PlanetTheoryHolds(int body, double utDate, double spanDays)
     return start >= first && start < end && start + spanDays <= end;
 }
 
-std::optional<PlanetPlace> PlanetPosition(double utDate, int body)
+EarthPlaces::Place EarthPlaces::at(double jde)
 {
-    const double mj = planetDayNumber(utDate);
-    double lpd0 = 0, psi0 = 0, rp0 = 0, rho0 = 0, lam = 0, bet = 0;
-    if (!plans(mj, body, &lpd0, &psi0, &rp0, &rho0, &lam, &bet, nullptr, nullptr))
+    for (const Place &p : m_places) {
+        if (p.jde == jde)
+            return p;
+    }
+    Place &p = m_places[m_next];
+    m_next = (m_next + 1) % m_places.size();
+    const Vec3 earth = earthAt(jde);
+    p = {jde, {earth.x, earth.y, earth.z}};
+    return p;
+}
+
+std::optional<PlanetPlace> PlanetPosition(double utDate, int body, EarthPlaces *earthPlaces)
+{
+    if (body < 0 || body > 7)
         return std::nullopt;
-    ab_ecl(mj, 0.0, &lam, &bet);
+    const double mj = planetDayNumber(utDate);
+    const double jde = jdeOf(mj);
+    Vec3 earth{};
+    if (earthPlaces) {
+        const EarthPlaces::Place p = earthPlaces->at(jde);
+        earth = {p.xyz[0], p.xyz[1], p.xyz[2]};
+    } else {
+        earth = earthAt(jde);
+    }
+    double lpd0 = 0, psi0 = 0, rp0 = 0, rho0 = 0, lam = 0, bet = 0;
+    plansFrom(mj, jde, earth, body, &lpd0, &psi0, &rp0, &rho0, &lam, &bet, nullptr, nullptr);
+    aberration(jde, sunLongitude(jde, earth), &lam, &bet);
     double ra = 0;
     double dec = 0;
     ecl_eq(mj, bet, lam, &ra, &dec);

@@ -15,6 +15,9 @@
 
 #include "continuoustime.h"
 
+#include <array>
+#include <cstddef>
+#include <limits>
 #include <optional>
 
 namespace ephemkit {
@@ -86,8 +89,11 @@ bool PlanetTheoryHolds(int body, double utDate, double spanDays);
 //     the ecliptic and equinox of J2000, which are precessed here to the
 //     date (Lieske 1977 ecliptic precession).
 //  2. Light time: the planet is taken at t - tau with tau = 0.0057755183 *
-//     distance (days per AU), iterated to 1e-9 day; the Earth at t. Time
-//     argument TT = UT + deltaTSeconds (deltat.h).
+//     distance (days per AU), iterated to 1e-9 day; the Earth at t. The
+//     series are evaluated twice, at t and at t - tau0 (tau0 from the
+//     geometric distance); the iteration runs on the line between those
+//     places (1e-12 AU from the series over the light time's last 1e-6
+//     day). Time argument TT = UT + deltaTSeconds (deltat.h).
 //  3. No aberration and no nutation: see ab_ecl and nut_eq.
 bool plans(double mj, int body, double *lpd0, double *psi0, double *rp0, double *rho0, double *lam, double *bet,
            double *dia, double *mag);
@@ -131,9 +137,28 @@ struct PlanetPlace {
     double decDeg = 0;   // declination, degrees
 };
 
+// EarthPlaces: the Earth's heliocentric places at the last few instants
+// asked for, so that the places of several planets at one instant evaluate
+// the Earth's series (the longest of them) once. Used from one thread.
+class EarthPlaces {
+public:
+    struct Place {
+        double jde = std::numeric_limits<double>::quiet_NaN();  // TT, Julian date; NaN: none yet
+        std::array<double, 3> xyz{};                            // ecliptic and equinox of J2000, AU
+    };
+    // The place at jde: kept, or computed and kept in place of the oldest.
+    Place at(double jde);
+
+private:
+    std::array<Place, 16> m_places{};
+    std::size_t m_next = 0;
+};
+
 // PlanetPosition: apparent geocentric right ascension and declination.
 //
 // Given:   utDate  automation date, UT; body  0 to 7 as for plans
+//          earthPlaces  where the Earth's places are kept between calls, or
+//                  null (the same results either way)
 // Returned (function value): the place; nothing for a body outside 0 to 7
 // Notes:
 //  1. plans, ab_ecl (second argument 0.0), ecl_eq, nut_eq in this order with
@@ -145,6 +170,6 @@ struct PlanetPlace {
 //     is computed all the same and means little: callers refuse such dates
 //     (PlanetTheoryHolds).
 // Reference: see plans, ab_ecl, ecl_eq and nut_eq.
-std::optional<PlanetPlace> PlanetPosition(double utDate, int body);
+std::optional<PlanetPlace> PlanetPosition(double utDate, int body, EarthPlaces *earthPlaces = nullptr);
 
 }  // namespace ephemkit

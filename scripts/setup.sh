@@ -36,6 +36,8 @@ packages=(
 if [ "$preset" != clock ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the Tonight benchmark's reference (bench/tonight/pyephem_tonight.py)
+    python3-ephem
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool
     python3

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Sidereal time alone, and one clock tick's engine traffic by name, each with
-// its reference beside it: libnova's sidereal time, the engine's members
-// called directly. Last, the Moon's place by name right after Qt hashed a
+// its reference beside it: libnova's local sidereal time in 0 to 24 h, the
+// engine's members called directly. Last, the Moon's place by name right after Qt hashed a
 // long key, as happens between the program's engine calls, beside the same
 // call without it.
 
@@ -33,12 +33,16 @@ void BM_LocalMeanSiderealTime(benchmark::State &state)
 }
 BENCHMARK(BM_LocalMeanSiderealTime);
 
-// Reference: libnova's mean sidereal time of the same instants.
+// Reference: libnova's mean sidereal time of the same instants, made local
+// and brought into 0 to 24 h as the engine's is (libnova reduces the
+// Greenwich time itself; the longitude can take it below 0).
 void BM_LocalMeanSiderealTimeLibnova(benchmark::State &state)
 {
     double jd = 45371.0 + 13.0 / 24 + 2415018.5;
     for (auto _ : state) {
         double lmst = ln_get_mean_sidereal_time(jd) - 75.0 / 15;
+        if (lmst < 0)
+            lmst += 24;
         benchmark::DoNotOptimize(lmst);
         jd += 1.0 / 86400;
     }

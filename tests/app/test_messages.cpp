@@ -83,7 +83,7 @@ TEST(WidgetMessages, BoxesAndFileDialogsOfAModalDialogStandAboveIt)
     for (const bool staleActive : {true, false}) {
         QList<Seen> boxes;
         QWidget *fileParent = nullptr;
-        QWidget *fileTransientFor = nullptr;
+        QWindow *fileTransientFor = nullptr;
         QTimer::singleShot(0, &editor, [&] {
             QApplication::setActiveWindow(staleActive ? &clock : nullptr);
             boxes = answerBoxes(

@@ -36,13 +36,14 @@ constexpr double kMinutesPerDay = 1440.0;
 // The most of a name a list row shows.
 constexpr qsizetype kShownNameChars = 200;
 
-// Captions of the parameter boxes, translated when shown.
-constexpr const char *kMessageCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Message:");
-constexpr const char *kSoundCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Sound:");
-constexpr const char *kProgramCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Program:");
-constexpr const char *kMinimizedCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Minimized Y/N:");
-constexpr const char *kUrlCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "URL:");
-constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Interval min:");
+// Captions of the parameter boxes, translated when shown. Each carries an
+// access key of its own among the boxes shown with it.
+constexpr const char *kMessageCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Messa&ge:");
+constexpr const char *kSoundCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "So&und:");
+constexpr const char *kProgramCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Pro&gram:");
+constexpr const char *kMinimizedCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Minimized &Y/N:");
+constexpr const char *kUrlCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "&URL:");
+constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEditor", "Inter&val min:");
 
 // A duration or an interval, minutes: more than none, at most a day (an
 // alarm fires once a sidereal day).
@@ -319,7 +320,7 @@ QString AlarmEditor::refusedField() const
     if (const QString refused = refusedText(ui->txtName->text(), tr("Name")); !refused.isEmpty())
         return refused;
     for (std::size_t i = 0; i < txtParam.size(); ++i) {
-        QString caption = LBLParam[i]->isHidden() ? QString() : LBLParam[i]->text();
+        QString caption = LBLParam[i]->isHidden() ? QString() : LBLParam[i]->text().remove(QLatin1Char('&'));
         if (caption.endsWith(QLatin1Char(':')))
             caption.chop(1);
         if (caption.isEmpty())

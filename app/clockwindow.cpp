@@ -87,6 +87,7 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
         label->installEventFilter(this);
+    showLmst(ui->LBLClk->text());
     buildMenu();
     // The observer location dialog of the configuration dialog and the
     // calculator, over the exchange values of the application.
@@ -232,8 +233,8 @@ void ClockWindow::createEngine()
     m_engineError = *error;
     qCWarning(lcClock).noquote() << "No sidereal time: the astronomy engine" << m_ctx.engineProgId
                                  << "could not be created:" << *error;
-    for (QLabel *label : {ui->LBLClk, ui->LBLLASTClock})
-        label->setText(tr("--:--:--"));
+    showLmst(tr("--:--:--"));
+    ui->LBLLASTClock->setText(tr("--:--:--"));
     m_ctx.messages.show(tr("The astronomy engine could not be loaded, so the clock cannot show sidereal time.")
                             + QStringLiteral("\r\n\r\n") + *error,
                         programTitle());
@@ -437,7 +438,7 @@ void ClockWindow::tick(const QDateTime &reading)
         m_engineLmst = automation::toDouble(m_engine.get(QStringLiteral("lmst")));
     });
     if (m_engineLmst)
-        ui->LBLClk->setText(FormatHoursHMS(m_ut1.sidereal(*m_engineLmst)));
+        showLmst(FormatHoursHMS(m_ut1.sidereal(*m_engineLmst)));
     runStep(lcClock, "show the LAST", [&] {
         if (m_engineLmst && p.DisplayLAST)
             ui->LBLLASTClock->setText(
@@ -451,6 +452,14 @@ void ClockWindow::tick(const QDateTime &reading)
         else if (m_alarmPaused)
             m_alarmPaused();
     });
+}
+
+void ClockWindow::showLmst(const QString &text)
+{
+    ui->LBLClk->setText(text);
+    // The UT and LAST rows have a caption of their own beside their time; the
+    // LMST row has none on the face, so a screen reader hears it in the name.
+    ui->LBLClk->setAccessibleName(tr("LMST %1").arg(text));
 }
 
 std::optional<double> ClockWindow::lmstHoursAt(const QDateTime &reading) const
@@ -467,7 +476,7 @@ std::optional<double> ClockWindow::lmstHoursAt(const QDateTime &reading) const
 void ClockWindow::turnFace(const QDateTime &reading)
 {
     if (const std::optional<double> lmst = lmstHoursAt(reading)) {
-        ui->LBLClk->setText(FormatHoursHMS(*lmst));
+        showLmst(FormatHoursHMS(*lmst));
         if (isMinimized())
             setWindowTitle(ui->LBLClk->text());
     }

@@ -161,6 +161,8 @@ private:
     // The face shown for a reading between ticks, and how long until it
     // next turns over.
     void turnFace(const QDateTime &reading);
+    // Shows an LMST text on the face, and names the row for screen readers.
+    void showLmst(const QString &text);
     std::optional<int> msecsToNextFaceSecond(const QDateTime &reading) const;
     void popupMenuAtClockFace();
     void applyTopMost(bool topMost);

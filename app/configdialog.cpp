@@ -21,7 +21,10 @@
 #include "ui_configdialog.h"
 #include "variant.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
 
 #include <cmath>
 
@@ -136,22 +139,48 @@ void ConfigDialog::detectZoneToggled()
 
 bool ConfigDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == ui->LBLBackcolor) {
-            pickBackColor();
+    auto *swatch = qobject_cast<QLabel *>(watched);
+    if (swatch != ui->LBLBackcolor && swatch != ui->LBLforecolor)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            break;
+        pickSwatchColor(swatch);
+        return true;
+    case QEvent::KeyPress:
+        // Space and Return open the picker as a click does; Return then
+        // stays with the swatch instead of pressing the dialog's OK.
+        if (isPressKey(static_cast<QKeyEvent *>(event)->key())) {
+            pickSwatchColor(swatch);
             return true;
         }
-        if (watched == ui->LBLforecolor) {
-            pickDigitColor();
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: swatch->update(); break;
+    case QEvent::Paint:
+        if (swatch->hasFocus()) {
+            static_cast<QObject *>(swatch)->event(event);
+            paintFocusMark(swatch);
             return true;
         }
+        break;
+    default: break;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void ConfigDialog::pickBackColor() { pickSwatchColor(ui->LBLBackcolor); }
+bool ConfigDialog::isPressKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
 
-void ConfigDialog::pickDigitColor() { pickSwatchColor(ui->LBLforecolor); }
+void ConfigDialog::paintFocusMark(QLabel *swatch)
+{
+    // A dotted frame inside the box, dark on a light colour and light on a
+    // dark one, so that it shows on any colour picked.
+    QPainter painter(swatch);
+    const QColor color = swatchColor(swatch);
+    painter.setPen(QPen(color.lightness() > 127 ? Qt::black : Qt::white, 1, Qt::DotLine));
+    painter.drawRect(swatch->rect().adjusted(3, 3, -4, -4));
+}
 
 void ConfigDialog::pickSwatchColor(QLabel *swatch)
 {

@@ -64,8 +64,6 @@ protected:
 private slots:
     void flipLongitudeSense();
     void detectZoneToggled();
-    void pickBackColor();
-    void pickDigitColor();
     void pickFont();
     void showObserverDialog();
     void showAlarmEditor();
@@ -95,6 +93,8 @@ private:
     void pickSwatchColor(QLabel *swatch);
     static QColor swatchColor(const QLabel *swatch);
     static void paintSwatch(QLabel *swatch, const QColor &color);
+    static bool isPressKey(int key);
+    static void paintFocusMark(QLabel *swatch);
 
     AppContext m_ctx;
     Openers m_openers;

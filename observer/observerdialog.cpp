@@ -24,6 +24,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QStandardPaths>
@@ -80,8 +81,10 @@ ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *
     hideCityLists();
     // Room for the longest zone ids, so that no id widens the dialog.
     ui->LBLZoneId->setMinimumWidth(ui->LBLZoneId->fontMetrics().horizontalAdvance(kLongZoneId));
-    for (QWidget *label : {ui->Label1, ui->LBLLNG, ui->Label4})
-        label->installEventFilter(this);
+    for (QWidget *watched :
+         {static_cast<QWidget *>(ui->Label1), static_cast<QWidget *>(ui->LBLLNG), static_cast<QWidget *>(ui->Label4),
+          static_cast<QWidget *>(ui->ListRegions), static_cast<QWidget *>(ui->ListCities)})
+        watched->installEventFilter(this);
 
     connect(ui->cmdEW, &QPushButton::clicked, this, &ObserverDialog::flipLongitudeSense);
     connect(ui->CmdOK, &QPushButton::clicked, this, &ObserverDialog::confirm);
@@ -124,6 +127,18 @@ bool ObserverDialog::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         ui->chkDetectTZ->toggle();
         return true;
+    }
+    // Return in a city list picks the current line as a click does and goes
+    // no further: the dialog's OK button would otherwise take it too.
+    if (event->type() == QEvent::KeyPress && (watched == ui->ListRegions || watched == ui->ListCities)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == ui->ListRegions)
+                regionPicked();
+            else
+                cityPicked();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -432,6 +447,7 @@ void ObserverDialog::regionPicked()
     ui->ListCities->addItem(tr("<CANCEL>"));
     ui->ListCities->show();
     ui->LBLCities->show();
+    ui->ListCities->setFocus();
 }
 
 void ObserverDialog::cityPicked()
@@ -450,6 +466,8 @@ void ObserverDialog::cityPicked()
             ui->txtLocation->setText(city);
         }
     }
+    // Back where the lists were asked for, not on whatever follows them.
+    ui->CmdCities->setFocus();
     hideCityLists();
 }
 

@@ -3,14 +3,15 @@
 
 #include "colordialogpicker.h"
 
-#include <QApplication>
+#include "dialogparent.h"
+
 #include <QColorDialog>
 
 namespace noctalis {
 
 std::optional<QColor> ColorDialogPicker::pickColor(const QColor &initial)
 {
-    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+    const QColor chosen = QColorDialog::getColor(initial, dialogParent());
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

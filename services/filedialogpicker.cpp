@@ -3,7 +3,8 @@
 
 #include "filedialogpicker.h"
 
-#include <QApplication>
+#include "dialogparent.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -35,7 +36,7 @@ QString qtNameFilters(const QString &filter)
 std::optional<QString> FileDialogPicker::pickFile(const FilePickRequest &request)
 {
     const bool save = request.purpose == FilePickRequest::Purpose::Save;
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, qtNameFilters(request.filter));
+    QFileDialog dialog(dialogParent(), request.title, request.directory, qtNameFilters(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

@@ -3,7 +3,8 @@
 
 #include "fontdialogpicker.h"
 
-#include <QApplication>
+#include "dialogparent.h"
+
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QIntValidator>
@@ -53,7 +54,7 @@ std::optional<FontChoice> FontDialogPicker::pickFont(const FontPickRequest &requ
     // its place, in the weight asked for.
     initial.setFamily(QFontInfo(initial).family());
 
-    QFontDialog dialog(QApplication::activeWindow());
+    QFontDialog dialog(dialogParent());
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
     dialog.setCurrentFont(initial);
     dialog.setWindowTitle(request.title);

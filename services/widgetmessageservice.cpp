@@ -3,18 +3,15 @@
 
 #include "widgetmessageservice.h"
 
-#include <QApplication>
+#include "dialogparent.h"
+
 #include <QMessageBox>
 
 #include <utility>
 
 namespace noctalis {
 
-QWidget *WidgetMessageService::parentWindow() const
-{
-    QWidget *active = QApplication::activeWindow();
-    return active ? active : m_mainWindow.data();
-}
+QWidget *WidgetMessageService::parentWindow() const { return dialogParent(m_mainWindow.data()); }
 
 MessageAnswer WidgetMessageService::show(const QString &text, const QString &title, MessageButtons buttons)
 {

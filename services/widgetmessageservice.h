@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Messages shown as message boxes, above the window they belong to: the
-// active window, else the program's main window once it is known.
+// modal dialog that asked, else the active window, else the program's main
+// window once it is known.
 //
 // While the program starts, its window is not on screen yet; a message box
 // then would open with nothing to stand above, and may end up under other

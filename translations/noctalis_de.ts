@@ -24,16 +24,16 @@
         <translation>Weltkarte: Natural Earth (gemeinfrei), über world-atlas (ISC). Städteliste: city-timezones (MIT), aus den Natural-Earth-Ortschaften (gemeinfrei); Zeitzonen aus der IANA-tz-Datenbank (gemeinfrei).</translation>
     </message>
     <message>
-        <source>&amp;Home Page</source>
-        <translation>&amp;Startseite</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Home &amp;Page</source>
+        <translation>&amp;Startseite</translation>
     </message>
 </context>
 <context>
@@ -144,44 +144,48 @@
         <translation>Alarm bearbeiten</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Hr</source>
-        <translation>Std</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Min</translation>
-    </message>
-    <message>
         <source>Sec</source>
         <translation>Sek</translation>
-    </message>
-    <message>
-        <source>Alarm Type</source>
-        <translation>Alarmart</translation>
-    </message>
-    <message>
-        <source>Duration min.</source>
-        <translation>Dauer (min)</translation>
     </message>
     <message>
         <source>How long the alert will remain active. </source>
         <translation>Wie lange der Alarm aktiv bleibt.</translation>
     </message>
     <message>
-        <source>Browse</source>
-        <translation>Durchsuchen</translation>
-    </message>
-    <message>
-        <source>Start the program &amp;minimized</source>
-        <translation>Programm &amp;minimiert starten</translation>
-    </message>
-    <message>
         <source>Sidereal Time</source>
         <translation>Sternzeit</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>Na&amp;me</translation>
+    </message>
+    <message>
+        <source>&amp;Hr</source>
+        <translation>St&amp;d</translation>
+    </message>
+    <message>
+        <source>M&amp;in</source>
+        <translation>M&amp;in</translation>
+    </message>
+    <message>
+        <source>Ena&amp;bled</source>
+        <translation>A&amp;ktiv</translation>
+    </message>
+    <message>
+        <source>Alarm &amp;Type</source>
+        <translation>Alarma&amp;rt</translation>
+    </message>
+    <message>
+        <source>Du&amp;ration min.</source>
+        <translation>Da&amp;uer (min)</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>Aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>Start the program minimi&amp;zed</source>
+        <translation>Pro&amp;gramm minimiert starten</translation>
     </message>
 </context>
 <context>
@@ -292,16 +296,16 @@ Nicht gefunden.</translation>
         <translation>Alarm später wiederholen</translation>
     </message>
     <message>
-        <source>Snooze</source>
-        <translation>Schlummern</translation>
-    </message>
-    <message>
         <source>Stop the alarm</source>
         <translation>Alarm beenden</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Beenden</translation>
+        <source>&amp;Snooze</source>
+        <translation>&amp;Schlummern</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
@@ -350,68 +354,20 @@ Nicht gefunden.</translation>
         <translation>&amp;Zeitzone:</translation>
     </message>
     <message>
-        <source>Detect TZ automatically.</source>
-        <translation>Zeitzone automatisch erkennen.</translation>
-    </message>
-    <message>
         <source>Date Format</source>
         <translation>Datumsformat</translation>
-    </message>
-    <message>
-        <source>MM/DD/YYYY</source>
-        <translation>MM/TT/JJJJ</translation>
-    </message>
-    <message>
-        <source>DD/MM/YYYY</source>
-        <translation>TT/MM/JJJJ</translation>
     </message>
     <message>
         <source>click box to change color</source>
         <translation>Feld anklicken, um die Farbe zu ändern</translation>
     </message>
     <message>
-        <source>back color</source>
-        <translation>Hintergrundfarbe</translation>
-    </message>
-    <message>
-        <source>digit color</source>
-        <translation>Ziffernfarbe</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>Alarms Enabled</source>
-        <translation>Alarme eingeschaltet</translation>
-    </message>
-    <message>
-        <source>Auto-Start Clock</source>
-        <translation>Uhr automatisch starten</translation>
-    </message>
-    <message>
-        <source>Always on Top</source>
-        <translation>Immer im Vordergrund</translation>
-    </message>
-    <message>
         <source>Show the local apparent sidereal time (LMST plus the equation of the equinoxes) as a third row.</source>
         <translation>Zeigt die wahre Ortssternzeit (LMST plus Äquinoktialgleichung) als dritte Zeile.</translation>
     </message>
     <message>
-        <source>Show LAST (apparent sidereal time)</source>
-        <translation>LAST anzeigen (wahre Sternzeit)</translation>
-    </message>
-    <message>
-        <source>&amp;DUT1 (s):</source>
-        <translation>&amp;DUT1 (s):</translation>
-    </message>
-    <message>
         <source>UT1 - UTC in seconds, as the IERS publishes it (between -0.9 and 0.9); 0 keeps the clock on UTC.</source>
         <translation>UT1 − UTC in Sekunden, wie vom IERS veröffentlicht (zwischen -0,9 und 0,9); 0 lässt die Uhr auf UTC.</translation>
-    </message>
-    <message>
-        <source>Configure Alarms</source>
-        <translation>Alarme einrichten</translation>
     </message>
     <message>
         <source>&amp;Map</source>
@@ -422,28 +378,84 @@ Nicht gefunden.</translation>
         <translation>Woher kommt das?</translation>
     </message>
     <message>
-        <source>About / Help</source>
-        <translation>Über / Hilfe</translation>
-    </message>
-    <message>
         <source>exit without changes</source>
         <translation>ohne Änderungen schließen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>save these changes and exit config</source>
         <translation>Änderungen speichern und Einstellungen schließen</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Time Zone +Daylight Savings Time Bias if it exists.</source>
         <translation>Zeitzone einschließlich Sommerzeit-Verschiebung, falls vorhanden.</translation>
+    </message>
+    <message>
+        <source>Detect T&amp;Z automatically.</source>
+        <translation>Zeitzone automatisch &amp;erkennen.</translation>
+    </message>
+    <message>
+        <source>MM/DD/&amp;YYYY</source>
+        <translation>MM/TT/&amp;JJJJ</translation>
+    </message>
+    <message>
+        <source>&amp;DD/MM/YYYY</source>
+        <translation>&amp;TT/MM/JJJJ</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;back color</source>
+        <translation>Hinter&amp;grundfarbe</translation>
+    </message>
+    <message>
+        <source>Digit color</source>
+        <translation>Ziffernfarbe</translation>
+    </message>
+    <message>
+        <source>di&amp;git color</source>
+        <translation>Ziffern&amp;farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>Sch&amp;rift</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms Enabled</source>
+        <translation>Alarme ei&amp;ngeschaltet</translation>
+    </message>
+    <message>
+        <source>Auto-&amp;Start Clock</source>
+        <translation>Uhr automatisch &amp;starten</translation>
+    </message>
+    <message>
+        <source>Always on To&amp;p</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w LAST (apparent sidereal time)</source>
+        <translation>LAST anzeigen (&amp;wahre Sternzeit)</translation>
+    </message>
+    <message>
+        <source>D&amp;UT1 (s):</source>
+        <translation>D&amp;UT1 (s):</translation>
+    </message>
+    <message>
+        <source>Configure Ala&amp;rms</source>
+        <translation>Alar&amp;me einrichten</translation>
+    </message>
+    <message>
+        <source>About / &amp;Help</source>
+        <translation>Über / &amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -511,14 +523,6 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <translation>Beobachtungsort</translation>
     </message>
     <message>
-        <source>Select Region</source>
-        <translation>Region auswählen</translation>
-    </message>
-    <message>
-        <source>Select City</source>
-        <translation>Stadt auswählen</translation>
-    </message>
-    <message>
         <source>Lat/Lng</source>
         <translation>Breite/Länge</translation>
     </message>
@@ -527,16 +531,8 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <translation>Rechtsklick auf die Karte übernimmt Breite/Länge des Zeigers.</translation>
     </message>
     <message>
-        <source>Latitude:</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
         <source>The latitude of the Observer.</source>
         <translation>Die geografische Breite des Beobachters.</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>Länge:</translation>
     </message>
     <message>
         <source>This is the West Longitude of the Observer.</source>
@@ -547,10 +543,6 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <translation>W</translation>
     </message>
     <message>
-        <source>Elevation:</source>
-        <translation>Höhe:</translation>
-    </message>
-    <message>
         <source>Elevation of the observer above sea level.</source>
         <translation>Höhe des Beobachters über dem Meeresspiegel.</translation>
     </message>
@@ -559,36 +551,16 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <translation>Meter</translation>
     </message>
     <message>
-        <source>Time Zone:</source>
-        <translation>Zeitzone:</translation>
-    </message>
-    <message>
         <source>This is the time zone for the selected observer location. Usually this will be the same as the system clock time zone.</source>
         <translation>Die Zeitzone des gewählten Beobachtungsorts. Meist ist sie dieselbe wie die der Systemuhr.</translation>
-    </message>
-    <message>
-        <source>US Time Zones by Name</source>
-        <translation>US-Zeitzonen nach Namen</translation>
-    </message>
-    <message>
-        <source>System Clock Time Zone:</source>
-        <translation>Zeitzone der Systemuhr:</translation>
     </message>
     <message>
         <source>This is the time zone that your computer system clock uses.</source>
         <translation>Die Zeitzone, die die Systemuhr des Computers verwendet.</translation>
     </message>
     <message>
-        <source>DST Rule:</source>
-        <translation>Sommerzeitregel:</translation>
-    </message>
-    <message>
         <source>Daylight Savings Time Rules.</source>
         <translation>Sommerzeitregeln.</translation>
-    </message>
-    <message>
-        <source>Location Desc.:</source>
-        <translation>Ortsbeschr.:</translation>
     </message>
     <message>
         <source>Location Description</source>
@@ -597,14 +569,6 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
     <message>
         <source>Observer file name</source>
         <translation>Name der Beobachterdatei</translation>
-    </message>
-    <message>
-        <source>Cities</source>
-        <translation>Städte</translation>
-    </message>
-    <message>
-        <source>Google Map</source>
-        <translation>Google Maps</translation>
     </message>
     <message>
         <source>Takes you the location via browser and Google Maps.</source>
@@ -635,8 +599,56 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <translation>Zeitzonenname:</translation>
     </message>
     <message>
-        <source>Detect System Time Zone</source>
-        <translation>Zeitzone des Systems erkennen</translation>
+        <source>Select &amp;Region</source>
+        <translation>&amp;Region auswählen</translation>
+    </message>
+    <message>
+        <source>Select Cit&amp;y</source>
+        <translation>Stadt aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>Lati&amp;tude:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>Lä&amp;nge:</translation>
+    </message>
+    <message>
+        <source>&amp;Elevation:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Time &amp;Zone:</source>
+        <translation>&amp;Zeitzone:</translation>
+    </message>
+    <message>
+        <source>US Time Zones &amp;by Name</source>
+        <translation>&amp;US-Zeitzonen nach Namen</translation>
+    </message>
+    <message>
+        <source>System Cloc&amp;k Time Zone:</source>
+        <translation>Zeitzone der S&amp;ystemuhr:</translation>
+    </message>
+    <message>
+        <source>&amp;Detect System Time Zone</source>
+        <translation>Zeitzone des Systems &amp;erkennen</translation>
+    </message>
+    <message>
+        <source>DST R&amp;ule:</source>
+        <translation>So&amp;mmerzeitregel:</translation>
+    </message>
+    <message>
+        <source>Loc&amp;ation Desc.:</source>
+        <translation>Ortsbes&amp;chr.:</translation>
+    </message>
+    <message>
+        <source>C&amp;ities</source>
+        <translation>S&amp;tädte</translation>
+    </message>
+    <message>
+        <source>&amp;Google Map</source>
+        <translation>&amp;Google Maps</translation>
     </message>
 </context>
 <context>
@@ -666,11 +678,11 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
     </message>
     <message>
         <source>&amp;Hide</source>
-        <translation>&amp;Ausblenden</translation>
+        <translation>Aus&amp;blenden</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -988,36 +1000,36 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
         <translation>US-Zeitzone nach Namen auswählen</translation>
     </message>
     <message>
-        <source>Eastern Time  (UT - 5 hours)</source>
-        <translation>Eastern Time  (UT - 5 Stunden)</translation>
-    </message>
-    <message>
-        <source>Central Time  (UT-6 hours)</source>
-        <translation>Central Time  (UT-6 Stunden)</translation>
-    </message>
-    <message>
-        <source>Mountain Time  (UT-7 hours)</source>
-        <translation>Mountain Time  (UT-7 Stunden)</translation>
-    </message>
-    <message>
-        <source>Pacific Time  (UT-8 hours)</source>
-        <translation>Pacific Time  (UT-8 Stunden)</translation>
-    </message>
-    <message>
-        <source>Alaska Time  (UT-9 hours)</source>
-        <translation>Alaska Time  (UT-9 Stunden)</translation>
-    </message>
-    <message>
-        <source>Hawaii Time (UT-10 hours)</source>
-        <translation>Hawaii Time (UT-10 Stunden)</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Eastern Time  (UT - 5 hours)</source>
+        <translation>&amp;Eastern Time  (UT - 5 Stunden)</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntral Time  (UT-6 hours)</source>
+        <translation>Ce&amp;ntral Time  (UT-6 Stunden)</translation>
+    </message>
+    <message>
+        <source>&amp;Mountain Time  (UT-7 hours)</source>
+        <translation>&amp;Mountain Time  (UT-7 Stunden)</translation>
+    </message>
+    <message>
+        <source>&amp;Pacific Time  (UT-8 hours)</source>
+        <translation>&amp;Pacific Time  (UT-8 Stunden)</translation>
+    </message>
+    <message>
+        <source>&amp;Alaska Time  (UT-9 hours)</source>
+        <translation>A&amp;laska Time  (UT-9 Stunden)</translation>
+    </message>
+    <message>
+        <source>&amp;Hawaii Time (UT-10 hours)</source>
+        <translation>&amp;Hawaii Time (UT-10 Stunden)</translation>
     </message>
 </context>
 <context>
@@ -1118,30 +1130,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Tondatei</translation>
     </message>
     <message>
-        <source>Message:</source>
-        <translation>Nachricht:</translation>
-    </message>
-    <message>
-        <source>Sound:</source>
-        <translation>Ton:</translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation>Programm:</translation>
-    </message>
-    <message>
-        <source>Minimized Y/N:</source>
-        <translation>Minimiert Y/N:</translation>
-    </message>
-    <message>
-        <source>URL:</source>
-        <translation>URL:</translation>
-    </message>
-    <message>
-        <source>Interval min:</source>
-        <translation>Intervall min:</translation>
-    </message>
-    <message>
         <source>Duration must be a number of minutes greater than 0 and at most 1440, such as 5 or 0.5.</source>
         <translation>Die Dauer muss eine Zahl von Minuten größer als 0 und höchstens 1440 sein, etwa 5 oder 0.5.</translation>
     </message>
@@ -1188,6 +1176,30 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Load Sidereal Alarms</source>
         <translation>Sternzeit-Alarme laden</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ge:</source>
+        <translation>Nachri&amp;cht:</translation>
+    </message>
+    <message>
+        <source>So&amp;und:</source>
+        <translation>&amp;Ton:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gram:</source>
+        <translation>&amp;Programm:</translation>
+    </message>
+    <message>
+        <source>Minimized &amp;Y/N:</source>
+        <translation>Minimiert &amp;Y/N:</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>&amp;Ziel (URL):</translation>
+    </message>
+    <message>
+        <source>Inter&amp;val min:</source>
+        <translation>Inter&amp;vall min:</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1286,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>A&amp;bout</source>
         <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>LMST %1</source>
+        <translation>LMST %1</translation>
     </message>
 </context>
 <context>

@@ -16,9 +16,11 @@
 #include "settingvalues.h"
 #include "strictinput.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -488,6 +490,43 @@ TEST_F(ConfigDialogTest, SwatchesTakeThePickedColourAndKeepItWhenCancelled)
     EXPECT_EQ(read("BkColor"), QStringLiteral("255")) << "red in the low byte";
     EXPECT_EQ(read("DigitColor"), QStringLiteral("0"));
     EXPECT_EQ(prefs.BkColor, QColor(255, 0, 0));
+}
+
+// By keyboard: a swatch takes focus (its caption's access key leads to it),
+// shows it, and opens the picker on Space or Return, Return going no further
+// to the dialog's OK; a screen reader hears each swatch by its own name.
+TEST_F(ConfigDialogTest, SwatchesWorkByKeyboardAndCarryNames)
+{
+    colors.answers = {QColor(0, 0, 255), QColor(0, 128, 0)};
+    auto form = open();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const struct {
+        const char *swatch;
+        const char *caption;
+        QString name;
+    } swatches[] = {{"LBLBackcolor", "LabelBackcolor", QStringLiteral("Background color")},
+                    {"LBLforecolor", "Labelforecolor", QStringLiteral("Digit color")}};
+    for (const auto &c : swatches) {
+        QLabel *swatch = control<QLabel>(*form, c.swatch);
+        EXPECT_EQ(control<QLabel>(*form, c.caption)->buddy(), swatch) << c.swatch;
+        EXPECT_TRUE(swatch->focusPolicy() & Qt::TabFocus) << c.swatch;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(swatch)->text(QAccessible::Name), c.name);
+        swatch->setFocus(Qt::ShortcutFocusReason);
+        ASSERT_TRUE(swatch->hasFocus()) << c.swatch;
+        const QImage focused = swatch->grab().toImage();
+        swatch->clearFocus();
+        EXPECT_NE(swatch->grab().toImage(), focused) << c.swatch << ": no focus shown";
+    }
+    QTest::keyClick(control<QLabel>(*form, "LBLBackcolor"), Qt::Key_Space);
+    QTest::keyClick(control<QLabel>(*form, "LBLforecolor"), Qt::Key_Return);
+    QTest::keyClick(control<QLabel>(*form, "LBLforecolor"), Qt::Key_Enter);  // cancelled
+    EXPECT_EQ(colors.requests, (QList<QColor>{Qt::white, Qt::black, QColor(0, 128, 0)}));
+    EXPECT_TRUE(form->isVisible()) << "Return stays with the swatch";
+    EXPECT_TRUE(prefs.ConfigCancelled);
+    click(*form, "cmdUpdate");
+    EXPECT_EQ(prefs.BkColor, QColor(0, 0, 255));
+    EXPECT_EQ(prefs.DigitColor, QColor(0, 128, 0));
 }
 
 TEST_F(ConfigDialogTest, AlarmsAndAboutOpenOverTheDialog)

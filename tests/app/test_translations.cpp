@@ -83,7 +83,7 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
         ScriptedFilePicker files;
         AlarmEditor editor(parts.alarms, parts.prefs, parts.settings, parts.messages, files);
         editor.findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
-        EXPECT_EQ(editor.findChild<QLabel *>(QStringLiteral("LBLParam0"))->text(), QStringLiteral("Nachricht:"));
+        EXPECT_EQ(editor.findChild<QLabel *>(QStringLiteral("LBLParam0"))->text(), QStringLiteral("Nachri&cht:"));
         // Qt's own catalogue, where Qt's translations are installed.
         const bool qtCatalogue =
             QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));

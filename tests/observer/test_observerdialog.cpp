@@ -562,6 +562,27 @@ TEST_F(ObserverDialogTest, PickingACityOrCancel)
     EXPECT_TRUE(messages().isEmpty());
 }
 
+// By keyboard: arrows move through both lists and Return picks a line as a
+// click does, the dialog staying open instead of taking Return for its OK.
+TEST_F(ObserverDialogTest, ArrowsAndReturnPickACityAndKeepTheDialogOpen)
+{
+    observer().ObserverCancelled = true;  // as the opener sets it
+    open();
+    click("CmdCities");
+    for (const int key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(list("ListRegions"), Qt::Key(key));
+    ASSERT_TRUE(shown("ListCities"));
+    EXPECT_EQ(entries("ListCities"), QStringList({"<CANCEL>", "London, United Kingdom", "Paris, France", "<CANCEL>"}));
+    for (const int key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter})
+        QTest::keyClick(list("ListCities"), Qt::Key(key));
+    EXPECT_EQ(text("txtLocation"), QStringLiteral("Paris, France"));
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("1"));
+    EXPECT_FALSE(shown("ListCities"));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_TRUE(observer().ObserverCancelled) << "OK was not pressed";
+}
+
 // A city with a zone line gives the dialog its zone, shown beside the hours
 // and handed back by OK; typing hours, or a city of a list without zone
 // lines, leaves a fixed offset. An observer file keeps the zone.
@@ -709,8 +730,8 @@ TEST_F(ObserverDialogTest, UsTimeZonePickerSetsZoneAndRule)
             auto *picker = qobject_cast<UsZonePicker *>(QApplication::activeModalWidget());
             ASSERT_NE(picker, nullptr);
             EXPECT_EQ(picker->windowTitle(), QStringLiteral("Select a US Time Zone by Name"));
-            for (int i = 0; i < 6; ++i)
-                captions << picker->findChild<QRadioButton *>(QStringLiteral("OptTZ%1").arg(i))->text();
+            for (int i = 0; i < 6; ++i)  // as read, without the access key's mark
+                captions << picker->findChild<QRadioButton *>(QStringLiteral("OptTZ%1").arg(i))->text().remove(u'&');
             if (c.option >= 0)
                 picker->findChild<QRadioButton *>(QStringLiteral("OptTZ%1").arg(c.option))->click();
             picker->findChild<QPushButton *>(c.ok ? QStringLiteral("cmdOK") : QStringLiteral("cmdCancel"))->click();

@@ -4,7 +4,7 @@
 #include "windowfit.h"
 
 #include <QEvent>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -139,9 +139,19 @@ QMargins frameMargins(const QWidget &window, const QWidget *anchor)
                         frame.bottom() - inner.bottom());
     };
     const QMargins own = margins(window);
-    if (!own.isNull() || !anchor)
+    if (!own.isNull())
         return own;
-    return margins(*anchor->window());
+    if (anchor)
+        return margins(*anchor->window());
+    QMargins largest;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w == &window)
+            continue;
+        const QMargins m = margins(*w);
+        largest = QMargins(std::max(largest.left(), m.left()), std::max(largest.top(), m.top()),
+                           std::max(largest.right(), m.right()), std::max(largest.bottom(), m.bottom()));
+    }
+    return largest;
 }
 
 void fitWindow(QWidget &window, const QWidget *anchor, Placement placement)
@@ -165,6 +175,11 @@ void fitWindow(QWidget &window, const QWidget *anchor, Placement placement)
     const QRect frame =
         placeFrame(window.size() + decoration, area, besideVisible ? reference->frameGeometry() : QRect(), placement);
     window.move(frame.topLeft());
+    keepOnScreenOnceFramed(window);
+}
+
+void keepOnScreenOnceFramed(QWidget &window)
+{
     if (!window.findChild<QObject *>(QStringLiteral("noctalis_framedFit"), Qt::FindDirectChildrenOnly))
         new FramedFit(window);
 }

@@ -73,8 +73,13 @@ void fitOnFirstShow(QWidget &window, const QWidget *anchor = nullptr, Placement 
 // its frame's middle, the nearest screen when it lies on none.
 void keepWindowOnScreen(QWidget &window);
 
+// keepOnScreenOnceFramed: keepWindowOnScreen, run once the window manager
+// has put its title bar and borders round window.
+void keepOnScreenOnceFramed(QWidget &window);
+
 // frameMargins: the title bar and borders round a window, as far as they
-// are known: the window's own once framed, else those round anchor's window.
+// are known: the window's own once framed, else those round anchor's window,
+// else the largest round any window of the program on screen.
 QMargins frameMargins(const QWidget &window, const QWidget *anchor);
 
 }  // namespace noctalis

@@ -14,6 +14,7 @@
 #include "senderaddress.h"
 #include "settingvalues.h"
 #include "strictinput.h"
+#include "windowfit.h"
 #include "ui_alarmeditor.h"
 #include "variant.h"
 
@@ -87,6 +88,7 @@ AlarmEditor::AlarmEditor(AlarmTable &alarms, Preferences &prefs, SettingsStore &
       ui(std::make_unique<Ui::AlarmEditor>())
 {
     ui->setupUi(this);
+    fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
     txtParam = {ui->txtParam0, ui->txtParam1, ui->txtParam2};
     LBLParam = {ui->LBLParam0, ui->LBLParam1, ui->LBLParam2};
     cmdBrowse = {ui->cmdBrowse0, ui->cmdBrowse1, ui->cmdBrowse2};

@@ -5,6 +5,7 @@
 
 #include "alarmdue.h"
 #include "displaytext.h"
+#include "windowfit.h"
 #include "ui_alarmnotice.h"
 #include "windowplacement.h"
 
@@ -41,7 +42,11 @@ AlarmNotice::AlarmNotice(std::unique_ptr<SoundPlayer> player, QWidget *parent)
     setFixedSize(size());
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    move(freeTopRightSpot(size(), area, {notificationCorner(area)}));
+    // Clear of the notifications' corner where the screen has room for
+    // that, and wholly on the screen always.
+    const QSize frame = size().grownBy(frameMargins(*this, nullptr));
+    move(clampFrame(QRect(freeTopRightSpot(frame, area, {notificationCorner(area)}), frame), area).topLeft());
+    keepOnScreenOnceFramed(*this);
 
     m_timer = new QTimer(this);
     m_timer->setInterval(kSoundIntervalMs);

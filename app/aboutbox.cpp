@@ -4,6 +4,7 @@
 #include "aboutbox.h"
 
 #include "internet.h"
+#include "windowfit.h"
 #include "ui_aboutbox.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ namespace noctalis {
 AboutBox::AboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::AboutBox>())
 {
     ui->setupUi(this);
+    fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
     ui->LBLVersion->setText(tr("Version %1").arg(QStringLiteral(NOCTALIS_VERSION)));
     connect(ui->cmdHome, &QPushButton::clicked, this, [] { OpenURL(homePage()); });
     connect(ui->cmdHelp, &QPushButton::clicked, this, [] { OpenURL(helpPage()); });

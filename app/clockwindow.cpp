@@ -32,6 +32,7 @@
 #include "timefields.h"
 #include "ui_clockwindow.h"
 #include "variant.h"
+#include "windowfit.h"
 #include "zonehome.h"
 
 #include <QAction>
@@ -578,8 +579,10 @@ AlarmEditor &ClockWindow::alarmEditor()
 
 SiderealCalculator &ClockWindow::calculator()
 {
-    if (!m_calculator)
+    if (!m_calculator) {
         m_calculator = std::make_unique<SiderealCalculator>(m_ctx, m_observerDialog);
+        fitOnFirstShow(*m_calculator, this, Placement::Beside);
+    }
     return *m_calculator;
 }
 
@@ -590,8 +593,10 @@ void ClockWindow::showCalculator()
 
 TonightWindow &ClockWindow::tonight()
 {
-    if (!m_tonight)
+    if (!m_tonight) {
         m_tonight = std::make_unique<TonightWindow>(m_ctx);
+        fitOnFirstShow(*m_tonight, this);
+    }
     return *m_tonight;
 }
 

@@ -18,6 +18,7 @@
 #include "settingsstore.h"
 #include "settingvalues.h"
 #include "strictinput.h"
+#include "windowfit.h"
 #include "ui_configdialog.h"
 #include "variant.h"
 
@@ -63,6 +64,7 @@ ConfigDialog::ConfigDialog(const AppContext &context, Openers openers, QWidget *
     : QDialog(parent), m_ctx(context), m_openers(std::move(openers)), ui(std::make_unique<Ui::ConfigDialog>())
 {
     ui->setupUi(this);
+    fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
     for (QLabel *swatch : {ui->LBLBackcolor, ui->LBLforecolor})
         swatch->installEventFilter(this);
 

@@ -20,6 +20,7 @@
 #include "observerfile.h"
 #include "preferences.h"
 #include "strictinput.h"
+#include "windowfit.h"
 #include "ui_observerdialog.h"
 
 #include <QDir>
@@ -35,7 +36,8 @@ namespace noctalis {
 
 namespace {
 
-// The map: plate carree, 180 degrees of latitude over its height.
+// The map: plate carree, 180 degrees of latitude over its height, in map
+// units whatever size it is shown at.
 constexpr double kDegPerPixel = 180.0 / WorldMapView::kHeight;  // 0.5625
 constexpr double kMapTopLatDeg = 90.0;
 constexpr double kMapLeftLngWestDeg = 180.0;
@@ -76,6 +78,7 @@ ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *
       m_cityListFile(dataFilePath(QStringLiteral("latlngtz.txt")))
 {
     ui->setupUi(this);
+    fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
     ui->picMap->setPictures(dataFilePath(QStringLiteral("worldmap.png")),
                             dataFilePath(QStringLiteral("worldmap@2x.png")));
     hideCityLists();

@@ -4,6 +4,7 @@
 #include "uszonepicker.h"
 
 #include "observerexchange.h"
+#include "windowfit.h"
 #include "ui_uszonepicker.h"
 
 namespace noctalis {
@@ -12,6 +13,7 @@ UsZonePicker::UsZonePicker(ObserverExchange &observer, QWidget *parent)
     : QDialog(parent), m_observer(observer), ui(std::make_unique<Ui::UsZonePicker>())
 {
     ui->setupUi(this);
+    fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
     OptTZ = {ui->OptTZ0, ui->OptTZ1, ui->OptTZ2, ui->OptTZ3, ui->OptTZ4, ui->OptTZ5};
     connect(ui->cmdOK, &QPushButton::clicked, this, &UsZonePicker::confirm);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &UsZonePicker::reject);

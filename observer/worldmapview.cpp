@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace noctalis {
 
 namespace {
@@ -33,7 +35,7 @@ QImage readPicture(const QString &path)
 
 WorldMapView::WorldMapView(QWidget *parent) : QWidget(parent)
 {
-    setFixedSize(kWidth, kHeight);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -51,31 +53,56 @@ void WorldMapView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const bool dense = devicePixelRatioF() > 1.0;
     const QImage &picture = (dense && !m_picture2x.isNull()) || m_picture.isNull() ? m_picture2x : m_picture;
+    // The view round a picture shown smaller than the view is the dialog's.
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const QRectF target = pictureRect();
     if (picture.isNull()) {
-        painter.fillRect(rect(), palette().color(QPalette::Mid));
+        painter.fillRect(target, palette().color(QPalette::Mid));
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), picture);
+    painter.drawImage(target, picture);
+}
+
+QRectF WorldMapView::pictureRect() const
+{
+    // The largest rectangle of the map's aspect in the view, in its middle.
+    const double scale = std::min(width() / double(kWidth), height() / double(kHeight));
+    QRectF target(0, 0, kWidth * scale, kHeight * scale);
+    target.moveCenter(QRectF(rect()).center());
+    return target;
+}
+
+std::optional<QPointF> WorldMapView::mapPosition(const QPointF &viewPosition) const
+{
+    const QRectF target = pictureRect();
+    if (target.isEmpty() || viewPosition.x() < target.left() || viewPosition.x() > target.right()
+        || viewPosition.y() < target.top() || viewPosition.y() > target.bottom())
+        return std::nullopt;
+    const double unitsPerPixel = kWidth / target.width();
+    return (viewPosition - target.topLeft()) * unitsPerPixel;
 }
 
 void WorldMapView::mouseMoveEvent(QMouseEvent *event)
 {
-    emit pointerMoved(event->position());
+    if (const auto at = mapPosition(event->position()))
+        emit pointerMoved(*at);
     QWidget::mouseMoveEvent(event);
 }
 
 void WorldMapView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton)
-        emit rightButtonPressed(event->position());
+    const auto at = mapPosition(event->position());
+    if (event->button() == Qt::RightButton && at)
+        emit rightButtonPressed(*at);
     QWidget::mousePressEvent(event);
 }
 
 void WorldMapView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked(event->position());
+    const auto at = mapPosition(event->position());
+    if (event->button() == Qt::LeftButton && at)
+        emit doubleClicked(*at);
     QWidget::mouseDoubleClickEvent(event);
 }
 

@@ -665,6 +665,37 @@ TEST_F(ObserverDialogTest, MapPointerReadOutAndRightButton)
     EXPECT_EQ(form.longitudeWestDeg(), 270);
 }
 
+// Shown smaller, or in a view of another shape, the map keeps its aspect in
+// the middle of the view and its places: a click off the picture is none.
+TEST_F(ObserverDialogTest, AShrunkMapKeepsItsAspectAndItsPlaces)
+{
+    parts.prefs.DisplayWest = true;
+    open();
+    const struct {
+        QSize view;
+        QPoint at;  // 45 degrees north, 270 degrees west
+        QPoint off;
+    } cases[] = {
+        {{400, 300}, {300, 100}, {200, 20}},
+        {{800, 200}, {500, 50}, {100, 100}},
+        {{320, 160}, {240, 40}, {320, 161}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.view.width());
+        map()->resize(c.view);
+        const QRectF picture = map()->pictureRect();
+        EXPECT_DOUBLE_EQ(picture.width(), 2 * picture.height());
+        EXPECT_DOUBLE_EQ(picture.center().x(), c.view.width() / 2.0);
+        type("Txtlat", QString());
+        type("TxtLng", QString());
+        QTest::mouseClick(map(), Qt::RightButton, {}, c.off);
+        EXPECT_EQ(text("Txtlat"), QString()) << "off the picture";
+        QTest::mouseClick(map(), Qt::RightButton, {}, c.at);
+        EXPECT_EQ(text("Txtlat"), QStringLiteral("45:00:00.0"));
+        EXPECT_EQ(text("TxtLng"), QStringLiteral("270:00:00.0"));
+    }
+}
+
 TEST_F(ObserverDialogTest, WebMapFromTheMapTheLabelsAndTheButton)
 {
     observer().ObserverLat = 51.5;

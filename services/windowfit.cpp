@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Noctalis developers
+
+#include "windowfit.h"
+
+#include <QEvent>
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace noctalis {
+
+namespace {
+
+constexpr int kBesideGap = 8;  // pixels between a window and the one it opens beside
+
+// The screen whose available area lies nearest to point.
+QScreen *nearestScreen(const QPoint &point)
+{
+    if (QScreen *under = QGuiApplication::screenAt(point))
+        return under;
+    QScreen *nearest = QGuiApplication::primaryScreen();
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (QScreen *s : QGuiApplication::screens()) {
+        const QRect r = s->availableGeometry();
+        const qint64 dx = std::max({r.left() - point.x(), 0, point.x() - r.right()});
+        const qint64 dy = std::max({r.top() - point.y(), 0, point.y() - r.bottom()});
+        if (dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            nearest = s;
+        }
+    }
+    return nearest;
+}
+
+// Keeps a window's frame on its screen once the window manager has put its
+// title bar and borders round it; the margins guessed before were maybe
+// not the window manager's own.
+class FramedFit : public QObject {
+public:
+    explicit FramedFit(QWidget &window) : QObject(&window), m_window(&window)
+    {
+        setObjectName(QStringLiteral("noctalis_framedFit"));
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched == m_window && (type == QEvent::Move || type == QEvent::Resize)
+            && m_window->frameGeometry() != m_window->geometry()) {
+            m_window->removeEventFilter(this);
+            keepWindowOnScreen(*m_window);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+// Fits a window as it is first shown.
+class FirstShowFit : public QObject {
+public:
+    FirstShowFit(QWidget &window, const QWidget *anchor, Placement placement)
+        : QObject(&window), m_window(&window), m_anchor(anchor), m_placement(placement)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show) {
+            m_window->removeEventFilter(this);
+            fitWindow(*m_window, m_anchor.data(), m_placement);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<const QWidget> m_anchor;
+    Placement m_placement;
+};
+
+}  // namespace
+
+QRect clampFrame(const QRect &frame, const QRect &area)
+{
+    const QSize size = frame.size().boundedTo(area.size());
+    const int x = std::clamp(frame.left(), area.left(), area.right() + 1 - size.width());
+    const int y = std::clamp(frame.top(), area.top(), area.bottom() + 1 - size.height());
+    return {QPoint(x, y), size};
+}
+
+QRect placeFrame(const QSize &frame, const QRect &area, const QRect &anchor, Placement placement)
+{
+    const QSize size = frame.boundedTo(area.size());
+    const QRect around = anchor.isNull() ? area : anchor;
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(around.center());
+    if (placement == Placement::Beside && !anchor.isNull()) {
+        const int right = anchor.right() + 1 + kBesideGap;
+        const int left = anchor.left() - kBesideGap - size.width();
+        if (right + size.width() - 1 <= area.right())
+            placed.moveTopLeft(QPoint(right, anchor.top()));
+        else if (left >= area.left())
+            placed.moveTopLeft(QPoint(left, anchor.top()));
+    }
+    return clampFrame(placed, area);
+}
+
+QScreen *screenOf(const QWidget *anchor)
+{
+    if (anchor) {
+        const QWidget *window = anchor->window();
+        if (window->isVisible())
+            return nearestScreen(window->frameGeometry().center());
+        if (QScreen *s = window->screen())
+            return s;
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+QMargins frameMargins(const QWidget &window, const QWidget *anchor)
+{
+    const auto margins = [](const QWidget &w) {
+        const QRect frame = w.frameGeometry();
+        const QRect inner = w.geometry();
+        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                        frame.bottom() - inner.bottom());
+    };
+    const QMargins own = margins(window);
+    if (!own.isNull())
+        return own;
+    if (anchor)
+        return margins(*anchor->window());
+    QMargins largest;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w == &window)
+            continue;
+        const QMargins m = margins(*w);
+        largest = QMargins(std::max(largest.left(), m.left()), std::max(largest.top(), m.top()),
+                           std::max(largest.right(), m.right()), std::max(largest.bottom(), m.bottom()));
+    }
+    return largest;
+}
+
+void fitWindow(QWidget &window, const QWidget *anchor, Placement placement)
+{
+    const QWidget *parent = window.parentWidget();
+    const QWidget *reference = anchor ? anchor->window() : parent ? parent->window() : nullptr;
+    QScreen *screen = screenOf(reference);
+    if (!screen)
+        return;
+    if (window.screen() != screen)
+        window.setScreen(screen);
+    const QRect area = screen->availableGeometry();
+    const QMargins margins = frameMargins(window, reference);
+    const QSize decoration(margins.left() + margins.right(), margins.top() + margins.bottom());
+
+    window.ensurePolished();
+    const QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    window.resize(wanted.boundedTo(area.size() - decoration));
+
+    const bool besideVisible = reference && reference->isVisible();
+    const QRect frame =
+        placeFrame(window.size() + decoration, area, besideVisible ? reference->frameGeometry() : QRect(), placement);
+    window.move(frame.topLeft());
+    keepOnScreenOnceFramed(window);
+}
+
+void keepOnScreenOnceFramed(QWidget &window)
+{
+    if (!window.findChild<QObject *>(QStringLiteral("noctalis_framedFit"), Qt::FindDirectChildrenOnly))
+        new FramedFit(window);
+}
+
+void fitOnFirstShow(QWidget &window, const QWidget *anchor, Placement placement)
+{
+    new FirstShowFit(window, anchor, placement);
+}
+
+void keepWindowOnScreen(QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    QScreen *screen = nearestScreen(frame.center());
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize decoration = frame.size() - window.size();
+    const QRect kept = clampFrame(frame, area);
+    if (kept.size() != frame.size())
+        window.resize(kept.size() - decoration);
+    if (kept.topLeft() != frame.topLeft())
+        window.move(kept.topLeft());
+}
+
+}  // namespace noctalis

@@ -60,6 +60,14 @@ ephemkit=$top/$BINDIR/ephemkit
 expect_output "installed ephemkit" 13.6973745421238 \
   "$(cd / && "$ephemkit" LNG=75 UTDate=2000-01-01T12:00:00 LMST 2>&1)"
 expect_output "ephemkit --version" "ephemkit $NOCTALIS_VERSION" "$("$ephemkit" --version 2>&1)"
+# Steps from standard input, once per instant, east-positive.
+expect_output "installed ephemkit, a table from standard input" \
+  "$(printf 'UTDate,LMST\n2000-01-01T12:00:00,13.6973745421238')" \
+  "$(cd / && echo "LNG=-75 LMST" | "$ephemkit" --east --csv --from 2000-01-01T13:00+01:00 --to 2000-01-01T12:00Z \
+     --step 60 - 2>&1)"
+# The manual page lists the members from the program's own table.
+zcat "$top/$MANDIR/man1/ephemkit.1.gz" | grep -qF 'property: degrees north, \-90 to 90.' ||
+  fail "the manual page of ephemkit lists no members"
 
 # The clock: --version needs no display; started offscreen it keeps running,
 # and with its log on it reports no step skipped (the engine was found).

@@ -128,22 +128,23 @@ TEST(DriverSteps, ValuesAndArguments)
 {
     using driver::parseStep;
     using driver::parseValue;
-    EXPECT_EQ(parseValue(QStringLiteral("-1.5e-3")), QVariant(-1.5e-3));
-    EXPECT_EQ(parseValue(QStringLiteral("\"a,b\"")), QVariant(QStringLiteral("a,b")));
-    EXPECT_TRUE(automation::isEmpty(parseValue(QStringLiteral("empty"))));
-    EXPECT_TRUE(automation::isDate(parseValue(QStringLiteral("2000-01-01T12:00:00"))));
-    EXPECT_THROW(parseValue(QStringLiteral("12abc")), automation::AutomationError);
+    const noctalis::ManualClock clock;
+    EXPECT_EQ(parseValue(QStringLiteral("-1.5e-3"), clock), QVariant(-1.5e-3));
+    EXPECT_EQ(parseValue(QStringLiteral("\"a,b\""), clock), QVariant(QStringLiteral("a,b")));
+    EXPECT_TRUE(automation::isEmpty(parseValue(QStringLiteral("empty"), clock)));
+    EXPECT_TRUE(automation::isDate(parseValue(QStringLiteral("2000-01-01T12:00:00"), clock)));
+    EXPECT_THROW(parseValue(QStringLiteral("12abc"), clock), automation::AutomationError);
 
-    const driver::Step call = parseStep(QStringLiteral("NextTransit(2024-01-01T00:00:00,,\"x=1, y\")"));
+    const driver::Step call = parseStep(QStringLiteral("NextTransit(2024-01-01T00:00:00,,\"x=1, y\")"), clock);
     EXPECT_EQ(call.kind, driver::Step::Call);
     EXPECT_EQ(call.member, QStringLiteral("NextTransit"));
     ASSERT_EQ(call.args.size(), 3);
     EXPECT_TRUE(automation::isMissing(call.args[1]));
     EXPECT_EQ(call.args[2], QVariant(QStringLiteral("x=1, y")));
-    EXPECT_EQ(parseStep(QStringLiteral("GetTimeZone()")).args.size(), 0);
-    EXPECT_EQ(parseStep(QStringLiteral("lat=-33.5")).kind, driver::Step::Set);
-    EXPECT_THROW(parseStep(QStringLiteral("1abc")), automation::AutomationError);
-    EXPECT_THROW(parseStep(QStringLiteral("f(1")), automation::AutomationError);
+    EXPECT_EQ(parseStep(QStringLiteral("GetTimeZone()"), clock).args.size(), 0);
+    EXPECT_EQ(parseStep(QStringLiteral("lat=-33.5"), clock).kind, driver::Step::Set);
+    EXPECT_THROW(parseStep(QStringLiteral("1abc"), clock), automation::AutomationError);
+    EXPECT_THROW(parseStep(QStringLiteral("f(1"), clock), automation::AutomationError);
 }
 
 }  // namespace

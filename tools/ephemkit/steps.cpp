@@ -4,6 +4,7 @@
 #include "steps.h"
 
 #include "automationerror.h"
+#include "instants.h"
 #include "variant.h"
 
 #include <QRegularExpression>
@@ -41,7 +42,7 @@ QStringList splitArguments(const QString &text)
 
 }  // namespace
 
-QVariant parseValue(const QString &text)
+QVariant parseValue(const QString &text, const noctalis::Clock &clock)
 {
     const QString t = text.trimmed();
     if (t.compare(QLatin1String("empty"), Qt::CaseInsensitive) == 0)
@@ -50,6 +51,8 @@ QVariant parseValue(const QString &text)
         return t.mid(1, t.size() - 2);
     if (const auto date = automation::parseIsoDate(t))
         return automation::dateValue(*date);
+    if (const auto instant = parseInstant(t, clock))
+        return automation::dateValue(automation::toAutomationDate(*instant));
     static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
     if (number.match(t).hasMatch())
         return t.toDouble();
@@ -57,7 +60,7 @@ QVariant parseValue(const QString &text)
                                       QStringLiteral("Type mismatch: not a value: %1").arg(t));
 }
 
-Step parseStep(const QString &text)
+Step parseStep(const QString &text, const noctalis::Clock &clock)
 {
     static const QRegularExpression name(QStringLiteral(R"(^[A-Za-z_][A-Za-z0-9_]*$)"));
     Step step;
@@ -66,7 +69,7 @@ Step parseStep(const QString &text)
     if (eq >= 0 && (paren < 0 || eq < paren)) {
         step.kind = Step::Set;
         step.member = text.left(eq).trimmed();
-        step.args << parseValue(text.mid(eq + 1));
+        step.args << parseValue(text.mid(eq + 1), clock);
     } else if (const int open = paren; open >= 0) {
         if (!text.endsWith(QLatin1Char(')')))
             badStep(QStringLiteral("missing ) in %1").arg(text));
@@ -75,7 +78,7 @@ Step parseStep(const QString &text)
         const QString inner = text.mid(open + 1, text.size() - open - 2);
         if (!inner.trimmed().isEmpty()) {
             for (const QString &arg : splitArguments(inner))
-                step.args << (arg.trimmed().isEmpty() ? automation::missing() : parseValue(arg));
+                step.args << (arg.trimmed().isEmpty() ? automation::missing() : parseValue(arg, clock));
         }
     } else {
         step.kind = Step::Get;
@@ -84,6 +87,31 @@ Step parseStep(const QString &text)
     if (!name.match(step.member).hasMatch())
         badStep(QStringLiteral("not a member name: %1").arg(step.member));
     return step;
+}
+
+QStringList splitStepLine(const QString &line)
+{
+    QStringList steps;
+    QString current;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('#') && !quoted && current.isEmpty())
+            break;  // a comment to the end of the line
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        if (c.isSpace() && !quoted) {
+            if (!current.isEmpty())
+                steps << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (quoted)
+        badStep(QStringLiteral("unterminated text in %1").arg(line.trimmed()));
+    if (!current.isEmpty())
+        steps << current;
+    return steps;
 }
 
 QString formatValue(const QVariant &value, bool iso)

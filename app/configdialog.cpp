@@ -19,6 +19,7 @@
 #include "settingvalues.h"
 #include "strictinput.h"
 #include "ui_configdialog.h"
+#include "userguide.h"
 #include "variant.h"
 
 #include <QMouseEvent>
@@ -51,7 +52,7 @@ QString storedLongitudeText(const QString &typed, double lngWestDeg, bool displa
         if (apart <= kSameMeridianDeg)
             return typed;
     }
-    return FormatLongitude(Longitude(lngWestDeg).shown(displayWest));
+    return withShownPoint(FormatLongitude(Longitude(lngWestDeg).shown(displayWest)));
 }
 
 }  // namespace
@@ -60,6 +61,7 @@ ConfigDialog::ConfigDialog(const AppContext &context, Openers openers, QWidget *
     : QDialog(parent), m_ctx(context), m_openers(std::move(openers)), ui(std::make_unique<Ui::ConfigDialog>())
 {
     ui->setupUi(this);
+    addHelpKey(this, QString::fromLatin1(guide::kSettings), m_ctx);
     for (QLabel *swatch : {ui->LBLBackcolor, ui->LBLforecolor})
         swatch->installEventFilter(this);
 
@@ -98,7 +100,7 @@ void ConfigDialog::LoadParams()
     showZone(p.DetectTZ ? QString() : p.ZoneId);
     paintSwatch(ui->LBLBackcolor, p.BkColor);
     paintSwatch(ui->LBLforecolor, p.DigitColor);
-    ui->TxtTZ->setText(plainNumberText(p.TZ));
+    ui->TxtTZ->setText(shownNumberText(p.TZ));
     ui->chkDetectTZ->setChecked(p.DetectTZ);  // ticking fills and locks TxtTZ
     ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
     DisplayLongitude();
@@ -106,7 +108,7 @@ void ConfigDialog::LoadParams()
     ui->chkTopMost->setChecked(p.TopMost);
     ui->chkAutoStart->setChecked(p.StartUp);
     ui->chkDisplayLAST->setChecked(p.DisplayLAST);
-    ui->TxtDUT1->setText(plainNumberText(p.DUT1));
+    ui->TxtDUT1->setText(shownNumberText(p.DUT1));
 }
 
 void ConfigDialog::showZone(const QString &zoneId)
@@ -116,7 +118,10 @@ void ConfigDialog::showZone(const QString &zoneId)
     ui->TxtTZ->setToolTip(zoneId.isEmpty() ? tip : tip + QLatin1Char('\n') + tr("Time zone: %1").arg(zoneId));
 }
 
-void ConfigDialog::DisplayLongitude() { ui->TxtLng->setText(FormatLongitude(Longitude(m_lng).shown(m_displayWest))); }
+void ConfigDialog::DisplayLongitude()
+{
+    ui->TxtLng->setText(withShownPoint(FormatLongitude(Longitude(m_lng).shown(m_displayWest))));
+}
 
 void ConfigDialog::flipLongitudeSense()
 {
@@ -130,7 +135,7 @@ void ConfigDialog::detectZoneToggled()
 {
     const bool detect = ui->chkDetectTZ->isChecked();
     if (detect)
-        ui->TxtTZ->setText(plainNumberText(systemZoneHours(m_ctx.clock)));
+        ui->TxtTZ->setText(shownNumberText(systemZoneHours(m_ctx.clock)));
     ui->TxtTZ->setEnabled(!detect);
 }
 
@@ -188,7 +193,8 @@ void ConfigDialog::showObserverDialog()
     o.ObserverCancelled = true;
     const bool detect = ui->chkDetectTZ->isChecked();
     const QString zoneIn = detect ? QString::fromUtf8(m_ctx.clock.systemZone().id()) : m_zoneId;
-    const double hoursIn = detect ? systemZoneHours(m_ctx.clock) : leadingNumber(ui->TxtTZ->text());
+    const double hoursIn = detect ? systemZoneHours(m_ctx.clock)
+                                  : zoneHoursFromText(ui->TxtTZ->text()).value_or(leadingNumber(ui->TxtTZ->text()));
     o.ObserverTZ = hoursIn;
     o.ObserverZoneId = zoneIn;
     o.ObserverPlace = m_place;
@@ -212,7 +218,7 @@ void ConfigDialog::showObserverDialog()
     const QDateTime now = m_ctx.clock.utcNowMs();
     const std::optional<CivilZone> zone = placeZone(o.ObserverZoneId, o.ObserverTZ, now);
     showZone(zone ? o.ObserverZoneId : QString());
-    ui->TxtTZ->setText(plainNumberText(zone ? zone->offsetHoursAt(now) : o.ObserverTZ));
+    ui->TxtTZ->setText(shownNumberText(zone ? zone->offsetHoursAt(now) : o.ObserverTZ));
 }
 
 void ConfigDialog::showAlarmEditor()

@@ -6,6 +6,7 @@
 // answers to the file dialogs and questions.
 
 #include "appparts.h"
+#include "commalocale.h"
 #include "filepicker.h"
 #include "observerdialog.h"
 #include "uszonepicker.h"
@@ -427,6 +428,35 @@ TEST_F(ObserverDialogTest, SavingWritesSevenLinesThatLoadBack)
     EXPECT_EQ(form.dstRule(), 1);
     EXPECT_EQ(form.elevationM(), 10);
     EXPECT_NEAR(form.longitudeWestDeg(), 74.006, 1e-5);  // through a 32-bit float
+}
+
+// Boxes show numbers with the locale's decimal separator; the file keeps ".".
+TEST_F(ObserverDialogTest, ACommaLocaleShowsCommasAndTheFileKeepsPoints)
+{
+    const CommaLocale comma;
+    parts.prefs.DisplayWest = true;
+    observer() = {-33.8667, 284.5, 5.75, 0, true, QString(), 0, 0, QString(), {}};
+    open();
+    EXPECT_EQ(text("Txtlat"), QStringLiteral("-33:52:00,1"));
+    EXPECT_EQ(text("TxtLng"), QStringLiteral("284:30:00,0"));
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("5,75"));
+    type("txtElevation", QStringLiteral("12,5"));
+    const QString saved = path("comma.obs");
+    files.answers << saved;
+    click("CmdSave");
+    ASSERT_TRUE(messages().isEmpty()) << messages().first().text.toStdString();
+    const QList<QByteArray> lines = readFile(saved).split('\n');
+    ASSERT_GE(lines.size(), 7);
+    EXPECT_EQ(lines[0].trimmed(), QByteArray("\"-33.8667\""));
+    EXPECT_EQ(lines[1].trimmed(), QByteArray("\"284.5\""));
+    EXPECT_EQ(lines[2].trimmed(), QByteArray("\"5.75\""));
+    EXPECT_EQ(lines[6].trimmed(), QByteArray("\"12.5\""));
+    // Loaded back, the boxes show the same again.
+    type("TxtTZ", QStringLiteral("0"));
+    files.answers << saved;
+    click("CmdLoad");
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("5,75"));
+    EXPECT_EQ(text("txtElevation"), QStringLiteral("12,5"));
 }
 
 TEST_F(ObserverDialogTest, TypedFormsTheFileReaderWouldMisreadAreSavedAsTheirValues)

@@ -55,12 +55,13 @@ constexpr int kRulesShown = 5;
 
 // What an observer file keeps of a box: its text as typed when the file's
 // reader gives the value back from it, else the value's plain text ("5:30"
-// is kept as "5.5").
+// and "5,5" are kept as "5.5").
 template <typename Reader>
 QString textReadBack(const QString &typed, double value, Reader read)
 {
+    // Files keep "." whatever the box shows.
     QString text = typed;
-    return read(text) == value ? typed : plainNumberText(value);
+    return !typed.contains(QLatin1Char(',')) && read(text) == value ? typed : plainNumberText(value);
 }
 
 // The east longitude of a west one, 0 rather than 360 for Greenwich.

@@ -27,8 +27,10 @@ Translations::Translations(const QStringList &uiLanguages)
     };
     for (const QString &name : uiLanguages) {
         const QLocale locale(name);
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
-            return installEnglish();
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
+            installEnglish();
+            return;
+        }
         if (!loadProgramCatalogue(m_program, locale))
             continue;
         m_language = QLocale::languageToCode(locale.language());

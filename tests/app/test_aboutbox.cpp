@@ -73,8 +73,8 @@ TEST(AboutBox, ShowsTheVersionAndOpensItsLinks)
     const QUrl guide = desktop.asked[1];
     ASSERT_TRUE(guide.isLocalFile());
     EXPECT_TRUE(guide.toLocalFile().endsWith(QStringLiteral("/share/noctalis/guide/index.html")))
-        << guide.toLocalFile();
-    EXPECT_TRUE(QFileInfo::exists(guide.toLocalFile())) << guide.toLocalFile();
+        << guide.toLocalFile().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(guide.toLocalFile())) << guide.toLocalFile().toStdString();
     EXPECT_TRUE(desktop.parts.messages.messages.isEmpty());
 }
 
@@ -102,13 +102,13 @@ TEST(Help, F1OpensTheGuideAtTheWindowsPart)
         desktop.asked.clear();
         c.window->show();
         c.window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(c.window)) << name;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(c.window)) << name.toStdString();
         QTest::keyClick(c.window, Qt::Key_F1);
-        ASSERT_EQ(desktop.asked.size(), 1) << name;
+        ASSERT_EQ(desktop.asked.size(), 1) << name.toStdString();
         const QUrl url = desktop.asked[0];
-        EXPECT_EQ(url, userGuideUrl(QString::fromLatin1(c.section))) << name;
-        EXPECT_EQ(url.fragment(), QString::fromLatin1(c.section)) << name;
-        EXPECT_TRUE(QFileInfo::exists(url.toLocalFile())) << name;
+        EXPECT_EQ(url, userGuideUrl(QString::fromLatin1(c.section))) << name.toStdString();
+        EXPECT_EQ(url.fragment(), QString::fromLatin1(c.section)) << name.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(url.toLocalFile())) << name.toStdString();
         c.window->hide();
     }
     EXPECT_TRUE(desktop.parts.messages.messages.isEmpty());
@@ -138,9 +138,9 @@ TEST(Help, WithoutABrowserAMessageSaysWhereThePageIs)
         ASSERT_NE(c.button, nullptr);
         desktop.parts.messages.messages.clear();
         c.button->click();
-        ASSERT_EQ(desktop.parts.messages.messages.size(), 1) << c.where;
+        ASSERT_EQ(desktop.parts.messages.messages.size(), 1) << c.where.toStdString();
         EXPECT_EQ(desktop.parts.messages.messages[0].text, PageTexts::notOpened(QUrl::fromUserInput(c.where)));
-        EXPECT_TRUE(desktop.parts.messages.messages[0].text.contains(c.where)) << c.where;
+        EXPECT_TRUE(desktop.parts.messages.messages[0].text.contains(c.where)) << c.where.toStdString();
     }
 }
 

@@ -447,10 +447,17 @@ TEST_F(ObserverDialogTest, ACommaLocaleShowsCommasAndTheFileKeepsPoints)
     ASSERT_TRUE(messages().isEmpty()) << messages().first().text.toStdString();
     const QList<QByteArray> lines = readFile(saved).split('\n');
     ASSERT_GE(lines.size(), 7);
-    EXPECT_EQ(lines[0].trimmed(), QByteArray("\"-33.8667\""));
-    EXPECT_EQ(lines[1].trimmed(), QByteArray("\"284.5\""));
-    EXPECT_EQ(lines[2].trimmed(), QByteArray("\"5.75\""));
-    EXPECT_EQ(lines[6].trimmed(), QByteArray("\"12.5\""));
+    const struct {
+        int line;
+        double value;
+    } numbers[] = {{0, -33.8667}, {1, 284.5}, {2, 5.75}, {6, 12.5}};
+    for (const auto &n : numbers) {
+        const QByteArray field = lines[n.line].trimmed();
+        EXPECT_FALSE(field.contains(',')) << field.toStdString();
+        bool ok = false;
+        EXPECT_NEAR(field.mid(1, field.size() - 2).toDouble(&ok), n.value, 1e-5) << field.toStdString();
+        EXPECT_TRUE(ok) << field.toStdString();
+    }
     // Loaded back, the boxes show the same again.
     type("TxtTZ", QStringLiteral("0"));
     files.answers << saved;

@@ -102,7 +102,8 @@ void AlarmCheck::run()
 void AlarmCheck::reportMissed(const QList<const AlarmDef *> &missed)
 {
     NoticeOrder report;
-    report.caption = QCoreApplication::translate("AlarmCheck", "Missed alarms");
+    const int count = int(missed.size());
+    report.caption = QCoreApplication::translate("AlarmCheck", "Missed alarms", nullptr, count);
     QStringList lines;
     for (const AlarmDef *alarm : missed) {
         const QString at = formatTime(alarm->SiderealTime, u"HH:nn:ss");
@@ -111,10 +112,11 @@ void AlarmCheck::reportMissed(const QList<const AlarmDef *> &missed)
         //: %1 is an alarm's name, %2 its sidereal time (HH:MM:SS).
         lines << QCoreApplication::translate("AlarmCheck", "%1 at LMST %2").arg(alarm->Name, at);
     }
-    report.message =
-        QCoreApplication::translate("AlarmCheck", "While the clock was stopped, these alarms fell due and ended; "
-                                                  "they were not carried out:\n%1")
-            .arg(lines.join(QLatin1Char('\n')));
+    report.message = QCoreApplication::translate("AlarmCheck",
+                                                 "While the clock was stopped, these alarms fell due and ended; "
+                                                 "they were not carried out:\n%1",
+                                                 nullptr, count)
+                         .arg(lines.join(QLatin1Char('\n')));
     m_actions.reportMissed(report);
 }
 

@@ -26,6 +26,7 @@
 #include <QTreeWidgetItem>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace noctalis {
@@ -49,6 +50,9 @@ constexpr const char *kIntervalCaption = QT_TRANSLATE_NOOP("noctalis::AlarmEdito
 // A duration or an interval, minutes: more than none, at most a day (an
 // alarm fires once a sidereal day).
 constexpr NumberRange kAlarmMinutes{0, kMinutesPerDay, false, true};
+
+// Any number of minutes, for a hidden box that keeps what it held.
+constexpr NumberRange kAnyMinutes{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max()};
 
 std::optional<double> boxMinutes(const QString &text) { return numberFromText(text, kAlarmMinutes); }
 
@@ -299,9 +303,11 @@ void AlarmEditor::editAlarm()
     ui->cmbAction->setEnabled(false);
     txtParam[0]->setText(alarm.Param1);
     txtParam[1]->setText(alarm.Param2);
-    txtParam[2]->setText(alarm.Param3);
+    // A fraction of a minute in the interval shows in the user's way.
+    const std::optional<double> interval = boxMinutes(alarm.Param3);
+    txtParam[2]->setText(interval && *interval != std::floor(*interval) ? shownNumberText(*interval) : alarm.Param3);
     const double durationDays = alarm.Duration.value_or(0);
-    ui->txtDuration->setText(plainNumberText(durationDays * kMinutesPerDay));
+    ui->txtDuration->setText(shownNumberText(durationDays * kMinutesPerDay));
     SetEditDisplay(alarm.Action);
 }
 
@@ -375,7 +381,10 @@ bool AlarmEditor::storeEditedAlarm()
     // A hidden duration box (a program launch has no duration) keeps what it
     // held, read as the alarm file reads it.
     const double durationDays =
-        boxMinutes(ui->txtDuration->text()).value_or(leadingNumber(ui->txtDuration->text())) / kMinutesPerDay;
+        boxMinutes(ui->txtDuration->text())
+            .value_or(
+                numberFromText(ui->txtDuration->text(), kAnyMinutes).value_or(leadingNumber(ui->txtDuration->text())))
+        / kMinutesPerDay;
     // An alarm moved to another sidereal time is a new activation: it fires
     // when the LMST next lies in its new window. A new name, text, duration
     // or switch leaves a fired alarm fired until its end. The boxes show the

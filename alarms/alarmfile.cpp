@@ -212,7 +212,7 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
         if (!nameValue)
             continue;
         if (lastIndex == kMaxAlarms - 1)
-            throw ReadFailure{atLine(lines.lineNumber(), Texts::tr("more than %1 alarms.").arg(kMaxAlarms))};
+            throw ReadFailure{atLine(lines.lineNumber(), Texts::tr("more than %n alarms.", nullptr, kMaxAlarms))};
         QString name = fieldValue(*nameValue, kNameTag, lines.lineNumber());
         ++lastIndex;
         if (lastIndex >= alarms.size())

@@ -8,6 +8,7 @@
 #include "displaytext.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "strictinput.h"
 #include "timefields.h"
 #include "ui_senderwindow.h"
 #include "variant.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace noctalis {
@@ -93,12 +95,20 @@ void SenderWindow::load()
         m_engine = automation::Object::createOrThrow(m_engineProgId);
         m_engine.set(QStringLiteral("LNG"), SenderLng);
     });
-    runStep(lcAlarms, "show the sender's interval", [&] {
-        ui->LBLInterval->setText(RepeatMinutes.trimmed() == QLatin1String("1")
-                                     ? tr("Interval: 1 minute.")
-                                     : tr("Interval: %1 minutes.").arg(RepeatMinutes));
-    });
+    runStep(lcAlarms, "show the sender's interval", [&] { ui->LBLInterval->setText(intervalText(RepeatMinutes)); });
     m_timer->start();
+}
+
+QString SenderWindow::intervalText(const QString &repeatMinutes)
+{
+    // A whole number of minutes is a count ("1 minute"); a fraction is shown
+    // as a number in the user's way; any other text as it stands.
+    const QString typed = repeatMinutes.trimmed();
+    if (const std::optional<int> whole = wholeNumberFromText(typed, 0, std::numeric_limits<int>::max()))
+        return tr("Interval: %n minutes.", nullptr, *whole);
+    if (const std::optional<double> minutes = numberFromText(typed, {0, std::numeric_limits<double>::max()}))
+        return tr("Interval: %1 minutes.").arg(shownNumberText(*minutes));
+    return tr("Interval: %1 minutes.").arg(repeatMinutes);
 }
 
 QString SenderWindow::CvtMsg(const QString &text)

@@ -90,6 +90,8 @@ private:
 
     // CvtMsg: the time fields of text expanded with this window's engine.
     QString CvtMsg(const QString &text);
+    // The interval label's text for RepeatMinutes.
+    static QString intervalText(const QString &repeatMinutes);
 
     void startCycle();
     void onConnected();

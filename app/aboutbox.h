@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // The about box: name, version, what the program is for, licence, and links
-// to the home and help pages.
+// to the home page and the user guide.
 #pragma once
+
+#include "appcontext.h"
 
 #include <QDialog>
 
@@ -19,13 +21,17 @@ class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutBox(QWidget *parent = nullptr);
+    // The links open through the application's opener; where no browser
+    // opens them, its messages say where the page is.
+    explicit AboutBox(const AppContext &context, QWidget *parent = nullptr);
     ~AboutBox() override;
 
     static QString homePage();
+    // The user guide installed with the program (a file URL).
     static QString helpPage();
 
 private:
+    AppContext m_ctx;
     std::unique_ptr<Ui::AboutBox> ui;
 };
 

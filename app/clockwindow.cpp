@@ -31,6 +31,7 @@
 #include "settingvalues.h"
 #include "timefields.h"
 #include "ui_clockwindow.h"
+#include "userguide.h"
 #include "variant.h"
 #include "windowfit.h"
 #include "zonehome.h"
@@ -84,6 +85,7 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
       m_fontPicker(m_fontDialogs.get())
 {
     ui->setupUi(this);
+    addHelpKey(this, QString::fromLatin1(guide::kClock), m_ctx);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
@@ -264,7 +266,8 @@ void ClockWindow::placeFirstStart()
 void ClockWindow::showPlace()
 {
     const Preferences &p = m_ctx.prefs;
-    const QString shown = FormatLongitude(Longitude::wrapped(Longitude(p.LNG).shown(p.DisplayWest)).west());
+    const QString shown =
+        withShownPoint(FormatLongitude(Longitude::wrapped(Longitude(p.LNG).shown(p.DisplayWest)).west()));
     const QString lng = p.DisplayWest ? tr("%1 W").arg(shown) : tr("%1 E").arg(shown);
     QString tip = tr("Right Click Clock Face for Menu.") + QLatin1Char('\n')
                   + tr("LMST of %1, longitude %2").arg(p.Place.isEmpty() ? tr("the observer") : p.Place, lng);
@@ -529,8 +532,8 @@ bool ClockWindow::showConfigDialog()
         *m_fontPicker,
         m_observerDialog,
         [this](QWidget *) { runStep(lcClock, "show the alarm editor", [&] { alarmEditor().exec(); }); },
-        [](QWidget *parent) {
-            AboutBox box(parent);
+        [this](QWidget *parent) {
+            AboutBox box(m_ctx, parent);
             box.exec();
         },
         m_autostart,
@@ -571,9 +574,11 @@ void ClockWindow::configureFromFace()
 
 AlarmEditor &ClockWindow::alarmEditor()
 {
-    if (!m_formConfigureAlarms)
+    if (!m_formConfigureAlarms) {
         m_formConfigureAlarms =
             new AlarmEditor(m_ctx.alarms, m_ctx.prefs, m_ctx.settings, m_ctx.messages, *m_filePicker, this);
+        addHelpKey(m_formConfigureAlarms, QString::fromLatin1(guide::kAlarms), m_ctx);
+    }
     return *m_formConfigureAlarms;
 }
 
@@ -615,7 +620,7 @@ void ClockWindow::showAlarmEditor()
 
 void ClockWindow::showAbout()
 {
-    AboutBox box(this);
+    AboutBox box(m_ctx, this);
     box.exec();
 }
 

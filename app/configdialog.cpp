@@ -20,6 +20,7 @@
 #include "strictinput.h"
 #include "windowfit.h"
 #include "ui_configdialog.h"
+#include "userguide.h"
 #include "variant.h"
 
 #include <QKeyEvent>
@@ -55,7 +56,7 @@ QString storedLongitudeText(const QString &typed, double lngWestDeg, bool displa
         if (apart <= kSameMeridianDeg)
             return typed;
     }
-    return FormatLongitude(Longitude(lngWestDeg).shown(displayWest));
+    return withShownPoint(FormatLongitude(Longitude(lngWestDeg).shown(displayWest)));
 }
 
 }  // namespace
@@ -65,6 +66,7 @@ ConfigDialog::ConfigDialog(const AppContext &context, Openers openers, QWidget *
 {
     ui->setupUi(this);
     fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
+    addHelpKey(this, QString::fromLatin1(guide::kSettings), m_ctx);
     for (QLabel *swatch : {ui->LBLBackcolor, ui->LBLforecolor})
         swatch->installEventFilter(this);
 
@@ -103,7 +105,7 @@ void ConfigDialog::LoadParams()
     showZone(p.DetectTZ ? QString() : p.ZoneId);
     paintSwatch(ui->LBLBackcolor, p.BkColor);
     paintSwatch(ui->LBLforecolor, p.DigitColor);
-    ui->TxtTZ->setText(plainNumberText(p.TZ));
+    ui->TxtTZ->setText(shownNumberText(p.TZ));
     ui->chkDetectTZ->setChecked(p.DetectTZ);  // ticking fills and locks TxtTZ
     ui->cmdEW->setText(m_displayWest ? tr("W") : tr("E"));
     DisplayLongitude();
@@ -111,7 +113,7 @@ void ConfigDialog::LoadParams()
     ui->chkTopMost->setChecked(p.TopMost);
     ui->chkAutoStart->setChecked(p.StartUp);
     ui->chkDisplayLAST->setChecked(p.DisplayLAST);
-    ui->TxtDUT1->setText(plainNumberText(p.DUT1));
+    ui->TxtDUT1->setText(shownNumberText(p.DUT1));
 }
 
 void ConfigDialog::showZone(const QString &zoneId)
@@ -121,7 +123,10 @@ void ConfigDialog::showZone(const QString &zoneId)
     ui->TxtTZ->setToolTip(zoneId.isEmpty() ? tip : tip + QLatin1Char('\n') + tr("Time zone: %1").arg(zoneId));
 }
 
-void ConfigDialog::DisplayLongitude() { ui->TxtLng->setText(FormatLongitude(Longitude(m_lng).shown(m_displayWest))); }
+void ConfigDialog::DisplayLongitude()
+{
+    ui->TxtLng->setText(withShownPoint(FormatLongitude(Longitude(m_lng).shown(m_displayWest))));
+}
 
 void ConfigDialog::flipLongitudeSense()
 {
@@ -135,7 +140,7 @@ void ConfigDialog::detectZoneToggled()
 {
     const bool detect = ui->chkDetectTZ->isChecked();
     if (detect)
-        ui->TxtTZ->setText(plainNumberText(systemZoneHours(m_ctx.clock)));
+        ui->TxtTZ->setText(shownNumberText(systemZoneHours(m_ctx.clock)));
     ui->TxtTZ->setEnabled(!detect);
 }
 
@@ -219,7 +224,8 @@ void ConfigDialog::showObserverDialog()
     o.ObserverCancelled = true;
     const bool detect = ui->chkDetectTZ->isChecked();
     const QString zoneIn = detect ? QString::fromUtf8(m_ctx.clock.systemZone().id()) : m_zoneId;
-    const double hoursIn = detect ? systemZoneHours(m_ctx.clock) : leadingNumber(ui->TxtTZ->text());
+    const double hoursIn = detect ? systemZoneHours(m_ctx.clock)
+                                  : zoneHoursFromText(ui->TxtTZ->text()).value_or(leadingNumber(ui->TxtTZ->text()));
     o.ObserverTZ = hoursIn;
     o.ObserverZoneId = zoneIn;
     o.ObserverPlace = m_place;
@@ -243,7 +249,7 @@ void ConfigDialog::showObserverDialog()
     const QDateTime now = m_ctx.clock.utcNowMs();
     const std::optional<CivilZone> zone = placeZone(o.ObserverZoneId, o.ObserverTZ, now);
     showZone(zone ? o.ObserverZoneId : QString());
-    ui->TxtTZ->setText(plainNumberText(zone ? zone->offsetHoursAt(now) : o.ObserverTZ));
+    ui->TxtTZ->setText(shownNumberText(zone ? zone->offsetHoursAt(now) : o.ObserverTZ));
 }
 
 void ConfigDialog::showAlarmEditor()

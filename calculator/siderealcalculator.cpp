@@ -15,6 +15,7 @@
 #include "preferences.h"
 #include "strictinput.h"
 #include "ui_siderealcalculator.h"
+#include "userguide.h"
 #include "variant.h"
 
 #include <QFontMetrics>
@@ -90,6 +91,7 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
       ui(std::make_unique<Ui::SiderealCalculator>())
 {
     ui->setupUi(this);
+    addHelpKey(this, QString::fromLatin1(guide::kCalculator), m_ctx);
     // Escape closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -186,7 +188,7 @@ void SiderealCalculator::showSense()
 
 void SiderealCalculator::DisplayLongitude()
 {
-    ui->txtLng->setText(FormatLongitude(Longitude(m_state.lngWest).shown(m_state.showWest)));
+    ui->txtLng->setText(withShownPoint(FormatLongitude(Longitude(m_state.lngWest).shown(m_state.showWest))));
 }
 
 std::optional<QDateTime> SiderealCalculator::shownInstant() const
@@ -225,7 +227,7 @@ void SiderealCalculator::showZoneHours()
     if (!m_state.zone)
         return;
     m_state.tzHours = m_state.zone->offsetHoursAt(automation::fromAutomationDate(m_state.utInstant));
-    m_zoneText = formatNumber(m_state.tzHours, u"0.#");
+    m_zoneText = shownFormattedNumber(m_state.tzHours, u"0.#");
     ui->txtTz->setText(m_zoneText);
 }
 
@@ -489,7 +491,7 @@ void SiderealCalculator::showObserverDialog()
     if (m_state.zone)
         showZoneHours();  // its offset at the instant worked on
     else
-        ui->txtTz->setText(shortNumberText(m_state.tzHours));
+        ui->txtTz->setText(withShownPoint(shortNumberText(m_state.tzHours)));
     ui->chkLocal->setChecked(false);
     DisplayTime();
 }

@@ -3,20 +3,32 @@
 
 #include "internet.h"
 
+#include "appcontext.h"
 #include "backgroundstep.h"
 #include "longitude.h"
+#include "messageservice.h"
 #include "numbertext.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include <QDir>
 #include <QUrlQuery>
 
 namespace noctalis {
 
-void OpenURL(const QString &url)
+void OpenURL(const QString &url, const DesktopOpener &desktop, MessageService &messages)
 {
-    if (!QDesktopServices::openUrl(QUrl::fromUserInput(url)))
-        logSkippedStep(lcDesktop, "open a web page", url + QStringLiteral(": the desktop has no handler for it"));
+    const QUrl page = QUrl::fromUserInput(url);
+    if (desktop && desktop(page))
+        return;
+    logSkippedStep(lcDesktop, "open a web page", url + QStringLiteral(": the desktop has no handler for it"));
+    messages.show(PageTexts::notOpened(page), programTitle());
+}
+
+void OpenURL(const QString &url, const AppContext &context) { OpenURL(url, context.openUrl, context.messages); }
+
+QString PageTexts::notOpened(const QUrl &url)
+{
+    const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    return tr("No web browser could open the page. You find it here:\r\n%1").arg(where);
 }
 
 QString mapRootAddress() { return QStringLiteral("https://maps.google.com/"); }
@@ -36,6 +48,9 @@ QString MapURL(double latDeg, double lngWestDeg)
     return url.toString();
 }
 
-void ShowMapAt(double latDeg, double lngWestDeg) { OpenURL(MapURL(latDeg, lngWestDeg)); }
+void ShowMapAt(double latDeg, double lngWestDeg, const AppContext &context)
+{
+    OpenURL(MapURL(latDeg, lngWestDeg), context);
+}
 
 }  // namespace noctalis

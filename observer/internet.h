@@ -4,14 +4,43 @@
 // Opening web pages in the user's browser, and the web map link.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+#include <QUrl>
+
+#include <functional>
 
 namespace noctalis {
 
-// OpenURL: hands the text to the desktop's default handler (the browser for
-// web addresses). Nothing is reported when it cannot be opened but one line
-// in the category noctalis.desktop.
-void OpenURL(const QString &url);
+class MessageService;
+struct AppContext;
+
+// The desktop's way of opening a page: true when a handler took it.
+using DesktopOpener = std::function<bool(const QUrl &)>;
+
+// OpenURL: hands a page to the desktop's default handler (the browser for
+// web addresses, the same or a viewer for local files).
+//
+// Given:
+//   url        a web address, or a local file URL
+//   desktop    the desktop's opener
+//   messages   where to say where the page is when the desktop cannot open it
+//
+// Notes:
+//  1. Without a handler the user reads a message naming the address (the
+//     file's path for a local file) and can copy it into a browser. One line
+//     goes to the category noctalis.desktop as well.
+void OpenURL(const QString &url, const DesktopOpener &desktop, MessageService &messages);
+// The same with the opener and messages of the application.
+void OpenURL(const QString &url, const AppContext &context);
+
+// The message shown when no handler opened url.
+class PageTexts {
+    Q_DECLARE_TR_FUNCTIONS(PageTexts)
+
+public:
+    static QString notOpened(const QUrl &url);
+};
 
 // The root address of the web map service, ending in "/".
 QString mapRootAddress();
@@ -23,6 +52,6 @@ QString mapRootAddress();
 QString MapURL(double latDeg, double lngWestDeg);
 
 // ShowMapAt: opens the web map at a place.
-void ShowMapAt(double latDeg, double lngWestDeg);
+void ShowMapAt(double latDeg, double lngWestDeg, const AppContext &context);
 
 }  // namespace noctalis

@@ -10,7 +10,6 @@
 #include "dstrules.h"
 #include "filepicker.h"
 #include "fileroutines.h"
-#include "uszonepicker.h"
 #include "internet.h"
 #include "latlng.h"
 #include "longitude.h"
@@ -22,6 +21,8 @@
 #include "strictinput.h"
 #include "windowfit.h"
 #include "ui_observerdialog.h"
+#include "userguide.h"
+#include "uszonepicker.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,12 +58,13 @@ constexpr int kRulesShown = 5;
 
 // What an observer file keeps of a box: its text as typed when the file's
 // reader gives the value back from it, else the value's plain text ("5:30"
-// is kept as "5.5").
+// and "5,5" are kept as "5.5").
 template <typename Reader>
 QString textReadBack(const QString &typed, double value, Reader read)
 {
+    // Files keep "." whatever the box shows.
     QString text = typed;
-    return read(text) == value ? typed : plainNumberText(value);
+    return !typed.contains(QLatin1Char(',')) && read(text) == value ? typed : plainNumberText(value);
 }
 
 // The east longitude of a west one, 0 rather than 360 for Greenwich.
@@ -79,6 +81,7 @@ ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *
 {
     ui->setupUi(this);
     fitOnFirstShow(*this);  // on the screen of the window it opens over, wholly
+    addHelpKey(this, QString::fromLatin1(guide::kPlace), m_ctx);
     ui->picMap->setPictures(dataFilePath(QStringLiteral("worldmap.png")),
                             dataFilePath(QStringLiteral("worldmap@2x.png")));
     hideCityLists();
@@ -151,10 +154,10 @@ void ObserverDialog::load()
     const ObserverExchange &observer = m_ctx.observer;
     ui->cmdEW->setText(m_ctx.prefs.DisplayWest ? tr("W") : tr("E"));
     m_latDeg = observer.ObserverLat;
-    ui->Txtlat->setText(FormatLatitude(m_latDeg));
+    ui->Txtlat->setText(withShownPoint(FormatLatitude(m_latDeg)));
     m_lngWestDeg = observer.ObserverLng;
     DisplayLongitude();
-    ui->TxtTZ->setText(plainNumberText(observer.ObserverTZ));
+    ui->TxtTZ->setText(shownNumberText(observer.ObserverTZ));
     setZoneId(observer.ObserverZoneId);
     ui->txtLocation->setText(observer.ObserverPlace);
     m_fileName = observer.ObserverFile;
@@ -200,7 +203,7 @@ void ObserverDialog::selectRule(int code)
 
 QString ObserverDialog::longitudeShown(double lngWestDeg) const
 {
-    return m_ctx.prefs.DisplayWest ? FormatLongitude(lngWestDeg) : FormatLongitude(eastOf(lngWestDeg));
+    return withShownPoint(m_ctx.prefs.DisplayWest ? FormatLongitude(lngWestDeg) : FormatLongitude(eastOf(lngWestDeg)));
 }
 
 void ObserverDialog::DisplayLongitude() { ui->TxtLng->setText(longitudeShown(m_lngWestDeg)); }
@@ -246,7 +249,7 @@ bool ObserverDialog::CheckValues()
         elevationText.trimmed().isEmpty() ? 0.0 : numberFromText(elevationText, elevations);
     if (!elevationM) {
         m_ctx.messages.show(tr("The elevation must be a number of meters from %1 to %2, such as 350 or 1234.5.")
-                                .arg(plainNumberText(kLowestElevationM), plainNumberText(kHighestElevationM)),
+                                .arg(shownNumberText(kLowestElevationM), shownNumberText(kHighestElevationM)),
                             programTitle());
         return false;
     }
@@ -292,7 +295,7 @@ void ObserverDialog::zoneTyped() { setZoneId(QString()); }
 void ObserverDialog::detectZoneToggled(bool checked)
 {
     if (checked)
-        ui->txtSCTZ->setText(plainNumberText(m_ctx.clock.zoneOffsetSeconds() / 3600.0));
+        ui->txtSCTZ->setText(shownNumberText(m_ctx.clock.zoneOffsetSeconds() / 3600.0));
 }
 
 QString ObserverDialog::startFolder(const QString &file)
@@ -347,11 +350,11 @@ bool ObserverDialog::LoadOb(const QString &fileName)
     ui->txtLocation->setText(values->location);
     m_lngWestDeg = values->lngWestDeg;
     m_latDeg = values->latDeg;
-    ui->Txtlat->setText(FormatLatitude(m_latDeg));
+    ui->Txtlat->setText(withShownPoint(FormatLatitude(m_latDeg)));
     m_elevationM = values->elevationM;
-    ui->txtElevation->setText(plainNumberText(m_elevationM));
+    ui->txtElevation->setText(shownNumberText(m_elevationM));
     DisplayLongitude();
-    ui->TxtTZ->setText(plainNumberText(values->timeZoneHours));
+    ui->TxtTZ->setText(shownNumberText(values->timeZoneHours));
     setZoneId(values->zoneId);
     selectRule(values->dstRule);
     setFileLabel();
@@ -460,7 +463,7 @@ void ObserverDialog::cityPicked()
     if (item && city != tr("<CANCEL>")) {
         if (const std::optional<CityPlace> place = m_cityList ? m_cityList->place(city) : std::nullopt) {
             m_latDeg = place->latDeg;
-            ui->Txtlat->setText(FormatLatitude(m_latDeg));
+            ui->Txtlat->setText(withShownPoint(FormatLatitude(m_latDeg)));
             m_lngWestDeg = place->lngWestDeg;
             DisplayLongitude();
             ui->TxtTZ->setText(place->timeZone);
@@ -479,11 +482,12 @@ void ObserverDialog::pickUsZone()
     ObserverExchange &observer = m_ctx.observer;
     observer.USZonePick = 0;
     UsZonePicker picker(observer, this);
+    addHelpKey(&picker, QString::fromLatin1(guide::kPlace), m_ctx);
     picker.exec();
     const std::optional<UsZonePicker::UsZone> zone = UsZonePicker::zoneOfPick(observer.USZonePick);
     if (!zone)
         return;
-    ui->TxtTZ->setText(plainNumberText(zone->hours));
+    ui->TxtTZ->setText(shownNumberText(zone->hours));
     setZoneId(QString::fromLatin1(zone->zoneId));
     selectRule(zone->dstRule);
 }
@@ -491,10 +495,10 @@ void ObserverDialog::pickUsZone()
 void ObserverDialog::showWebMap()
 {
     if (CheckValues())
-        ShowMapAt(m_latDeg, m_lngWestDeg);
+        ShowMapAt(m_latDeg, m_lngWestDeg, m_ctx);
 }
 
-void ObserverDialog::showWebMapOfPlace() { ShowMapAt(m_latDeg, m_lngWestDeg); }
+void ObserverDialog::showWebMapOfPlace() { ShowMapAt(m_latDeg, m_lngWestDeg, m_ctx); }
 
 void ObserverDialog::pointerMoved(QPointF position)
 {
@@ -507,20 +511,21 @@ void ObserverDialog::pointerMoved(QPointF position)
     m_pointerLatDeg = latDeg;
     m_pointerLngWestDeg = lngWestDeg;
     const QString side = m_ctx.prefs.DisplayWest ? tr("W") : tr("E");
-    ui->LBLLatLng->setText(tr("Lat: %1   Lng:%2 %3").arg(FormatLatitude(latDeg), longitudeShown(lngWestDeg), side));
+    ui->LBLLatLng->setText(
+        tr("Lat: %1   Lng:%2 %3").arg(withShownPoint(FormatLatitude(latDeg)), longitudeShown(lngWestDeg), side));
 }
 
 void ObserverDialog::usePointer(QPointF position)
 {
     pointerMoved(position);
-    ui->Txtlat->setText(FormatLatitude(m_pointerLatDeg));
+    ui->Txtlat->setText(withShownPoint(FormatLatitude(m_pointerLatDeg)));
     ui->TxtLng->setText(longitudeShown(m_pointerLngWestDeg));
 }
 
 void ObserverDialog::showWebMapAtPointer(QPointF position)
 {
     pointerMoved(position);
-    ShowMapAt(m_pointerLatDeg, m_pointerLngWestDeg);
+    ShowMapAt(m_pointerLatDeg, m_pointerLngWestDeg, m_ctx);
 }
 
 }  // namespace noctalis

@@ -7,7 +7,8 @@
 # their engine plugin relative to their own folder, print their version,
 # the clock speaks the user's language, starts and keeps running, the
 # launcher and AppStream files validate, the manual pages render without
-# warnings, and every file the desktop and the package expect is there.
+# warnings, every file the desktop and the package expect is there (the user
+# guide among them), and no build path is compiled into the programs.
 #
 # Usage: check_install.sh BUILD_DIR
 # The environment gives the layout, as the test suite registers it:
@@ -49,6 +50,18 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 for doc in README.md LICENSE copyright changelog.gz; do
   expect_file "$DOCDIR/$doc"
+done
+# The user guide that Help and F1 open, in the data folder.
+for page in "$source_dir"/doc/guide/*; do
+  expect_file "$DATADIR/noctalis/guide/$(basename "$page")"
+done
+# No path of the build or source tree is compiled into the programs' data
+# (their debugging information may name the sources).
+for program in "$top/$BINDIR/noctalis" "$top/$PLUGINDIR/libEphemkit.so"; do
+  objcopy -O binary --only-section=.rodata "$program" "$work/rodata"
+  for tree in "$source_dir" "$(cd "$build" && pwd)"; do
+    grep -qaF "$tree" "$work/rodata" && fail "$(basename "$program") holds the path $tree"
+  done
 done
 # The data files the program reads (the city list, the world map) go with it.
 for data in "$source_dir"/data/latlngtz.txt "$source_dir"/data/*.png "$source_dir"/data/*.jpg; do

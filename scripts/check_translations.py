@@ -3,6 +3,10 @@
 # SPDX-FileCopyrightText: 2026 The Noctalis developers
 """Checks that the translation catalogues (.ts) are complete and up to date.
 
+The English catalogue (language "en") holds only the texts with a count,
+for their singular and plural forms; it is refreshed with lupdate's
+-pluralonly, so it must hold every such text and no other.
+
 For each catalogue:
   - lupdate is run on a copy with the program's sources: a text of the
     sources missing from the catalogue, or an entry whose text has vanished
@@ -32,7 +36,9 @@ import xml.etree.ElementTree as ET
 PLACEHOLDER = re.compile(r"%L?(?:\d+|n)")
 MARKER = re.compile(r"\[(?:LMST|UT)\b[^\]]*\]")
 ACCESS_KEY = re.compile(r"&([^&\s])")
-PLURAL_FORMS = {"de": 2}
+PLURAL_FORMS = {"de": 2, "en": 2}
+# Languages whose catalogue holds only the texts with a count.
+PLURAL_ONLY = {"en"}
 
 
 def text_of(element):
@@ -68,13 +74,14 @@ def access_keys(text):
     return [key.lower() for key in ACCESS_KEY.findall(text.replace("&&", ""))]
 
 
-def refreshed_keys(lupdate, sources, path):
+def refreshed_keys(lupdate, sources, path, plural_only):
     """The (context, source) keys lupdate finds in the sources, and those of
     the catalogue that the sources no longer hold."""
     with tempfile.TemporaryDirectory() as work:
         copy = os.path.join(work, os.path.basename(path))
         shutil.copyfile(path, copy)
-        subprocess.run([lupdate, "-silent", "-locations", "none", "@" + sources, "-ts", copy],
+        options = ["-pluralonly"] if plural_only else []
+        subprocess.run([lupdate, "-silent", "-locations", "none", *options, "@" + sources, "-ts", copy],
                        check=True, stdout=subprocess.DEVNULL)
         found, vanished = set(), set()
         for context, source, message in messages(copy):
@@ -131,13 +138,17 @@ def check(path, lupdate, sources):
     failures = []
     catalogue = list(messages(path))
     language = ET.parse(path).getroot().get("language", "").split("_")[0]
-    found, vanished = refreshed_keys(lupdate, sources, path)
+    plural_only = language in PLURAL_ONLY
+    found, vanished = refreshed_keys(lupdate, sources, path, plural_only)
     held = {(context, source) for context, source, _ in catalogue}
     for context, source in sorted(found - held):
         failures.append(f"{context}: {source!r} is in the sources but not in the catalogue")
     for context, source in sorted(vanished | (held - found)):
         failures.append(f"{context}: {source!r} is in the catalogue but no longer in the sources")
     for context, source, message in catalogue:
+        if plural_only and message.get("numerus") != "yes":
+            failures.append(f"{context}: {source!r} has no count, so it does not belong in this catalogue")
+            continue
         check_message(context, source, message, PLURAL_FORMS.get(language), failures)
     check_access_keys(catalogue, failures)
     return failures

@@ -4,7 +4,11 @@
 // What the application owns and hands to its windows.
 #pragma once
 
+#include <QDesktopServices>
 #include <QString>
+#include <QUrl>
+
+#include <functional>
 
 namespace noctalis {
 
@@ -24,6 +28,9 @@ struct AppContext {
     ObserverExchange &observer;
     // The class the windows create their engines from.
     QString engineProgId = QStringLiteral("Ephemlib.Ephemkit");
+    // Hands a page to the desktop's handler (the browser); false when none
+    // took it.
+    std::function<bool(const QUrl &)> openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 };
 
 }  // namespace noctalis

@@ -3,6 +3,8 @@
 
 #include "numbertext.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
@@ -372,5 +374,17 @@ QString formatTime(double automationDate, QStringView pattern)
     }
     return text;
 }
+
+QString withShownPoint(QString plainText)
+{
+    const qsizetype point = plainText.indexOf(QLatin1Char('.'));
+    if (point >= 0)
+        plainText.replace(point, 1, QLocale().decimalPoint());
+    return plainText;
+}
+
+QString shownNumberText(double value) { return withShownPoint(plainNumberText(value)); }
+
+QString shownFormattedNumber(double value, QStringView pattern) { return withShownPoint(formatNumber(value, pattern)); }
 
 }  // namespace noctalis

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
 // Numbers to text and back, the same way in every window and file of the
-// program. "." is the decimal separator whatever the locale.
+// program. "." is the decimal separator whatever the locale, but for the
+// shown forms, which people read in windows.
 #pragma once
 
 #include <QString>
@@ -39,6 +40,15 @@ std::optional<float> float32Number(double value);
 QString plainNumberText(double value);
 // The same for a 32-bit value: up to 7 significant digits.
 QString plainNumberText32(float value);
+
+// Shown forms: plainNumberText and formatNumber with the decimal separator
+// of the default locale (QLocale()), for numbers people read in a window
+// ("52,5" in German). Files and addresses keep the forms above with ".".
+QString shownNumberText(double value);
+QString shownFormattedNumber(double value, QStringView pattern);
+// A text made by the forms above (an angle "51:28:38.5" too) with its first
+// "." in the default locale's way.
+QString withShownPoint(QString plainText);
 
 // Short form: a blank before a non-negative number and no 0 before the
 // point (" .5", " 1", "-.25", " 0"); callers trim it where they want no

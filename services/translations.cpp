@@ -9,13 +9,29 @@
 
 namespace noctalis {
 
+namespace {
+
+bool loadProgramCatalogue(QTranslator &translator, const QLocale &locale)
+{
+    return translator.load(locale, QStringLiteral("noctalis"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+}
+
+}  // namespace
+
 Translations::Translations(const QStringList &uiLanguages)
 {
+    // English texts with a count take their forms from the English catalogue.
+    const auto installEnglish = [this] {
+        if (loadProgramCatalogue(m_program, QLocale(QLocale::English)))
+            m_programInstalled = QCoreApplication::installTranslator(&m_program);
+    };
     for (const QString &name : uiLanguages) {
         const QLocale locale(name);
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
+            installEnglish();
             return;
-        if (!m_program.load(locale, QStringLiteral("noctalis"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        }
+        if (!loadProgramCatalogue(m_program, locale))
             continue;
         m_language = QLocale::languageToCode(locale.language());
         m_programInstalled = QCoreApplication::installTranslator(&m_program);
@@ -24,6 +40,7 @@ Translations::Translations(const QStringList &uiLanguages)
             m_qtInstalled = QCoreApplication::installTranslator(&m_qt);
         return;
     }
+    installEnglish();
 }
 
 Translations::~Translations()

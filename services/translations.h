@@ -22,7 +22,9 @@ namespace noctalis {
 //  1. The language is the first of uiLanguages that is English (or the C
 //     locale) or has a catalogue of the program: a user who puts English
 //     before German reads English. English is the language of the program's
-//     own texts and needs no catalogue; then nothing is installed.
+//     own texts; its catalogue holds only the singular and plural forms of
+//     the texts with a count ("1 minute", "5 minutes"), and it is installed
+//     for English and for a language without a catalogue of its own.
 //  2. The program's catalogues are resources, ":/i18n/noctalis_<lang>.qm",
 //     so the program finds them from any folder. Qt's catalogue
 //     (qtbase_<lang>.qm) comes from Qt's translations folder
@@ -38,7 +40,8 @@ public:
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
 
-    // The language of the installed catalogues ("de"); empty for English.
+    // The language of the installed catalogues ("de"); empty for English
+    // (with its plural forms).
     QString language() const { return m_language; }
     // Whether Qt's catalogue for that language was found and installed.
     bool hasQtCatalogue() const { return m_qtInstalled; }

@@ -11,6 +11,19 @@
 
 namespace noctalis {
 
+namespace {
+
+// A message with an OK button whose text can be selected and copied (a
+// file's path, the address of a page no browser opened).
+void inform(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+}  // namespace
+
 QWidget *WidgetMessageService::parentWindow() const { return dialogParent(m_mainWindow.data()); }
 
 MessageAnswer WidgetMessageService::show(const QString &text, const QString &title, MessageButtons buttons)
@@ -31,7 +44,7 @@ MessageAnswer WidgetMessageService::show(const QString &text, const QString &tit
         m_held.append({text, title});
         return MessageAnswer::Ok;
     }
-    QMessageBox::information(parentWindow(), title, text, QMessageBox::Ok);
+    inform(parentWindow(), title, text);
     return MessageAnswer::Ok;
 }
 
@@ -41,7 +54,7 @@ void WidgetMessageService::showHeld(QWidget *mainWindow)
     m_holding = false;
     const QList<Held> held = std::exchange(m_held, {});
     for (const Held &message : held)
-        QMessageBox::information(parentWindow(), message.title, message.text, QMessageBox::Ok);
+        inform(parentWindow(), message.title, message.text);
 }
 
 }  // namespace noctalis

@@ -16,9 +16,11 @@
 #include "strictinput.h"
 #include "transitalarm.h"
 #include "ui_tonightwindow.h"
+#include "userguide.h"
 #include "variant.h"
 
 #include <QHeaderView>
+#include <QLocale>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
@@ -54,7 +56,7 @@ QString degreesText(double degrees, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
     const double shown = std::round(degrees * scale) / scale;
-    return QString::number(shown == 0 ? 0.0 : shown, 'f', decimals) + QChar(0x00B0);  // never "-0.0"
+    return QLocale().toString(shown == 0 ? 0.0 : shown, 'f', decimals) + QChar(0x00B0);  // never "-0.0"
 }
 
 // "UT+5:30", "UT-5", "UT".
@@ -76,6 +78,7 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     : QWidget(parent), m_ctx(context), ui(std::make_unique<Ui::TonightWindow>())
 {
     ui->setupUi(this);
+    addHelpKey(this, QString::fromLatin1(guide::kTonight), m_ctx);
     // Escape closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -179,8 +182,8 @@ QString TonightWindow::placeText(const QDate &localDate) const
         p.DateFormat == QLatin1String("DD/MM/YYYY") ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
     const double lng = Longitude(p.LNG).shown(p.DisplayWest);
     return tr("%1   Lat %2   Lng %3 %4   times in %5")
-        .arg(localDate.toString(datePattern), FormatLatitude(p.LAT), FormatLongitude(lng),
-             p.DisplayWest ? tr("W") : tr("E"), zoneText(p.TZ));
+        .arg(localDate.toString(datePattern), withShownPoint(FormatLatitude(p.LAT)),
+             withShownPoint(FormatLongitude(lng)), p.DisplayWest ? tr("W") : tr("E"), zoneText(p.TZ));
 }
 
 void TonightWindow::showRows(const QList<TonightRow> &rows)

@@ -42,20 +42,27 @@
         <source>Sidereal Alarm: %1</source>
         <translation>Sternzeit-Alarm: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Missed alarms</source>
-        <translation>Verpasste Alarme</translation>
+        <translation>
+            <numerusform>Verpasster Alarm</numerusform>
+            <numerusform>Verpasste Alarme</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 at LMST %2</source>
         <extracomment>%1 is an alarm&apos;s name, %2 its sidereal time (HH:MM:SS).</extracomment>
         <translation>%1 um LMST %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>While the clock was stopped, these alarms fell due and ended; they were not carried out:
 %1</source>
-        <translation>Während die Uhr stand, wurden diese Alarme fällig und sind abgelaufen; sie wurden nicht ausgeführt:
-%1</translation>
+        <translation>
+            <numerusform>Während die Uhr stand, wurde dieser Alarm fällig und ist abgelaufen; er wurde nicht ausgeführt:
+%1</numerusform>
+            <numerusform>Während die Uhr stand, wurden diese Alarme fällig und sind abgelaufen; sie wurden nicht ausgeführt:
+%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -212,10 +219,6 @@
         <translation>Lesen über das Dateiende hinaus.</translation>
     </message>
     <message>
-        <source>more than %1 alarms.</source>
-        <translation>mehr als %1 Alarme.</translation>
-    </message>
-    <message>
         <source>Error opening Alarm File: <byte value="xd"/>
 %1<byte value="xd"/>
 %2</source>
@@ -267,6 +270,13 @@ Nicht gefunden.</translation>
         <translation>Fehler beim Speichern:<byte value="xd"/>
 %1<byte value="xd"/>
 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>more than %n alarms.</source>
+        <translation>
+            <numerusform>mehr als %n Alarm.</numerusform>
+            <numerusform>mehr als %n Alarme.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -656,6 +666,15 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
     <message>
         <source>Input past end of file.</source>
         <translation>Lesen über das Dateiende hinaus.</translation>
+    </message>
+</context>
+<context>
+    <name>PageTexts</name>
+    <message>
+        <source>No web browser could open the page. You find it here:<byte value="xd"/>
+%1</source>
+        <translation>Kein Webbrowser konnte die Seite öffnen. Sie finden sie hier:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1507,9 +1526,12 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <extracomment>%1 is why (the system&apos;s words, &quot;Connection refused&quot;), %2 the local time.</extracomment>
         <translation>Nicht gesendet: %1 um %2 Ortszeit.</translation>
     </message>
-    <message>
-        <source>Interval: 1 minute.</source>
-        <translation>Intervall: 1 Minute.</translation>
+    <message numerus="yes">
+        <source>Interval: %n minutes.</source>
+        <translation>
+            <numerusform>Intervall: %n Minute.</numerusform>
+            <numerusform>Intervall: %n Minuten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,9 @@
 
 #include "alarmwindows.h"
 #include "clock.h"
+#include "commalocale.h"
 #include "senderwindow.h"
+#include "translations.h"
 #include "uidriver.h"
 #include "logcapture.h"
 #include "preferences.h"
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <arpa/inet.h>
@@ -452,8 +455,32 @@ public:
     bool start(const QString &, bool) override { return false; }
 };
 
+// The interval is a count of minutes in the language's singular or plural
+// (from the English catalogue); a fraction of a minute is a number shown
+// with the locale's decimal separator.
+TEST_F(SenderTest, IntervalLabelCountsWholeMinutesAndShowsFractions)
+{
+    const Translations english(QStringList{QStringLiteral("en-US")});
+    const struct {
+        bool comma;
+        const char *repeatMinutes, *wanted;
+    } cases[] = {
+        {false, "1", "Interval: 1 minute."},       {false, "2", "Interval: 2 minutes."},
+        {false, "0.5", "Interval: 0.5 minutes."},  {true, "0.5", "Interval: 0,5 minutes."},
+        {true, "1440", "Interval: 1440 minutes."}, {false, "", "Interval:  minutes."},
+    };
+    for (const auto &c : cases) {
+        std::optional<CommaLocale> locale;
+        if (c.comma)
+            locale.emplace();
+        EXPECT_EQ(sender(QString(), QLatin1String(c.repeatMinutes))->intervalLabel()->text(), QLatin1String(c.wanted))
+            << c.repeatMinutes;
+    }
+}
+
 TEST_F(SenderTest, HiddenSenderKeepsSendingAndIsClosedAtExpiry)
 {
+    const Translations english(QStringList{QStringLiteral("en-US")});
     listen();
     NoLauncher launcher;
     AlarmWindows windows(prefs, clock, QStringLiteral("Ephemlib.Ephemkit"), launcher, {}, address());

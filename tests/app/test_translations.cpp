@@ -3,7 +3,8 @@
 //
 // The catalogue of the user's language: German users read the clock's menu,
 // the texts of plain functions and Qt's standard buttons in German; English
-// (first in the list, or the C locale) leaves every text as it is written.
+// (first in the list, or the C locale) leaves every text as it is written
+// but for the singular and plural forms of texts with a count.
 // The languages are given, never read from the machine.
 
 #include "alarmdef.h"
@@ -119,6 +120,17 @@ TEST(Translations, TheFirstLanguageThatIsEnglishOrHasACatalogueWins)
             EXPECT_EQ(yesButtonText(), QStringLiteral("&Yes")) << list.toStdString();
         } else {
             EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Programm starten")) << list.toStdString();
+        }
+        // A count takes the language's singular and plural, English too.
+        const bool german = !c.language.isEmpty();
+        for (const int n : {1, 2, 0}) {
+            const QString wanted = german ? (n == 1 ? QStringLiteral("Intervall: 1 Minute.")
+                                                    : QStringLiteral("Intervall: %1 Minuten.").arg(n))
+                                          : (n == 1 ? QStringLiteral("Interval: 1 minute.")
+                                                    : QStringLiteral("Interval: %1 minutes.").arg(n));
+            EXPECT_EQ(QCoreApplication::translate("noctalis::SenderWindow", "Interval: %n minutes.", nullptr, n),
+                      wanted)
+                << list.toStdString();
         }
     }
 }

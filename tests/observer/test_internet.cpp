@@ -4,6 +4,7 @@
 // The URL opener and the web map link.
 
 #include "internet.h"
+#include "messageservice.h"
 #include "qtprinters.h"
 #include "urlcatcher.h"
 
@@ -45,12 +46,34 @@ TEST(MapURL, QueryOfThePlace)
     }
 }
 
-TEST(OpenURL, HandsTheAddressToTheDesktop)
+TEST(OpenURL, HandsTheAddressToTheDesktopOrSaysWhereItIs)
 {
+    for (const bool opens : {true, false}) {
+        QList<QUrl> asked;
+        RecordingMessageService messages;
+        OpenURL(
+            MapURL(51.5, 0.1),
+            [&](const QUrl &url) {
+                asked << url;
+                return opens;
+            },
+            messages);
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_EQ(asked[0].toString(), MapURL(51.5, 0.1));
+        ASSERT_EQ(messages.messages.size(), opens ? 0 : 1);
+        if (!opens) {
+            EXPECT_TRUE(messages.messages[0].text.contains(MapURL(51.5, 0.1)));
+            EXPECT_EQ(messages.messages[0].title, programTitle());
+        }
+    }
+    // The desktop's own opener, through its handler for the scheme.
     UrlCatcher catcher;
-    ShowMapAt(51.5, 0.1);
+    RecordingMessageService messages;
+    OpenURL(
+        MapURL(1, 2), [](const QUrl &url) { return QDesktopServices::openUrl(url); }, messages);
     ASSERT_EQ(catcher.opened.size(), 1);
-    EXPECT_EQ(catcher.opened[0].toString(), MapURL(51.5, 0.1));
+    EXPECT_EQ(catcher.opened[0].toString(), MapURL(1, 2));
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 // answers to the file dialogs and questions.
 
 #include "appparts.h"
+#include "commalocale.h"
 #include "filepicker.h"
 #include "observerdialog.h"
 #include "uszonepicker.h"
@@ -427,6 +428,42 @@ TEST_F(ObserverDialogTest, SavingWritesSevenLinesThatLoadBack)
     EXPECT_EQ(form.dstRule(), 1);
     EXPECT_EQ(form.elevationM(), 10);
     EXPECT_NEAR(form.longitudeWestDeg(), 74.006, 1e-5);  // through a 32-bit float
+}
+
+// Boxes show numbers with the locale's decimal separator; the file keeps ".".
+TEST_F(ObserverDialogTest, ACommaLocaleShowsCommasAndTheFileKeepsPoints)
+{
+    const CommaLocale comma;
+    parts.prefs.DisplayWest = true;
+    observer() = {-33.8667, 284.5, 5.75, 0, true, QString(), 0, 0, QString(), {}};
+    open();
+    EXPECT_EQ(text("Txtlat"), QStringLiteral("-33:52:00,1"));
+    EXPECT_EQ(text("TxtLng"), QStringLiteral("284:30:00,0"));
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("5,75"));
+    type("txtElevation", QStringLiteral("12,5"));
+    const QString saved = path("comma.obs");
+    files.answers << saved;
+    click("CmdSave");
+    ASSERT_TRUE(messages().isEmpty()) << messages().first().text.toStdString();
+    const QList<QByteArray> lines = readFile(saved).split('\n');
+    ASSERT_GE(lines.size(), 7);
+    const struct {
+        int line;
+        double value;
+    } numbers[] = {{0, -33.8667}, {1, 284.5}, {2, 5.75}, {6, 12.5}};
+    for (const auto &n : numbers) {
+        const QByteArray field = lines[n.line].trimmed();
+        EXPECT_FALSE(field.contains(',')) << field.toStdString();
+        bool ok = false;
+        EXPECT_NEAR(field.mid(1, field.size() - 2).toDouble(&ok), n.value, 1e-5) << field.toStdString();
+        EXPECT_TRUE(ok) << field.toStdString();
+    }
+    // Loaded back, the boxes show the same again.
+    type("TxtTZ", QStringLiteral("0"));
+    files.answers << saved;
+    click("CmdLoad");
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("5,75"));
+    EXPECT_EQ(text("txtElevation"), QStringLiteral("12,5"));
 }
 
 TEST_F(ObserverDialogTest, TypedFormsTheFileReaderWouldMisreadAreSavedAsTheirValues)

@@ -284,6 +284,32 @@ TEST_P(NumberForms, PatternsRoundHalfAwayFromZeroToTheShownDigits)
     }
 }
 
+// What people read takes the locale's decimal separator; the plain forms,
+// which files and addresses use, keep ".".
+TEST_P(NumberForms, ShownFormsUseTheLocalesDecimalSeparator)
+{
+    const QString point = GetParam() == Locale::Comma ? QStringLiteral(",") : QStringLiteral(".");
+    const struct {
+        QString shown, plain;
+    } cases[] = {
+        {shownNumberText(52.5), plainNumberText(52.5)},
+        {shownNumberText(-0.25), plainNumberText(-0.25)},
+        {shownNumberText(10 / 1440.0), plainNumberText(10 / 1440.0)},
+        {shownFormattedNumber(5.75, u"0.#"), formatNumber(5.75, u"0.#")},
+        {shownFormattedNumber(-5, u"0.#"), formatNumber(-5, u"0.#")},
+        {withShownPoint(QStringLiteral("-33:52:00.1")), QStringLiteral("-33:52:00.1")},
+    };
+    for (const auto &c : cases) {
+        EXPECT_TRUE(c.plain.contains(QLatin1Char('.')) && !c.plain.contains(QLatin1Char(','))) << c.plain.toStdString();
+        QString wanted = c.plain;
+        wanted.replace(wanted.indexOf(QLatin1Char('.')), 1, point);
+        EXPECT_EQ(c.shown, wanted);
+    }
+    // Whole numbers have no separator to change.
+    EXPECT_EQ(shownNumberText(1440), QStringLiteral("1440"));
+    EXPECT_EQ(shownNumberText(-5), QStringLiteral("-5"));
+}
+
 TEST_P(NumberForms, TimeOfDayRoundsToTheNearestSecond)
 {
     const double hms = (13 * 3600 + 4 * 60 + 5) / 86400.0;

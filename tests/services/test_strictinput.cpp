@@ -169,9 +169,21 @@ TEST_P(StrictInput, LatitudeZoneAndNumberForms)
     expectReads("DUT1", dut1FromText,
                 {{u"0.3", 0.3}, {u"-0,25", -0.25}, {u"0", 0}, {u"0.9", {}}, {u"-0.9", {}}, {u"0.3s", {}}, {u"", {}}});
     const auto duration = [](QStringView t) { return numberFromText(t, {0, 1440, false, true}); };
-    expectReads(
-        "minutes", duration,
-        {{u"5", 5}, {u"0,5", 0.5}, {u"1440", 1440}, {u"0", {}}, {u"1440.5", {}}, {u"5 min", {}}, {u"5:30", {}}});
+    expectReads("minutes", duration,
+                {{u"5", 5},
+                 {u"0,5", 0.5},
+                 {u"0.5", 0.5},
+                 {u"1440", 1440},
+                 // No thousands separator: "1,000" and "1.000" are one, whatever the
+                 // locale, and a second separator refuses the text.
+                 {u"1,000", 1},
+                 {u"1.000", 1},
+                 {u"1,000,5", {}},
+                 {u"1.000,5", {}},
+                 {u"0", {}},
+                 {u"1440.5", {}},
+                 {u"5 min", {}},
+                 {u"5:30", {}}});
     const auto whole = [](QStringView t) -> std::optional<double> {
         const std::optional<int> n = wholeNumberFromText(t, 0, 59);
         return n ? std::optional<double>(*n) : std::nullopt;

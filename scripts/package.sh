@@ -31,12 +31,18 @@ deb=$(ls "$build"/noctalis_*.deb)
 echo "Checking $deb"
 lintian --fail-on error --display-info "$deb"
 
-# Reproducible: no file of the package names the folders it was built in.
+# Reproducible: no file of the package names the folders it was built in,
+# in 8-bit text or in the UTF-16 of Qt's string literals.
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
-if leaks=$(grep -rlaF "$here" "$unpacked"); then
-  echo "The package names the build folder $here in:" >&2
-  echo "${leaks//$unpacked/}" >&2
+leaks=()
+while IFS= read -r -d '' f; do
+  if { strings -a "$f"; strings -a -el "$f"; } | grep -F "$here" >/dev/null; then
+    leaks+=("${f#"$unpacked"}")
+  fi
+done < <(find "$unpacked" -type f -print0)
+if [ ${#leaks[@]} -gt 0 ]; then
+  echo "The package names the build folder $here in: ${leaks[*]}" >&2
   exit 1
 fi

@@ -5,26 +5,31 @@
 
 #include "backgroundstep.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <utility>
 
 namespace noctalis {
 
-WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : QObject(parent), m_effect(new QSoundEffect(this))
+WaveSoundPlayer::WaveSoundPlayer() : WaveSoundPlayer(&desktopSoundBackend) {}
+
+WaveSoundPlayer::WaveSoundPlayer(BackendFactory factory) : m_factory(std::move(factory)) {}
+
+// The backend goes first: its pending reports call back into this player.
+WaveSoundPlayer::~WaveSoundPlayer() { m_backend.reset(); }
+
+SoundBackend &WaveSoundPlayer::backend()
 {
-    connect(m_effect, &QSoundEffect::playingChanged, this, &WaveSoundPlayer::onPlayingChanged);
-    connect(m_effect, &QSoundEffect::statusChanged, this, &WaveSoundPlayer::onStatusChanged);
+    if (!m_backend)
+        m_backend = m_factory();
+    return *m_backend;
 }
 
-WaveSoundPlayer::~WaveSoundPlayer() = default;
-
-void WaveSoundPlayer::beep() { QApplication::beep(); }
+void WaveSoundPlayer::beep() { backend().beep(); }
 
 void WaveSoundPlayer::playWave(const QString &path)
 {
-    if (m_effect->isPlaying()) {
+    if (m_playing) {
         m_pending = path;
         return;
     }
@@ -33,29 +38,25 @@ void WaveSoundPlayer::playWave(const QString &path)
 
 void WaveSoundPlayer::start(const QString &path)
 {
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (m_effect->source() != source)
-        m_effect->setSource(source);
-    m_effect->play();  // a sound still loading plays once it is loaded
+    m_playing = true;
+    backend().play(path, [this, path](const QString &error) { finished(path, error); });
 }
 
-void WaveSoundPlayer::onPlayingChanged()
+void WaveSoundPlayer::finished(const QString &path, const QString &error)
 {
-    if (m_effect->isPlaying() || m_pending.isEmpty())
+    m_playing = false;
+    if (error.isEmpty()) {
+        m_lastFailure.reset();
+    } else {
+        const QString failure = QDir::toNativeSeparators(path) + QStringLiteral(": ") + error;
+        if (failure != m_lastFailure)
+            logSkippedStep(lcAlarms, "play the alarm sound", failure);
+        m_lastFailure = failure;
+    }
+    if (m_pending.isEmpty())
         return;
-    const QString next = m_pending;
-    m_pending.clear();
+    const QString next = std::exchange(m_pending, QString());
     start(next);
-}
-
-void WaveSoundPlayer::onStatusChanged()
-{
-    // Once per file: the effect stays in its error state while the source
-    // is the same, and the notice's later requests change nothing.
-    if (m_effect->status() == QSoundEffect::Error)
-        logSkippedStep(lcAlarms, "play the alarm sound",
-                       QDir::toNativeSeparators(m_effect->source().toLocalFile())
-                           + QStringLiteral(": cannot be loaded as a wave file"));
 }
 
 }  // namespace noctalis

@@ -5,12 +5,11 @@
 // overlapping itself and without holding up the user-interface thread.
 #pragma once
 
-#include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
-
-class QSoundEffect;
+#include <optional>
 
 namespace noctalis {
 
@@ -24,25 +23,49 @@ public:
     virtual void playWave(const QString &path) = 0;
 };
 
-// The system beep and Qt Multimedia. A file that cannot be loaded plays
-// nothing; no message, one line in the category noctalis.alarms.
-class WaveSoundPlayer : public QObject, public SoundPlayer {
-    Q_OBJECT
-
+// The sound device under a player: plays one file at a time without
+// waiting for it, and rings the bell.
+class SoundBackend {
 public:
-    explicit WaveSoundPlayer(QObject *parent = nullptr);
+    // Called once per play, from the event loop of the thread that asked:
+    // an empty text when the sound played to its end, otherwise why it did
+    // not play (the file is missing, not a wave file, no sound device ...).
+    using Finished = std::function<void(const QString &error)>;
+
+    virtual ~SoundBackend() = default;
+    virtual void play(const QString &path, Finished finished) = 0;
+    virtual void beep() = 0;
+};
+
+// The sound backend of the desktop (libcanberra).
+std::unique_ptr<SoundBackend> desktopSoundBackend();
+
+// WaveSoundPlayer: the player of the notice windows. It makes its backend
+// only when it first sounds, so that a silent notice (and the start of the
+// program) opens no sound device. A file that cannot be played plays
+// nothing; no message, one line in the category noctalis.alarms when the
+// failure begins (not again while the same file fails the same way).
+class WaveSoundPlayer : public SoundPlayer {
+public:
+    using BackendFactory = std::function<std::unique_ptr<SoundBackend>()>;
+
+    WaveSoundPlayer();
+    explicit WaveSoundPlayer(BackendFactory factory);
     ~WaveSoundPlayer() override;
 
     void beep() override;
     void playWave(const QString &path) override;
 
 private:
+    SoundBackend &backend();
     void start(const QString &path);
-    void onPlayingChanged();
-    void onStatusChanged();
+    void finished(const QString &path, const QString &error);
 
-    QSoundEffect *m_effect = nullptr;
+    BackendFactory m_factory;
+    std::unique_ptr<SoundBackend> m_backend;
+    bool m_playing = false;
     QString m_pending;
+    std::optional<QString> m_lastFailure;  // path and error; nothing after a sound played
 };
 
 }  // namespace noctalis

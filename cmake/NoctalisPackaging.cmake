@@ -31,8 +31,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # which the Qt GUI library only recommends.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Qt's own catalogues, for standard buttons and dialogs in the user's
-# language; the program's catalogues are compiled into it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# language (the program's catalogues are compiled into it); Qt's Wayland
+# plugin, without which the clock cannot start on a desktop that offers no
+# X display.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+# libcanberra plays through ALSA by itself; its PulseAudio module talks to
+# the sound server (PulseAudio or PipeWire) directly.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libcanberra-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

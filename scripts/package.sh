@@ -12,9 +12,13 @@ build=$here/build/package
 
 "$here/scripts/setup.sh" none dpkg-dev fakeroot file lintian
 
-# The compiler and linker flags of a Debian package build.
-eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
-export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+# The compiler and linker flags of a Debian package build. dpkg-buildflags
+# maps the folder it runs in to "." in file names compiled into the
+# binaries; the map is given here as well, so that no path of this machine
+# ends up in the package whatever the dpkg version and its options.
+eval "$(cd "$here" && DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=+all" dpkg-buildflags --export=sh)"
+export CFLAGS="$CFLAGS -ffile-prefix-map=$here=."
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS -ffile-prefix-map=$here=."
 
 cmake -S "$here" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
@@ -26,3 +30,19 @@ rm -f "$build"/noctalis_*.deb
 deb=$(ls "$build"/noctalis_*.deb)
 echo "Checking $deb"
 lintian --fail-on error --display-info "$deb"
+
+# Reproducible: no file of the package names the folders it was built in,
+# in 8-bit text or in the UTF-16 of Qt's string literals.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+leaks=()
+while IFS= read -r -d '' f; do
+  if { strings -a "$f"; strings -a -el "$f"; } | grep -F "$here" >/dev/null; then
+    leaks+=("${f#"$unpacked"}")
+  fi
+done < <(find "$unpacked" -type f -print0)
+if [ ${#leaks[@]} -gt 0 ]; then
+  echo "The package names the build folder $here in: ${leaks[*]}" >&2
+  exit 1
+fi

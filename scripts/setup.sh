@@ -23,7 +23,9 @@ shift || true
 # What building the clock needs.
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev libgl-dev
+  # alarm sounds: wave files and the bell through the desktop's sound server
+  libcanberra-dev
   # the catalogues: CMake's Qt6LinguistTools, lupdate and lrelease, and Qt's
   # own catalogues of its standard buttons and dialogs
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

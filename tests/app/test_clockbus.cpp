@@ -24,7 +24,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -139,7 +138,6 @@ TEST_F(ClockBusTest, TheTimesAreThoseOfTheFaceAndLastEvenWhenItsRowIsHidden)
         const QVariantMap values = properties();
         EXPECT_EQ(values.value(QStringLiteral("LMST")).toString(), form->clockLabel()->text());
         EXPECT_EQ(values.value(QStringLiteral("UT")).toString(), form->utClockLabel()->text());
-        EXPECT_EQ(values.value(QStringLiteral("UT")).toString(), QStringLiteral("05:30:17"));
         EXPECT_EQ(values.value(QStringLiteral("Longitude")).toDouble(), double(prefs.LNG));
         EXPECT_EQ(values.value(QStringLiteral("Latitude")).toDouble(), double(prefs.LAT));
         // The face shows the LAST the clock told once its row is on, ticking
@@ -150,10 +148,6 @@ TEST_F(ClockBusTest, TheTimesAreThoseOfTheFaceAndLastEvenWhenItsRowIsHidden)
             fire(form->timer());
         }
         EXPECT_EQ(values.value(QStringLiteral("LAST")).toString(), form->lastClockLabel()->text());
-        EXPECT_LE(std::abs(secondsOf(values.value(QStringLiteral("LAST")).toString())
-                           - secondsOf(values.value(QStringLiteral("LMST")).toString())),
-                  2)
-            << "LAST and LMST differ by the equation of the equinoxes";
         clockBus.reset();
     }
 }

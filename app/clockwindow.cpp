@@ -477,6 +477,20 @@ std::optional<double> ClockWindow::lmstHoursAt(const QDateTime &reading) const
     return hours < 0 ? hours + 24 : hours;
 }
 
+QString ClockWindow::lastText()
+{
+    QString text = ui->LBLLASTClock->text();
+    if (m_ctx.prefs.DisplayLAST || !m_engineLmst)
+        return text;
+    // The tick reads no LAST for a hidden row: the engine's LAST for the
+    // tick's UT1, as the tick would show it.
+    runStep(lcClock, "read the LAST", [&] {
+        m_engine.set(QStringLiteral("UTDate"), automation::dateValue(m_ut1.engineUtDate));
+        text = FormatHoursHMS(m_ut1.sidereal(automation::toDouble(m_engine.get(QStringLiteral("LAST")))));
+    });
+    return text;
+}
+
 void ClockWindow::turnFace(const QDateTime &reading)
 {
     if (const std::optional<double> lmst = lmstHoursAt(reading)) {
@@ -555,6 +569,7 @@ void ClockWindow::applyConfiguration()
     m_placeGuessed = false;
     showPlace();
     Layout();
+    emit configurationApplied();
 }
 
 void ClockWindow::showConfiguration()

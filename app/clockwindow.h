@@ -66,6 +66,9 @@ public:
     // last tick's LMST moved on at the sidereal rate; nothing when the last
     // tick could not read the engine.
     std::optional<double> lmstHoursAt(const QDateTime &reading) const;
+    // The LAST as the face's LAST row shows it; while the row is hidden, the
+    // text it would show for the last tick's reading.
+    QString lastText();
 
     // Run by the tick when alarms are on and no menu dialog is open; paused
     // by the other ticks.
@@ -111,10 +114,17 @@ public:
     double pixelsToTwips(int pixels) const;
     int twipsToPixels(double twips) const;
 
+    // Applies the shared preferences the configuration dialog sets: the new
+    // look, longitude, latitude and topmost switch; the times follow at the
+    // next tick.
+    void applyConfiguration();
+
 signals:
     // The clock was closed (after the unsaved-alarm question): the program
     // ends with it.
     void closed();
+    // applyConfiguration has applied the shared preferences anew.
+    void configurationApplied();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -168,7 +178,6 @@ private:
     void applyTopMost(bool topMost);
     // Shows the configuration dialog modally; true when it was confirmed.
     bool showConfigDialog();
-    void applyConfiguration();
     QRect screenRect() const;
 
     AppContext m_ctx;

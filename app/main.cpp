@@ -6,6 +6,7 @@
 #include "alarmtable.h"
 #include "applicationid.h"
 #include "clock.h"
+#include "clockbus.h"
 #include "desktopintegration.h"
 #include "fileroutines.h"
 #include "handover.h"
@@ -115,6 +116,10 @@ int main(int argc, char *argv[])
     clockWindow.show();
     QTimer::singleShot(0, &clockWindow, [&] { messages.showHeld(&clockWindow); });
     noctalis::connectHandover(instance, clockWindow);
+    // Scripts read the times and set the place over the session bus; a
+    // session without one goes on without it.
+    noctalis::ClockBus bus(clockWindow, context);
+    bus.publish();
     // Closing the clock ends the program, whatever else is still open.
     QObject::connect(&clockWindow, &noctalis::ClockWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     return app.exec();

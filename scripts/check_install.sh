@@ -44,6 +44,8 @@ done
 expect_file "$PLUGINDIR/libEphemkit.so"
 expect_file "$DATADIR/applications/$id.desktop"
 expect_file "$DATADIR/metainfo/$id.metainfo.xml"
+expect_file "$DATADIR/dbus-1/interfaces/org.noctalis.Clock.xml"
+expect_file "$DATADIR/dbus-1/services/$id.service"
 expect_file "$DATADIR/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 22 24 32 48 64 128 256; do
   expect_file "$DATADIR/icons/hicolor/${size}x$size/apps/$id.png"
@@ -115,6 +117,16 @@ report=$(desktop-file-validate "$desktop" 2>&1 | grep -v ": hint: ")
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 grep -qx "Exec=noctalis" "$desktop" || fail "the launcher does not start noctalis"
 grep -qx "Icon=$id" "$desktop" || fail "the launcher's icon is not $id"
+# The D-Bus service file starts the installed clock by its full path,
+# quoted for the prefix's blank; the interface description is well formed.
+service=$top/$DATADIR/dbus-1/services/$id.service
+grep -qx "Name=$id" "$service" || fail "the D-Bus service file does not name $id"
+grep -qxF "Exec=\"$prefix/$BINDIR/noctalis\"" "$service" \
+  || fail "the D-Bus service file does not start $prefix/$BINDIR/noctalis: $(grep Exec= "$service")"
+if command -v xmllint >/dev/null 2>&1; then
+  report=$(xmllint --noout "$top/$DATADIR/dbus-1/interfaces/org.noctalis.Clock.xml" 2>&1) \
+    || fail "xmllint of the D-Bus interface: $report"
+fi
 metainfo=$top/$DATADIR/metainfo/$id.metainfo.xml
 report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)

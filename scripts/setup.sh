@@ -42,6 +42,8 @@ if [ "$preset" != clock ]; then
     python3-ephem
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool
+    # a message bus of their own for the tests of the clock on the session bus
+    dbus-daemon
     python3
     # the check of the installed tree: manual pages, desktop entry, AppStream
     gzip man-db groff-base desktop-file-utils appstream

@@ -101,16 +101,16 @@ std::optional<QStringView> taggedValue(QStringView line, QStringView tag)
 }
 
 // A tagged value, refused when it is longer than a field may be.
-QString fieldValue(QStringView value, QStringView tag, qint64 lineNumber)
+QStringView checkedValue(QStringView value, QStringView tag, qint64 lineNumber)
 {
     if (value.size() > kMaxAlarmFieldChars)
         throw ReadFailure{atLine(
             lineNumber,
             Texts::tr("the %1 value is longer than %2 characters.").arg(tag.chopped(1)).arg(kMaxAlarmFieldChars))};
-    return value.toString();
+    return value;
 }
 
-qint16 actionValue(const QString &value, qint64 lineNumber)
+qint16 actionValue(QStringView value, qint64 lineNumber)
 {
     const auto action = wholeNumber16(leadingNumber(value));
     if (!action)
@@ -119,14 +119,16 @@ qint16 actionValue(const QString &value, qint64 lineNumber)
 }
 
 // "True" or "False" in any letter case, or a number (0 is false).
-bool enabledValue(const QString &value, qint64 lineNumber)
+bool enabledValue(QStringView value, qint64 lineNumber)
 {
-    const QString word = value.trimmed();
-    if (word.compare(u"True", Qt::CaseInsensitive) == 0)
+    const QStringView word = value.trimmed();
+    // The words as the program writes them first: an exact comparison is
+    // much cheaper than one in any letter case.
+    if (word == u"True" || word.compare(u"True", Qt::CaseInsensitive) == 0)
         return true;
-    if (word.compare(u"False", Qt::CaseInsensitive) == 0)
+    if (word == u"False" || word.compare(u"False", Qt::CaseInsensitive) == 0)
         return false;
-    if (const auto number = automation::numericValue(QVariant(word)))
+    if (const auto number = automation::numericValue(QVariant(word.toString())))
         return *number != 0.0;
     throw ReadFailure{atLine(lineNumber,
                              //: True and False are the words of the file; they stay as they are.
@@ -168,14 +170,15 @@ void readBlockLine(QStringView line, qint64 lineNumber, AlarmDef &alarm)
     const auto [field, tag] = blockTag(rest);
     if (field == BlockField::None || !rest.startsWith(tag))
         return;
-    QString value = fieldValue(rest.sliced(tag.size()), tag, lineNumber);
+    // Only the texts kept become strings; numbers are read from the line.
+    const QStringView value = checkedValue(rest.sliced(tag.size()), tag, lineNumber);
     switch (field) {
     case BlockField::Action: alarm.Action = actionValue(value, lineNumber); break;
     case BlockField::SiderealTime: alarm.SiderealTime = leadingNumber(value); break;
     case BlockField::Enabled: alarm.Enabled = enabledValue(value, lineNumber); break;
-    case BlockField::Param1: alarm.Param1 = std::move(value); break;
-    case BlockField::Param2: alarm.Param2 = std::move(value); break;
-    case BlockField::Param3: alarm.Param3 = std::move(value); break;
+    case BlockField::Param1: alarm.Param1 = value.toString(); break;
+    case BlockField::Param2: alarm.Param2 = value.toString(); break;
+    case BlockField::Param3: alarm.Param3 = value.toString(); break;
     case BlockField::Duration: alarm.Duration = leadingNumber(value); break;
     case BlockField::None: break;
     }
@@ -197,6 +200,30 @@ QByteArrayView firstLine(QByteArrayView bytes)
     return bytes.first(end - bytes.begin());
 }
 
+// Appends the rest of file to bytes, at most kMaxAlarmFileBytes + 1 bytes in
+// all, straight into one buffer sized to the file (a file that grows while
+// being read gets more room, up to that bound); false when a read fails.
+bool readRest(QFile &file, QByteArray &bytes)
+{
+    constexpr qint64 kBound = kMaxAlarmFileBytes + 1;
+    qint64 used = bytes.size();
+    qint64 room = std::clamp<qint64>(file.size() + 1, used + 1, kBound);
+    for (;;) {
+        bytes.resize(room);
+        const qint64 got = file.read(bytes.data() + used, room - used);
+        if (got < 0) {
+            bytes.truncate(used);
+            return false;
+        }
+        used += got;
+        if (used < room || room == kBound)
+            break;
+        room = std::min(2 * room, kBound);
+    }
+    bytes.truncate(used);
+    return true;
+}
+
 QString inputPastEnd() { return Texts::tr("Input past end of file."); }
 
 // Reads every block after the header into alarms; lastIndex follows the
@@ -213,7 +240,7 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
             continue;
         if (lastIndex == kMaxAlarms - 1)
             throw ReadFailure{atLine(lines.lineNumber(), Texts::tr("more than %n alarms.", nullptr, kMaxAlarms))};
-        QString name = fieldValue(*nameValue, kNameTag, lines.lineNumber());
+        QString name = checkedValue(*nameValue, kNameTag, lines.lineNumber()).toString();
         ++lastIndex;
         if (lastIndex >= alarms.size())
             alarms.resize(lastIndex + 1);
@@ -349,8 +376,7 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
                                .arg(kMaxAlarmFileBytes);
     if (file.size() > kMaxAlarmFileBytes)
         return openFailure(tooBig);
-    bytes += file.read(kMaxAlarmFileBytes + 1 - bytes.size());
-    if (file.error() != QFileDevice::NoError)
+    if (!readRest(file, bytes))
         return openFailure(file.errorString());
     if (bytes.size() > kMaxAlarmFileBytes)  // it grew while being read
         return openFailure(tooBig);

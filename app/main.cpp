@@ -9,6 +9,7 @@
 #include "clockbus.h"
 #include "desktopintegration.h"
 #include "fileroutines.h"
+#include "firstpaintexit.h"
 #include "handover.h"
 #include "windowroles.h"
 #include "clockwindow.h"
@@ -113,6 +114,7 @@ int main(int argc, char *argv[])
     noctalis::DesktopIntegration desktop(clockWindow, settings);
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());
     clockWindow.load();
+    noctalis::exitAfterFirstPaintWhenAsked(clockWindow);
     clockWindow.show();
     QTimer::singleShot(0, &clockWindow, [&] { messages.showHeld(&clockWindow); });
     noctalis::connectHandover(instance, clockWindow);

@@ -33,18 +33,34 @@ constexpr int kFinalPollMs = 5;
 
 }  // namespace
 
+DBusNotifier::DBusNotifier(const QString &appName, QObject *parent) : QObject(parent), m_appName(appName) {}
+
 DBusNotifier::DBusNotifier(const QString &appName, QDBusConnection bus, QObject *parent)
     : QObject(parent), m_appName(appName), m_bus(std::move(bus))
 {
-    if (!m_bus.isConnected())
+    listenTo(*m_bus);
+}
+
+QDBusConnection &DBusNotifier::bus()
+{
+    if (!m_bus) {
+        m_bus = QDBusConnection::sessionBus();
+        listenTo(*m_bus);
+    }
+    return *m_bus;
+}
+
+void DBusNotifier::listenTo(QDBusConnection &bus)
+{
+    if (!bus.isConnected())
         return;
     // On a bus, the signals of the service; on a connection straight to the
     // service (no bus in between, no names), those of the other end.
-    const QString sender = m_bus.interface() ? serviceName() : QString();
-    m_bus.connect(sender, objectPath(), interfaceName(), QStringLiteral("ActionInvoked"), this,
-                  SLOT(onActionInvoked(uint, QString)));
-    m_bus.connect(sender, objectPath(), interfaceName(), QStringLiteral("NotificationClosed"), this,
-                  SLOT(onNotificationClosed(uint, uint)));
+    const QString sender = bus.interface() ? serviceName() : QString();
+    bus.connect(sender, objectPath(), interfaceName(), QStringLiteral("ActionInvoked"), this,
+                SLOT(onActionInvoked(uint, QString)));
+    bus.connect(sender, objectPath(), interfaceName(), QStringLiteral("NotificationClosed"), this,
+                SLOT(onNotificationClosed(uint, uint)));
 }
 
 DBusNotifier::~DBusNotifier()
@@ -169,11 +185,12 @@ void DBusNotifier::onNotificationClosed(uint id, uint)
 template <typename OnReply>
 void DBusNotifier::send(const QDBusMessage &call, OnReply onReply)
 {
-    if (!m_bus.isConnected()) {
-        logFailure(m_bus.lastError());
+    QDBusConnection &connection = bus();
+    if (!connection.isConnected()) {
+        logFailure(connection.lastError());
         return;
     }
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto *watcher = new QDBusPendingCallWatcher(connection.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, onReply](QDBusPendingCallWatcher *finished) {
         finished->disconnect(this);  // once, also when the destructor hands it on
         finished->deleteLater();

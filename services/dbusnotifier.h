@@ -15,6 +15,8 @@
 #include <QHash>
 #include <QObject>
 
+#include <optional>
+
 class QDBusError;
 class QDBusMessage;
 
@@ -24,9 +26,12 @@ class DBusNotifier : public QObject, public Notifier {
     Q_OBJECT
 
 public:
+    // Notifications of the application appName through the service on the
+    // session bus, which is joined at the first notification: a program that
+    // never notifies never talks to the bus.
+    explicit DBusNotifier(const QString &appName, QObject *parent = nullptr);
     // Notifications of the application appName through the service on bus.
-    explicit DBusNotifier(const QString &appName, QDBusConnection bus = QDBusConnection::sessionBus(),
-                          QObject *parent = nullptr);
+    DBusNotifier(const QString &appName, QDBusConnection bus, QObject *parent = nullptr);
     // Withdraws every notification still shown.
     ~DBusNotifier() override;
 
@@ -54,9 +59,12 @@ private:
     template <typename OnReply>
     void send(const QDBusMessage &call, OnReply onReply);
     void logFailure(const QDBusError &error);
+    // The bus, joined and listened to on first need.
+    QDBusConnection &bus();
+    void listenTo(QDBusConnection &bus);
 
     QString m_appName;
-    QDBusConnection m_bus;
+    std::optional<QDBusConnection> m_bus;
     QHash<QString, uint> m_ids;         // the service's id of the notification shown for each tag
     QHash<QString, quint64> m_serials;  // the latest notify or withdraw of each tag
     quint64 m_lastSerial = 0;

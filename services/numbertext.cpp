@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace noctalis {
@@ -72,30 +73,35 @@ double radixInteger(NumberReader &in, int radix)
     return value;
 }
 
-std::string decimalDigits(NumberReader &in)
+// Appends the decimal digits that follow to text; how many there were.
+std::size_t appendDigits(NumberReader &in, std::string &text)
 {
-    std::string digits;
+    const std::size_t start = text.size();
     for (char16_t c = in.peek(); c >= u'0' && c <= u'9'; c = in.peek()) {
-        digits += char(c);
+        text += char(c);
         in.next();
     }
-    return digits;
+    return text.size() - start;
 }
 
-// Sign, digits, point, digits, exponent. A value beyond the double range
-// gives DBL_MAX with its sign, one below it 0.
+// A decimal number with optional sign, fraction and exponent ("E" or "D").
 double decimalNumber(NumberReader &in)
 {
     const bool negative = in.peek() == u'-';
     if (negative || in.peek() == u'+')
         in.next();
-    const std::string whole = decimalDigits(in);
-    std::string fraction;
+    // The digits go straight into the text from_chars reads: whole digits,
+    // the point, fraction digits, then the exponent.
+    std::string text;
+    text.reserve(40);  // the longest usual number, with its exponent, in one allocation
+    const std::size_t wholeLength = appendDigits(in, text);
+    text += '.';
+    std::size_t fractionLength = 0;
     if (in.peek() == u'.') {
         in.next();
-        fraction = decimalDigits(in);
+        fractionLength = appendDigits(in, text);
     }
-    if (whole.empty() && fraction.empty())
+    if (wholeLength == 0 && fractionLength == 0)
         return 0;
 
     long long exponent = 0;
@@ -112,15 +118,20 @@ double decimalNumber(NumberReader &in)
             exponent = -exponent;
     }
 
-    const std::string text = whole + '.' + fraction + 'e' + std::to_string(exponent);
+    if (exponent != 0) {
+        text += 'e';
+        text += std::to_string(exponent);
+    }
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Decimal magnitude of the first significant digit tells overflow
         // from underflow.
+        const std::string_view whole(text.data(), wholeLength);
+        const std::string_view fraction(text.data() + wholeLength + 1, fractionLength);
         const auto first = whole.find_first_not_of('0');
-        const long long magnitude = first != std::string::npos ? (long long)(whole.size() - first) - 1
-                                                               : -(long long)fraction.find_first_not_of('0') - 1;
+        const long long magnitude = first != std::string_view::npos ? (long long)(whole.size() - first) - 1
+                                                                    : -(long long)fraction.find_first_not_of('0') - 1;
         value = magnitude + exponent > 0 ? DBL_MAX : 0;
     }
     return negative ? -value : value;

@@ -53,7 +53,7 @@ TEST(AlarmNotice, LoadsOnTopInTheTopRightCornerWithATenSecondTimer)
     EXPECT_TRUE(font.bold());
     EXPECT_EQ(font.pointSize(), 12);
     EXPECT_TRUE(form->messageLabel()->wordWrap());
-    EXPECT_EQ(form->findChild<QPushButton *>(QStringLiteral("CancelButton"))->text(), QStringLiteral("Stop"));
+    EXPECT_EQ(form->findChild<QPushButton *>(QStringLiteral("CancelButton"))->text(), QStringLiteral("S&top"));
 }
 
 TEST(AlarmNotice, ALongMessageWrapsOverSeveralLines)

@@ -141,7 +141,7 @@ TEST_F(SenderTest, DesignAndAddress)
     auto form = sender(QString(), QStringLiteral("5"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("TCP Sidereal Alert"));
     EXPECT_EQ(form->hideButton()->text(), QStringLiteral("&Hide"));
-    EXPECT_EQ(form->cancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(form->cancelButton()->text(), QStringLiteral("&Cancel"));
     EXPECT_EQ(form->intervalLabel()->text(), QStringLiteral("Interval: 5 minutes."));
     EXPECT_EQ(form->sentLabel()->text(), QStringLiteral("Sent:"));
     EXPECT_EQ(form->messageLabel()->text(), QStringLiteral("Message:"));

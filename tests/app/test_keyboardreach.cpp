@@ -132,7 +132,8 @@ public:
           zonePicker(observer),
           alarmEditor(alarms, prefs, settings, messages, files),
           sender(prefs, clock, QStringLiteral("No.Such.Engine")),
-          notice(std::make_unique<FakeSoundPlayer>(std::make_shared<SoundLog>()))
+          notice(std::make_unique<FakeSoundPlayer>(std::make_shared<SoundLog>())),
+          about(ctxStore)
     {
         clockWindow.load();
     }

@@ -6,6 +6,7 @@
 #include "dialogparent.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace noctalis {
@@ -33,10 +34,22 @@ QString qtNameFilters(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QString existingFolder(const QString &path)
+{
+    QString folder = path;
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            return path;
+        folder = parent;
+    }
+    return folder.isEmpty() ? path : folder;
+}
+
 std::optional<QString> FileDialogPicker::pickFile(const FilePickRequest &request)
 {
     const bool save = request.purpose == FilePickRequest::Purpose::Save;
-    QFileDialog dialog(dialogParent(), request.title, request.directory, qtNameFilters(request.filter));
+    QFileDialog dialog(dialogParent(), request.title, existingFolder(request.directory), qtNameFilters(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

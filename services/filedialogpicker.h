@@ -26,4 +26,11 @@ public:
 //  3. A description without its pattern stands alone with the pattern "*".
 QString qtNameFilters(const QString &filter);
 
+// existingFolder: the folder a file dialog opens in for the proposed folder
+// path: path itself when it is a folder, else its nearest ancestor that is
+// one (a user without a Documents folder yet), else path unchanged. A file
+// dialog given a missing folder would open its parent and offer the missing
+// folder's name as the file name.
+QString existingFolder(const QString &path);
+
 }  // namespace noctalis

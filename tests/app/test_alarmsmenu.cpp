@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
@@ -160,6 +161,19 @@ TEST(FileDialogFilters, PairsBecomeQtNameFilters)
     EXPECT_EQ(qtNameFilters(QStringLiteral("Sounds|*.wav;*.WAV")), QStringLiteral("Sounds (*.wav *.WAV)"));
     EXPECT_EQ(qtNameFilters(QStringLiteral("Everything")), QStringLiteral("Everything (*)"));
     EXPECT_EQ(qtNameFilters(QString()), QString());
+}
+
+// A missing Documents folder opens its nearest existing ancestor, not the
+// parent with the missing folder's name typed in as a file name.
+TEST(FileDialogPicker, OpensInTheNearestExistingFolder)
+{
+    QTemporaryDir home;
+    const QString documents = home.filePath(QStringLiteral("Documents"));
+    EXPECT_EQ(existingFolder(home.path()), home.path());
+    EXPECT_EQ(existingFolder(documents), home.path());
+    EXPECT_EQ(existingFolder(documents + QStringLiteral("/Alarms")), home.path());
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(existingFolder(documents), documents);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "singleinstance.h"
 #include "translations.h"
 #include "widgetmessageservice.h"
+#include "internet.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -109,7 +110,8 @@ int main(int argc, char *argv[])
     noctalis::SystemClock clock;
     noctalis::ObserverExchange observer;
 
-    const noctalis::AppContext context{prefs, alarms, settings, messages, clock, observer};
+    noctalis::AppContext context{prefs, alarms, settings, messages, clock, observer};
+    context.openUrl = noctalis::launchingOpener(messages);
     noctalis::ClockWindow clockWindow(context);
     noctalis::DesktopIntegration desktop(clockWindow, settings);
     noctalis::SiderealAlarms siderealAlarms(clockWindow, context, nullptr, {}, desktop.notifier());

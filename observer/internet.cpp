@@ -9,18 +9,61 @@
 #include "messageservice.h"
 #include "numbertext.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrlQuery>
 
 namespace noctalis {
+
+namespace {
+
+void tellNotOpened(const QUrl &page, MessageService &messages)
+{
+    logSkippedStep(lcDesktop, "open a web page",
+                   page.toString() + QStringLiteral(": the desktop has no handler for it"));
+    messages.show(PageTexts::notOpened(page), programTitle());
+}
+
+}  // namespace
 
 void OpenURL(const QString &url, const DesktopOpener &desktop, MessageService &messages)
 {
     const QUrl page = QUrl::fromUserInput(url);
     if (desktop && desktop(page))
         return;
-    logSkippedStep(lcDesktop, "open a web page", url + QStringLiteral(": the desktop has no handler for it"));
-    messages.show(PageTexts::notOpened(page), programTitle());
+    tellNotOpened(page, messages);
+}
+
+DesktopOpener launchingOpener(MessageService &messages, const QString &xdgOpen)
+{
+    const QString program = xdgOpen.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("xdg-open")) : xdgOpen;
+    if (program.isEmpty())
+        return [](const QUrl &page) { return QDesktopServices::openUrl(page); };
+    return [program, &messages](const QUrl &page) {
+        auto *process = new QProcess(QCoreApplication::instance());
+        process->setProgram(program);
+        process->setArguments({page.toString(QUrl::FullyEncoded)});
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, page, &messages](int exitCode, QProcess::ExitStatus status) {
+                             process->deleteLater();
+                             if (status != QProcess::NormalExit || exitCode != 0)
+                                 tellNotOpened(page, messages);
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [process, page, &messages](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart)
+                                 return;  // finished follows
+                             process->deleteLater();
+                             tellNotOpened(page, messages);
+                         });
+        process->start();
+        return true;
+    };
 }
 
 void OpenURL(const QString &url, const AppContext &context) { OpenURL(url, context.openUrl, context.messages); }

@@ -34,6 +34,22 @@ void OpenURL(const QString &url, const DesktopOpener &desktop, MessageService &m
 // The same with the opener and messages of the application.
 void OpenURL(const QString &url, const AppContext &context);
 
+// launchingOpener: the desktop's opener for a running program.
+//
+// Given:
+//   messages   where to say where a page is when no handler opened it
+//   xdgOpen    the xdg-open program; searched for on PATH unless given
+// Returned (function value):
+//   an opener that hands pages to xdg-open where there is one, else to
+//   QDesktopServices.
+//
+// Notes:
+//  1. xdg-open starts at once and says only later, by its exit status, that
+//     it found no handler (a desktop without a browser). The opener then
+//     shows the message OpenURL shows for an opener that refused; the
+//     program does not wait for it meanwhile.
+DesktopOpener launchingOpener(MessageService &messages, const QString &xdgOpen = QString());
+
 // The message shown when no handler opened url.
 class PageTexts {
     Q_DECLARE_TR_FUNCTIONS(PageTexts)

@@ -8,7 +8,12 @@
 #include "qtprinters.h"
 #include "urlcatcher.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -74,6 +79,44 @@ TEST(OpenURL, HandsTheAddressToTheDesktopOrSaysWhereItIs)
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened[0].toString(), MapURL(1, 2));
     EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// xdg-open starts and says by its exit status, later, whether a handler
+// took the page: a failure (no browser on this desktop) or a program that
+// cannot start still tells the user where the page is.
+TEST(LaunchingOpener, SaysWhereThePageIsWhenXdgOpenFindsNoHandler)
+{
+    QTemporaryDir dir;
+    const QString asked = dir.filePath(QStringLiteral("asked"));
+    const struct {
+        const char *script;  // nullptr: no such program
+        bool told;
+    } cases[] = {{"exit 0", false}, {"exit 3", true}, {nullptr, true}};
+    for (const auto &c : cases) {
+        QFile::remove(asked);
+        const QString program = dir.filePath(QStringLiteral("xdg-open-%1").arg(c.script ? c.script[5] : '-'));
+        if (c.script) {
+            QFile file(program);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(
+                QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\n%2\n").arg(asked, QLatin1String(c.script)).toUtf8());
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        }
+        RecordingMessageService messages;
+        const QString page = QStringLiteral("file:///usr/share/noctalis/guide/index.html#alarms");
+        OpenURL(page, launchingOpener(messages, program), messages);
+        EXPECT_TRUE(messages.messages.isEmpty()) << "nothing is said before xdg-open has ended";
+        ASSERT_TRUE(QTest::qWaitFor([] { return QCoreApplication::instance()->findChildren<QProcess *>().isEmpty(); }));
+        ASSERT_EQ(messages.messages.size(), c.told ? 1 : 0) << program.toStdString();
+        if (c.told) {
+            EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("/usr/share/noctalis/guide/index.html")));
+        }
+        if (c.script) {
+            QFile file(asked);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll().trimmed(), page.toUtf8());
+        }
+    }
 }
 
 }  // namespace

@@ -107,15 +107,30 @@ QRect placeFrame(const QSize &frame, const QRect &area, const QRect &anchor, Pla
     const QRect around = anchor.isNull() ? area : anchor;
     QRect placed(QPoint(0, 0), size);
     placed.moveCenter(around.center());
-    if (placement == Placement::Beside && !anchor.isNull()) {
-        const int right = anchor.right() + 1 + kBesideGap;
-        const int left = anchor.left() - kBesideGap - size.width();
-        if (right + size.width() - 1 <= area.right())
-            placed.moveTopLeft(QPoint(right, anchor.top()));
-        else if (left >= area.left())
-            placed.moveTopLeft(QPoint(left, anchor.top()));
+    if (placement != Placement::Beside || anchor.isNull())
+        return clampFrame(placed, area);
+    // Right, left, below, above: the first side where the window clears its
+    // anchor once kept inside the area; where none does, the side where it
+    // covers least of it (an always-on-top clock would hide that part).
+    const QPoint sides[] = {
+        {anchor.right() + 1 + kBesideGap, anchor.top()},
+        {anchor.left() - kBesideGap - size.width(), anchor.top()},
+        {anchor.left(), anchor.bottom() + 1 + kBesideGap},
+        {anchor.left(), anchor.top() - kBesideGap - size.height()},
+    };
+    const auto covered = [&](const QRect &r) {
+        const QRect overlap = r.intersected(anchor);
+        return qint64(overlap.width()) * overlap.height();
+    };
+    QRect best = clampFrame(placed, area);
+    for (const QPoint &side : sides) {
+        const QRect candidate = clampFrame(QRect(side, size), area);
+        if (covered(candidate) < covered(best))
+            best = candidate;
+        if (covered(best) == 0)
+            break;
     }
-    return clampFrame(placed, area);
+    return best;
 }
 
 QScreen *screenOf(const QWidget *anchor)
@@ -174,7 +189,12 @@ void fitWindow(QWidget &window, const QWidget *anchor, Placement placement)
     const bool besideVisible = reference && reference->isVisible();
     const QRect frame =
         placeFrame(window.size() + decoration, area, besideVisible ? reference->frameGeometry() : QRect(), placement);
-    window.move(frame.topLeft());
+    // A window already made but not yet framed takes a move as the place of
+    // its inside, and the window manager then puts the title bar above that
+    // (off the screen at its top edge); such a window is moved by the frame
+    // it is about to get.
+    const bool unframed = window.windowHandle() && window.frameGeometry() == window.geometry();
+    window.move(frame.topLeft() + (unframed ? QPoint(margins.left(), margins.top()) : QPoint()));
     keepOnScreenOnceFramed(window);
 }
 

@@ -17,7 +17,7 @@ namespace noctalis {
 // Where a window opens next to the window it belongs to.
 enum class Placement {
     Centred,  // over the middle of the other window
-    Beside,   // just right of it, else just left of it, top edges level
+    Beside,   // just right of it, else left, below or above it
 };
 
 // clampFrame: a window's frame moved (and, when larger, cut) into an area.
@@ -40,8 +40,9 @@ QRect clampFrame(const QRect &frame, const QRect &area);
 //   placement  how it stands to anchor
 // Returned (function value):
 //   the frame, no larger than area and wholly inside it: centred on anchor
-//   (on area without one), or beside anchor when there is room on its right
-//   or its left (centred on it when there is not).
+//   (on area without one), or beside anchor: on its right, left, below or
+//   above it, the first of these where it covers nothing of anchor, else
+//   where it covers least of it.
 QRect placeFrame(const QSize &frame, const QRect &area, const QRect &anchor, Placement placement);
 
 // screenOf: the screen a window belongs on: that of anchor's window, else

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -169,6 +172,46 @@ QMargins frameMargins(const QWidget &window, const QWidget *anchor)
     return largest;
 }
 
+// scrollWhenTooLarge: puts the window's content into a scroll area when
+// its layout cannot shrink into room (a dialog on a very small or very
+// scaled screen), so every control can still be scrolled to.
+void scrollWhenTooLarge(QWidget &window, const QSize &room)
+{
+    QLayout *content = window.layout();
+    if (!content || window.findChild<QScrollArea *>(QStringLiteral("noctalis_fitScroll"), Qt::FindDirectChildrenOnly))
+        return;
+    QSize least = content->totalMinimumSize();
+    // Wrapping labels need more height as the window narrows.
+    if (content->hasHeightForWidth()) {
+        const int width = std::min(room.width(), content->totalSizeHint().width());
+        least.setHeight(std::max(least.height(), content->totalHeightForWidth(width)));
+    }
+    if (least.width() <= room.width() && least.height() <= room.height())
+        return;
+    QList<QWidget *> shown;  // moving a widget hides it; these show again
+    for (QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && !(child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+            shown.append(child);
+    auto *inside = new QWidget;
+    inside->setLayout(content);  // takes the layout and its widgets over
+    for (QWidget *child : shown)
+        if (child->parentWidget() == inside)
+            child->show();
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("noctalis_fitScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(inside);
+    auto *outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    scroll->show();
+    window.setMinimumSize(0, 0);
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    window.resize((inside->sizeHint() + QSize(bar, bar)).boundedTo(room));
+}
+
 void fitWindow(QWidget &window, const QWidget *anchor, Placement placement)
 {
     const QWidget *parent = window.parentWidget();
@@ -183,6 +226,7 @@ void fitWindow(QWidget &window, const QWidget *anchor, Placement placement)
     const QSize decoration(margins.left() + margins.right(), margins.top() + margins.bottom());
 
     window.ensurePolished();
+    scrollWhenTooLarge(window, area.size() - decoration);
     const QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
     window.resize(wanted.boundedTo(area.size() - decoration));
 

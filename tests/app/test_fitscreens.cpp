@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QTest>
+#include <QScrollArea>
 #include <QTimer>
 
 #include <functional>
@@ -65,6 +66,14 @@ protected:
             const auto *button = window.findChild<QAbstractButton *>(name);
             ASSERT_NE(button, nullptr);
             EXPECT_TRUE(button->isVisible());
+            // A window too large for its screen scrolls: the button must be
+            // reachable there.
+            for (QWidget *up = button->parentWidget(); up && up != &window; up = up->parentWidget()) {
+                if (auto *scroll = qobject_cast<QScrollArea *>(up)) {
+                    scroll->ensureWidgetVisible(const_cast<QAbstractButton *>(button));
+                    QCoreApplication::processEvents();
+                }
+            }
             const QRect at(button->mapToGlobal(QPoint(0, 0)), button->size());
             EXPECT_TRUE(frame.contains(at)) << str(at) << " not inside " << str(frame);
             EXPECT_GE(button->width(), button->minimumSizeHint().width()) << "squeezed";

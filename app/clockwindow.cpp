@@ -392,11 +392,9 @@ void ClockWindow::keepOnScreen()
         s = QGuiApplication::primaryScreen();
     if (!s)
         return;
-    const QRect area = s->availableGeometry();
-    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
-    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
-    if (x != frame.left() || y != frame.top())
-        move(x, y);
+    const QPoint kept = clampFrame(frame, s->availableGeometry()).topLeft();
+    if (kept != frame.topLeft())
+        move(kept);
 }
 
 void ClockWindow::applyTopMost(bool topMost)

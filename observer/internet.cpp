@@ -39,10 +39,12 @@ void OpenURL(const QString &url, const DesktopOpener &desktop, MessageService &m
 
 DesktopOpener launchingOpener(MessageService &messages, const QString &xdgOpen)
 {
-    const QString program = xdgOpen.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("xdg-open")) : xdgOpen;
-    if (program.isEmpty())
-        return [](const QUrl &page) { return QDesktopServices::openUrl(page); };
-    return [program, &messages](const QUrl &page) {
+    // PATH is searched when a page is opened, not while the clock starts.
+    return [xdgOpen, &messages](const QUrl &page) {
+        const QString program =
+            xdgOpen.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("xdg-open")) : xdgOpen;
+        if (program.isEmpty())
+            return QDesktopServices::openUrl(page);
         auto *process = new QProcess(QCoreApplication::instance());
         process->setProgram(program);
         process->setArguments({page.toString(QUrl::FullyEncoded)});

@@ -216,6 +216,7 @@ void ClockWindow::load()
     runStep(lcClock, "read DisplayLAST",
             [&] { p.DisplayLAST = readBooleanSetting(s, QStringLiteral("DisplayLAST"), QStringLiteral("False")); });
     runStep(lcClock, "read DUT1", [&] { p.DUT1 = readDut1Setting(s); });
+    runStep(lcClock, "read Sites", [&] { readSitesSetting(); });
     runStep(lcClock, "lay out the window", [&] { Layout(); });
     runStep(lcClock, "place the window", [&] { placeWindow(); });
     runStep(lcClock, "keep the window on its screen", [&] { keepOnScreen(); });
@@ -241,6 +242,16 @@ void ClockWindow::createEngine()
     m_ctx.messages.show(tr("The astronomy engine could not be loaded, so the clock cannot show sidereal time.")
                             + QStringLiteral("\r\n\r\n") + *error,
                         programTitle());
+}
+
+void ClockWindow::readSitesSetting()
+{
+    const SitesReading reading = readSites(readTextSetting(m_ctx.settings, QStringLiteral("Sites"), QString()));
+    m_ctx.prefs.Sites = reading.sites;
+    if (!reading.refused.isEmpty())
+        m_ctx.messages.show(tr("These sites of the settings could not be read and are left out:") + QStringLiteral("\n")
+                                + reading.refused.join(QLatin1Char('\n')),
+                            tr("Sites"));
 }
 
 void ClockWindow::placeFirstStart()

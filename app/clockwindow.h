@@ -163,6 +163,8 @@ private:
     void createEngine();
     // With no place stored, the principal city of the computer's zone.
     void placeFirstStart();
+    // The other sites of the settings; entries that are no site are told.
+    void readSitesSetting();
     // The face's tooltip: the place and longitude in use, and what is wrong.
     void showPlace();
     void styleLabels();

@@ -8,7 +8,10 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QList>
 #include <QString>
+
+#include "sites.h"
 
 #include <optional>
 
@@ -36,6 +39,7 @@ struct Preferences {
     std::optional<QDateTime> CurrentUT;          // UT of the last tick
     bool DisplayLAST = false;                    // the clock shows the LAST row
     double DUT1 = 0;                             // UT1 - UTC, seconds, |DUT1| < 0.9; added to UT for the sidereal times
+    QList<Site> Sites;                           // other sites, a face row each below the clock's own
 };
 
 }  // namespace noctalis

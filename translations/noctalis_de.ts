@@ -1310,6 +1310,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>LMST %1</source>
         <translation>LMST %1</translation>
     </message>
+    <message>
+        <source>These sites of the settings could not be read and are left out:</source>
+        <translation>Diese Standorte der Einstellungen konnten nicht gelesen werden und werden ausgelassen:</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Standorte</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::ConfigDialog</name>

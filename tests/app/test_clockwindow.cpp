@@ -188,6 +188,17 @@ TEST_F(ClockWindowTest, TimeZoneBeyond24HoursIsToldOnceAndGivesZero)
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
+TEST_F(ClockWindowTest, StoredSitesAreReadAndEntriesThatAreNoSiteAreTold)
+{
+    store("Sites", "Paranal|70.4042|-24.6272;bad|x|1;Mauna Kea|155.4681|19.8206;");
+    auto form = start();
+    EXPECT_EQ(prefs.Sites, QList<Site>({{QStringLiteral("Paranal"), 70.4042, -24.6272},
+                                        {QStringLiteral("Mauna Kea"), 155.4681, 19.8206}}));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Sites"));
+    EXPECT_TRUE(messages.messages[0].text.endsWith(QStringLiteral("\nbad|x|1")));
+}
+
 TEST_F(ClockWindowTest, AlarmFileOfTheSettingsIsLoaded)
 {
     const QString path = dir.filePath(QStringLiteral("night.alm"));

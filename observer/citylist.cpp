@@ -8,7 +8,11 @@
 #include "filetext.h"
 #include "numbertext.h"
 
+#include <QCollator>
+#include <QSet>
 #include <QTimeZone>
+
+#include <algorithm>
 
 namespace noctalis {
 
@@ -80,6 +84,53 @@ std::optional<CityPlace> CityList::place(QStringView cityLine) const
             place.zoneId = zoneLine;
     }
     return place;
+}
+
+QString foldedForSearch(QStringView text)
+{
+    const QString decomposed = text.trimmed().toString().normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining
+            && category != QChar::Mark_Enclosing)
+            folded += c;
+    }
+    return folded.toCaseFolded();
+}
+
+QStringList CityList::search(QStringView typed) const
+{
+    const QString key = foldedForSearch(typed);
+    if (key.isEmpty())
+        return {};
+    if (searchEntries_.isEmpty()) {
+        QSet<QString> seen;
+        bool inRegion = false;
+        for (const QString &line : lines_) {
+            if (line.startsWith(kRegionMark))
+                inRegion = true;
+            else if (inRegion && line.contains(kCityMark) && !seen.contains(line)) {
+                seen.insert(line);
+                searchEntries_.append({line, foldedForSearch(line)});
+            }
+        }
+    }
+    QStringList starting;
+    QStringList holding;
+    for (const SearchEntry &entry : std::as_const(searchEntries_)) {
+        if (entry.folded.startsWith(key))
+            starting += entry.line;
+        else if (entry.folded.contains(key))
+            holding += entry.line;
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto byName = [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; };
+    std::sort(starting.begin(), starting.end(), byName);
+    std::sort(holding.begin(), holding.end(), byName);
+    return starting + holding;
 }
 
 std::optional<CityList> readCityList(const QString &path, QString *error)

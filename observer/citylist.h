@@ -71,9 +71,34 @@ public:
     //   cityLine or fewer than four lines follow it.
     std::optional<CityPlace> place(QStringView cityLine) const;
 
+    // search: the cities whose line holds the typed letters.
+    //
+    // Given:
+    //   typed   letters as a person types them
+    // Returned (function value):
+    //   the city lines of every region that start with typed, then those
+    //   that hold it elsewhere, each group in alphabetical order, every line
+    //   once; nothing for blank typed.
+    //
+    // Notes:
+    //  1. Letter case and diacritics do not count: "sao" finds "São Paulo",
+    //     "ZURICH" finds "Zürich" (see foldedForSearch).
+    QStringList search(QStringView typed) const;
+
 private:
     QStringList lines_;
+    // The city lines, once each, with their folded text; made at the first
+    // search.
+    struct SearchEntry {
+        QString line;
+        QString folded;
+    };
+    mutable QList<SearchEntry> searchEntries_;
 };
+
+// A text as the city search compares it: decomposed (NFKD), without its
+// combining marks, case folded; blanks around it dropped.
+QString foldedForSearch(QStringView text);
 
 // readCityList: the city list of a file.
 //

@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -87,9 +88,9 @@ ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *
     hideCityLists();
     // Room for the longest zone ids, so that no id widens the dialog.
     ui->LBLZoneId->setMinimumWidth(ui->LBLZoneId->fontMetrics().horizontalAdvance(kLongZoneId));
-    for (QWidget *watched :
-         {static_cast<QWidget *>(ui->Label1), static_cast<QWidget *>(ui->LBLLNG), static_cast<QWidget *>(ui->Label4),
-          static_cast<QWidget *>(ui->ListRegions), static_cast<QWidget *>(ui->ListCities)})
+    for (QWidget *watched : {static_cast<QWidget *>(ui->Label1), static_cast<QWidget *>(ui->LBLLNG),
+                             static_cast<QWidget *>(ui->Label4), static_cast<QWidget *>(ui->ListRegions),
+                             static_cast<QWidget *>(ui->ListCities), static_cast<QWidget *>(ui->txtSearch)})
         watched->installEventFilter(this);
 
     connect(ui->cmdEW, &QPushButton::clicked, this, &ObserverDialog::flipLongitudeSense);
@@ -101,6 +102,7 @@ ObserverDialog::ObserverDialog(AppContext &context, FilePicker &files, QWidget *
     connect(ui->CmdLoad, &QPushButton::clicked, this, &ObserverDialog::loadFile);
     connect(ui->CmdSave, &QPushButton::clicked, this, &ObserverDialog::saveFile);
     connect(ui->CmdCities, &QPushButton::clicked, this, &ObserverDialog::showCities);
+    connect(ui->txtSearch, &QLineEdit::textChanged, this, &ObserverDialog::searchCities);
     for (auto signal : {&QListWidget::itemClicked, &QListWidget::itemActivated}) {
         connect(ui->ListRegions, signal, this, &ObserverDialog::regionPicked);
         connect(ui->ListCities, signal, this, &ObserverDialog::cityPicked);
@@ -143,6 +145,26 @@ bool ObserverDialog::eventFilter(QObject *watched, QEvent *event)
                 regionPicked();
             else
                 cityPicked();
+            return true;
+        }
+    }
+    // In the search box, Down goes to the matches, Return picks the first
+    // (or the one chosen) and Escape clears a search before it closes the
+    // dialog.
+    if (event->type() == QEvent::KeyPress && watched == ui->txtSearch && ui->ListCities->isVisible()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Down) {
+            ui->ListCities->setFocus();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QListWidgetItem *match = ui->ListCities->currentItem();
+            if (match && (match->flags() & Qt::ItemIsEnabled))
+                cityPicked();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            ui->txtSearch->clear();
             return true;
         }
     }
@@ -417,6 +439,10 @@ bool ObserverDialog::readCities()
 
 void ObserverDialog::hideCityLists()
 {
+    {
+        const QSignalBlocker quiet(ui->txtSearch);
+        ui->txtSearch->clear();
+    }
     for (QWidget *widget : {static_cast<QWidget *>(ui->ListCities), static_cast<QWidget *>(ui->LBLCities),
                             static_cast<QWidget *>(ui->ListRegions), static_cast<QWidget *>(ui->LBLRegions)})
         widget->hide();
@@ -436,6 +462,30 @@ void ObserverDialog::showCities()
     ui->ListRegions->show();
     ui->LBLRegions->show();
     ui->ListRegions->setFocus();
+}
+
+void ObserverDialog::searchCities()
+{
+    const QString typed = ui->txtSearch->text();
+    if (typed.trimmed().isEmpty()) {
+        hideCityLists();
+        return;
+    }
+    if (!m_cityList && !readCities())
+        return;
+    ui->ListRegions->hide();
+    ui->LBLRegions->hide();
+    ui->ListCities->clear();
+    const QStringList found = m_cityList->search(typed);
+    ui->ListCities->addItems(found);
+    if (found.isEmpty()) {
+        auto *none = new QListWidgetItem(tr("No city matches \"%1\".").arg(typed.trimmed()), ui->ListCities);
+        none->setFlags(Qt::NoItemFlags);
+    } else {
+        ui->ListCities->setCurrentRow(0);
+    }
+    ui->ListCities->show();
+    ui->LBLCities->show();
 }
 
 void ObserverDialog::regionPicked()
@@ -473,7 +523,10 @@ void ObserverDialog::cityPicked()
         }
     }
     // Back where the lists were asked for, not on whatever follows them.
-    ui->CmdCities->setFocus();
+    if (ui->txtSearch->hasFocus() || !ui->txtSearch->text().isEmpty())
+        ui->txtSearch->setFocus();
+    else
+        ui->CmdCities->setFocus();
     hideCityLists();
 }
 

@@ -80,6 +80,8 @@ private slots:
     void loadFile();
     void saveFile();
     void showCities();
+    // The cities whose name holds the search box's letters, in the city list.
+    void searchCities();
     void regionPicked();
     void cityPicked();
     void pickUsZone();

@@ -660,6 +660,22 @@ Bitte GG:MM:SS oder einen Dezimalwert verwenden</translation>
         <source>&amp;Google Map</source>
         <translation>&amp;Google Maps</translation>
     </message>
+    <message>
+        <source>Type part of a city&apos;s name: every region is searched, accents and letter case do not count.</source>
+        <translation>Tippen Sie einen Teil des Stadtnamens: Alle Regionen werden durchsucht, Akzente und Groß-/Kleinschreibung zählen nicht.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>City name</source>
+        <translation>Stadtname</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Finden:</translation>
+    </message>
 </context>
 <context>
     <name>ObserverFile</name>
@@ -1509,6 +1525,10 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <translation>Beim Speichern der Beobachterdatei ist ein Fehler aufgetreten.<byte value="xd"/>
 %1<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>No city matches &quot;%1&quot;.</source>
+        <translation>Keine Stadt passt zu „%1“.</translation>
     </message>
 </context>
 <context>

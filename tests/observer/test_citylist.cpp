@@ -92,6 +92,34 @@ TEST(CityList, WhereACityLies)
     }
 }
 
+// The search: prefixes before inner matches, letter case and diacritics
+// ignored on either side, every region searched, a city listed once.
+TEST(CityList, SearchIgnoresCaseAndDiacritics)
+{
+    const CityList list(QStringLiteral("*South America\nSão Paulo, Brazil\n1\n2\n3\n0\n"
+                                       "Paulo Afonso, Brazil\n1\n2\n3\n0\n"
+                                       "*Europe\nZürich, Switzerland\n1\n2\n3\n0\n"
+                                       "Kraków, Poland\n1\n2\n3\n0\n"
+                                       "*Favourites\nSão Paulo, Brazil\n1\n2\n3\n0\n"));
+    const struct {
+        const char16_t *typed;
+        QStringList found;
+    } cases[] = {
+        {u"sao", {"São Paulo, Brazil"}},
+        {u"  SÃO p", {"São Paulo, Brazil"}},
+        {u"paulo", {"Paulo Afonso, Brazil", "São Paulo, Brazil"}},
+        {u"zurich", {"Zürich, Switzerland"}},
+        {u"krakow", {"Kraków, Poland"}},
+        {u"land", {"Kraków, Poland", "Zürich, Switzerland"}},
+        {u"brazil", {"Paulo Afonso, Brazil", "São Paulo, Brazil"}},
+        {u"x", {}},
+        {u"  ", {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(list.search(c.typed), c.found) << QString::fromUtf16(c.typed).toStdString();
+    EXPECT_EQ(list.place(list.search(u"sao").value(0))->latDeg, 1) << "a found line is a place of the list";
+}
+
 // The city list that ships with the program: every line belongs to a
 // region, every city has its five lines with values in range, no city line
 // comes twice, and well-known cities carry the zone and rule they should.

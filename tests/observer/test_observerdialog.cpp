@@ -620,6 +620,43 @@ TEST_F(ObserverDialogTest, ArrowsAndReturnPickACityAndKeepTheDialogOpen)
     EXPECT_TRUE(observer().ObserverCancelled) << "OK was not pressed";
 }
 
+// The search box lists the cities of every region that hold the typed
+// letters, prefixes first; Return picks the first, Down reaches the list,
+// Escape clears the search, and none of them closes the dialog.
+TEST_F(ObserverDialogTest, SearchFindsCitiesOfEveryRegionAndPicksOne)
+{
+    open();
+    QLineEdit *search = control<QLineEdit>("txtSearch");
+    EXPECT_EQ(search->accessibleName(), QStringLiteral("Search"));
+    type("txtSearch", QStringLiteral("AN"));
+    EXPECT_FALSE(shown("ListRegions"));
+    EXPECT_EQ(entries("ListCities"), QStringList({"Kathmandu, Nepal", "Paris, France"}));
+    type("txtSearch", QStringLiteral("zz"));
+    EXPECT_EQ(entries("ListCities"), QStringList({"No city matches \"zz\"."}));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(text("txtLocation"), QString()) << "the line saying nothing matches is no city";
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_TRUE(search->text().isEmpty());
+    EXPECT_FALSE(shown("ListCities"));
+    EXPECT_TRUE(form.isVisible());
+
+    type("txtSearch", QStringLiteral(" ko"));
+    EXPECT_EQ(entries("ListCities"), QStringList({"Kolkata, India"}));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(text("txtLocation"), QStringLiteral("Kolkata, India"));
+    EXPECT_EQ(text("TxtTZ"), QStringLiteral("5.5"));
+    EXPECT_TRUE(search->text().isEmpty());
+    EXPECT_FALSE(shown("ListCities"));
+
+    type("txtSearch", QStringLiteral("united"));
+    QTest::keyClick(search, Qt::Key_Down);
+    QTest::keyClick(list("ListCities"), Qt::Key_Down);
+    QTest::keyClick(list("ListCities"), Qt::Key_Return);
+    EXPECT_EQ(text("txtLocation"), QStringLiteral("London, United Kingdom"));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
 // A city with a zone line gives the dialog its zone, shown beside the hours
 // and handed back by OK; typing hours, or a city of a list without zone
 // lines, leaves a fixed offset. An observer file keeps the zone.

@@ -36,7 +36,9 @@ double raiseToNonNegative(double value, double step)
 
 }  // namespace
 
-double ReduceSiderealHours(double hours)
+namespace detail {
+
+double reduceFarSiderealHours(double hours)
 {
     double l = hours;
     if (l > 24) {
@@ -56,21 +58,37 @@ double ReduceSiderealHours(double hours)
     return l;
 }
 
+}  // namespace detail
+
+namespace {
+
+// The sidereal time at 0h UT of a civil day, seconds (the polynomial raised
+// to a value not below 0, plus its constant term).
+double siderealSecondsAtMidnight(std::int64_t day)
+{
+    const double jd0 = double(day) + automation::kJulianDayOfAutomationZero;
+    const double t = (jd0 - kJ2000Jd) / kDaysPerJulianCentury;
+    const double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;
+    return raiseToNonNegative(s, kSecondsPerDay) + kConstantTerm;
+}
+
+}  // namespace
+
 void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
 {
-    const std::optional<automation::DayAndMs> split = automation::splitDayAndMs(utDate);
-    if (!split) {
+    if (!automation::isAutomationDate(utDate)) {
         lmstHours = std::nan("");
         return;
     }
-    const double uts = double(split->msOfDay / 1000);  // whole seconds of the day
-
-    const double jd0 = double(split->day) + automation::kJulianDayOfAutomationZero;
-    const double t = (jd0 - kJ2000Jd) / kDaysPerJulianCentury;
-
-    double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;
-    s = raiseToNonNegative(s, kSecondsPerDay);
-    const double g0 = s + kConstantTerm;
+    // The day's start is begun from the truncated date while its milliseconds
+    // are rounded: only the last half millisecond of a day rounds into the
+    // next, which then starts again from that day.
+    const auto truncatedDay = static_cast<std::int64_t>(utDate);
+    double g0 = siderealSecondsAtMidnight(truncatedDay);
+    const automation::DayAndMs split = *automation::splitDayAndMs(utDate);
+    if (split.day != truncatedDay) [[unlikely]]
+        g0 = siderealSecondsAtMidnight(split.day);
+    const double uts = double(split.msOfDay / 1000);  // whole seconds of the day
 
     const double l = ReduceSiderealHours((g0 + uts * kSiderealPerUtLmst) / 3600);
 

@@ -30,9 +30,21 @@ namespace ephemkit {
 // (1982) 359; Explanatory Supplement to the Astronomical Almanac (1992) 2.24.
 void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours);
 
+namespace detail {
+// ReduceSiderealHours for values outside [0, 48) and NaN.
+double reduceFarSiderealHours(double hours);
+}  // namespace detail
+
 // The reduction of the sidereal time of day: whole 24 h steps while the
 // value is strictly above 24, then while it is below 0. An exact 24.0 stays.
-double ReduceSiderealHours(double hours);
+// Inline for the clock's values (a day's sidereal start plus the time of
+// day, below 48 h): one step at most, no division.
+inline double ReduceSiderealHours(double hours)
+{
+    if (hours >= 0 && hours < 48)
+        return hours > 24 ? hours - 24 : hours;
+    return detail::reduceFarSiderealHours(hours);
+}
 
 // Convenience form returning the LMST in hours.
 double localMeanSiderealTime(double utDate, double lngWestDeg);

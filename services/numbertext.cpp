@@ -4,6 +4,7 @@
 #include "numbertext.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cfloat>
@@ -73,15 +74,19 @@ double radixInteger(NumberReader &in, int radix)
     return value;
 }
 
+// The text from_chars reads: on the stack for any usual number, on the heap
+// only for one of more than 64 characters.
+using NumberChars = QVarLengthArray<char, 64>;
+
 // Appends the decimal digits that follow to text; how many there were.
-std::size_t appendDigits(NumberReader &in, std::string &text)
+std::size_t appendDigits(NumberReader &in, NumberChars &text)
 {
-    const std::size_t start = text.size();
+    const auto start = std::size_t(text.size());
     for (char16_t c = in.peek(); c >= u'0' && c <= u'9'; c = in.peek()) {
-        text += char(c);
+        text.append(char(c));
         in.next();
     }
-    return text.size() - start;
+    return std::size_t(text.size()) - start;
 }
 
 // A decimal number with optional sign, fraction and exponent ("E" or "D").
@@ -92,10 +97,9 @@ double decimalNumber(NumberReader &in)
         in.next();
     // The digits go straight into the text from_chars reads: whole digits,
     // the point, fraction digits, then the exponent.
-    std::string text;
-    text.reserve(40);  // the longest usual number, with its exponent, in one allocation
+    NumberChars text;
     const std::size_t wholeLength = appendDigits(in, text);
-    text += '.';
+    text.append('.');
     std::size_t fractionLength = 0;
     if (in.peek() == u'.') {
         in.next();
@@ -119,8 +123,9 @@ double decimalNumber(NumberReader &in)
     }
 
     if (exponent != 0) {
-        text += 'e';
-        text += std::to_string(exponent);
+        char exponentText[24] = {'e'};
+        const auto end = std::to_chars(exponentText + 1, exponentText + sizeof exponentText, exponent).ptr;
+        text.append(exponentText, end - exponentText);
     }
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -11,6 +11,7 @@
 #include "civilzone.h"
 #include "observerzone.h"
 #include "clock.h"
+#include "clocksync.h"
 #include "colordialogpicker.h"
 #include "filedialogpicker.h"
 #include "fontdialogpicker.h"
@@ -98,6 +99,13 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
         ObserverDialog dialog(m_ctx, *m_filePicker, parent);
         dialog.exec();
     };
+    m_clockSync = new ClockSyncMonitor(*new SystemClockSyncSource(this), this);
+    connect(m_clockSync, &ClockSyncMonitor::statusRead, this, &ClockWindow::showClockSync);
+    m_syncMark = new QLabel(QStringLiteral("!"), ui->LBLClk);
+    m_syncMark->setObjectName(QStringLiteral("LBLSyncMark"));
+    m_syncMark->setAccessibleName(tr("System clock not synchronised"));
+    m_syncMark->setAttribute(Qt::WA_TransparentForMouseEvents);  // the face's menu and double-click
+    m_syncMark->hide();
     m_ticker = new SecondTicker(
         m_ctx.clock, [this](const QDateTime &reading) { tick(reading); }, this);
     // The face turns over with the sidereal second, between the ticks of UT.
@@ -113,6 +121,8 @@ QLabel *ClockWindow::utHeadingLabel() const { return ui->LBLUT; }
 QLabel *ClockWindow::utClockLabel() const { return ui->LBLUTClock; }
 QLabel *ClockWindow::lastHeadingLabel() const { return ui->LBLLAST; }
 QLabel *ClockWindow::lastClockLabel() const { return ui->LBLLASTClock; }
+
+void ClockWindow::setClockSyncSource(ClockSyncSource &source) { m_clockSync->setSource(source); }
 
 void ClockWindow::buildMenu()
 {
@@ -287,7 +297,26 @@ void ClockWindow::showPlace()
     if (!m_engineError.isEmpty())
         tip += QLatin1Char('\n')
                + tr("No sidereal time: the astronomy engine could not be loaded (%1).").arg(m_engineError);
+    if (const QString sync = m_clockSync->statusLine(m_tickClock.utcNowMs()); !sync.isEmpty())
+        tip += QLatin1Char('\n') + sync;
     ui->LBLClk->setToolTip(tip);
+    m_syncMark->setToolTip(tip);
+}
+
+void ClockWindow::showClockSync()
+{
+    showPlace();
+    m_syncMark->setVisible(m_clockSync->status().state == ClockSyncState::NotSynchronised);
+    placeSyncMark();
+}
+
+void ClockWindow::placeSyncMark()
+{
+    QFont font = ui->LBLClk->font();
+    font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.45));
+    m_syncMark->setFont(font);
+    m_syncMark->adjustSize();
+    m_syncMark->move(ui->LBLClk->width() - m_syncMark->width(), 0);
 }
 
 void ClockWindow::styleLabels()
@@ -465,6 +494,8 @@ void ClockWindow::tick(const QDateTime &reading)
         else if (m_alarmPaused)
             m_alarmPaused();
     });
+    // After the window is shown, never at start-up; once a minute at most.
+    m_clockSync->poll(reading);
 }
 
 void ClockWindow::showLmst(const QString &text)
@@ -748,6 +779,8 @@ void ClockWindow::bringToFront()
 
 bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->LBLClk && m_syncMark && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        placeSyncMark();
     if (event->type() == QEvent::MouseButtonPress) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {

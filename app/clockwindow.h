@@ -34,6 +34,8 @@ class ColorPicker;
 class FilePicker;
 class FontPicker;
 class AlarmEditor;
+class ClockSyncMonitor;
+class ClockSyncSource;
 class SiderealCalculator;
 class TonightWindow;
 class SecondTicker;
@@ -96,6 +98,9 @@ public:
     // Where the configuration dialog writes the autostart entry (the user's
     // autostart folder unless told otherwise).
     void setAutostartEntry(AutostartEntry entry) { m_autostart = std::move(entry); }
+    // Where the tick reads whether the computer's clock is synchronised (the
+    // kernel and the system bus unless told otherwise).
+    void setClockSyncSource(ClockSyncSource &source);
 
     automation::Object &engine() { return m_engine; }
     bool displayUT() const { return m_displayUT; }
@@ -109,6 +114,8 @@ public:
     QLabel *utClockLabel() const;
     QLabel *lastHeadingLabel() const;
     QLabel *lastClockLabel() const;
+    // The mark on the face while the computer's clock is not synchronised.
+    QLabel *syncMark() const { return m_syncMark; }
 
     // Screen and window sizes in twips (1/1440 inch).
     double pixelsToTwips(int pixels) const;
@@ -167,6 +174,11 @@ private:
     void readSitesSetting();
     // The face's tooltip: the place and longitude in use, and what is wrong.
     void showPlace();
+    // The tooltip and the mark after a reading of the clock's synchronisation.
+    void showClockSync();
+    // The mark in the LMST label's top-right corner, a little smaller than
+    // its digits.
+    void placeSyncMark();
     void styleLabels();
     void placeWindow();
     void keepOnScreen();
@@ -202,6 +214,8 @@ private:
     AlarmEditor *m_formConfigureAlarms = nullptr;
     std::unique_ptr<SiderealCalculator> m_calculator;
     std::unique_ptr<TonightWindow> m_tonight;
+    ClockSyncMonitor *m_clockSync = nullptr;
+    QLabel *m_syncMark = nullptr;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;

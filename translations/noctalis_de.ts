@@ -1238,6 +1238,25 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>noctalis::ClockSyncMonitor</name>
+    <message>
+        <source>System clock: synchronised, ±%1 ms</source>
+        <translation>Systemuhr: synchronisiert, ±%1 ms</translation>
+    </message>
+    <message>
+        <source>System clock: synchronised</source>
+        <translation>Systemuhr: synchronisiert</translation>
+    </message>
+    <message>
+        <source>System clock: not synchronised since %1 UT</source>
+        <translation>Systemuhr: nicht synchronisiert seit %1 UT</translation>
+    </message>
+    <message>
+        <source>System clock: not synchronised since %1 %2 UT</source>
+        <translation>Systemuhr: nicht synchronisiert seit %1 %2 UT</translation>
+    </message>
+</context>
+<context>
     <name>noctalis::ClockTray</name>
     <message>
         <source>LMST %1</source>
@@ -1333,6 +1352,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Sites</source>
         <translation>Standorte</translation>
+    </message>
+    <message>
+        <source>System clock not synchronised</source>
+        <translation>Systemuhr nicht synchronisiert</translation>
     </message>
 </context>
 <context>

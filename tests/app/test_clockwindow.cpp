@@ -14,6 +14,7 @@
 #include "modastrosubs.h"
 #include "noctalismodule.h"
 #include "preferences.h"
+#include "scriptedclocksync.h"
 #include "secondticker.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
@@ -639,6 +640,75 @@ TEST_F(ClockWindowTest, AlarmCheckRunsOnlyWhenAlarmsAreOnAndNoDialogIsOpen)
     clock.advance(1);
     fire(form->timer());
     EXPECT_EQ(checks, 1);
+}
+
+// The face's tooltip says whether the computer's clock is synchronised, and
+// a mark in the LMST's corner shows while it is not; nothing is read at
+// start-up, and nothing is claimed when nothing can be read.
+TEST_F(ClockWindowTest, ClockSyncShowsInTheTooltipAndAsAMark)
+{
+    struct Case {
+        const char *what;
+        KernelClockReading kernel;
+        std::optional<bool> ntp;
+        const char *line;  // empty: no line
+    };
+    store("DigitColor", "&HFF00");
+    for (const Case &c : {
+             Case{"synchronised", {TIME_OK, 0, 2500}, std::nullopt, "System clock: synchronised, ±3 ms"},
+             Case{"STA_UNSYNC", {TIME_OK, STA_UNSYNC, 0}, true, "System clock: not synchronised since 05:30 UT"},
+             Case{"TIME_ERROR", {TIME_ERROR, 0, 0}, true, "System clock: not synchronised since 05:30 UT"},
+             Case{"unreadable, service says yes", {-1, 0, 0}, true, "System clock: synchronised"},
+             Case{"unreadable, service says no", {-1, 0, 0}, false, "System clock: not synchronised since 05:30 UT"},
+             Case{"nothing can be read", {-1, 0, 0}, std::nullopt, ""},
+         }) {
+        SCOPED_TRACE(c.what);
+        ScriptedClockSync source;
+        source.kernel = c.kernel;
+        source.ntp = c.ntp;
+        auto form = start();
+        form->setClockSyncSource(source);
+        const int height = form->height();
+        EXPECT_EQ(source.kernelReads, 0) << "not read at start-up";
+        fire(form->timer());
+        const QString tip = form->clockLabel()->toolTip();
+        const QString line = QString::fromUtf8(c.line);
+        if (line.isEmpty())
+            EXPECT_FALSE(tip.contains(QStringLiteral("System clock"))) << tip.toStdString();
+        else
+            EXPECT_TRUE(tip.endsWith(QLatin1Char('\n') + line)) << tip.toStdString();
+        const bool marked = line.contains(QStringLiteral("not synchronised"));
+        QLabel *mark = form->syncMark();
+        EXPECT_EQ(mark->isVisibleTo(form.get()), marked);
+        EXPECT_EQ(mark->toolTip(), tip);
+        EXPECT_EQ(mark->accessibleName(), QStringLiteral("System clock not synchronised"));
+        EXPECT_EQ(mark->palette().color(QPalette::WindowText), QColor(0, 255, 0)) << "the digits' colour";
+        EXPECT_TRUE(form->clockLabel()->rect().contains(mark->geometry())) << "in the LMST's corner";
+        EXPECT_LT(mark->height(), form->clockLabel()->height());
+        EXPECT_EQ(form->height(), height) << "the face keeps its size";
+    }
+}
+
+TEST_F(ClockWindowTest, ClockSyncIsReadOnceAMinuteAndTheMarkFollowsIt)
+{
+    ScriptedClockSync source;
+    source.kernel = {TIME_ERROR, STA_UNSYNC, 0};
+    auto form = start();
+    form->setClockSyncSource(source);
+    fire(form->timer());
+    EXPECT_TRUE(form->syncMark()->isVisibleTo(form.get()));
+    source.kernel = {TIME_OK, 0, 900};
+    for (int second = 1; second < 60; ++second) {
+        clock.advance(1);
+        fire(form->timer());
+    }
+    EXPECT_EQ(source.kernelReads, 1);
+    EXPECT_TRUE(form->syncMark()->isVisibleTo(form.get())) << "until the next reading";
+    clock.advance(1);
+    fire(form->timer());
+    EXPECT_EQ(source.kernelReads, 2);
+    EXPECT_FALSE(form->syncMark()->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->clockLabel()->toolTip().endsWith(QStringLiteral("System clock: synchronised, ±1 ms")));
 }
 
 }  // namespace

@@ -30,6 +30,7 @@
 #include "preferences.h"
 #include "secondticker.h"
 #include "settingvalues.h"
+#include "siterows.h"
 #include "timefields.h"
 #include "ui_clockwindow.h"
 #include "userguide.h"
@@ -43,6 +44,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
@@ -86,9 +88,12 @@ ClockWindow::ClockWindow(AppContext context, QWidget *parent)
       m_fontPicker(m_fontDialogs.get())
 {
     ui->setupUi(this);
+    m_designDigitFont = m_digitFont = ui->LBLClk->font();
+    m_designHeadingFont = m_headingFont = ui->LBLUT->font();
+    m_siteRows = std::make_unique<SiteRows>(*this, *this);
     addHelpKey(this, QString::fromLatin1(guide::kClock), m_ctx);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   | Qt::WindowCloseButtonHint);
     for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
         label->installEventFilter(this);
     showLmst(ui->LBLClk->text());
@@ -121,6 +126,7 @@ QLabel *ClockWindow::utHeadingLabel() const { return ui->LBLUT; }
 QLabel *ClockWindow::utClockLabel() const { return ui->LBLUTClock; }
 QLabel *ClockWindow::lastHeadingLabel() const { return ui->LBLLAST; }
 QLabel *ClockWindow::lastClockLabel() const { return ui->LBLLASTClock; }
+QList<QLabel *> ClockWindow::siteLabels() const { return m_siteRows->labels(); }
 
 void ClockWindow::setClockSyncSource(ClockSyncSource &source) { m_clockSync->setSource(source); }
 
@@ -145,6 +151,10 @@ void ClockWindow::buildMenu()
     add("mnuMinimize", tr("&Minimize"), &ClockWindow::minimize);
     m_mnuDisplayUT = add("mnuDisplayUT", tr("Display &UT"), &ClockWindow::toggleUtRows);
     m_mnuDisplayUT->setCheckable(true);
+    m_mnuFullScreen = add("mnuFullScreen", tr("&Full Screen"), &ClockWindow::toggleFullScreen);
+    m_mnuFullScreen->setCheckable(true);
+    m_mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    addAction(m_mnuFullScreen);
     add("mnuConfig", tr("C&onfigure"), &ClockWindow::showConfiguration);
     add("mnuCalculator", tr("Ca&lculator"), &ClockWindow::showCalculator);
     add("mnuTonight", tr("&Tonight"), &ClockWindow::showTonight);
@@ -227,6 +237,7 @@ void ClockWindow::load()
             [&] { p.DisplayLAST = readBooleanSetting(s, QStringLiteral("DisplayLAST"), QStringLiteral("False")); });
     runStep(lcClock, "read DUT1", [&] { p.DUT1 = readDut1Setting(s); });
     runStep(lcClock, "read Sites", [&] { readSitesSetting(); });
+    runStep(lcClock, "show the sites", [&] { showSiteRows(); });
     runStep(lcClock, "lay out the window", [&] { Layout(); });
     runStep(lcClock, "place the window", [&] { placeWindow(); });
     runStep(lcClock, "keep the window on its screen", [&] { keepOnScreen(); });
@@ -334,20 +345,39 @@ void ClockWindow::styleLabels()
         pal.setColor(QPalette::WindowText, digits);
         label->setPalette(pal);
     }
-    for (QLabel *label : {ui->LBLClk, ui->LBLUTClock, ui->LBLLASTClock}) {
-        QFont font = label->font();
-        font.setFamily(face);
-        if (size > 0)
-            font.setPointSizeF(size);
-        font.setBold(bold);
-        label->setFont(font);
-    }
-    QFont heading = ui->LBLUT->font();
-    heading.setFamily(face);
+    m_digitFont = m_designDigitFont;
+    m_digitFont.setFamily(face);
     if (size > 0)
-        heading.setPointSizeF(size * 0.6);
-    ui->LBLUT->setFont(heading);
-    ui->LBLLAST->setFont(heading);
+        m_digitFont.setPointSizeF(size);
+    m_digitFont.setBold(bold);
+    for (QLabel *label : {ui->LBLClk, ui->LBLUTClock, ui->LBLLASTClock})
+        label->setFont(m_digitFont);
+    m_headingFont = m_designHeadingFont;
+    m_headingFont.setFamily(face);
+    if (size > 0)
+        m_headingFont.setPointSizeF(size * 0.6);
+    ui->LBLUT->setFont(m_headingFont);
+    ui->LBLLAST->setFont(m_headingFont);
+    m_siteRows->style(ui->LBLUT->palette(), m_headingFont, ui->LBLUTClock->toolTip());
+}
+
+void ClockWindow::showSiteRows()
+{
+    m_siteRows->setSites(m_ctx.prefs.Sites);
+    m_siteRows->style(ui->LBLUT->palette(), m_headingFont, ui->LBLUTClock->toolTip());
+    m_siteRows->showTimes(m_engine.isEmpty() ? std::nullopt : m_faceLmst, m_ctx.prefs.LNG);
+}
+
+QList<FaceRow> ClockWindow::faceRows() const
+{
+    QList<FaceRow> rows{{ui->LBLClk, m_digitFont, {}}};
+    if (m_displayUT)
+        rows << FaceRow{ui->LBLUT, m_headingFont, {}} << FaceRow{ui->LBLUTClock, m_digitFont, {}};
+    if (m_ctx.prefs.DisplayLAST)
+        rows << FaceRow{ui->LBLLAST, m_headingFont, {}} << FaceRow{ui->LBLLASTClock, m_digitFont, {}};
+    for (int row = 0; row < m_siteRows->labels().size(); ++row)
+        rows << FaceRow{m_siteRows->labels()[row], m_headingFont, m_siteRows->widestText(row)};
+    return rows;
 }
 
 void ClockWindow::Layout()
@@ -363,33 +393,71 @@ void ClockWindow::Layout()
         m_frameHeight = frameGeometry().height() - height();
         if (isMinimized())
             return;
-        for (QLabel *label : {ui->LBLClk, ui->LBLUT, ui->LBLUTClock, ui->LBLLAST, ui->LBLLASTClock})
-            label->adjustSize();
-        const int width = ui->LBLClk->width();
-        ui->LBLClk->move(0, 0);
-        ui->LBLUT->setGeometry(0, ui->LBLClk->height(), width, ui->LBLUT->height());
-        ui->LBLUTClock->setGeometry(0, ui->LBLUT->y() + ui->LBLUT->height(), width, ui->LBLUTClock->height());
-        int clientHeight = ui->LBLClk->height();
-        if (m_displayUT)
-            clientHeight += ui->LBLUT->height() + ui->LBLUTClock->height();
         ui->LBLUT->setVisible(m_displayUT);
         ui->LBLUTClock->setVisible(m_displayUT);
-        // The LAST row, below whatever rows are shown.
-        const bool showLast = m_ctx.prefs.DisplayLAST;
-        ui->LBLLAST->setGeometry(0, clientHeight, width, ui->LBLLAST->height());
-        ui->LBLLASTClock->setGeometry(0, clientHeight + ui->LBLLAST->height(), width, ui->LBLLASTClock->height());
-        if (showLast)
-            clientHeight += ui->LBLLAST->height() + ui->LBLLASTClock->height();
-        ui->LBLLAST->setVisible(showLast);
-        ui->LBLLASTClock->setVisible(showLast);
-        setFixedSize(width, clientHeight);
+        ui->LBLLAST->setVisible(m_ctx.prefs.DisplayLAST);
+        ui->LBLLASTClock->setVisible(m_ctx.prefs.DisplayLAST);
+        const QList<FaceRow> rows = faceRows();
+        if (isFullScreen()) {
+            fitFace(rows, size());
+            return;
+        }
+        // The rows at their configured font, one below the other, and the
+        // window around them; dragged larger or smaller, the digits follow,
+        // down to the smallest font the clock takes.
+        const QSize natural = naturalFaceSize(rows);
+        const double points = m_digitFont.pointSizeF();
+        const double smallest = points > kMinClockFontPoints ? kMinClockFontPoints / points : 1.0;
+        setMinimumSize(int(std::ceil(natural.width() * smallest)), int(std::ceil(natural.height() * smallest)));
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(natural);
+        fitFace(rows, natural);
     });
     m_inLayout = false;
 }
 
-QRect ClockWindow::screenRect() const
+void ClockWindow::fitFaceToWindow()
 {
-    const QScreen *s = QGuiApplication::screenAt(frameGeometry().topLeft());
+    if (m_inLayout || isMinimized())
+        return;
+    runStep(lcClock, "fit the face to the window", [&] { fitFace(faceRows(), size()); });
+}
+
+void ClockWindow::followWindowState()
+{
+    m_mnuFullScreen->setChecked(isFullScreen());
+    if (isMaximized() || isMinimized()) {
+        Layout();  // a maximised window goes back to normal
+        return;
+    }
+    if (!isFullScreen() && m_normalGeometry.isValid()) {
+        // Back from full screen: the place and size the window had.
+        if (geometry() != m_normalGeometry)
+            setGeometry(m_normalGeometry);
+        m_normalGeometry = m_normalFrame = QRect();
+    }
+    fitFaceToWindow();
+}
+
+void ClockWindow::toggleFullScreen()
+{
+    runStep(lcClock, "toggle full screen", [&] {
+        if (isFullScreen()) {
+            showNormal();
+            if (m_normalGeometry.isValid() && geometry() != m_normalGeometry)
+                setGeometry(m_normalGeometry);
+        } else {
+            m_normalGeometry = geometry();
+            m_normalFrame = frameGeometry();
+            showFullScreen();
+        }
+    });
+    m_mnuFullScreen->setChecked(isFullScreen());
+}
+
+QRect ClockWindow::screenRect(const QRect &frame) const
+{
+    const QScreen *s = QGuiApplication::screenAt(frame.topLeft());
     if (!s)
         s = QGuiApplication::primaryScreen();
     return s ? s->geometry() : QRect(0, 0, 1024, 768);
@@ -480,7 +548,7 @@ void ClockWindow::tick(const QDateTime &reading)
         m_engineLmst = automation::toDouble(m_engine.get(QStringLiteral("lmst")));
     });
     if (m_engineLmst)
-        showLmst(FormatHoursHMS(m_ut1.sidereal(*m_engineLmst)));
+        showFaceLmst(m_ut1.sidereal(*m_engineLmst));
     runStep(lcClock, "show the LAST", [&] {
         if (m_engineLmst && p.DisplayLAST)
             ui->LBLLASTClock->setText(
@@ -496,6 +564,13 @@ void ClockWindow::tick(const QDateTime &reading)
     });
     // After the window is shown, never at start-up; once a minute at most.
     m_clockSync->poll(reading);
+}
+
+void ClockWindow::showFaceLmst(double hours)
+{
+    m_faceLmst = hours;
+    showLmst(FormatHoursHMS(hours));
+    m_siteRows->showTimes(hours, m_ctx.prefs.LNG);
 }
 
 void ClockWindow::showLmst(const QString &text)
@@ -534,7 +609,7 @@ QString ClockWindow::lastText()
 void ClockWindow::turnFace(const QDateTime &reading)
 {
     if (const std::optional<double> lmst = lmstHoursAt(reading)) {
-        showLmst(FormatHoursHMS(*lmst));
+        showFaceLmst(*lmst);
         if (isMinimized())
             setWindowTitle(ui->LBLClk->text());
     }
@@ -608,6 +683,7 @@ void ClockWindow::applyConfiguration()
     m_lastMinute.reset();  // the zone may be another one: read it at the next tick
     m_placeGuessed = false;
     showPlace();
+    runStep(lcClock, "show the sites", [&] { showSiteRows(); });
     Layout();
     emit configurationApplied();
 }
@@ -690,8 +766,11 @@ void ClockWindow::closeEvent(QCloseEvent *event)
     runStep(lcClock, "store the window position", [&] {
         if (isMinimized() || isMaximized())
             return;
-        const QRect screenArea = screenRect();
-        const QRect frame = frameGeometry();
+        // Full screen, the place kept is the one the window goes back to.
+        QRect frame = frameGeometry();
+        if (isFullScreen())
+            frame = m_normalFrame.isValid() ? m_normalFrame : normalGeometry();
+        const QRect screenArea = screenRect(frame);
         const float spareWidth = float(pixelsToTwips(screenArea.x() + screenArea.width() - frame.width()));
         const double left = pixelsToTwips(frame.x());
         if (spareWidth >= left && left >= pixelsToTwips(screenArea.x()))
@@ -715,13 +794,13 @@ void ClockWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        QTimer::singleShot(0, this, &ClockWindow::Layout);
+        QTimer::singleShot(0, this, &ClockWindow::followWindowState);
 }
 
 void ClockWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Layout();
+    fitFaceToWindow();
 }
 
 void ClockWindow::moveEvent(QMoveEvent *event)
@@ -733,6 +812,13 @@ void ClockWindow::moveEvent(QMoveEvent *event)
         m_fitWhenFramed = false;
         runStep(lcClock, "keep the framed window on its screen", [&] { keepOnScreen(); });
     }
+}
+
+void ClockWindow::paintEvent(QPaintEvent *)
+{
+    // Around a face scaled to a window of another shape, the face's
+    // background.
+    QPainter(this).fillRect(rect(), ui->LBLClk->palette().color(QPalette::Window));
 }
 
 void ClockWindow::mousePressEvent(QMouseEvent *event)
@@ -750,6 +836,11 @@ void ClockWindow::keyPressEvent(QKeyEvent *event)
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if (event->key() == Qt::Key_Menu || shiftF10) {
         popupMenuAtClockFace();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && isFullScreen()) {
+        toggleFullScreen();
         event->accept();
         return;
     }

@@ -9,9 +9,12 @@
 #include "autostartentry.h"
 #include "automationobject.h"
 #include "clock.h"
+#include "facefit.h"
 #include "observerexchange.h"
 #include "ut1.h"
 
+#include <QFont>
+#include <QRect>
 #include <QVariant>
 #include <QWidget>
 
@@ -39,6 +42,7 @@ class ClockSyncSource;
 class SiderealCalculator;
 class TonightWindow;
 class SecondTicker;
+class SiteRows;
 
 class ClockWindow : public QWidget {
     Q_OBJECT
@@ -116,6 +120,8 @@ public:
     QLabel *lastClockLabel() const;
     // The mark on the face while the computer's clock is not synchronised.
     QLabel *syncMark() const { return m_syncMark; }
+    // The rows of the other sites, top to bottom; none without sites.
+    QList<QLabel *> siteLabels() const;
 
     // Screen and window sizes in twips (1/1440 inch).
     double pixelsToTwips(int pixels) const;
@@ -138,6 +144,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -157,14 +164,27 @@ private slots:
     void showTonight();
     void showAlarmEditor();
     void showAbout();
+    // The clock filling its screen, digits as large as fit; again, back to
+    // the window's normal size and place.
+    void toggleFullScreen();
 
 private:
     // The tick, from one reading of the clock's UTC. The window's ticker runs
     // it a few milliseconds after every whole second of UTC; between the
     // ticks it turns the face over with the sidereal second.
     void tick(const QDateTime &reading);
-    // Sizes the window around its labels.
+    // Sizes the window around its labels at the configured font; full
+    // screen, fills the screen with the face instead.
     void Layout();
+    // The face scaled to fill the window as it is now.
+    void fitFaceToWindow();
+    // What a change of the window's state asks for: a maximised window back
+    // to normal, the face fitted to full screen or to the size regained.
+    void followWindowState();
+    // The rows shown, top to bottom, with their configured fonts.
+    QList<FaceRow> faceRows() const;
+    // Rows for the sites of the preferences, in the face's look.
+    void showSiteRows();
     void buildMenu();
     // Creates the engine; without one the face shows no time and says why.
     void createEngine();
@@ -187,12 +207,15 @@ private:
     void turnFace(const QDateTime &reading);
     // Shows an LMST text on the face, and names the row for screen readers.
     void showLmst(const QString &text);
+    // The face's LMST, hours, on the top row and every site's row.
+    void showFaceLmst(double hours);
     std::optional<int> msecsToNextFaceSecond(const QDateTime &reading) const;
     void popupMenuAtClockFace();
     void applyTopMost(bool topMost);
     // Shows the configuration dialog modally; true when it was confirmed.
     bool showConfigDialog();
-    QRect screenRect() const;
+    // The screen a window frame lies on.
+    QRect screenRect(const QRect &frame) const;
 
     AppContext m_ctx;
     std::unique_ptr<Ui::ClockWindow> ui;
@@ -201,6 +224,14 @@ private:
     SecondTicker *m_ticker = nullptr;
     QMenu *m_mnuOptions = nullptr;
     QAction *m_mnuDisplayUT = nullptr;
+    QAction *m_mnuFullScreen = nullptr;
+    std::unique_ptr<SiteRows> m_siteRows;
+    QFont m_designDigitFont;    // the digit rows' font before styling
+    QFont m_designHeadingFont;  // the heading rows' font before styling
+    QFont m_digitFont;          // the digit rows' configured font
+    QFont m_headingFont;        // the heading rows' configured font
+    QRect m_normalGeometry;     // the window's place and size before full screen
+    QRect m_normalFrame;        // the same with the window manager's frame
     std::function<void()> m_alarmCheck;
     std::function<void()> m_alarmPaused;  // the tick passed without a check
     std::unique_ptr<FilePicker> m_fileDialogs;
@@ -225,6 +256,7 @@ private:
     bool m_placeGuessed = false;         // the place came from the computer's zone
     QString m_engineError;               // why there is no engine; empty when there is one
     std::optional<double> m_engineLmst;  // the engine's LMST for it; none when it could not be read
+    std::optional<double> m_faceLmst;    // the LMST the face shows, hours; none before the first
     bool m_inLayout = false;
     bool m_fitWhenFramed = false;  // keep on screen again once the title bar is known
 };

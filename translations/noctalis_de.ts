@@ -874,6 +874,21 @@ Sie gilt weiter, solange die Uhr läuft, und das Speichern wird bei der nächste
     </message>
 </context>
 <context>
+    <name>SiteRows</name>
+    <message>
+        <source>--:--:--</source>
+        <translation>--:--:--</translation>
+    </message>
+    <message>
+        <source>%1  %2</source>
+        <translation>%1  %2</translation>
+    </message>
+    <message>
+        <source>LMST at %1: %2</source>
+        <translation>Ortssternzeit in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TonightWindow</name>
     <message>
         <source>Tonight</source>
@@ -1356,6 +1371,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>System clock not synchronised</source>
         <translation>Systemuhr nicht synchronisiert</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>

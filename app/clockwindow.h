@@ -9,6 +9,7 @@
 #include "autostartentry.h"
 #include "automationobject.h"
 #include "clock.h"
+#include "nightvision.h"
 #include "observerexchange.h"
 #include "ut1.h"
 
@@ -140,6 +141,8 @@ private slots:
     void closeFromMenu();
     void minimize();
     void toggleUtRows();
+    // Night vision on or off at once, and stored.
+    void toggleNightVision();
     // The configuration dialog, then the new look, longitude, latitude and
     // topmost switch applied; alarms are not checked while it is open.
     void showConfiguration();
@@ -168,6 +171,9 @@ private:
     // The face's tooltip: the place and longitude in use, and what is wrong.
     void showPlace();
     void styleLabels();
+    // The night look of every window as the preferences ask, and the face
+    // styled to go with it.
+    void applyNightVision();
     void placeWindow();
     void keepOnScreen();
     // The face shown for a reading between ticks, and how long until it
@@ -189,6 +195,7 @@ private:
     SecondTicker *m_ticker = nullptr;
     QMenu *m_mnuOptions = nullptr;
     QAction *m_mnuDisplayUT = nullptr;
+    QAction *m_mnuNightVision = nullptr;
     std::function<void()> m_alarmCheck;
     std::function<void()> m_alarmPaused;  // the tick passed without a check
     std::unique_ptr<FilePicker> m_fileDialogs;
@@ -202,6 +209,7 @@ private:
     AlarmEditor *m_formConfigureAlarms = nullptr;
     std::unique_ptr<SiderealCalculator> m_calculator;
     std::unique_ptr<TonightWindow> m_tonight;
+    NightVision m_nightVision;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;

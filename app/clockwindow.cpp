@@ -155,6 +155,8 @@ void ClockWindow::buildMenu()
     m_mnuFullScreen->setCheckable(true);
     m_mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(m_mnuFullScreen);
+    m_mnuNightVision = add("mnuNightVision", tr("&Night Vision"), &ClockWindow::toggleNightVision);
+    m_mnuNightVision->setCheckable(true);
     add("mnuConfig", tr("C&onfigure"), &ClockWindow::showConfiguration);
     add("mnuCalculator", tr("Ca&lculator"), &ClockWindow::showCalculator);
     add("mnuTonight", tr("&Tonight"), &ClockWindow::showTonight);
@@ -228,7 +230,12 @@ void ClockWindow::load()
         // Without a stored order, the one the user's language writes.
         p.DateFormat = readTextSetting(s, QStringLiteral("DateFormat"), defaultDateFormat());
     });
-    runStep(lcClock, "style the labels", [&] { styleLabels(); });
+    runStep(lcClock, "read NightVision and NightDim", [&] {
+        p.NightVision = readBooleanSetting(s, QStringLiteral("NightVision"), QStringLiteral("False"));
+        const double dim = readNumberSetting(s, QStringLiteral("NightDim"), QString::number(kNightDimDefaultPercent));
+        p.NightDim = int(std::lround(std::clamp(dim, double(kNightDimMinPercent), double(kNightDimMaxPercent))));
+    });
+    runStep(lcClock, "style the labels", [&] { applyNightVision(); });
     runStep(lcClock, "read DisplayUT", [&] {
         m_displayUT = readBooleanSetting(s, QStringLiteral("DisplayUT"), QStringLiteral("False"));
         m_mnuDisplayUT->setChecked(m_displayUT);
@@ -330,11 +337,21 @@ void ClockWindow::placeSyncMark()
     m_syncMark->move(ui->LBLClk->width() - m_syncMark->width(), 0);
 }
 
+void ClockWindow::applyNightVision()
+{
+    const Preferences &p = m_ctx.prefs;
+    runStep(lcClock, "apply night vision", [&] { m_nightVision.apply(p.NightVision); });
+    m_mnuNightVision->setChecked(p.NightVision);
+    styleLabels();
+}
+
 void ClockWindow::styleLabels()
 {
     const Preferences &p = m_ctx.prefs;
-    const QColor back = p.BkColor;
-    const QColor digits = p.DigitColor;
+    // At night the stored colours give way to dimmed red on black; they
+    // come back by day.
+    const QColor back = p.NightVision ? NightVision::faceBackground() : p.BkColor;
+    const QColor digits = p.NightVision ? NightVision::faceDigits(p.NightDim) : p.DigitColor;
     const QString face = p.FontName;
     const double size = clampClockFontPoints(p.FontSize);
     const bool bold = p.FontBold;
@@ -654,6 +671,15 @@ void ClockWindow::toggleUtRows()
     Layout();
 }
 
+void ClockWindow::toggleNightVision()
+{
+    Preferences &p = m_ctx.prefs;
+    p.NightVision = !p.NightVision;
+    runStep(lcClock, "store NightVision",
+            [&] { writeSetting(m_ctx.settings, QStringLiteral("NightVision"), booleanText(p.NightVision)); });
+    runStep(lcClock, "style the labels", [&] { applyNightVision(); });
+}
+
 bool ClockWindow::showConfigDialog()
 {
     ConfigDialog::Openers openers{
@@ -676,7 +702,7 @@ bool ClockWindow::showConfigDialog()
 void ClockWindow::applyConfiguration()
 {
     const Preferences &p = m_ctx.prefs;
-    runStep(lcClock, "style the labels", [&] { styleLabels(); });
+    runStep(lcClock, "style the labels", [&] { applyNightVision(); });
     runStep(lcClock, "hand LNG to the engine", [&] { m_engine.set(QStringLiteral("LNG"), double(p.LNG)); });
     runStep(lcClock, "hand LAT to the engine", [&] { m_engine.set(QStringLiteral("LAT"), double(p.LAT)); });
     runStep(lcClock, "apply the topmost switch", [&] { applyTopMost(p.TopMost); });

@@ -10,6 +10,7 @@
 #include "automationobject.h"
 #include "clock.h"
 #include "facefit.h"
+#include "nightvision.h"
 #include "observerexchange.h"
 #include "ut1.h"
 
@@ -154,6 +155,8 @@ private slots:
     void closeFromMenu();
     void minimize();
     void toggleUtRows();
+    // Night vision on or off at once, and stored.
+    void toggleNightVision();
     // The configuration dialog, then the new look, longitude, latitude and
     // topmost switch applied; alarms are not checked while it is open.
     void showConfiguration();
@@ -200,6 +203,9 @@ private:
     // its digits.
     void placeSyncMark();
     void styleLabels();
+    // The night look of every window as the preferences ask, and the face
+    // styled to go with it.
+    void applyNightVision();
     void placeWindow();
     void keepOnScreen();
     // The face shown for a reading between ticks, and how long until it
@@ -232,6 +238,7 @@ private:
     QFont m_headingFont;        // the heading rows' configured font
     QRect m_normalGeometry;     // the window's place and size before full screen
     QRect m_normalFrame;        // the same with the window manager's frame
+    QAction *m_mnuNightVision = nullptr;
     std::function<void()> m_alarmCheck;
     std::function<void()> m_alarmPaused;  // the tick passed without a check
     std::unique_ptr<FilePicker> m_fileDialogs;
@@ -247,6 +254,7 @@ private:
     std::unique_ptr<TonightWindow> m_tonight;
     ClockSyncMonitor *m_clockSync = nullptr;
     QLabel *m_syncMark = nullptr;
+    NightVision m_nightVision;
 
     bool m_displayUT = false;
     bool m_dialogOpen = false;

@@ -114,6 +114,9 @@ void ConfigDialog::LoadParams()
     ui->chkAutoStart->setChecked(p.StartUp);
     ui->chkDisplayLAST->setChecked(p.DisplayLAST);
     ui->TxtDUT1->setText(shownNumberText(p.DUT1));
+    ui->chkNightVision->setChecked(p.NightVision);
+    ui->spnNightDim->setRange(kNightDimMinPercent, kNightDimMaxPercent);
+    ui->spnNightDim->setValue(p.NightDim);
 }
 
 void ConfigDialog::showZone(const QString &zoneId)
@@ -320,6 +323,8 @@ void ConfigDialog::confirm()
     p.DigitColor = swatchColor(ui->LBLforecolor);
     p.DisplayLAST = ui->chkDisplayLAST->isChecked();
     p.DUT1 = dut1FromText(ui->TxtDUT1->text()).value_or(0);
+    p.NightVision = ui->chkNightVision->isChecked();
+    p.NightDim = ui->spnNightDim->value();
 
     store("DetectTZ", booleanText(p.DetectTZ));
     store("LNG", storedLongitudeText(ui->TxtLng->text(), lngWestDeg, m_displayWest));
@@ -336,6 +341,8 @@ void ConfigDialog::confirm()
     store("DateFormat", p.DateFormat);
     store("DisplayLAST", booleanText(p.DisplayLAST));
     store("DUT1", plainNumberText(p.DUT1));
+    store("NightVision", booleanText(p.NightVision));
+    store("NightDim", QString::number(p.NightDim));
     SetAutoStart();
 
     p.ConfigCancelled = false;

@@ -3,8 +3,8 @@
 //
 // ConfigDialog: the configuration dialog. Longitude, time zone, date format,
 // the clock's colours and font, and the switches for alarms, always on top
-// and start with the desktop, the clock's LAST row and DUT1; the way into
-// the observer dialog, the alarm editor and the about box.
+// and start with the desktop, the clock's LAST row, DUT1 and night vision;
+// the way into the observer dialog, the alarm editor and the about box.
 //
 // A new dialog is made for every opening. It works on copies of the shared
 // preferences and stores them only on OK; the font choice alone reaches the

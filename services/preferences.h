@@ -17,6 +17,11 @@
 
 namespace noctalis {
 
+// The clock's digits at night, percent of their full brightness.
+inline constexpr int kNightDimMinPercent = 10;
+inline constexpr int kNightDimMaxPercent = 100;
+inline constexpr int kNightDimDefaultPercent = 60;
+
 struct Preferences {
     QString AlarmFile;                           // path of the current alarm file
     bool StartUp = false;                        // start with the system
@@ -40,6 +45,8 @@ struct Preferences {
     bool DisplayLAST = false;                    // the clock shows the LAST row
     double DUT1 = 0;                             // UT1 - UTC, seconds, |DUT1| < 0.9; added to UT for the sidereal times
     QList<Site> Sites;                           // other sites, a face row each below the clock's own
+    bool NightVision = false;                    // every window red on black
+    int NightDim = kNightDimDefaultPercent;      // the face's digits at night, percent of full brightness
 };
 
 }  // namespace noctalis

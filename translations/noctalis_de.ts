@@ -467,6 +467,22 @@ Nicht gefunden.</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Every window red on black, for eyes adapted to the dark.</source>
+        <translation>Alle Fenster rot auf Schwarz, für Augen, die sich an die Dunkelheit gewöhnt haben.</translation>
+    </message>
+    <message>
+        <source>&amp;Night vision (red on black)</source>
+        <translation>Na&amp;chtsicht (rot auf Schwarz)</translation>
+    </message>
+    <message>
+        <source>Br&amp;ightness (%):</source>
+        <translation>Hell&amp;igkeit (%):</translation>
+    </message>
+    <message>
+        <source>How bright the clock&apos;s red digits are at night, in percent of full brightness.</source>
+        <translation>Wie hell die roten Ziffern der Uhr bei Nachtsicht sind, in Prozent der vollen Helligkeit.</translation>
+    </message>
 </context>
 <context>
     <name>FileRoutines</name>
@@ -1375,6 +1391,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Night Vision</source>
+        <translation>&amp;Nachtsicht</translation>
     </message>
 </context>
 <context>

@@ -544,8 +544,8 @@ TEST_F(ClockWindowTest, MenuHoldsTheWorkingEntriesInOrder)
     QStringList names;
     for (QAction *a : form->optionsMenu()->actions())
         names << a->objectName();
-    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuFullScreen", "mnuConfig",
-                                  "mnuCalculator", "mnuTonight", "mnuAlarms", "mnuAbout"}));
+    EXPECT_EQ(names, (QStringList{"mnuClose", "mnuMinimize", "mnuDisplayUT", "mnuFullScreen", "mnuNightVision",
+                                  "mnuConfig", "mnuCalculator", "mnuTonight", "mnuAlarms", "mnuAbout"}));
     EXPECT_EQ(menuAction(*form, "mnuClose")->text(), QStringLiteral("&Close"));
     EXPECT_EQ(menuAction(*form, "mnuDisplayUT")->text(), QStringLiteral("Display &UT"));
     EXPECT_EQ(menuAction(*form, "mnuConfig")->text(), QStringLiteral("C&onfigure"));

@@ -48,10 +48,11 @@ QString yesButtonText()
     return box.button(QMessageBox::Yes)->text();
 }
 
-const QStringList kEnglishMenu{
-    QStringLiteral("&Close"),       QStringLiteral("&Minimize"),  QStringLiteral("Display &UT"),
-    QStringLiteral("&Full Screen"), QStringLiteral("C&onfigure"), QStringLiteral("Ca&lculator"),
-    QStringLiteral("&Tonight"),     QStringLiteral("&Alarms"),    QStringLiteral("A&bout")};
+const QStringList kEnglishMenu{QStringLiteral("&Close"),        QStringLiteral("&Minimize"),
+                               QStringLiteral("Display &UT"),   QStringLiteral("&Full Screen"),
+                               QStringLiteral("&Night Vision"), QStringLiteral("C&onfigure"),
+                               QStringLiteral("Ca&lculator"),   QStringLiteral("&Tonight"),
+                               QStringLiteral("&Alarms"),       QStringLiteral("A&bout")};
 
 // The access keys of a menu's entries, lower-cased: each entry has one and
 // no two share it, so a key press picks exactly one entry.
@@ -71,11 +72,11 @@ TEST(Translations, GermanLocaleTranslatesTheMenuTheFunctionsAndQtsButtons)
     {
         const Translations german(QLocale(QLocale::German, QLocale::Germany).uiLanguages());
         EXPECT_EQ(german.language(), QStringLiteral("de"));
-        EXPECT_EQ(menuTexts(),
-                  QStringList({QStringLiteral("&Schließen"), QStringLiteral("&Minimieren"),
-                               QStringLiteral("Weltzeit (&UT) anzeigen"), QStringLiteral("&Vollbild"),
-                               QStringLiteral("&Einstellungen"), QStringLiteral("Sternzeit&rechner"),
-                               QStringLiteral("&Heute Nacht"), QStringLiteral("&Alarme"), QStringLiteral("Ü&ber")}));
+        EXPECT_EQ(menuTexts(), QStringList({QStringLiteral("&Schließen"), QStringLiteral("&Minimieren"),
+                                            QStringLiteral("Weltzeit (&UT) anzeigen"), QStringLiteral("&Vollbild"),
+                                            QStringLiteral("&Nachtsicht"), QStringLiteral("&Einstellungen"),
+                                            QStringLiteral("Sternzeit&rechner"), QStringLiteral("&Heute Nacht"),
+                                            QStringLiteral("&Alarme"), QStringLiteral("Ü&ber")}));
         expectDistinctAccessKeys(menuTexts());
         // A plain function's text, through its fixed context.
         EXPECT_EQ(Action2Str(kActionLaunchProgram), QStringLiteral("Programm starten"));

@@ -29,6 +29,9 @@ namespace noctalis {
 
 namespace {
 
+// Characters of a site's name the Site list shows without widening.
+constexpr int kSiteNameChars = 14;
+
 // The dates the calculator works with: those of the automation date.
 constexpr int kFirstYear = kFirstCivilYear;
 constexpr int kLastYear = kLastCivilYear;
@@ -112,6 +115,10 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
     m_site->setAccessibleName(tr("Site"));
     m_site->setToolTip(tr("The place whose sidereal time is worked out: yours, or another site"));
     ui->layoutFrame2->insertWidget(0, m_site);
+    m_site->hide();  // until load finds sites
+    // Long names are cut rather than widening the window.
+    m_site->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_site->setMinimumContentsLength(kSiteNameChars);
     connect(m_site, &QComboBox::currentIndexChanged, this, &SiderealCalculator::sitePicked);
 
     connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &SiderealCalculator::convertTimeToSidereal);

@@ -32,6 +32,9 @@ namespace noctalis {
 
 namespace {
 
+// Characters of a site's name the Site list shows without widening.
+constexpr int kSiteNameChars = 14;
+
 constexpr double kMinutesPerDay = 1440;
 // Sort values of what has no number: before and after every real one.
 constexpr double kFirst = -1e9;
@@ -94,6 +97,10 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     m_site->setAccessibleName(tr("Site"));
     m_site->setToolTip(tr("The place the rows are worked out for: yours, or another site"));
     ui->layoutTop->insertWidget(1, m_site);
+    m_site->hide();  // until load finds sites
+    // Long names are cut rather than widening the window.
+    m_site->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_site->setMinimumContentsLength(kSiteNameChars);
     connect(m_site, &QComboBox::currentIndexChanged, this, &TonightWindow::Refresh);
 
     connect(m_timer, &QTimer::timeout, this, &TonightWindow::tick);

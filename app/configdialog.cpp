@@ -17,6 +17,7 @@
 #include "preferences.h"
 #include "settingsstore.h"
 #include "settingvalues.h"
+#include "siteseditor.h"
 #include "strictinput.h"
 #include "windowfit.h"
 #include "ui_configdialog.h"
@@ -75,6 +76,7 @@ ConfigDialog::ConfigDialog(const AppContext &context, Openers openers, QWidget *
     connect(ui->cmdFont, &QPushButton::clicked, this, &ConfigDialog::pickFont);
     connect(ui->cmdMap, &QPushButton::clicked, this, &ConfigDialog::showObserverDialog);
     connect(ui->cmdAlarms, &QPushButton::clicked, this, &ConfigDialog::showAlarmEditor);
+    connect(ui->cmdSites, &QPushButton::clicked, this, &ConfigDialog::showSitesEditor);
     connect(ui->cmdAbout, &QPushButton::clicked, this, &ConfigDialog::showAbout);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &ConfigDialog::cancel);
     connect(ui->cmdUpdate, &QPushButton::clicked, this, &ConfigDialog::confirm);
@@ -102,6 +104,7 @@ void ConfigDialog::LoadParams()
     m_displayWest = p.DisplayWest;
     m_lng = p.LNG;
     m_place = p.Place;
+    m_sites = p.Sites;
     showZone(p.DetectTZ ? QString() : p.ZoneId);
     paintSwatch(ui->LBLBackcolor, p.BkColor);
     paintSwatch(ui->LBLforecolor, p.DigitColor);
@@ -261,6 +264,20 @@ void ConfigDialog::showAlarmEditor()
         m_openers.alarmEditor(this);
 }
 
+void ConfigDialog::showSitesEditor()
+{
+    std::optional<QList<Site>> edited;
+    if (m_openers.sitesEditor) {
+        edited = m_openers.sitesEditor(this, m_sites);
+    } else {
+        SitesEditor editor(m_ctx, m_sites, this);
+        if (editor.exec() == QDialog::Accepted)
+            edited = editor.sites();
+    }
+    if (edited)
+        m_sites = *edited;
+}
+
 void ConfigDialog::showAbout()
 {
     if (m_openers.aboutBox)
@@ -325,6 +342,7 @@ void ConfigDialog::confirm()
     p.DUT1 = dut1FromText(ui->TxtDUT1->text()).value_or(0);
     p.NightVision = ui->chkNightVision->isChecked();
     p.NightDim = ui->spnNightDim->value();
+    p.Sites = m_sites;
 
     store("DetectTZ", booleanText(p.DetectTZ));
     store("LNG", storedLongitudeText(ui->TxtLng->text(), lngWestDeg, m_displayWest));
@@ -343,6 +361,7 @@ void ConfigDialog::confirm()
     store("DUT1", plainNumberText(p.DUT1));
     store("NightVision", booleanText(p.NightVision));
     store("NightDim", QString::number(p.NightDim));
+    store("Sites", sitesText(p.Sites));
     SetAutoStart();
 
     p.ConfigCancelled = false;

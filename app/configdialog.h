@@ -4,7 +4,8 @@
 // ConfigDialog: the configuration dialog. Longitude, time zone, date format,
 // the clock's colours and font, and the switches for alarms, always on top
 // and start with the desktop, the clock's LAST row, DUT1 and night vision;
-// the way into the observer dialog, the alarm editor and the about box.
+// the way into the observer dialog, the other sites, the alarm editor and
+// the about box.
 //
 // A new dialog is made for every opening. It works on copies of the shared
 // preferences and stores them only on OK; the font choice alone reaches the
@@ -15,12 +16,14 @@
 #include "appcontext.h"
 #include "autostartentry.h"
 #include "observerexchange.h"
+#include "sites.h"
 
 #include <QColor>
 #include <QDialog>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -36,6 +39,10 @@ class FontPicker;
 // Shows a dialog modally over parent and returns when it closes.
 using ModalDialogRunner = std::function<void(QWidget *parent)>;
 
+// Edits the other sites in a dialog over parent: the list as edited on OK,
+// nothing on Cancel.
+using SitesEditorRunner = std::function<std::optional<QList<Site>>(QWidget *parent, const QList<Site> &sites)>;
+
 class ConfigDialog : public QDialog {
     Q_OBJECT
 
@@ -49,6 +56,7 @@ public:
         ModalDialogRunner aboutBox;           // About / Help
         AutostartEntry autostart;             // where SetAutoStart writes
         QString programPath;                  // what the autostart entry starts
+        SitesEditorRunner sitesEditor = {};   // Sites; the sites editor unless set
     };
 
     // Opens the dialog on the shared preferences (load).
@@ -67,6 +75,7 @@ private slots:
     void pickFont();
     void showObserverDialog();
     void showAlarmEditor();
+    void showSitesEditor();
     void showAbout();
     void cancel();
     // Checks the longitude and time zone texts, then stores and closes; a
@@ -106,6 +115,7 @@ private:
     bool m_displayWest = true;
     QString m_zoneId;  // the observer's tzdata zone; empty for the typed hours
     QString m_place;   // where the longitude is, by name; empty when typed
+    QList<Site> m_sites;
 };
 
 }  // namespace noctalis

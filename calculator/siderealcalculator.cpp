@@ -18,6 +18,7 @@
 #include "userguide.h"
 #include "variant.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QShortcut>
 #include <QShowEvent>
@@ -27,6 +28,9 @@
 namespace noctalis {
 
 namespace {
+
+// Characters of a site's name the Site list shows without widening.
+constexpr int kSiteNameChars = 14;
 
 // The dates the calculator works with: those of the automation date.
 constexpr int kFirstYear = kFirstCivilYear;
@@ -106,6 +110,16 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
                                 + kBoxPaddingPx);
     ui->calendar1->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     ui->cmdMap->setEnabled(bool(m_observerDialog));
+    m_site = new QComboBox(ui->Frame2);
+    m_site->setObjectName(QStringLiteral("cmbSite"));
+    m_site->setAccessibleName(tr("Site"));
+    m_site->setToolTip(tr("The place whose sidereal time is worked out: yours, or another site"));
+    ui->layoutFrame2->insertWidget(0, m_site);
+    m_site->hide();  // until load finds sites
+    // Long names are cut rather than widening the window.
+    m_site->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_site->setMinimumContentsLength(kSiteNameChars);
+    connect(m_site, &QComboBox::currentIndexChanged, this, &SiderealCalculator::sitePicked);
 
     connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &SiderealCalculator::convertTimeToSidereal);
     connect(ui->cmdSidereal2Time, &QPushButton::clicked, this, &SiderealCalculator::convertSiderealToTime);
@@ -151,6 +165,15 @@ void SiderealCalculator::load()
     m_state.showWest = p.DisplayWest;
     m_state.lngWest = p.LNG;
     m_state.latDeg = p.LAT;
+    m_sites = p.Sites;
+    {
+        const QSignalBlocker quiet(m_site);
+        m_site->clear();
+        m_site->addItem(p.Place.isEmpty() ? tr("Your place") : p.Place);
+        for (const Site &site : m_sites)
+            m_site->addItem(site.name);
+        m_site->setVisible(!m_sites.isEmpty());
+    }
     DisplayLongitude();
     showSense();
     m_state.tzHours = p.TZ;
@@ -465,6 +488,16 @@ void SiderealCalculator::dayPicked(QDate date)
     m_state.utInstant = *ut;
     GetTZfromDisplay();  // checked with the other boxes
     DisplayTime();
+}
+
+void SiderealCalculator::sitePicked(int index)
+{
+    const Preferences &p = m_ctx.prefs;
+    const bool site = index > 0 && index <= m_sites.size();
+    m_state.lngWest = float(site ? m_sites[index - 1].lngWestDeg : p.LNG);
+    m_state.latDeg = float(site ? m_sites[index - 1].latDeg : p.LAT);
+    DisplayLongitude();
+    convertTimeToSidereal();
 }
 
 void SiderealCalculator::showObserverDialog()

@@ -9,6 +9,10 @@
 // A modeless window with an engine of its own. Each time it is shown after
 // being closed it loads afresh from the shared preferences (load).
 //
+// With other sites in the preferences, a Site list switches the longitude
+// from the observer's to a site's and gives the sidereal time there; local
+// times stay in the observer's zone.
+//
 // A handler either completes or, when a box holds what it cannot use (a date
 // the calendar does not have, a time of day out of range, a longitude or
 // time zone that is none, an instant outside the years 100 to 9999), tells
@@ -19,6 +23,7 @@
 #include "civilzone.h"
 #include "automationobject.h"
 #include "observerexchange.h"
+#include "sites.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -27,6 +32,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QLineEdit;
 
 namespace Ui {
@@ -40,7 +46,7 @@ class SiderealCalculator : public QWidget {
 
 public:
     // What the calculator reads from context: the preferences DateFormat,
-    // DisplayWest, LNG, LAT and TZ (never written), the clock, the message
+    // DisplayWest, LNG, LAT, TZ, Place and Sites (never written), the clock, the message
     // service, the observer exchange values with the current DSTRule, and the
     // engine's ProgID. observerDialog runs the observer location dialog for
     // Map; without one, Map is disabled.
@@ -69,6 +75,9 @@ private slots:
     // A day picked in the calendar: that day with the time in the boxes.
     void dayPicked(QDate date);
     void showObserverDialog();
+    // A place picked in the Site list: its longitude and latitude, and the
+    // LMST there for the date and time in the boxes.
+    void sitePicked(int index);
 
 private:
     // Creates the engine and fills every box from the preferences, the clock
@@ -150,7 +159,9 @@ private:
     std::unique_ptr<Ui::SiderealCalculator> ui;
     automation::Object m_engine;
     State m_state;
-    QString m_zoneText;  // what showZoneHours put into txtTz
+    QString m_zoneText;           // what showZoneHours put into txtTz
+    QList<Site> m_sites;          // the other sites, as loaded
+    QComboBox *m_site = nullptr;  // the observer's place, then each site
 };
 
 }  // namespace noctalis

@@ -25,6 +25,7 @@ inline constexpr char kPlace[] = "place";
 inline constexpr char kAlarms[] = "alarms";
 inline constexpr char kCalculator[] = "calculator";
 inline constexpr char kTonight[] = "tonight";
+inline constexpr char kSites[] = "sites";
 inline constexpr char kFiles[] = "files";
 }  // namespace guide
 

@@ -19,6 +19,7 @@
 #include "userguide.h"
 #include "variant.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLocale>
 #include <QShortcut>
@@ -30,6 +31,9 @@
 namespace noctalis {
 
 namespace {
+
+// Characters of a site's name the Site list shows without widening.
+constexpr int kSiteNameChars = 14;
 
 constexpr double kMinutesPerDay = 1440;
 // Sort values of what has no number: before and after every real one.
@@ -88,6 +92,16 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     ui->lvwTonight->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);
+    m_site = new QComboBox(this);
+    m_site->setObjectName(QStringLiteral("cmbSite"));
+    m_site->setAccessibleName(tr("Site"));
+    m_site->setToolTip(tr("The place the rows are worked out for: yours, or another site"));
+    ui->layoutTop->insertWidget(1, m_site);
+    m_site->hide();  // until load finds sites
+    // Long names are cut rather than widening the window.
+    m_site->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_site->setMinimumContentsLength(kSiteNameChars);
+    connect(m_site, &QComboBox::currentIndexChanged, this, &TonightWindow::Refresh);
 
     connect(m_timer, &QTimer::timeout, this, &TonightWindow::tick);
     connect(ui->cmdRefresh, &QPushButton::clicked, this, &TonightWindow::Refresh);
@@ -125,6 +139,16 @@ void TonightWindow::load()
     runStep(lcEngine, "create the Tonight window's engine",
             [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
     m_targets = readTonightTargets(m_ctx.settings);
+    const Preferences &p = m_ctx.prefs;
+    m_sites = p.Sites;
+    {
+        const QSignalBlocker quiet(m_site);
+        m_site->clear();
+        m_site->addItem(p.Place.isEmpty() ? tr("Your place") : p.Place);
+        for (const Site &site : m_sites)
+            m_site->addItem(site.name);
+        m_site->setVisible(!m_sites.isEmpty());
+    }
     Refresh();
 }
 
@@ -139,12 +163,23 @@ QList<TonightObject> TonightWindow::objects() const
     return list;
 }
 
-TonightSky TonightWindow::sky(const QDateTime &utcNow) const
+bool TonightWindow::sitePicked() const
+{
+    return m_site->currentIndex() > 0 && m_site->currentIndex() <= m_sites.size();
+}
+
+Site TonightWindow::place() const
 {
     const Preferences &p = m_ctx.prefs;
+    return sitePicked() ? m_sites[m_site->currentIndex() - 1] : Site{p.Place, p.LNG, p.LAT};
+}
+
+TonightSky TonightWindow::sky(const QDateTime &utcNow) const
+{
+    const Site at = place();
     TonightSky s;
-    s.latDeg = p.LAT;
-    s.lngWestDeg = p.LNG;
+    s.latDeg = at.latDeg;
+    s.lngWestDeg = at.lngWestDeg;
     const QDateTime midnight(m_zone.toCivil(utcNow).date(), QTime(0, 0), Qt::UTC);
     s.dayStartUt = automation::toAutomationDate(m_zone.toUtc(midnight));
     s.nowUt = automation::toAutomationDate(utcNow);
@@ -178,12 +213,15 @@ void TonightWindow::tick()
 QString TonightWindow::placeText(const QDate &localDate) const
 {
     const Preferences &p = m_ctx.prefs;
+    const Site at = place();
     const QString datePattern =
         p.DateFormat == QLatin1String("DD/MM/YYYY") ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
-    const double lng = Longitude(p.LNG).shown(p.DisplayWest);
-    return tr("%1   Lat %2   Lng %3 %4   times in %5")
-        .arg(localDate.toString(datePattern), withShownPoint(FormatLatitude(p.LAT)),
-             withShownPoint(FormatLongitude(lng)), p.DisplayWest ? tr("W") : tr("E"), zoneText(p.TZ));
+    const double lng = Longitude(at.lngWestDeg).shown(p.DisplayWest);
+    const QString text =
+        tr("%1   Lat %2   Lng %3 %4   times in %5")
+            .arg(localDate.toString(datePattern), withShownPoint(FormatLatitude(at.latDeg)),
+                 withShownPoint(FormatLongitude(lng)), p.DisplayWest ? tr("W") : tr("E"), zoneText(p.TZ));
+    return sitePicked() ? tr("%1: %2").arg(at.name, text) : text;
 }
 
 void TonightWindow::showRows(const QList<TonightRow> &rows)
@@ -385,8 +423,11 @@ void TonightWindow::addTransitAlarm()
     if (!runStep(lcEngine, "find the right ascension at the crossing",
                  [&] { raHours = RightAscensionAt(m_engine, m_sky, row->object, row->nextTransitUt); }))
         return tell(tr("The astronomy engine could not be loaded: no alarm was added."));
-    const QString name = row->object.name;
-    const double lmst = TransitAlarmLmstHours(raHours, *offset);
+    // The alarms ring by the observer's LMST: a site's crossing comes when
+    // the observer's LMST is the right ascension carried to the observer.
+    const Site at = place();
+    const QString name = sitePicked() ? tr("%1 at %2").arg(row->object.name, at.name) : row->object.name;
+    const double lmst = TransitAlarmLmstHours(siteLmstHours(raHours, at.lngWestDeg, m_ctx.prefs.LNG), *offset);
     const std::optional<int> index = AddAlarm(m_ctx.alarms, TransitAlarm(name, lmst, alarmMessage(name, *offset)));
     if (!index)
         return tell(tr("No more alarms can be added: an alarm file holds at most 32768 alarms."));

@@ -10,12 +10,18 @@
 // A modeless window with an engine of its own, created by ProgID. Each time
 // it is shown after being closed it loads afresh (load). The rows are
 // computed again on the first tick of every minute and on Refresh.
+//
+// With other sites in the preferences, a Site list puts the rows at a site's
+// longitude and latitude instead of the observer's; the local day and the
+// times stay in the observer's zone, and a transit alarm rings at the
+// site's crossing.
 #pragma once
 
 #include "appcontext.h"
 #include "civilzone.h"
 #include "automationobject.h"
 #include "tonightsky.h"
+#include "sites.h"
 #include "tonighttargets.h"
 
 #include <QDateTime>
@@ -23,6 +29,7 @@
 
 #include <memory>
 
+class QComboBox;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -56,7 +63,7 @@ public:
     static constexpr int kSortRole = Qt::UserRole;
 
     // What the window reads from context: the preferences LAT, LNG, TZ,
-    // DisplayWest, DateFormat and AlarmsEnabled (never written), the clock,
+    // DisplayWest, DateFormat, AlarmsEnabled, Place and Sites (never written), the clock,
     // the settings (its targets), the alarm table (transit alarms go into
     // it), the message service and the engine's ProgID.
     explicit TonightWindow(AppContext context, QWidget *parent = nullptr);
@@ -89,6 +96,9 @@ private:
     // every show after a close.
     void load();
     QList<TonightObject> objects() const;
+    // The place the rows are for: the observer's, or the site picked.
+    Site place() const;
+    bool sitePicked() const;
     // The sky of the local day of a clock reading, and the place line of that day.
     // The sky of the observer's local day that holds the UT instant utcNow.
     TonightSky sky(const QDateTime &utcNow) const;
@@ -113,6 +123,8 @@ private:
     CivilZone m_zone = CivilZone(QTimeZone::utc());  // the observer's zone at the last refresh
     QDate m_localDate;                               // the observer's local date of the last refresh
     QTimer *m_timer = nullptr;
+    QList<Site> m_sites;          // the other sites, as loaded
+    QComboBox *m_site = nullptr;  // the observer's place, then each site
 };
 
 }  // namespace noctalis

@@ -483,6 +483,14 @@ Nicht gefunden.</translation>
         <source>How bright the clock&apos;s red digits are at night, in percent of full brightness.</source>
         <translation>Wie hell die roten Ziffern der Uhr bei Nachtsicht sind, in Prozent der vollen Helligkeit.</translation>
     </message>
+    <message>
+        <source>telescopes and observatories whose sidereal time the clock can show</source>
+        <translation>Teleskope und Sternwarten, deren Sternzeit die Uhr zeigen kann</translation>
+    </message>
+    <message>
+        <source>Sit&amp;es…</source>
+        <translation>Stan&amp;dorte…</translation>
+    </message>
 </context>
 <context>
     <name>FileRoutines</name>
@@ -1686,6 +1694,18 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <source>Use whole hours from 0 to 23, whole minutes from 0 to 59 and seconds from 0 up to 60, such as 06 39 52.5.</source>
         <translation>Ganze Stunden von 0 bis 23, ganze Minuten von 0 bis 59 und Sekunden von 0 bis unter 60 angeben, etwa 06 39 52.5.</translation>
     </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>The place whose sidereal time is worked out: yours, or another site</source>
+        <translation>Der Ort, dessen Sternzeit berechnet wird: Ihrer oder ein anderer Standort</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <translation>Ihr Ort</translation>
+    </message>
 </context>
 <context>
     <name>noctalis::SingleInstance</name>
@@ -1694,6 +1714,129 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
 This start ends, so that no alarm fires twice. Close the running clock, or end its process, and start again.</source>
         <translation>Eine Uhr läuft bereits, antwortet aber nicht.<byte value="xd"/>
 Dieser Start endet, damit kein Alarm doppelt auslöst. Beenden Sie die laufende Uhr oder ihren Prozess und starten Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::SitesEditor</name>
+    <message>
+        <source>Other Sites</source>
+        <translation>Andere Standorte</translation>
+    </message>
+    <message>
+        <source>Other &amp;sites:</source>
+        <translation>Andere &amp;Standorte:</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Standorte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Longitude W</source>
+        <translation>Länge W</translation>
+    </message>
+    <message>
+        <source>Longitude E</source>
+        <translation>Länge O</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach o&amp;ben</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Add by hand</source>
+        <translation>Von Hand hinzufügen</translation>
+    </message>
+    <message>
+        <source>West Longitude</source>
+        <translation>Westliche Länge</translation>
+    </message>
+    <message>
+        <source>East Longitude</source>
+        <translation>Östliche Länge</translation>
+    </message>
+    <message>
+        <source>Latitude, north positive</source>
+        <translation>Breite, Nord positiv</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Longitude west:</source>
+        <translation>&amp;Länge West:</translation>
+    </message>
+    <message>
+        <source>&amp;Longitude east:</source>
+        <translation>&amp;Länge Ost:</translation>
+    </message>
+    <message>
+        <source>La&amp;titude:</source>
+        <translation>Brei&amp;te:</translation>
+    </message>
+    <message>
+        <source>Add from the city list</source>
+        <translation>Aus der Städteliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <source>Add cit&amp;y</source>
+        <translation>Stadt hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;gion:</source>
+        <translation>&amp;Region:</translation>
+    </message>
+    <message>
+        <source>C&amp;ity:</source>
+        <translation>Sta&amp;dt:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Give the site a name.</source>
+        <translation>Geben Sie dem Standort einen Namen.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot hold &quot;|&quot; or &quot;;&quot;.</source>
+        <translation>Der Name eines Standorts darf weder &quot;|&quot; noch &quot;;&quot; enthalten.</translation>
+    </message>
+    <message>
+        <source>The longitude &quot;%1&quot; cannot be used.</source>
+        <translation>Die Länge &quot;%1&quot; ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>The latitude &quot;%1&quot; cannot be used.</source>
+        <translation>Die Breite &quot;%1&quot; ist nicht verwendbar.</translation>
     </message>
 </context>
 <context>
@@ -1847,6 +1990,26 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
     <message>
         <source>The declination &quot;%1&quot; cannot be used: give degrees from -90 to +90, as +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 or 38.7836.</source>
         <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 oder 38.7836.</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>The place the rows are worked out for: yours, or another site</source>
+        <translation>Der Ort, für den die Zeilen berechnet werden: Ihrer oder ein anderer Standort</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <translation>Ihr Ort</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
     </message>
 </context>
 </TS>

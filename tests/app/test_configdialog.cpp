@@ -14,7 +14,9 @@
 #include "noctalismodule.h"
 #include "numbertext.h"
 #include "settingvalues.h"
+#include "siteseditor.h"
 #include "strictinput.h"
+#include "uidriver.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -75,6 +77,15 @@ protected:
                                       },
                                       AutostartEntry(autostartFolder()),
                                       kProgram};
+        openers.sitesEditor = [this](QWidget *parent, const QList<Site> &sites) -> std::optional<QList<Site>> {
+            SitesEditor editor(context(), sites, parent);
+            editor.show();
+            if (sitesScript)
+                sitesScript(editor);
+            if (editor.isVisible())
+                ::click(editor, "cmdCancel");
+            return editor.result() == QDialog::Accepted ? std::optional(editor.sites()) : std::nullopt;
+        };
         auto form = std::make_unique<ConfigDialog>(context(), std::move(openers));
         form->show();
         return form;
@@ -116,8 +127,9 @@ protected:
 
     ScriptedColorPicker colors;
     ScriptedFontPicker fonts;
-    std::function<void()> observerAnswer;  // what the observer dialog does; nothing is Cancel
-    ObserverExchange seen;                 // the exchange values the observer dialog was opened with
+    std::function<void()> observerAnswer;            // what the observer dialog does; nothing is Cancel
+    std::function<void(SitesEditor &)> sitesScript;  // what the user does in the sites editor; nothing is Cancel
+    ObserverExchange seen;                           // the exchange values the observer dialog was opened with
     QWidget *observerParent = nullptr;
     QList<std::pair<QString, QWidget *>> opened;  // what the Alarms and About buttons opened, over what
 };
@@ -538,6 +550,44 @@ TEST_F(ConfigDialogTest, AlarmsAndAboutOpenOverTheDialog)
                                                         {QStringLiteral("about"), form.get()}};
     EXPECT_EQ(opened, expected);
     EXPECT_TRUE(form->isVisible());
+}
+
+// The sites edited reach the Sites setting and the preferences exactly, odd
+// names and all, only when both the editor and the dialog are confirmed;
+// each Cancel keeps the list as it was.
+TEST_F(ConfigDialogTest, SitesEditedAreStoredOnlyWhenBothDialogsAreConfirmed)
+{
+    const QString odd = QStringLiteral("Z\u00fcrich (ETH) \u2014 \"roof\"");
+    const QString oldText = QStringLiteral("Mauna Kea|155.4681|19.8206");
+    const QString newText = oldText + u';' + odd + QStringLiteral("|351.451389|47.376389");
+    const struct Case {
+        bool editorOk;
+        const char *dialogButton;
+        bool stored;  // the Sites setting and the preferences hold the new list
+    } cases[] = {
+        {true, "cmdUpdate", true},
+        {false, "cmdUpdate", false},
+        {true, "cmdCancel", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.editorOk ? "editor OK, " : "editor Cancel, ") + c.dialogButton);
+        store("Sites", "stale");
+        prefs.Sites = readSites(oldText).sites;
+        sitesScript = [&](SitesEditor &editor) {
+            child<QLineEdit>(editor, "txtName")->setText(odd);
+            child<QLineEdit>(editor, "txtLng")->setText(QStringLiteral("8:32:55 E"));
+            child<QLineEdit>(editor, "txtLat")->setText(QStringLiteral("47:22:35"));
+            ::click(editor, "cmdAdd");
+            ::click(editor, c.editorOk ? "cmdOK" : "cmdCancel");
+        };
+        auto form = open();
+        click(*form, "cmdSites");
+        EXPECT_TRUE(messages.messages.isEmpty());
+        click(*form, c.dialogButton);
+        const bool dialogOk = c.dialogButton == std::string("cmdUpdate");
+        EXPECT_EQ(read("Sites"), c.stored ? newText : dialogOk ? oldText : QStringLiteral("stale"));
+        EXPECT_EQ(sitesText(prefs.Sites), c.stored ? newText : oldText);
+    }
 }
 
 }  // namespace

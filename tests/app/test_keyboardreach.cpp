@@ -20,6 +20,7 @@
 #include "observerdialog.h"
 #include "senderwindow.h"
 #include "siderealcalculator.h"
+#include "siteseditor.h"
 #include "tonightwindow.h"
 #include "translations.h"
 #include "uszonepicker.h"
@@ -157,6 +158,7 @@ public:
             observerDialog.findChild<QWidget *>(QLatin1String(name))->show();
         expectReachable(observerDialog, language + " observer with city lists");
 
+        expectReachable(sitesEditor, language + " sites editor");
         expectReachable(alarmEditor, language + " alarm editor");
         alarmEditor.findChild<QAbstractButton *>(QStringLiteral("cmdAdd"))->click();
         auto *action = alarmEditor.findChild<QComboBox *>(QStringLiteral("cmbAction"));
@@ -179,6 +181,7 @@ private:
     SenderWindow sender;
     AlarmNotice notice;
     AboutBox about;
+    SitesEditor sitesEditor{ctxStore, {}};
 };
 
 TEST(KeyboardReach, EveryWindowHasDistinctAccessKeysAndNamedBoxesInEnglishAndGerman)

@@ -10,11 +10,13 @@
 #include "civil.h"
 #include "modastrosubs.h"
 #include "siderealcalculator.h"
+#include "sites.h"
 #include "strictinput.h"
 
 #include <QAbstractItemModel>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -462,6 +464,47 @@ TEST_F(CalculatorTest, MapTakesTheObserverOnlyWhenConfirmed)
         EXPECT_EQ(form->latDeg(), 40.5f);
         EXPECT_EQ(observer.DSTRule, 2);
     }
+}
+
+// A site picked in the Site list takes the longitude box and gives the LMST
+// there for the instant in the boxes: the observer's, shifted by the
+// longitude between them. The observer's place, first in the list, gives
+// the observer's again; without sites there is no list.
+TEST_F(CalculatorTest, ASitePickedGivesTheSiderealTimeThere)
+{
+    prefs.LNG = 75;
+    prefs.LAT = 40;
+    prefs.Sites = {{QStringLiteral("Paranal"), 70.4042, -24.6272},
+                   {QStringLiteral("Mauna Kea"), 155.4681, 19.8206},
+                   {QStringLiteral("Siding Spring"), 210.9339, -31.2733}};
+    const double ut = civil(2000, 1, 1, 10, 17, 23);
+    clock.now = automation::fromAutomationDate(ut);
+    for (const QString &place : {QStringLiteral("Philadelphia"), QString()}) {
+        SCOPED_TRACE(place.toStdString());
+        prefs.Place = place;
+        open();
+        auto *site = control<QComboBox>("cmbSite");
+        ASSERT_TRUE(site->isVisibleTo(form.get()));
+        ASSERT_EQ(site->count(), 4);
+        EXPECT_EQ(site->itemText(0), place.isEmpty() ? QStringLiteral("Your place") : place);
+        EXPECT_EQ(site->accessibleName(), QStringLiteral("Site"));
+        const double observerHours = ephemkit::localMeanSiderealTime(ut, prefs.LNG);
+        for (int index : {1, 3, 2, 0}) {
+            site->setCurrentIndex(index);
+            const double lngWestDeg = index ? prefs.Sites[index - 1].lngWestDeg : prefs.LNG;
+            const double latDeg = index ? prefs.Sites[index - 1].latDeg : prefs.LAT;
+            const QStringList shown = texts(kSiderealBoxes);
+            const double shownSeconds = shown[0].toInt() * 3600 + shown[1].toInt() * 60 + shown[2].toInt();
+            const double expectedSeconds = siteLmstHours(observerHours, prefs.LNG, lngWestDeg) * 3600;
+            EXPECT_NEAR(std::remainder(shownSeconds - expectedSeconds, 86400), 0, 0.5 + 1e-6) << index;
+            EXPECT_NEAR(form->lngWest(), lngWestDeg, 1e-4);
+            EXPECT_NEAR(form->latDeg(), latDeg, 1e-4);
+            EXPECT_EQ(form->utInstant(), ut) << "the instant stays";
+        }
+    }
+    prefs.Sites.clear();
+    open();
+    EXPECT_FALSE(control<QComboBox>("cmbSite")->isVisibleTo(form.get()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 // table.
 
 #include "alarmtable.h"
+#include "astroconst.h"
 #include "appparts.h"
 #include "civil.h"
 #include "tonightwindow.h"
@@ -15,6 +16,7 @@
 #include "settingsstore.h"
 #include "tonighttargets.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -335,6 +337,51 @@ TEST_F(TonightTest, SortsByTheValueAndKeepsOrderAndSelectionOnRefresh)
         before = minutes;
     }
     EXPECT_TRUE(hoursOfTwoDigitsAfterOne) << "a row of 10 h or more follows one of a single-digit hour";
+}
+
+// A site picked in the Site list moves the rows to its longitude and
+// latitude: a target's transit comes earlier or later by the longitude
+// between the sites (in sidereal hours) and culminates at the site's
+// altitude; the header names the site, and a transit alarm rings by the
+// observer's LMST at the site's crossing. The observer's place comes back
+// first in the list.
+TEST_F(TonightTest, ASitePickedMovesTheRowsToIt)
+{
+    prefs.LNG = 0;
+    prefs.LAT = 52;
+    prefs.TZ = 0;
+    prefs.Place = QStringLiteral("Greenwich");
+    prefs.Sites = {{QStringLiteral("Azores"), 30, 38.5}, {QStringLiteral("Kazan"), 360 - 49.1, 55.8}};
+    setClock(civil(2000, 1, 1, 0, 30));
+    open();
+    const double raHours = 12 + 40 / 60.0;
+    addTarget(QStringLiteral("Star"), QStringLiteral("12:40:00"), QStringLiteral("0"));
+    auto *site = form->findChild<QComboBox *>(QStringLiteral("cmbSite"));
+    ASSERT_NE(site, nullptr);
+    ASSERT_TRUE(site->isVisibleTo(form.get()));
+    EXPECT_EQ(site->itemText(0), QStringLiteral("Greenwich"));
+    const double ownTransit = value(QStringLiteral("Star"), Col::ColTransit);
+    for (int index : {1, 2, 0}) {
+        site->setCurrentIndex(index);
+        const Site at = index ? prefs.Sites[index - 1] : Site{prefs.Place, prefs.LNG, prefs.LAT};
+        SCOPED_TRACE(at.name.toStdString());
+        const double shiftDays =
+            std::remainder(at.lngWestDeg - prefs.LNG, 360) / 15 * ephemkit::kUtPerSiderealHour / 24;
+        EXPECT_NEAR((value(QStringLiteral("Star"), Col::ColTransit) - ownTransit) * 86400, shiftDays * 86400, 1.0);
+        EXPECT_NEAR(value(QStringLiteral("Star"), Col::ColTransitAlt), 90 - at.latDeg, 0.05);
+        const QString header = form->findChild<QLabel *>(QStringLiteral("LBLPlace"))->text();
+        EXPECT_EQ(header.startsWith(at.name + QLatin1Char(':')), index != 0) << header.toStdString();
+
+        alarms.clear();
+        form->table()->setCurrentItem(row(QStringLiteral("Star")));
+        type("txtOffset", QStringLiteral("0"));
+        click("cmdAddAlarm");
+        ASSERT_GE(alarms.size(), 1);
+        const AlarmDef &alarm = alarms[alarms.size() - 1];
+        EXPECT_EQ(alarm.Name, index ? QStringLiteral("Star at ") + at.name : QStringLiteral("Star"));
+        const double observerLmst = siteLmstHours(raHours, at.lngWestDeg, prefs.LNG);
+        EXPECT_NEAR(std::remainder(alarm.SiderealTime * 24 - observerLmst, 24) * 3600, 0, 1.0);
+    }
 }
 
 }  // namespace

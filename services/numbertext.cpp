@@ -10,6 +10,9 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -89,6 +92,32 @@ std::size_t appendDigits(NumberReader &in, NumberChars &text)
     return std::size_t(text.size()) - start;
 }
 
+// The value of whole digits, a point and fraction digits with at most 15
+// significant digits and 22 fraction digits, as from_chars reads it: the
+// digits as an integer and the power of ten are both exact doubles, so
+// their quotient is the correctly rounded value. Nothing for longer texts.
+std::optional<double> shortDecimal(const NumberChars &text, std::size_t wholeLength, std::size_t fractionLength)
+{
+    constexpr int kMaxDigits = 15;  // below 2^53
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (fractionLength >= std::size(kPowersOfTen))
+        return std::nullopt;
+    std::uint64_t digits = 0;
+    int significant = 0;
+    for (std::size_t i = 0; i < wholeLength + 1 + fractionLength; ++i) {
+        if (i == wholeLength)
+            continue;  // the point
+        const int digit = text[qsizetype(i)] - '0';
+        if (digits == 0 && digit == 0)
+            continue;  // leading zeros
+        if (++significant > kMaxDigits)
+            return std::nullopt;
+        digits = digits * 10 + std::uint64_t(digit);
+    }
+    return double(digits) / kPowersOfTen[fractionLength];
+}
+
 // A decimal number with optional sign, fraction and exponent ("E" or "D").
 double decimalNumber(NumberReader &in)
 {
@@ -122,6 +151,10 @@ double decimalNumber(NumberReader &in)
             exponent = -exponent;
     }
 
+    if (exponent == 0) {
+        if (const std::optional<double> exact = shortDecimal(text, wholeLength, fractionLength))
+            return negative ? -*exact : *exact;
+    }
     if (exponent != 0) {
         char exponentText[24] = {'e'};
         const auto end = std::to_chars(exponentText + 1, exponentText + sizeof exponentText, exponent).ptr;

@@ -10,11 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <limits>
 #include <ostream>
 #include <random>
+#include <string>
 
 using namespace noctalis;
 
@@ -77,6 +79,30 @@ TEST(LeadingNumber, ReadsTheNumberInFront)
     for (const auto &c : cases) {
         const QString text = QString::fromUtf16(c.text);
         EXPECT_EQ(leadingNumber(text), c.wanted) << "text \"" << text.toStdString() << '"';
+    }
+}
+
+// Short decimals (up to 15 significant and 22 fraction digits) take a path
+// of their own; it must give the very double the general reader gives, at
+// every length and with leading and trailing zeros.
+TEST(LeadingNumber, ShortDecimalsReadAsTheGeneralReaderReadsThem)
+{
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 20000; ++i) {
+        const int whole = int(random() % 8);
+        const int fraction = int(random() % 24);
+        std::string text = random() % 4 == 0 ? "0" : "";
+        for (int d = 0; d < whole; ++d)
+            text += char('0' + random() % 10);
+        text += '.';
+        for (int d = 0; d < fraction; ++d)
+            text += char('0' + random() % 10);
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        if (text == ".")
+            continue;
+        EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString(text)), expected) << text;
+        EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString("-" + text)), expected == 0 ? 0.0 : -expected) << text;
     }
 }
 

@@ -18,6 +18,9 @@ namespace {
 // A picture file is never larger than this.
 constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 
+constexpr int kDarkWindowLightness = 64;  // a window colour darker than this is a dark palette
+constexpr int kDarkPictureDimming = 180;  // percent: the picture at 1/1.8 of the text colour
+
 // The picture of a file; a null image when it is missing or unreadable.
 QImage readPicture(const QString &path)
 {
@@ -62,6 +65,12 @@ void WorldMapView::paintEvent(QPaintEvent *)
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, picture);
+    // On a dark palette (night vision, a dark desktop) the bright picture
+    // takes the palette's text colour, dimmed, so that it does not glare.
+    if (palette().color(QPalette::Window).lightness() < kDarkWindowLightness) {
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.fillRect(target, palette().color(QPalette::WindowText).darker(kDarkPictureDimming));
+    }
 }
 
 QRectF WorldMapView::pictureRect() const

@@ -741,6 +741,24 @@ TEST_F(ObserverDialogTest, MapPointerReadOutAndRightButton)
 
 // Shown smaller, or in a view of another shape, the map keeps its aspect in
 // the middle of the view and its places: a click off the picture is none.
+// On a dark palette (night vision) the bright map takes the palette's text
+// colour, dimmed; on a light one it is the picture as it is.
+TEST_F(ObserverDialogTest, TheMapFollowsADarkPalette)
+{
+    open();
+    map()->resize(400, 200);
+    const QPoint ocean = map()->pictureRect().toRect().topLeft() + QPoint(20, 100);  // the Pacific
+    const QColor day = map()->grab().toImage().pixelColor(ocean);
+    QPalette night = map()->palette();
+    night.setColor(QPalette::Window, Qt::black);
+    night.setColor(QPalette::WindowText, QColor(0xff, 0x30, 0x30));
+    map()->setPalette(night);
+    const QColor dark = map()->grab().toImage().pixelColor(ocean);
+    EXPECT_GT(day.blue(), day.red()) << "the ocean by day";
+    EXPECT_GT(dark.red(), 2 * std::max(dark.green(), dark.blue())) << "red at night";
+    EXPECT_LT(dark.lightness(), day.lightness());
+}
+
 TEST_F(ObserverDialogTest, AShrunkMapKeepsItsAspectAndItsPlaces)
 {
     parts.prefs.DisplayWest = true;

@@ -18,7 +18,8 @@
 #include "userguide.h"
 #include "variant.h"
 
-#include <QComboBox>
+#include "sitechoice.h"
+
 #include <QFontMetrics>
 #include <QShortcut>
 #include <QShowEvent>
@@ -30,7 +31,6 @@ namespace noctalis {
 namespace {
 
 // Characters of a site's name the Site list shows without widening.
-constexpr int kSiteNameChars = 14;
 
 // The dates the calculator works with: those of the automation date.
 constexpr int kFirstYear = kFirstCivilYear;
@@ -110,16 +110,9 @@ SiderealCalculator::SiderealCalculator(AppContext context, ObserverDialogRunner 
                                 + kBoxPaddingPx);
     ui->calendar1->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     ui->cmdMap->setEnabled(bool(m_observerDialog));
-    m_site = new QComboBox(ui->Frame2);
-    m_site->setObjectName(QStringLiteral("cmbSite"));
-    m_site->setAccessibleName(tr("Site"));
-    m_site->setToolTip(tr("The place whose sidereal time is worked out: yours, or another site"));
+    m_site = new SiteChoice(tr("The place whose sidereal time is worked out: yours, or another site"), ui->Frame2);
     ui->layoutFrame2->insertWidget(0, m_site);
-    m_site->hide();  // until load finds sites
-    // Long names are cut rather than widening the window.
-    m_site->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_site->setMinimumContentsLength(kSiteNameChars);
-    connect(m_site, &QComboBox::currentIndexChanged, this, &SiderealCalculator::sitePicked);
+    connect(m_site, &SiteChoice::currentIndexChanged, this, &SiderealCalculator::sitePicked);
 
     connect(ui->cmdTime2Sidereal, &QPushButton::clicked, this, &SiderealCalculator::convertTimeToSidereal);
     connect(ui->cmdSidereal2Time, &QPushButton::clicked, this, &SiderealCalculator::convertSiderealToTime);
@@ -165,15 +158,7 @@ void SiderealCalculator::load()
     m_state.showWest = p.DisplayWest;
     m_state.lngWest = p.LNG;
     m_state.latDeg = p.LAT;
-    m_sites = p.Sites;
-    {
-        const QSignalBlocker quiet(m_site);
-        m_site->clear();
-        m_site->addItem(p.Place.isEmpty() ? tr("Your place") : p.Place);
-        for (const Site &site : m_sites)
-            m_site->addItem(site.name);
-        m_site->setVisible(!m_sites.isEmpty());
-    }
+    m_site->offer(p.Place, p.Sites);
     DisplayLongitude();
     showSense();
     m_state.tzHours = p.TZ;
@@ -490,12 +475,12 @@ void SiderealCalculator::dayPicked(QDate date)
     DisplayTime();
 }
 
-void SiderealCalculator::sitePicked(int index)
+void SiderealCalculator::sitePicked()
 {
     const Preferences &p = m_ctx.prefs;
-    const bool site = index > 0 && index <= m_sites.size();
-    m_state.lngWest = float(site ? m_sites[index - 1].lngWestDeg : p.LNG);
-    m_state.latDeg = float(site ? m_sites[index - 1].latDeg : p.LAT);
+    const Site site = m_site->chosen({p.Place, p.LNG, p.LAT});
+    m_state.lngWest = float(site.lngWestDeg);
+    m_state.latDeg = float(site.latDeg);
     DisplayLongitude();
     convertTimeToSidereal();
 }

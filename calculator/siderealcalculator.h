@@ -32,7 +32,6 @@
 #include <memory>
 #include <optional>
 
-class QComboBox;
 class QLineEdit;
 
 namespace Ui {
@@ -40,6 +39,8 @@ class SiderealCalculator;
 }
 
 namespace noctalis {
+
+class SiteChoice;
 
 class SiderealCalculator : public QWidget {
     Q_OBJECT
@@ -77,7 +78,7 @@ private slots:
     void showObserverDialog();
     // A place picked in the Site list: its longitude and latitude, and the
     // LMST there for the date and time in the boxes.
-    void sitePicked(int index);
+    void sitePicked();
 
 private:
     // Creates the engine and fills every box from the preferences, the clock
@@ -159,9 +160,8 @@ private:
     std::unique_ptr<Ui::SiderealCalculator> ui;
     automation::Object m_engine;
     State m_state;
-    QString m_zoneText;           // what showZoneHours put into txtTz
-    QList<Site> m_sites;          // the other sites, as loaded
-    QComboBox *m_site = nullptr;  // the observer's place, then each site
+    QString m_zoneText;            // what showZoneHours put into txtTz
+    SiteChoice *m_site = nullptr;  // the observer's place, then each site
 };
 
 }  // namespace noctalis

@@ -19,7 +19,8 @@
 #include "userguide.h"
 #include "variant.h"
 
-#include <QComboBox>
+#include "sitechoice.h"
+
 #include <QHeaderView>
 #include <QLocale>
 #include <QShortcut>
@@ -33,7 +34,6 @@ namespace noctalis {
 namespace {
 
 // Characters of a site's name the Site list shows without widening.
-constexpr int kSiteNameChars = 14;
 
 constexpr double kMinutesPerDay = 1440;
 // Sort values of what has no number: before and after every real one.
@@ -92,16 +92,9 @@ TonightWindow::TonightWindow(AppContext context, QWidget *parent)
     ui->lvwTonight->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);
-    m_site = new QComboBox(this);
-    m_site->setObjectName(QStringLiteral("cmbSite"));
-    m_site->setAccessibleName(tr("Site"));
-    m_site->setToolTip(tr("The place the rows are worked out for: yours, or another site"));
+    m_site = new SiteChoice(tr("The place the rows are worked out for: yours, or another site"), this);
     ui->layoutTop->insertWidget(1, m_site);
-    m_site->hide();  // until load finds sites
-    // Long names are cut rather than widening the window.
-    m_site->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_site->setMinimumContentsLength(kSiteNameChars);
-    connect(m_site, &QComboBox::currentIndexChanged, this, &TonightWindow::Refresh);
+    connect(m_site, &SiteChoice::currentIndexChanged, this, &TonightWindow::Refresh);
 
     connect(m_timer, &QTimer::timeout, this, &TonightWindow::tick);
     connect(ui->cmdRefresh, &QPushButton::clicked, this, &TonightWindow::Refresh);
@@ -140,15 +133,7 @@ void TonightWindow::load()
             [&] { m_engine = automation::Object::createOrThrow(m_ctx.engineProgId); });
     m_targets = readTonightTargets(m_ctx.settings);
     const Preferences &p = m_ctx.prefs;
-    m_sites = p.Sites;
-    {
-        const QSignalBlocker quiet(m_site);
-        m_site->clear();
-        m_site->addItem(p.Place.isEmpty() ? tr("Your place") : p.Place);
-        for (const Site &site : m_sites)
-            m_site->addItem(site.name);
-        m_site->setVisible(!m_sites.isEmpty());
-    }
+    m_site->offer(p.Place, p.Sites);
     Refresh();
 }
 
@@ -163,15 +148,12 @@ QList<TonightObject> TonightWindow::objects() const
     return list;
 }
 
-bool TonightWindow::sitePicked() const
-{
-    return m_site->currentIndex() > 0 && m_site->currentIndex() <= m_sites.size();
-}
+bool TonightWindow::sitePicked() const { return m_site->isOtherSite(); }
 
 Site TonightWindow::place() const
 {
     const Preferences &p = m_ctx.prefs;
-    return sitePicked() ? m_sites[m_site->currentIndex() - 1] : Site{p.Place, p.LNG, p.LAT};
+    return m_site->chosen({p.Place, p.LNG, p.LAT});
 }
 
 TonightSky TonightWindow::sky(const QDateTime &utcNow) const

@@ -29,7 +29,6 @@
 
 #include <memory>
 
-class QComboBox;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,6 +38,8 @@ class TonightWindow;
 }
 
 namespace noctalis {
+
+class SiteChoice;
 
 class TonightWindow : public QWidget {
     Q_OBJECT
@@ -123,8 +124,7 @@ private:
     CivilZone m_zone = CivilZone(QTimeZone::utc());  // the observer's zone at the last refresh
     QDate m_localDate;                               // the observer's local date of the last refresh
     QTimer *m_timer = nullptr;
-    QList<Site> m_sites;          // the other sites, as loaded
-    QComboBox *m_site = nullptr;  // the observer's place, then each site
+    SiteChoice *m_site = nullptr;  // the observer's place, then each site
 };
 
 }  // namespace noctalis

@@ -1695,16 +1695,8 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
         <translation>Ganze Stunden von 0 bis 23, ganze Minuten von 0 bis 59 und Sekunden von 0 bis unter 60 angeben, etwa 06 39 52.5.</translation>
     </message>
     <message>
-        <source>Site</source>
-        <translation>Standort</translation>
-    </message>
-    <message>
         <source>The place whose sidereal time is worked out: yours, or another site</source>
         <translation>Der Ort, dessen Sternzeit berechnet wird: Ihrer oder ein anderer Standort</translation>
-    </message>
-    <message>
-        <source>Your place</source>
-        <translation>Ihr Ort</translation>
     </message>
 </context>
 <context>
@@ -1714,6 +1706,17 @@ ist bereits vorhanden. Soll die Datei ersetzt werden?</translation>
 This start ends, so that no alarm fires twice. Close the running clock, or end its process, and start again.</source>
         <translation>Eine Uhr läuft bereits, antwortet aber nicht.<byte value="xd"/>
 Dieser Start endet, damit kein Alarm doppelt auslöst. Beenden Sie die laufende Uhr oder ihren Prozess und starten Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>noctalis::SiteChoice</name>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <translation>Ihr Ort</translation>
     </message>
 </context>
 <context>
@@ -1992,16 +1995,8 @@ Er steht in der Alarmtabelle, ist aber noch in keiner Datei gespeichert: im Men�
         <translation>Die Deklination „%1“ ist nicht verwendbar: bitte Grad von -90 bis +90 angeben, etwa +38:47:01, +38 47 01, +38°47&apos;01&quot;, -5:23.5 oder 38.7836.</translation>
     </message>
     <message>
-        <source>Site</source>
-        <translation>Standort</translation>
-    </message>
-    <message>
         <source>The place the rows are worked out for: yours, or another site</source>
         <translation>Der Ort, für den die Zeilen berechnet werden: Ihrer oder ein anderer Standort</translation>
-    </message>
-    <message>
-        <source>Your place</source>
-        <translation>Ihr Ort</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -44,8 +44,12 @@ const QColor kStoredDigits(250, 250, 60);
 void expectNight(const QPalette &palette, const std::string &where)
 {
     SCOPED_TRACE(where);
-    for (QPalette::ColorRole back : {QPalette::Window, QPalette::Base, QPalette::ToolTipBase})
+    for (QPalette::ColorRole back : {QPalette::Window, QPalette::ToolTipBase})
         EXPECT_LT(palette.color(back).lightness(), 16) << back;
+    // Boxes a shade lighter, so that an empty box or check box shows.
+    const QColor base = palette.color(QPalette::Base);
+    EXPECT_GT(base.lightness(), palette.color(QPalette::Window).lightness());
+    EXPECT_LT(base.lightness(), 32);
     for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::ToolTipText,
                                      QPalette::HighlightedText}) {
         const QColor c = palette.color(text);

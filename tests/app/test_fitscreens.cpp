@@ -16,6 +16,7 @@
 #include "qtprinters.h"
 #include "settingvalues.h"
 #include "siderealcalculator.h"
+#include "siteseditor.h"
 #include "tonightwindow.h"
 #include "windowfit.h"
 
@@ -131,6 +132,11 @@ TEST_F(FitScreensTest, ModalWindowsOfTheClockFitTheScreen)
         AppContext observerContext = context();
         ObserverDialog dialog(observerContext, files, clockWindow.get());
         expectModalFits([&] { dialog.exec(); }, {"CmdOK", "CmdCancel", "CmdLoad", "CmdSave", "CmdCities"});
+    }
+    {
+        SCOPED_TRACE("sites");
+        SitesEditor editor(context(), {{QStringLiteral("Paranal"), 70.4, -24.6}}, clockWindow.get());
+        expectModalFits([&] { editor.exec(); }, {"cmdOK", "cmdCancel", "cmdAdd", "cmdAddCity", "cmdRemove"});
     }
 }
 

@@ -12,16 +12,35 @@
 
 #include <algorithm>
 
+#if defined(Q_OS_LINUX)
 #include <sys/timex.h>
+#endif
 
 namespace noctalis {
 
+namespace {
+
+#if defined(Q_OS_LINUX)
+constexpr int kTimeError = TIME_ERROR;
+constexpr int kUnsynchronised = STA_UNSYNC;
+#else
+// Linux's values; elsewhere the kernel's account is never read.
+constexpr int kTimeError = 5;
+constexpr int kUnsynchronised = 0x0040;
+#endif
+
+}  // namespace
+
 KernelClockReading SystemClockSyncSource::readKernelClock()
 {
+#if defined(Q_OS_LINUX)
     struct timex tx {};
     tx.modes = 0;  // read only
     const int state = ::adjtimex(&tx);
     return KernelClockReading{state, tx.status, tx.esterror};
+#else
+    return KernelClockReading{-1, 0, 0};  // no such account here: the system bus alone can say
+#endif
 }
 
 void SystemClockSyncSource::askNtpSynchronized(std::function<void(std::optional<bool>)> answer)
@@ -50,7 +69,7 @@ ClockSyncState kernelSyncState(const KernelClockReading &reading)
 {
     if (reading.state == -1)
         return ClockSyncState::Unknown;
-    if (reading.state == TIME_ERROR || (reading.status & STA_UNSYNC) != 0)
+    if (reading.state == kTimeError || (reading.status & kUnsynchronised) != 0)
         return ClockSyncState::NotSynchronised;
     return ClockSyncState::Synchronised;
 }

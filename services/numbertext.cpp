@@ -92,30 +92,82 @@ std::size_t appendDigits(NumberReader &in, NumberChars &text)
     return std::size_t(text.size()) - start;
 }
 
-// The value of whole digits, a point and fraction digits with at most 15
-// significant digits and 22 fraction digits, as from_chars reads it: the
-// digits as an integer and the power of ten are both exact doubles, so
-// their quotient is the correctly rounded value. Nothing for longer texts.
-std::optional<double> shortDecimal(const NumberChars &text, std::size_t wholeLength, std::size_t fractionLength)
+// plainDecimal: the number of a plain decimal text, read straight from it.
+//
+// Given:
+//   text  a number as files hold it: blanks, a sign, digits with a point
+//         and an exponent ("0.123456789012345", "-2", "6.94444444444444E-03"),
+//         then the end or other text
+// Returned (function value):
+//   the value, as from_chars reads it: the digits as an integer and the
+//   power of ten are both exact doubles, so their quotient is the correctly
+//   rounded value; nothing for any other form (more than 15 significant
+//   digits, a power of ten beyond 1e22, blanks inside, a "D" exponent,
+//   "&H", no digit), which the general reader takes.
+std::optional<double> plainDecimal(QStringView text)
 {
     constexpr int kMaxDigits = 15;  // below 2^53
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                               1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (fractionLength >= std::size(kPowersOfTen))
-        return std::nullopt;
+    const auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; };
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i].unicode()))
+        ++i;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (negative || text[i] == u'+'))
+        ++i;
     std::uint64_t digits = 0;
     int significant = 0;
-    for (std::size_t i = 0; i < wholeLength + 1 + fractionLength; ++i) {
-        if (i == wholeLength)
-            continue;  // the point
-        const int digit = text[qsizetype(i)] - '0';
-        if (digits == 0 && digit == 0)
+    int fraction = -1;  // digits after the point; none before a point
+    bool anyDigit = false;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'.' && fraction < 0) {
+            fraction = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
+            break;
+        anyDigit = true;
+        if (fraction >= 0)
+            ++fraction;
+        if (digits == 0 && c == u'0')
             continue;  // leading zeros
         if (++significant > kMaxDigits)
             return std::nullopt;
-        digits = digits * 10 + std::uint64_t(digit);
+        digits = digits * 10 + std::uint64_t(c - u'0');
     }
-    return double(digits) / kPowersOfTen[fractionLength];
+    if (!anyDigit)
+        return std::nullopt;
+    // An exponent as the program writes it ("6.94444444444444E-03"): a
+    // letter, a sign and a few digits, the number ending there.
+    int exponent = 0;
+    if (i < text.size() && ((text[i].unicode() & ~char16_t(0x20)) == u'E')) {
+        ++i;
+        const bool negativeExponent = i < text.size() && text[i] == u'-';
+        if (i < text.size() && (negativeExponent || text[i] == u'+'))
+            ++i;
+        const qsizetype first = i;
+        for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9' && i - first < 4; ++i)
+            exponent = exponent * 10 + (text[i].unicode() - u'0');
+        if (i == first)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    // Blanks inside a number are skipped, and "D" is an exponent too: those
+    // forms are the general reader's, as are longer exponents.
+    if (i < text.size()) {
+        const char16_t c = text[i].unicode();
+        if (isBlank(c) || (c & ~char16_t(0x20)) == u'D' || (c & ~char16_t(0x20)) == u'E' || (c >= u'0' && c <= u'9'))
+            return std::nullopt;
+    }
+    // One correctly rounded operation on exact operands.
+    const int power = exponent - std::max(fraction, 0);
+    if (power < -int(std::size(kPowersOfTen)) + 1 || power > int(std::size(kPowersOfTen)) - 1)
+        return std::nullopt;
+    const double value = power >= 0 ? double(digits) * kPowersOfTen[power] : double(digits) / kPowersOfTen[-power];
+    return negative ? -value : value;
 }
 
 // A decimal number with optional sign, fraction and exponent ("E" or "D").
@@ -151,10 +203,6 @@ double decimalNumber(NumberReader &in)
             exponent = -exponent;
     }
 
-    if (exponent == 0) {
-        if (const std::optional<double> exact = shortDecimal(text, wholeLength, fractionLength))
-            return negative ? -*exact : *exact;
-    }
     if (exponent != 0) {
         char exponentText[24] = {'e'};
         const auto end = std::to_chars(exponentText + 1, exponentText + sizeof exponentText, exponent).ptr;
@@ -332,6 +380,8 @@ QString fillFraction(QStringView part, const std::string &digits)
 
 double leadingNumber(QStringView text)
 {
+    if (const std::optional<double> plain = plainDecimal(text))
+        return *plain == 0 ? 0.0 : *plain;  // never -0
     NumberReader in(text);
     double value = 0;
     if (in.peek() == u'&') {

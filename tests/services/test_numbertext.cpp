@@ -103,6 +103,22 @@ TEST(LeadingNumber, ShortDecimalsReadAsTheGeneralReaderReadsThem)
             continue;
         EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString(text)), expected) << text;
         EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString("-" + text)), expected == 0 ? 0.0 : -expected) << text;
+        // With what may stand around a number in a file: blanks before it,
+        // other text after it, an exponent, a blank inside it.
+        EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString(" +" + text + ";x")), expected) << text;
+        const std::string exponent = std::to_string(int(random() % 61) - 30);
+        for (const char *letter : {"E", "D", "e"}) {
+            double scaled = 0;
+            const std::string withExponent = text + "e" + exponent;
+            std::from_chars(withExponent.data(), withExponent.data() + withExponent.size(), scaled);
+            EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString(text + letter + exponent)), scaled)
+                << text << letter << exponent;
+        }
+        if (whole > 0) {
+            EXPECT_EQ(noctalis::leadingNumber(QString::fromStdString(text.substr(0, 1) + " " + text.substr(1))),
+                      expected)
+                << text;
+        }
     }
 }
 

@@ -460,9 +460,7 @@ void ClockWindow::toggleFullScreen()
 {
     runStep(lcClock, "toggle full screen", [&] {
         if (isFullScreen()) {
-            showNormal();
-            if (m_normalGeometry.isValid() && geometry() != m_normalGeometry)
-                setGeometry(m_normalGeometry);
+            showNormal();  // the state change puts the window back (followWindowState)
         } else {
             m_normalGeometry = geometry();
             m_normalFrame = frameGeometry();

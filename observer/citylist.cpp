@@ -3,6 +3,7 @@
 
 #include "citylist.h"
 
+#include "backgroundstep.h"
 #include "dstrules.h"
 #include "fileroutines.h"
 #include "filetext.h"
@@ -139,6 +140,15 @@ std::optional<CityList> readCityList(const QString &path, QString *error)
     if (!bytes)
         return std::nullopt;
     return CityList(decodeFileText(*bytes));
+}
+
+std::optional<CityList> readCityListForPicking(const QString &path)
+{
+    QString error;
+    std::optional<CityList> list = readCityList(path, &error);
+    if (!list)
+        logSkippedStep(lcObserver, "read the city list", path + QStringLiteral(": ") + error);
+    return list;
 }
 
 }  // namespace noctalis

@@ -113,4 +113,8 @@ QString foldedForSearch(QStringView text);
 //  1. The text is Windows-1252 or UTF-8, as filetext.h reads it.
 std::optional<CityList> readCityList(const QString &path, QString *error = nullptr);
 
+// The city list of a file for a window that offers it; a file that cannot be
+// read gives nothing and one skipped-step line in noctalis.observer.
+std::optional<CityList> readCityListForPicking(const QString &path);
+
 }  // namespace noctalis

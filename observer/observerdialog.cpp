@@ -4,7 +4,6 @@
 #include "observerdialog.h"
 
 #include "appcontext.h"
-#include "backgroundstep.h"
 #include "clock.h"
 #include "datafiles.h"
 #include "dstrules.h"
@@ -430,10 +429,7 @@ bool ObserverDialog::SaveoB()
 
 bool ObserverDialog::readCities()
 {
-    QString error;
-    m_cityList = readCityList(m_cityListFile, &error);
-    if (!m_cityList)
-        logSkippedStep(lcObserver, "read the city list", m_cityListFile + QStringLiteral(": ") + error);
+    m_cityList = readCityListForPicking(m_cityListFile);
     return m_cityList.has_value();
 }
 

@@ -3,7 +3,6 @@
 
 #include "siteseditor.h"
 
-#include "backgroundstep.h"
 #include "datafiles.h"
 #include "latlng.h"
 #include "longitude.h"
@@ -139,10 +138,7 @@ void SitesEditor::buildControls()
 
 void SitesEditor::setCityListFile(const QString &path)
 {
-    QString error;
-    m_cityList = readCityList(path, &error);
-    if (!m_cityList)
-        logSkippedStep(lcObserver, "read the city list", path + QStringLiteral(": ") + error);
+    m_cityList = readCityListForPicking(path);
     const QSignalBlocker quiet(m_regions);
     m_regions->clear();
     if (m_cityList)
@@ -175,9 +171,14 @@ void SitesEditor::showSites(int current)
     updateButtons();
 }
 
+int SitesEditor::currentRow() const
+{
+    return m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+}
+
 void SitesEditor::updateButtons()
 {
-    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    const int row = currentRow();
     m_remove->setEnabled(row >= 0);
     m_up->setEnabled(row > 0);
     m_down->setEnabled(row >= 0 && row + 1 < m_sites.size());
@@ -233,7 +234,7 @@ void SitesEditor::addCity()
 
 void SitesEditor::removeSite()
 {
-    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    const int row = currentRow();
     if (row < 0)
         return;
     m_sites.removeAt(row);
@@ -242,7 +243,7 @@ void SitesEditor::removeSite()
 
 void SitesEditor::moveCurrent(int step)
 {
-    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    const int row = currentRow();
     const int to = row + step;
     if (row < 0 || to < 0 || to >= m_sites.size())
         return;

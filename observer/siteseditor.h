@@ -63,6 +63,8 @@ private:
     void add(const Site &site);
     void moveCurrent(int step);
     void updateButtons();
+    // The row of the current site; -1 for none.
+    int currentRow() const;
     void tell(const QString &text);
 
     AppContext m_ctx;

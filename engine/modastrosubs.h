@@ -21,8 +21,10 @@ namespace ephemkit {
 //     time at 0h UT; the rate 1.002737908 sidereal seconds per UT second is
 //     used as written. The intermediate value is reduced only while it is
 //     strictly above 24 h, so an exact 24.0 stays 24.0.
-//  3. Bounded work: one reduction step per 86400 s of negative polynomial
-//     value is done in a single jump, with the same result as repeated steps.
+//  3. Bounded work: the sidereal time at 0h UT (polynomial plus constant
+//     term) is brought into [0, 86400] s in a single jump of whole days,
+//     which the 24 h steps of the hour value would take off in any case; the
+//     hour value then needs at most one step.
 //  4. A utDate that is no automation date (automation::isAutomationDate:
 //     NaN, the infinities, before year 100, after year 9999) gives NaN.
 //

@@ -18,9 +18,11 @@ namespace {
 
 using namespace noctalis;
 
-// An engine whose LMST at the clock's instant is 7.25 h (07:15:00), with UT
-// 13:04:05 on 2024-03-20 and the computer's civil time two hours ahead: the
-// fields take UT from the clock's UTC, never from its civil time.
+// An engine whose LMST at the clock's instant is 7.25 h (07:15:00; a tenth of
+// a second past it, so that the rounding of the longitude cannot bring it
+// below), with UT 13:04:05 on 2024-03-20 and the computer's civil time two
+// hours ahead: the fields take UT from the clock's UTC, never from its civil
+// time.
 class TimeFieldsTest : public ::testing::Test {
 protected:
     TimeFieldsTest() : engine(automation::Object::create(QStringLiteral("Ephemlib.Ephemkit")))
@@ -28,11 +30,13 @@ protected:
         clock.now = QDateTime(QDate(2024, 3, 20), QTime(13, 4, 5), Qt::UTC);
         clock.setOffsetSeconds(2 * 3600);
         const double l0 = ephemkit::localMeanSiderealTime(civil(2024, 3, 20, 13, 4, 5), 0);
-        double lng = (l0 - 7.25) * 15;
+        double lng = (l0 - kLmstHours) * 15;
         while (lng < 0)
             lng += 360;
         engine.set(QStringLiteral("LNG"), lng);
     }
+
+    static constexpr double kLmstHours = 7.25 + 0.1 / 3600;
 
     TimeFieldSource source() { return TimeFieldSource{engine, clock}; }
     QString cvt(const QString &t) { return CvtMsg(t, source()); }
@@ -125,7 +129,7 @@ TEST_F(TimeFieldsTest, LmstFieldsFollowUt1AndUtFieldsStayOnUtc)
     // seconds per second, to the part of a second, in both expanders.
     for (const double dut1 : {0.5, -0.2, -0.7}) {
         const TimeFieldSource s{engine, clock, dut1};
-        const double expected = 7.25 + dut1 * 1.002737908 / 3600;
+        const double expected = kLmstHours + dut1 * 1.002737908 / 3600;
         for (const QString &value :
              {ExpandTimeFields(QStringLiteral("[LMST 0.0000000]"), s), CvtMsg(QStringLiteral("[LMST 0.0000000]"), s)})
             EXPECT_NEAR(value.toDouble(), expected, 1e-7) << dut1 << " " << value.toStdString();

@@ -21,19 +21,16 @@ constexpr double kQuadraticTerm = 0.093104;     // s per century^2
 constexpr double kCubicTerm = 6.2e-6;           // s per century^3, subtracted
 constexpr double kConstantTerm = 24110.54841;   // s
 
-// Seconds brought into [0, 86400] by whole days. Below 2^62 in magnitude
-// the conversion of seconds / 86400 to an integer truncates toward zero
-// without a library call; the estimate of the days may be one off, and one
-// correction finishes. Taking whole multiples of 86400 off is exact.
+// Seconds brought into [0, 86400] by whole days. The nearest whole number
+// of days comes from adding and taking off 1.5 * 2^52, which rounds to an
+// integer in two additions (|seconds| / 86400 stays far below 2^51); taking
+// whole multiples of 86400 off is exact.
 double lessWholeDays(double seconds)
 {
-    const double days = double(static_cast<std::int64_t>(seconds * (1 / kSecondsPerDay)));
-    double r = seconds - days * kSecondsPerDay;
-    if (r < 0)
-        r += kSecondsPerDay;
-    else if (r > kSecondsPerDay)
-        r -= kSecondsPerDay;
-    return r;
+    constexpr double kRoundToInteger = 0x1.8p52;
+    const double days = (seconds * (1 / kSecondsPerDay) + kRoundToInteger) - kRoundToInteger;
+    const double r = seconds - days * kSecondsPerDay;
+    return r < 0 ? r + kSecondsPerDay : r;
 }
 
 }  // namespace
@@ -67,14 +64,17 @@ namespace {
 // The sidereal time at 0h UT of a civil day, seconds in [0, 86400]: the
 // polynomial plus its constant term, less whole days. A whole day of 86400 s
 // is a whole 24 h step of the hour value, which the reduction takes off in
-// any case; taking it off here keeps the hour value below 48 h, where its
-// reduction is a single step, and the sum with the time of day exact to
-// about 1e-11 s instead of 1e-9 s (1e-7 s in year 9999).
+// any case; taking it off here keeps the hour value below 48.1 h, where its
+// reduction is mostly a single inline step, and the sum with the time of day exact to
+// about 1e-11 s instead of 1e-9 s (1e-7 s in year 9999). Divisions by
+// constants are multiplications by their reciprocals here: a division's
+// latency is several multiplications', and what they change lies near
+// 1e-16 of the value.
 double siderealSecondsAtMidnight(std::int64_t day)
 {
     const double jd0 = double(day) + automation::kJulianDayOfAutomationZero;
-    const double t = (jd0 - kJ2000Jd) / kDaysPerJulianCentury;
-    const double s = kLinearTerm * t + kQuadraticTerm * t * t - kCubicTerm * t * t * t;
+    const double t = (jd0 - kJ2000Jd) * (1 / kDaysPerJulianCentury);
+    const double s = t * (kLinearTerm + t * (kQuadraticTerm - kCubicTerm * t));
     return lessWholeDays(s + kConstantTerm);
 }
 
@@ -90,9 +90,9 @@ void LocalMeanSiderealTime(double utDate, double lngWestDeg, double &lmstHours)
     const double g0 = siderealSecondsAtMidnight(split->day);
     const double uts = double(split->msOfDay / 1000);  // whole seconds of the day
 
-    const double l = ReduceSiderealHours((g0 + uts * kSiderealPerUtLmst) / 3600);
+    const double l = ReduceSiderealHours((g0 + uts * kSiderealPerUtLmst) * (1.0 / 3600));
 
-    double lmst = l - lngWestDeg / 15;
+    double lmst = l - lngWestDeg * (1.0 / 15);
     while (lmst < 0)
         lmst += 24;
     lmstHours = lmst;

@@ -69,9 +69,9 @@ double StandardAltitudeDeg(int body, double parallaxDeg);
 //     between them by cubic (four-node Lagrange) interpolation of right
 //     ascension (unwrapped) and declination over the two nodes before and
 //     the two after the instant: within 0.8" of PlanetPosition for Mercury,
-//     0.01" for Venus to Neptune (1900-2050). A node costs about 0.15 ms,
-//     the interpolation nothing. Nodes are taken as the instants need them,
-//     so any instant may be asked for.
+//     0.01" for Venus to Neptune (1900-2050). A node costs about one
+//     evaluation of the planet's series, the interpolation nothing. Nodes
+//     are taken as the instants need them, so any instant may be asked for.
 //  3. A fixed place is the same at every instant.
 //  4. The nodes depend on the day alone, so a day's almanac and the place
 //     of a moment share them, and the places are the same whether the nodes

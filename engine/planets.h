@@ -165,12 +165,13 @@ private:
 //     planet is found at t - tau (light time): its heliocentric place is
 //     interpolated (four-point Lagrange in TT) between the series evaluated
 //     at 0h UT of the days k - 2 to k + 1, so that one evaluation of the
-//     planet's series serves four nodes. Over a light time of tau days the
-//     interpolation errs by about 1e-5 AU per day^4 * tau; Mercury's place
-//     moves by less than 0.02" (tests/engine), the other planets' by far less.
+//     planet's series serves four nodes (PlanetPosition takes two per
+//     place). Mercury's node keeps within 0.01" of PlanetPosition, the
+//     other planets' within 0.001" (tests/engine).
 //  2. The Earth's places go through the EarthPlaces kept here.
 //  3. Each node comes from its day alone: the same place whichever spans
-//     asked before, and whatever is kept.
+//     asked before and whatever is kept (but for libnova's nutation, which
+//     libnova keeps for 0.1 day: its last digits follow the order of calls).
 class PlanetDayNodes {
 public:
     // The place of body (0 to 7 as for plans) at 0h UT of the day on the

@@ -175,7 +175,7 @@ TEST(PlanetLayer, DayNodesKeepToThePlaceOfTheInstant)
     }
     for (int body = 0; body < 8; ++body) {
         testdata::report(std::string(kNames[body]) + " day nodes vs PlanetPosition", error[body], 3600, "arcsec");
-        EXPECT_LT(error[body].max() * 3600, body == 0 ? 0.02 : 0.002) << kNames[body];
+        EXPECT_LT(error[body].max() * 3600, body == 0 ? 0.01 : 0.001) << kNames[body];
     }
 }
 

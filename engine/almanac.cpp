@@ -136,11 +136,11 @@ double transitNear(const Sky &sky, double guess)
 }  // namespace
 
 AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg, double lngWestDeg,
-                            EarthPlaces *earthPlaces)
+                            PlanetDayNodes *nodes)
 {
     const double start = automation::continuousDays(startUtDate);
     const double end = start + 1;
-    const AlmanacTrack track(target, start, end, earthPlaces);
+    const AlmanacTrack track(target, nodes);
     const Sky sky(track, latDeg, lngWestDeg);
     AlmanacDayEvents day;
 
@@ -192,12 +192,10 @@ AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, dou
 }
 
 AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, double lngWestDeg,
-                     EarthPlaces *earthPlaces)
+                     PlanetDayNodes *nodes)
 {
     const double t = automation::continuousDays(utDate);
-    // Transits of the planets lie less than a day apart (the Moon's up to
-    // 1.04 days, but the Moon is not interpolated).
-    const AlmanacTrack track(target, t - 1, t + 1, earthPlaces);
+    const AlmanacTrack track(target, nodes);
     const Sky sky(track, latDeg, lngWestDeg);
     const Sample s = sky.at(t);
 

@@ -49,8 +49,8 @@ struct AlmanacDayEvents {
 //                local date); the day is [start, start + 1)
 //   latDeg       observer latitude, degrees, north positive
 //   lngWestDeg   observer longitude, degrees west
-//   earthPlaces  the Earth's places kept between calls (PlanetPosition), or
-//                null
+//   nodes        the planets' nodes kept between calls (PlanetDayNodes), or
+//                null (the same results either way)
 // Returned (function value): the day's events; status kAlmanacAlwaysUp or
 //   kAlmanacNeverRises when there is no rising and no setting in the day,
 //   never a time
@@ -78,7 +78,7 @@ struct AlmanacDayEvents {
 // Reference: J. Meeus, Astronomical Algorithms 2nd ed. (1998), ch. 13 and 15;
 //   Explanatory Supplement to the Astronomical Almanac (1992), 9.31 and 9.33.
 AlmanacDayEvents AlmanacDay(const AlmanacTarget &target, double startUtDate, double latDeg, double lngWestDeg,
-                            EarthPlaces *earthPlaces = nullptr);
+                            PlanetDayNodes *nodes = nullptr);
 
 // Where a target stands at one instant, and its meridian transits around it.
 struct AlmanacNow {
@@ -96,7 +96,7 @@ struct AlmanacNow {
 // just before and after it.
 //
 // Given:
-//   target, latDeg, lngWestDeg, earthPlaces  as for AlmanacDay
+//   target, latDeg, lngWestDeg, nodes  as for AlmanacDay
 //   utDate                      automation date, UT
 // Returned (function value): see AlmanacNow
 //
@@ -107,6 +107,6 @@ struct AlmanacNow {
 //  2. Topocentric altitude of the Moon: h - p cos h, p its horizontal
 //     parallax (Meeus ch. 40, to about 1").
 AlmanacNow AlmanacAt(const AlmanacTarget &target, double utDate, double latDeg, double lngWestDeg,
-                     EarthPlaces *earthPlaces = nullptr);
+                     PlanetDayNodes *nodes = nullptr);
 
 }  // namespace ephemkit

@@ -58,24 +58,11 @@ double StandardAltitudeDeg(int body, double parallaxDeg)
     return -kRefractionDeg;
 }
 
-AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays, EarthPlaces *earthPlaces)
-    : m_target(target)
+AlmanacTrack::AlmanacTrack(const AlmanacTarget &target, PlanetDayNodes *nodes) : m_target(target), m_nodes(nodes)
 {
-    if (!isPlanet(target.body))
-        return;
-    m_firstNode = firstUtDays - 1;
-    const int count = int(std::ceil(lastUtDays - firstUtDays)) + 3;
-    m_nodes.reserve(std::size_t(count));
-    for (int i = 0; i < count; ++i) {
-        // isPlanet(target.body) holds, so a place always comes back.
-        const PlanetPlace place =
-            PlanetPosition(automation::automationDateOf(m_firstNode + i), target.body, earthPlaces)
-                .value_or(PlanetPlace{});
-        double ra = place.raHours;
-        const double dec = place.decDeg;
-        if (!m_nodes.empty())  // unwrap: consecutive nodes differ by less than 12 h
-            ra += 24 * std::round((m_nodes.back()[0] - ra) / 24);
-        m_nodes.push_back({ra, dec});
+    if (isPlanet(target.body) && !m_nodes) {
+        m_ownNodes = std::make_unique<PlanetDayNodes>();
+        m_nodes = m_ownNodes.get();
     }
 }
 
@@ -91,14 +78,25 @@ AlmanacPlace AlmanacTrack::at(double utDays) const
         return p;
     }
     // The four nodes around utDays: x in [1, 2) between the middle two.
-    const int last = int(m_nodes.size()) - 4;
-    const int k = std::clamp(int(std::floor(utDays - m_firstNode)) - 1, 0, last);
-    const double x = utDays - (m_firstNode + k);
+    const std::int64_t first = std::int64_t(std::floor(utDays)) - 1;
+    if (!m_haveWindow || m_windowDay != first) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            // isPlanet(m_target.body) holds, so the node is a planet's place.
+            const PlanetPlace node = m_nodes->at(m_target.body, first + std::int64_t(i));
+            double ra = node.raHours;
+            if (i > 0)  // unwrap: consecutive nodes differ by less than 12 h
+                ra += 24 * std::round((m_window[i - 1][0] - ra) / 24);
+            m_window[i] = {ra, node.decDeg};
+        }
+        m_windowDay = first;
+        m_haveWindow = true;
+    }
+    const double x = utDays - double(first);
     const double w[4] = {-(x - 1) * (x - 2) * (x - 3) / 6, x * (x - 2) * (x - 3) / 2, -x * (x - 1) * (x - 3) / 2,
                          x * (x - 1) * (x - 2) / 6};
-    for (int i = 0; i < 4; ++i) {
-        p.raHours += w[i] * m_nodes[std::size_t(k + i)][0];
-        p.decDeg += w[i] * m_nodes[std::size_t(k + i)][1];
+    for (std::size_t i = 0; i < 4; ++i) {
+        p.raHours += w[i] * m_window[i][0];
+        p.decDeg += w[i] * m_window[i][1];
     }
     p.raHours = wrapHours24(p.raHours);
     return p;

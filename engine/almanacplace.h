@@ -12,7 +12,8 @@
 #include "planets.h"
 
 #include <array>
-#include <vector>
+#include <cstdint>
+#include <memory>
 
 namespace ephemkit {
 
@@ -53,7 +54,7 @@ struct AlmanacPlace {
 //     kSunSemiDiameterArcmin, kMoonRadiusEarthRadii).
 double StandardAltitudeDeg(int body, double parallaxDeg);
 
-// AlmanacTrack: the places of one target over a span of UT.
+// AlmanacTrack: the places of one target through time.
 //
 // Every instant here is UT in days from 1899-12-30 0h on the continuous line
 // (automation::continuousDays of an automation date), so that spans can be
@@ -64,28 +65,34 @@ double StandardAltitudeDeg(int body, double parallaxDeg);
 //     are series in dynamical time), whole seconds; the Moon's parallax is
 //     asin(6378.14 km / distance). The Sun's parallax (8.8") is left in the
 //     standard altitude.
-//  2. Planets: PlanetPosition at nodes one day apart from one day before the
-//     span to one day or more after its end, the place between them by cubic
-//     (four-node Lagrange) interpolation of right ascension (unwrapped) and
-//     declination: within 0.8" of PlanetPosition for Mercury, 0.01" for
-//     Venus to Neptune (1900-2050). A node costs about 0.3 ms, the
-//     interpolation nothing.
+//  2. Planets: nodes at 0h UT of whole days (PlanetDayNodes), the place
+//     between them by cubic (four-node Lagrange) interpolation of right
+//     ascension (unwrapped) and declination over the two nodes before and
+//     the two after the instant: within 0.8" of PlanetPosition for Mercury,
+//     0.01" for Venus to Neptune (1900-2050). A node costs about one
+//     evaluation of the planet's series, the interpolation nothing. Nodes
+//     are taken as the instants need them, so any instant may be asked for.
 //  3. A fixed place is the same at every instant.
-//  4. Within a day of the span the places are still interpolated between
-//     nodes; beyond that they are extrapolated: ask only near the span.
+//  4. The nodes depend on the day alone, so a day's almanac and the place
+//     of a moment share them, and the places are the same whether the nodes
+//     come from a PlanetDayNodes kept between calls or a fresh one.
 class AlmanacTrack {
 public:
-    // Places of target from firstUtDays to lastUtDays (continuous days, UT);
-    // earthPlaces as for PlanetPosition.
-    AlmanacTrack(const AlmanacTarget &target, double firstUtDays, double lastUtDays,
-                 EarthPlaces *earthPlaces = nullptr);
+    // Places of target; nodes: where the planets' nodes are kept between
+    // tracks, or null (the track keeps its own).
+    explicit AlmanacTrack(const AlmanacTarget &target, PlanetDayNodes *nodes = nullptr);
 
     AlmanacPlace at(double utDays) const;
 
 private:
     AlmanacTarget m_target;
-    double m_firstNode = 0;                      // continuous days of node 0
-    std::vector<std::array<double, 2>> m_nodes;  // RA (hours, unwrapped), Dec (degrees)
+    std::unique_ptr<PlanetDayNodes> m_ownNodes;
+    PlanetDayNodes *m_nodes = nullptr;
+    // The four nodes last interpolated between: RA (hours, unwrapped), Dec
+    // (degrees) from the day m_windowDay on.
+    mutable std::int64_t m_windowDay = 0;
+    mutable bool m_haveWindow = false;
+    mutable std::array<std::array<double, 2>, 4> m_window{};
 };
 
 }  // namespace ephemkit

@@ -427,7 +427,7 @@ QVariant Ephemkit::AlmanacDay(const QVariant &uDate)
         if (!r)
             return;
         const ephemkit::AlmanacDayEvents d =
-            ephemkit::AlmanacDay(r->target, r->utDate, automation::toDouble(m_lat), m_LNG, &m_earthPlaces);
+            ephemkit::AlmanacDay(r->target, r->utDate, automation::toDouble(m_lat), m_LNG, &m_planetNodes);
         m_almanacDay = {d.status,
                         eventDate(d.rise.found, d.rise.utDate),
                         d.rise.found ? QVariant(d.rise.azDeg) : QVariant(),
@@ -447,7 +447,7 @@ QVariant Ephemkit::AlmanacPlace(const QVariant &uDate)
         if (!r)
             return;
         const ephemkit::AlmanacNow n =
-            ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG, &m_earthPlaces);
+            ephemkit::AlmanacAt(r->target, r->utDate, automation::toDouble(m_lat), m_LNG, &m_planetNodes);
         m_almanacPlace = {n.raHours,
                           n.decDeg,
                           n.altDeg,

@@ -226,9 +226,10 @@ private:
     // Empty until computed.
     QVariantList m_almanacDay;
     QVariantList m_almanacPlace;
-    // The Earth's places of the almanac's last instants: the planets of one
-    // refresh of a window share them.
-    ephemkit::EarthPlaces m_earthPlaces;
+    // The planets' places at the almanac's last whole days (and the Earth's
+    // there): a target's day and its place now share them, and the planets
+    // of one refresh of a window share the Earth's.
+    ephemkit::PlanetDayNodes m_planetNodes;
 
     bool m_hasError = false;
     int m_errorNumber = 0;

@@ -211,6 +211,19 @@ void aberration(double jde, double sun, double *lam, double *bet)
     *bet = b + dLat;
 }
 
+// The apparent place from the geometric geocentric ecliptic place of date
+// (lam, bet, radians) and the Earth's heliocentric place: aberration,
+// ecl_eq, nut_eq.
+PlanetPlace apparentPlace(double mj, double jde, const Vec3 &earth, double lam, double bet)
+{
+    aberration(jde, sunLongitude(jde, earth), &lam, &bet);
+    double ra = 0;
+    double dec = 0;
+    ecl_eq(mj, bet, lam, &ra, &dec);
+    nut_eq(mj, &ra, &dec);
+    return PlanetPlace{ra * 180 / kPiOfUnitHelpers / 15, dec * 57.29577951};
+}
+
 Vec3 earthAt(double jde)
 {
     Vec3 earth{};
@@ -319,12 +332,74 @@ std::optional<PlanetPlace> PlanetPosition(double utDate, int body, EarthPlaces *
     }
     double lpd0 = 0, psi0 = 0, rp0 = 0, rho0 = 0, lam = 0, bet = 0;
     plansFrom(mj, jde, earth, body, &lpd0, &psi0, &rp0, &rho0, &lam, &bet, nullptr, nullptr);
-    aberration(jde, sunLongitude(jde, earth), &lam, &bet);
-    double ra = 0;
-    double dec = 0;
-    ecl_eq(mj, bet, lam, &ra, &dec);
-    nut_eq(mj, &ra, &dec);
-    return PlanetPlace{ra * 180 / kPiOfUnitHelpers / 15, dec * 57.29577951};
+    return apparentPlace(mj, jde, earth, lam, bet);
+}
+
+PlanetDayNodes::Helio PlanetDayNodes::helio(int body, std::int64_t day)
+{
+    for (const Helio &h : m_helio) {
+        if (h.body == body && h.day == day)
+            return h;
+    }
+    Helio &h = m_helio[m_nextHelio];
+    m_nextHelio = (m_nextHelio + 1) % m_helio.size();
+    Vec3 v{};
+    const double jde = jdeOf(double(day) - 1.625);
+    helioJ2000(body, jde, v);
+    h = {body, day, jde, {v.x, v.y, v.z}};
+    return h;
+}
+
+PlanetPlace PlanetDayNodes::at(int body, std::int64_t day)
+{
+    for (const Node &n : m_nodes) {
+        if (n.body == body && n.day == day)
+            return n.place;
+    }
+    // The planet's series at the days around: day is the third of the four.
+    const std::array<Helio, 4> h{helio(body, day - 2), helio(body, day - 1), helio(body, day), helio(body, day + 1)};
+    const double mj = double(day) - 1.625;
+    const double jde = h[2].jde;
+    const EarthPlaces::Place e = m_earth.at(jde);
+    const Vec3 earth{e.xyz[0], e.xyz[1], e.xyz[2]};
+    // Lagrange weights over the nodes' instants, days from h[1].
+    const auto planetAt = [&](double tau) {
+        const double x = jde - tau - h[1].jde;
+        double t[4];
+        for (std::size_t i = 0; i < 4; ++i)
+            t[i] = h[i].jde - h[1].jde;
+        Vec3 p{0, 0, 0};
+        for (std::size_t i = 0; i < 4; ++i) {
+            double w = 1;
+            for (std::size_t j = 0; j < 4; ++j) {
+                if (j != i)
+                    w *= (x - t[j]) / (t[i] - t[j]);
+            }
+            p = {p.x + w * h[i].xyz[0], p.y + w * h[i].xyz[1], p.z + w * h[i].xyz[2]};
+        }
+        return p;
+    };
+    // Light time iterated to 1e-9 day, as plans does it.
+    const Vec3 atJde{h[2].xyz[0], h[2].xyz[1], h[2].xyz[2]};
+    double tau = length(Vec3{atJde.x - earth.x, atJde.y - earth.y, atJde.z - earth.z}) * kLightDaysPerAu;
+    Vec3 geo{};
+    for (int i = 0; i < 20; ++i) {
+        const Vec3 planet = planetAt(tau);
+        geo = {planet.x - earth.x, planet.y - earth.y, planet.z - earth.z};
+        const double next = length(geo) * kLightDaysPerAu;
+        const bool converged = std::fabs(next - tau) < 1e-9;
+        tau = next;
+        if (converged)
+            break;
+    }
+    double lam = 0;
+    double bet = 0;
+    double distance = 0;
+    toSphericalOfDate(geo, jde, lam, bet, distance);
+    Node &n = m_nodes[m_nextNode];
+    m_nextNode = (m_nextNode + 1) % m_nodes.size();
+    n = {body, day, apparentPlace(mj, jde, earth, lam, bet)};
+    return n.place;
 }
 
 }  // namespace ephemkit

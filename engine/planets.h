@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -152,6 +153,50 @@ public:
 private:
     std::array<Place, 16> m_places{};
     std::size_t m_next = 0;
+};
+
+// PlanetDayNodes: apparent places of the planets at 0h UT of whole days,
+// kept between calls: the interpolation nodes of the almanac
+// (almanacplace.h), shared by every span of time that needs the same days.
+// Used from one thread.
+//
+// Notes:
+//  1. A node is PlanetPosition's place of that instant except for how the
+//     planet is found at t - tau (light time): its heliocentric place is
+//     interpolated (four-point Lagrange in TT) between the series evaluated
+//     at 0h UT of the days k - 2 to k + 1, so that one evaluation of the
+//     planet's series serves four nodes (PlanetPosition takes two per
+//     place). Mercury's node keeps within 0.01" of PlanetPosition, the
+//     other planets' within 0.001" (tests/engine).
+//  2. The Earth's places go through the EarthPlaces kept here.
+//  3. Each node comes from its day alone: the same place whichever spans
+//     asked before and whatever is kept (but for libnova's nutation, which
+//     libnova keeps for 0.1 day: its last digits follow the order of calls).
+class PlanetDayNodes {
+public:
+    // The place of body (0 to 7 as for plans) at 0h UT of the day on the
+    // continuous line of days (automation::continuousDays), kept or computed.
+    PlanetPlace at(int body, std::int64_t day);
+
+private:
+    struct Helio {
+        int body = -1;  // -1: none yet
+        std::int64_t day = 0;
+        double jde = 0;               // TT, Julian date
+        std::array<double, 3> xyz{};  // heliocentric, ecliptic and equinox of J2000, AU
+    };
+    struct Node {
+        int body = -1;  // -1: none yet
+        std::int64_t day = 0;
+        PlanetPlace place;
+    };
+    Helio helio(int body, std::int64_t day);
+
+    std::array<Helio, 32> m_helio{};
+    std::size_t m_nextHelio = 0;
+    std::array<Node, 32> m_nodes{};
+    std::size_t m_nextNode = 0;
+    EarthPlaces m_earth;
 };
 
 // PlanetPosition: apparent geocentric right ascension and declination.

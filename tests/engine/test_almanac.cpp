@@ -129,3 +129,45 @@ TEST(AlmanacAt, TransitsAroundTheInstantAndRisenBetweenRiseAndSet)
         EXPECT_NEAR(ephemkit::AlmanacAt(target, d.transitUtDate, 52, 0).altDeg, d.transitAltDeg, 1e-6);
     }
 }
+
+// Nodes kept between calls give every target the day and the place it has
+// when computed alone, whatever was asked before: here the planets of a
+// refresh in turn, the place now before and after the day, and days either
+// side of a whole day at 0h UT, a day apart. (Within 0.01 s and 1e-6 degree:
+// libnova keeps its nutation for 0.1 day, so the order of calls may move
+// the last digits.)
+TEST(AlmanacDay, NodesKeptBetweenCallsGiveTheSameRows)
+{
+    const double tolerance = 0.01 * kSecond;
+    for (const double day : {2.0 - 1.0 / 24, 36526.0, 45600 - 1.0 / 24, 45601 + 5.0 / 24}) {
+        ephemkit::PlanetDayNodes kept;
+        for (int body = 0; body < 8; ++body) {
+            const ephemkit::AlmanacTarget target{body, 0, 0};
+            const double now = day + 0.3 + 0.1 * body;
+            const ephemkit::AlmanacNow before = ephemkit::AlmanacAt(target, now, 52, 0.1, &kept);
+            const ephemkit::AlmanacDayEvents d = ephemkit::AlmanacDay(target, day, 52, 0.1, &kept);
+            const ephemkit::AlmanacNow after = ephemkit::AlmanacAt(target, now + 1, 52, 0.1, &kept);
+            const ephemkit::AlmanacDayEvents alone = ephemkit::AlmanacDay(target, day, 52, 0.1);
+            ASSERT_EQ(d.status, alone.status) << body << " " << day;
+            ASSERT_EQ(d.rise.found, alone.rise.found) << body << " " << day;
+            ASSERT_EQ(d.set.found, alone.set.found) << body << " " << day;
+            ASSERT_EQ(d.transitFound, alone.transitFound) << body << " " << day;
+            EXPECT_NEAR(d.rise.utDate, alone.rise.utDate, tolerance) << body << " " << day;
+            EXPECT_NEAR(d.rise.azDeg, alone.rise.azDeg, 1e-6) << body << " " << day;
+            EXPECT_NEAR(d.set.utDate, alone.set.utDate, tolerance) << body << " " << day;
+            EXPECT_NEAR(d.set.azDeg, alone.set.azDeg, 1e-6) << body << " " << day;
+            EXPECT_NEAR(d.transitUtDate, alone.transitUtDate, tolerance) << body << " " << day;
+            EXPECT_NEAR(d.transitAltDeg, alone.transitAltDeg, 1e-6) << body << " " << day;
+            for (const auto &[shared, t] : {std::pair{before, now}, std::pair{after, now + 1}}) {
+                const ephemkit::AlmanacNow n = ephemkit::AlmanacAt(target, t, 52, 0.1);
+                EXPECT_NEAR(shared.raHours, n.raHours, 1e-6 / 15) << body << " " << t;
+                EXPECT_NEAR(shared.decDeg, n.decDeg, 1e-6) << body << " " << t;
+                EXPECT_NEAR(shared.altDeg, n.altDeg, 1e-6) << body << " " << t;
+                EXPECT_NEAR(shared.azDeg, n.azDeg, 1e-6) << body << " " << t;
+                EXPECT_EQ(shared.up, n.up) << body << " " << t;
+                EXPECT_NEAR(shared.lastTransitUtDate, n.lastTransitUtDate, tolerance) << body << " " << t;
+                EXPECT_NEAR(shared.nextTransitUtDate, n.nextTransitUtDate, tolerance) << body << " " << t;
+            }
+        }
+    }
+}

@@ -152,6 +152,33 @@ TEST(PlanetLayer, EveryPlanetAgreesWithJplDe431WithinThreeArcseconds)
     EXPECT_LT(before2050[7].max() * 3600, 1.6);
 }
 
+// The almanac's nodes at whole days take the planet at the light time from
+// series at whole days: they keep to PlanetPosition's place of the same
+// instant, over a synodic period of Mercury in three eras, asked for in an
+// order that makes the kept places be replaced.
+TEST(PlanetLayer, DayNodesKeepToThePlaceOfTheInstant)
+{
+    ephemkit::PlanetDayNodes nodes;
+    testdata::ErrorStats error[8];
+    for (const std::int64_t start : {std::int64_t(2), std::int64_t(36526), std::int64_t(54700)}) {
+        for (std::int64_t day = start + 120; day >= start; day -= 4) {
+            for (int body = 0; body < 8; ++body) {
+                const ephemkit::PlanetPlace node = nodes.at(body, day);
+                const std::optional<ephemkit::PlanetPlace> place =
+                    ephemkit::PlanetPosition(automation::automationDateOf(double(day)), body);
+                ASSERT_TRUE(place);
+                ASSERT_GE(node.raHours, 0.0);
+                ASSERT_LT(node.raHours, 24.0);
+                error[body].add(testdata::separationDeg(node.raHours, node.decDeg, place->raHours, place->decDeg));
+            }
+        }
+    }
+    for (int body = 0; body < 8; ++body) {
+        testdata::report(std::string(kNames[body]) + " day nodes vs PlanetPosition", error[body], 3600, "arcsec");
+        EXPECT_LT(error[body].max() * 3600, body == 0 ? 0.01 : 0.001) << kNames[body];
+    }
+}
+
 TEST(PlanetLayer, PlutoCorrectionIsNotCarriedBeyondItsFittedSpan)
 {
     // Fitted 1885-2100; a cubic carried on would reach 20" by 2200.

@@ -3,6 +3,7 @@
 
 #include "alarmfile.h"
 
+#include "asciicopy.h"
 #include "automationerror.h"
 #include "backgroundstep.h"
 #include "fileroutines.h"
@@ -18,7 +19,10 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace noctalis {
@@ -27,16 +31,16 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-constexpr QStringView kHeader = u"SIDEREAL ALARM FILE";
-constexpr QStringView kNameTag = u"NAME:";
-constexpr QStringView kActionTag = u"ACTION:";
-constexpr QStringView kSiderealTimeTag = u"SIDEREALTIME:";
-constexpr QStringView kEnabledTag = u"ENABLED:";
-constexpr QStringView kParam1Tag = u"PARAM1:";
-constexpr QStringView kParam2Tag = u"PARAM2:";
-constexpr QStringView kParam3Tag = u"PARAM3:";
-constexpr QStringView kDurationTag = u"DURATION:";
-constexpr QStringView kEndMarker = u"END ALARM DEF";
+constexpr QLatin1StringView kHeader("SIDEREAL ALARM FILE");
+constexpr QLatin1StringView kNameTag("NAME:");
+constexpr QLatin1StringView kActionTag("ACTION:");
+constexpr QLatin1StringView kSiderealTimeTag("SIDEREALTIME:");
+constexpr QLatin1StringView kEnabledTag("ENABLED:");
+constexpr QLatin1StringView kParam1Tag("PARAM1:");
+constexpr QLatin1StringView kParam2Tag("PARAM2:");
+constexpr QLatin1StringView kParam3Tag("PARAM3:");
+constexpr QLatin1StringView kDurationTag("DURATION:");
+constexpr QLatin1StringView kEndMarker("END ALARM DEF");
 
 // The translation context of the loader's messages.
 class Texts {
@@ -91,15 +95,17 @@ QStringView withoutBlanks(QStringView line)
 
 // Whether text starts with tag, compared character by character: the tags
 // are short, and the general comparison costs more than the characters.
-bool startsWithTag(QStringView text, QStringView tag)
+bool startsWithTag(QStringView text, QLatin1StringView tag)
 {
-    return text.size() >= tag.size() && std::equal(tag.begin(), tag.end(), text.begin());
+    return text.size() >= tag.size() && std::equal(tag.begin(), tag.end(), text.begin(), [](char t, QChar c) {
+               return c.unicode() == char16_t(static_cast<unsigned char>(t));
+           });
 }
 
 // The value of a line that starts with tag, after optional blanks (spaces or
 // tabs): the rest of the line. Nothing when the line starts otherwise, so a
 // tag inside a value (a message "ENABLED: yes") is part of that value.
-std::optional<QStringView> taggedValue(QStringView line, QStringView tag)
+std::optional<QStringView> taggedValue(QStringView line, QLatin1StringView tag)
 {
     const QStringView rest = withoutBlanks(line);
     if (!startsWithTag(rest, tag))
@@ -108,7 +114,7 @@ std::optional<QStringView> taggedValue(QStringView line, QStringView tag)
 }
 
 // A tagged value, refused when it is longer than a field may be.
-QStringView checkedValue(QStringView value, QStringView tag, qint64 lineNumber)
+QStringView checkedValue(QStringView value, QLatin1StringView tag, qint64 lineNumber)
 {
     if (value.size() > kMaxAlarmFieldChars)
         throw ReadFailure{atLine(
@@ -147,7 +153,7 @@ enum class BlockField { None, Action, SiderealTime, Enabled, Param1, Param2, Par
 
 // The tag of a block line: the first character after the blanks names the
 // only tag the line can start with, so each line is compared with one tag.
-std::pair<BlockField, QStringView> blockTag(QStringView rest)
+std::pair<BlockField, QLatin1StringView> blockTag(QStringView rest)
 {
     if (rest.isEmpty())
         return {BlockField::None, {}};
@@ -375,7 +381,7 @@ qint16 LoadAlarmFile(const QString &path, AlarmTable &alarms, MessageService &me
     QByteArray bytes = file.read(kHeaderProbeBytes);
     if (file.error() != QFileDevice::NoError)
         return openFailure(file.errorString());
-    if (!bytes.isEmpty() && !firstLine(bytes).contains(kHeader.toLatin1())) {
+    if (!bytes.isEmpty() && !firstLine(bytes).contains(QByteArrayView(kHeader.data(), kHeader.size()))) {
         showNoAlarmFile(messages, path);
         return -1;
     }
@@ -405,29 +411,35 @@ public:
 
     // Appends head, value and CR LF; false when value holds a line break.
     // One pass over the value copies it and looks at every character.
-    bool appendLine(QStringView head, QStringView value)
+    bool appendLine(QLatin1StringView head, QStringView value)
     {
         const qsizetype lineSize = head.size() + value.size() + 2;
         if (m_used + lineSize > m_bytes.size())
             m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
         char *out = m_bytes.data() + m_used;
-        for (const QChar c : head)  // the program's own ASCII tags
-            *out++ = static_cast<char>(c.unicode());
-        char16_t all = 0;
-        bool lineBreak = false;
-        for (const QChar c : value) {
-            const char16_t u = c.unicode();
-            all |= u;
-            lineBreak |= (u == u'\r') | (u == u'\n');
-            *out++ = static_cast<char>(u);
-        }
-        if (lineBreak)
+        out = std::copy(head.begin(), head.end(), out);
+        const AsciiCopy copied = copyAscii(value, out);
+        if (copied.lineBreak)
             return false;
-        m_full = m_full || all >= 0x80;
+        m_full = m_full || !copied.ascii;
+        out += value.size();
         *out++ = '\r';
         *out++ = '\n';
         m_used += lineSize;
         return true;
+    }
+    // Appends head, an ASCII text without line breaks (a number) and CR LF.
+    void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
+    {
+        const qsizetype lineSize = head.size() + qsizetype(ascii.size()) + 2;
+        if (m_used + lineSize > m_bytes.size())
+            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
+        char *out = m_bytes.data() + m_used;
+        out = std::copy(head.begin(), head.end(), out);
+        out = std::copy(ascii.begin(), ascii.end(), out);
+        *out++ = '\r';
+        *out++ = '\n';
+        m_used += lineSize;
     }
     bool full() const { return m_full; }
     QByteArray take()
@@ -445,7 +457,7 @@ private:
 // The file's text, for encodeFileText to choose the code page.
 class TextSink {
 public:
-    bool appendLine(QStringView head, QStringView value)
+    bool appendLine(QLatin1StringView head, QStringView value)
     {
         if (value.contains(u'\r') || value.contains(u'\n'))
             return false;
@@ -453,6 +465,12 @@ public:
         m_text += value;
         m_text += kCrLf;
         return true;
+    }
+    void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
+    {
+        m_text += head;
+        m_text += QLatin1StringView(ascii);
+        m_text += kCrLf;
     }
     bool full() const { return false; }
     QString take() { return std::move(m_text); }
@@ -462,7 +480,7 @@ private:
 };
 
 template <typename Sink>
-void appendLine(Sink &sink, QStringView tag, QStringView value, int index)
+void appendLine(Sink &sink, QLatin1StringView tag, QStringView value, int index)
 {
     if (!sink.appendLine(tag, value))
         //: %2 is the tag of the file's line (NAME, PARAM1, ...).
@@ -474,18 +492,21 @@ void appendLine(Sink &sink, QStringView tag, QStringView value, int index)
 template <typename Sink>
 void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
 {
-    sink.appendLine(kHeader, {});
+    sink.appendAsciiLine(kHeader, {});
     for (int i = 0; i < alarms.size() && !sink.full(); ++i) {
         const AlarmDef &alarm = alarms[i];
         appendLine(sink, kNameTag, alarm.Name, i);
-        appendLine(sink, kActionTag, QString::number(alarm.Action), i);
-        appendLine(sink, kSiderealTimeTag, QStringView(shortNumberText(alarm.SiderealTime)).trimmed(), i);
+        char action[8];
+        sink.appendAsciiLine(kActionTag,
+                             std::string_view(action, std::to_chars(action, std::end(action), alarm.Action).ptr));
+        sink.appendAsciiLine(kSiderealTimeTag, shortNumberChars(alarm.SiderealTime).view());
         appendLine(sink, kEnabledTag, alarm.Enabled ? u"True" : u"False", i);
         appendLine(sink, kParam1Tag, alarm.Param1, i);
         appendLine(sink, kParam2Tag, alarm.Param2, i);
         appendLine(sink, kParam3Tag, alarm.Param3, i);
-        appendLine(sink, kDurationTag, alarm.Duration ? plainNumberText(*alarm.Duration) : QString(), i);
-        sink.appendLine(kEndMarker, {});
+        sink.appendAsciiLine(kDurationTag,
+                             alarm.Duration ? plainNumberChars(*alarm.Duration).view() : std::string_view());
+        sink.appendAsciiLine(kEndMarker, {});
     }
 }
 

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -79,10 +80,10 @@ double radixInteger(NumberReader &in, int radix)
 
 // The text from_chars reads: on the stack for any usual number, on the heap
 // only for one of more than 64 characters.
-using NumberChars = QVarLengthArray<char, 64>;
+using ReadChars = QVarLengthArray<char, 64>;
 
 // Appends the decimal digits that follow to text; how many there were.
-std::size_t appendDigits(NumberReader &in, NumberChars &text)
+std::size_t appendDigits(NumberReader &in, ReadChars &text)
 {
     const auto start = std::size_t(text.size());
     for (char16_t c = in.peek(); c >= u'0' && c <= u'9'; c = in.peek()) {
@@ -178,7 +179,7 @@ double decimalNumber(NumberReader &in)
         in.next();
     // The digits go straight into the text from_chars reads: whole digits,
     // the point, fraction digits, then the exponent.
-    NumberChars text;
+    ReadChars text;
     const std::size_t wholeLength = appendDigits(in, text);
     text.append('.');
     std::size_t fractionLength = 0;
@@ -226,8 +227,11 @@ double decimalNumber(NumberReader &in)
 // A finite magnitude rounded to `precision` significant decimal digits:
 // value = digits[0].digits[1..] x 10^exponent, no trailing zeros in digits.
 struct Decimal {
-    std::string digits;
+    char digits[24] = {};
+    int count = 0;
     int exponent = 0;
+
+    std::string_view view() const { return {digits, std::size_t(count)}; }
 };
 
 template <typename Float>
@@ -235,54 +239,110 @@ Decimal toDecimal(Float magnitude, int precision)
 {
     Decimal d;
     if (magnitude == 0) {
-        d.digits = "0";
+        d.digits[0] = '0';
+        d.count = 1;
         return d;
     }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision - 1);
-    const std::string_view text(buffer, std::size_t(result.ptr - buffer));
-    const auto e = text.find('e');
-    for (char c : text.substr(0, e))
-        if (c != '.')
-            d.digits += c;
-    d.digits.erase(d.digits.find_last_not_of('0') + 1);
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), d.exponent);
+    const char *c = buffer;
+    char *digit = d.digits;
+    for (; *c != 'e'; ++c) {
+        if (*c != '.')
+            *digit++ = *c;
+    }
+    while (digit - d.digits > 1 && digit[-1] == '0')
+        --digit;
+    d.count = int(digit - d.digits);
+    std::from_chars(c + 1 + (c[1] == '+'), result.ptr, d.exponent);
     return d;
 }
+
+// Characters appended to a fixed buffer, long enough for every general form
+// of up to 17 significant digits with its sign; the buffer's size is set
+// when the writer goes.
+class CharsOut {
+public:
+    explicit CharsOut(NumberChars &out) : m_out(out), m_end(out.text) {}
+    ~CharsOut() { m_out.size = int(m_end - m_out.text); }
+    CharsOut(const CharsOut &) = delete;
+    CharsOut &operator=(const CharsOut &) = delete;
+
+    void put(char c) { *m_end++ = c; }
+    void put(std::string_view chars)
+    {
+        std::memcpy(m_end, chars.data(), chars.size());
+        m_end += chars.size();
+    }
+    void putZeros(int count)
+    {
+        std::memset(m_end, '0', std::size_t(count));
+        m_end += count;
+    }
+
+private:
+    NumberChars &m_out;
+    char *m_end;
+};
 
 // General form: fixed notation while it needs at most maxDigits digits
 // before or after the point, exponent notation ("E", sign, two or more
 // digits) otherwise.
-std::string generalForm(const Decimal &d, int maxDigits)
+void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits)
 {
-    const int n = int(d.digits.size());
+    const std::string_view digits = d.view();
+    const int n = d.count;
     const int e = d.exponent;
     if (e >= maxDigits || (e < 0 && -e - 1 + n > maxDigits)) {
-        std::string out(1, d.digits[0]);
-        if (n > 1)
-            out += '.' + d.digits.substr(1);
-        const std::string exponent = std::to_string(std::abs(e));
-        out += e < 0 ? "E-" : "E+";
-        out += std::string(exponent.size() < 2 ? 1 : 0, '0') + exponent;
-        return out;
+        out.put(digits[0]);
+        if (n > 1) {
+            out.put('.');
+            out.put(digits.substr(1));
+        }
+        out.put(e < 0 ? "E-" : "E+");
+        char exponent[8];
+        const char *end = std::to_chars(exponent, exponent + sizeof exponent, std::abs(e)).ptr;
+        if (end - exponent < 2)
+            out.put('0');
+        out.put(std::string_view(exponent, std::size_t(end - exponent)));
+    } else if (e < 0) {
+        out.put("0.");
+        out.putZeros(-e - 1);
+        out.put(digits);
+    } else if (n <= e + 1) {
+        out.put(digits);
+        out.putZeros(e + 1 - n);
+    } else {
+        out.put(digits.substr(0, std::size_t(e + 1)));
+        out.put('.');
+        out.put(digits.substr(std::size_t(e + 1)));
     }
-    if (e < 0)
-        return "0." + std::string(std::size_t(-e - 1), '0') + d.digits;
-    if (n <= e + 1)
-        return d.digits + std::string(std::size_t(e + 1 - n), '0');
-    return d.digits.substr(0, std::size_t(e + 1)) + '.' + d.digits.substr(std::size_t(e + 1));
+}
+
+template <typename Float>
+NumberChars plainChars(Float value, int maxDigits)
+{
+    NumberChars chars;
+    {
+        CharsOut out(chars);
+        if (std::isnan(value)) {
+            out.put("nan");
+        } else if (std::isinf(value)) {
+            out.put(value < 0 ? "-inf" : "inf");
+        } else {
+            if (value < 0)
+                out.put('-');
+            putGeneralForm(out, toDecimal(std::fabs(value), maxDigits), maxDigits);
+        }
+    }
+    return chars;
 }
 
 template <typename Float>
 QString plainText(Float value, int maxDigits)
 {
-    if (!std::isfinite(value))
-        return QString::number(double(value));
-    std::string text = generalForm(toDecimal(std::fabs(value), maxDigits), maxDigits);
-    if (value < 0)
-        text.insert(0, 1, '-');
-    return QString::fromLatin1(text);
+    return QString::fromLatin1(plainChars(value, maxDigits).view());
 }
 
 // |value| rounded half away from zero to `places` decimals, taken from its
@@ -298,7 +358,7 @@ FixedDigits roundToPlaces(double magnitude, int places)
     const Decimal d = toDecimal(magnitude, kDoubleDigits);
     const auto digitAt = [&](int power) {  // digit of 10^power
         const int index = d.exponent - power;
-        return index >= 0 && index < int(d.digits.size()) ? d.digits[std::size_t(index)] : '0';
+        return index >= 0 && index < d.count ? d.digits[index] : '0';
     };
     std::string all;
     for (int power = std::max(d.exponent, 0); power >= -places; --power)
@@ -415,18 +475,26 @@ QString plainNumberText(double value) { return plainText(value, kDoubleDigits); 
 
 QString plainNumberText32(float value) { return plainText(value, kFloatDigits); }
 
+NumberChars plainNumberChars(double value) { return plainChars(value, kDoubleDigits); }
+
+NumberChars shortNumberChars(double value)
+{
+    NumberChars chars = plainNumberChars(value);
+    if (std::isfinite(value)) {
+        const int start = value < 0 ? 1 : 0;
+        if (chars.size > start + 1 && chars.text[start] == '0' && chars.text[start + 1] == '.') {
+            std::memmove(chars.text + start, chars.text + start + 1, std::size_t(chars.size - start - 1));
+            --chars.size;
+        }
+    }
+    return chars;
+}
+
 QString shortNumberText(double value)
 {
-    QString text = plainNumberText(value);
-    if (!std::isfinite(value))
-        return text;
-    const bool negative = text.startsWith(u'-');
-    const qsizetype start = negative ? 1 : 0;
-    if (QStringView(text).sliced(start).startsWith(u"0."))
-        text.remove(start, 1);
-    if (!negative)
-        text.prepend(u' ');
-    return text;
+    const NumberChars chars = shortNumberChars(value);
+    const bool blank = std::isfinite(value) && !(value < 0);
+    return (blank ? QStringLiteral(" ") : QString()) + QLatin1StringView(chars.view());
 }
 
 QString formatNumber(double value, QStringView pattern)

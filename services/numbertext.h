@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <string_view>
 
 namespace noctalis {
 
@@ -38,6 +39,15 @@ std::optional<float> float32Number(double value);
 // 10/1440 "6.94444444444444E-03", 1e15 "1E+15". Not-a-number and infinities
 // give "nan", "inf" and "-inf".
 QString plainNumberText(double value);
+// The characters of a number's text (ASCII), held without allocation.
+struct NumberChars {
+    char text[40];
+    int size = 0;
+
+    std::string_view view() const { return {text, std::size_t(size)}; }
+};
+// The characters of plainNumberText.
+NumberChars plainNumberChars(double value);
 // The same for a 32-bit value: up to 7 significant digits.
 QString plainNumberText32(float value);
 
@@ -54,6 +64,8 @@ QString withShownPoint(QString plainText);
 // point (" .5", " 1", "-.25", " 0"); callers trim it where they want no
 // blank.
 QString shortNumberText(double value);
+// The characters of shortNumberText without its blank.
+NumberChars shortNumberChars(double value);
 
 // Number with a digit pattern: "00", "00.0", "0000", "0.0000", "0.#", and the
 // general subset of "0", "#", "." and literal characters; half away from zero

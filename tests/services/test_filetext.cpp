@@ -3,6 +3,7 @@
 //
 // The text encodings of the program's files.
 
+#include "asciicopy.h"
 #include "filetext.h"
 #include "qtprinters.h"
 
@@ -80,3 +81,33 @@ TEST(FileText, BrokenUtf8IsReadAsWindows1252)
 }
 
 }  // namespace
+
+// Text copied into bytes sixteen characters a step and then one by one: a
+// character beyond ASCII or a line break is seen wherever it stands, in a
+// step or in the rest, and ASCII text comes out byte for byte.
+TEST(AsciiCopy, SeesEveryCharacterInStepsAndInTheRest)
+{
+    for (const int length : {0, 1, 15, 16, 17, 31, 32, 33, 70}) {
+        QString text;
+        for (int i = 0; i < length; ++i)
+            text += QChar(u'!' + i % 90);
+        QByteArray out(length, '\0');
+        const noctalis::AsciiCopy plain = noctalis::copyAscii(text, out.data());
+        EXPECT_TRUE(plain.ascii && !plain.lineBreak) << length;
+        EXPECT_EQ(out, text.toLatin1()) << length;
+        for (int at = 0; at < length; ++at) {
+            const struct {
+                char16_t c;
+                bool ascii;
+                bool lineBreak;
+            } marks[] = {{u'\r', true, true}, {u'\n', true, true}, {u'\x80', false, false}, {u'\u20ac', false, false}};
+            for (const auto &m : marks) {
+                QString marked = text;
+                marked[at] = QChar(m.c);
+                const noctalis::AsciiCopy seen = noctalis::copyAscii(marked, out.data());
+                EXPECT_EQ(seen.ascii, m.ascii) << length << " " << at << " " << int(m.c);
+                EXPECT_EQ(seen.lineBreak, m.lineBreak) << length << " " << at << " " << int(m.c);
+            }
+        }
+    }
+}

@@ -24,6 +24,7 @@ public:
     bool showIfAvailable();
 
     const QSystemTrayIcon &icon() const { return m_icon; }
+    void setIcon(const QIcon &icon) { m_icon.setIcon(icon); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -8,14 +8,57 @@
 #include "dbusnotifier.h"
 #include "settingvalues.h"
 
+#include "clockwindow.h"
+
+#include <QCoreApplication>
 #include <QDirIterator>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace noctalis {
 
+namespace {
+
+// Runs a step once, in the turn of the event loop after the first paint of
+// a window (that paint and its flush to the display come first). Any of the
+// window's widgets may be the one painted: one that its children cover gets
+// no paint event itself.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget &window, std::function<void()> step) : m_window(window), m_step(std::move(step))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_step && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == &m_window) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(m_step, {}));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget &m_window;
+    std::function<void()> m_step;
+};
+
+}  // namespace
+
 DesktopIntegration::DesktopIntegration(ClockWindow &clockWindow, const SettingsStore &settings)
 {
+    m_afterFirstPaint = std::make_unique<AfterFirstPaint>(clockWindow, [this] { adoptThemeIcon(); });
+    QIcon icon = QGuiApplication::windowIcon();  // the built-in one, made once
+    if (icon.isNull())
+        icon = builtInIcon();
     if (readBooleanSetting(settings, QStringLiteral("TrayIcon"), QStringLiteral("True")))
-        m_tray = std::make_unique<ClockTray>(clockWindow, applicationIcon());
+        m_tray = std::make_unique<ClockTray>(clockWindow, icon);
     if (readBooleanSetting(settings, QStringLiteral("Notifications"), QStringLiteral("True")))
         m_notifier = std::make_unique<DBusNotifier>(QStringLiteral("Noctalis"));
 }
@@ -24,13 +67,23 @@ DesktopIntegration::~DesktopIntegration() = default;
 
 Notifier *DesktopIntegration::notifier() const { return m_notifier.get(); }
 
-QIcon DesktopIntegration::applicationIcon()
+QIcon DesktopIntegration::builtInIcon()
 {
     QIcon builtIn;
     QDirIterator drawings(QStringLiteral(":/icons"));  // one PNG per size
     while (drawings.hasNext())
         builtIn.addFile(drawings.next());
-    return QIcon::fromTheme(applicationId(), builtIn);
+    return builtIn;
+}
+
+void DesktopIntegration::adoptThemeIcon()
+{
+    const QIcon themed = QIcon::fromTheme(applicationId());
+    if (themed.isNull())
+        return;
+    QGuiApplication::setWindowIcon(themed);
+    if (m_tray)
+        m_tray->setIcon(themed);
 }
 
 }  // namespace noctalis

@@ -132,7 +132,7 @@ TEST(SoundPlayer, AFileThatCannotBePlayedLogsOneLineUntilASoundPlays)
 // not from play(), and the bell still rings somewhere.
 TEST(CanberraSound, ReportsAFailureOnceThroughTheEventLoop)
 {
-    for (const QString library : {QStringLiteral("canberra"), QStringLiteral("noctalis-missing-canberra")}) {
+    for (const QString &library : {QStringLiteral("canberra"), QStringLiteral("noctalis-missing-canberra")}) {
         QStringList errors;
         {
             CanberraSound sound(library);

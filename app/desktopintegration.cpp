@@ -49,25 +49,8 @@ private:
     std::function<void()> m_step;
 };
 
-}  // namespace
-
-DesktopIntegration::DesktopIntegration(ClockWindow &clockWindow, const SettingsStore &settings)
-{
-    m_afterFirstPaint = std::make_unique<AfterFirstPaint>(clockWindow, [this] { adoptThemeIcon(); });
-    QIcon icon = QGuiApplication::windowIcon();  // the built-in one, made once
-    if (icon.isNull())
-        icon = builtInIcon();
-    if (readBooleanSetting(settings, QStringLiteral("TrayIcon"), QStringLiteral("True")))
-        m_tray = std::make_unique<ClockTray>(clockWindow, icon);
-    if (readBooleanSetting(settings, QStringLiteral("Notifications"), QStringLiteral("True")))
-        m_notifier = std::make_unique<DBusNotifier>(QStringLiteral("Noctalis"));
-}
-
-DesktopIntegration::~DesktopIntegration() = default;
-
-Notifier *DesktopIntegration::notifier() const { return m_notifier.get(); }
-
-QIcon DesktopIntegration::builtInIcon()
+// The icon built into the program, one drawing per size.
+QIcon builtInIcon()
 {
     QIcon builtIn;
     QDirIterator drawings(QStringLiteral(":/icons"));  // one PNG per size
@@ -76,14 +59,36 @@ QIcon DesktopIntegration::builtInIcon()
     return builtIn;
 }
 
-void DesktopIntegration::adoptThemeIcon()
+}  // namespace
+
+DesktopIntegration::DesktopIntegration(ClockWindow &clockWindow, const SettingsStore &settings)
 {
-    const QIcon themed = QIcon::fromTheme(applicationId());
-    if (themed.isNull())
-        return;
-    QGuiApplication::setWindowIcon(themed);
+    m_afterFirstPaint = std::make_unique<AfterFirstPaint>(clockWindow, [this] { setIcons(); });
+    if (readBooleanSetting(settings, QStringLiteral("TrayIcon"), QStringLiteral("True")))
+        m_tray = std::make_unique<ClockTray>(clockWindow, [this] { return icon(); });
+    if (readBooleanSetting(settings, QStringLiteral("Notifications"), QStringLiteral("True")))
+        m_notifier = std::make_unique<DBusNotifier>(QStringLiteral("Noctalis"));
+}
+
+DesktopIntegration::~DesktopIntegration() = default;
+
+Notifier *DesktopIntegration::notifier() const { return m_notifier.get(); }
+
+const QIcon &DesktopIntegration::icon()
+{
+    if (m_icon.isNull()) {
+        m_icon = QIcon::fromTheme(applicationId());
+        if (m_icon.isNull())
+            m_icon = builtInIcon();
+    }
+    return m_icon;
+}
+
+void DesktopIntegration::setIcons()
+{
+    QGuiApplication::setWindowIcon(icon());
     if (m_tray)
-        m_tray->setIcon(themed);
+        m_tray->setIcon(icon());
 }
 
 }  // namespace noctalis

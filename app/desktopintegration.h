@@ -33,16 +33,15 @@ public:
     ClockTray *tray() const { return m_tray.get(); }
     Notifier *notifier() const;
 
-    // The icon built into the program, one drawing per size: the window
-    // icon until the clock window has first been painted. Reading the icon
-    // theme's index takes longer than the rest of the window's start, so the
-    // theme's icon, when it has one, takes over only then, for the windows
-    // and the tray alike.
-    static QIcon builtInIcon();
-
 private:
-    void adoptThemeIcon();
+    // The windows get their icon in the turn of the event loop after the
+    // clock window's first paint: decoding the drawings and reading the
+    // icon theme's index took longer than the rest of the window's start.
+    // The tray, shown with the window, makes it at once.
+    const QIcon &icon();
+    void setIcons();
 
+    QIcon m_icon;                                // null until first needed
     std::unique_ptr<QObject> m_afterFirstPaint;  // watches the clock window until then
     std::unique_ptr<ClockTray> m_tray;
     std::unique_ptr<DBusNotifier> m_notifier;

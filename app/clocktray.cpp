@@ -9,9 +9,12 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <utility>
+
 namespace noctalis {
 
-ClockTray::ClockTray(ClockWindow &clockWindow, const QIcon &icon) : m_clockWindow(clockWindow), m_icon(icon)
+ClockTray::ClockTray(ClockWindow &clockWindow, std::function<QIcon()> makeIcon)
+    : m_clockWindow(clockWindow), m_makeIcon(std::move(makeIcon))
 {
     m_icon.setContextMenu(m_clockWindow.optionsMenu());
     followTick();
@@ -26,6 +29,8 @@ bool ClockTray::showIfAvailable()
 {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return false;
+    if (m_icon.icon().isNull())
+        m_icon.setIcon(m_makeIcon());
     m_icon.show();
     return true;
 }

@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <functional>
+
 namespace noctalis {
 
 class ClockWindow;
@@ -18,12 +20,15 @@ class ClockTray : public QObject {
     Q_OBJECT
 
 public:
-    ClockTray(ClockWindow &clockWindow, const QIcon &icon);
+    // makeIcon: the icon, asked for when the tray first shows it, unless
+    // setIcon gave one before.
+    ClockTray(ClockWindow &clockWindow, std::function<QIcon()> makeIcon);
 
     // Shows the icon when the desktop has a tray; false when it has none.
     bool showIfAvailable();
 
     const QSystemTrayIcon &icon() const { return m_icon; }
+    void setIcon(const QIcon &icon) { m_icon.setIcon(icon); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -33,6 +38,7 @@ private:
     void activate(QSystemTrayIcon::ActivationReason reason);
 
     ClockWindow &m_clockWindow;
+    std::function<QIcon()> m_makeIcon;
     QSystemTrayIcon m_icon;
 };
 

@@ -91,7 +91,6 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Noctalis"));
     QApplication::setApplicationVersion(QStringLiteral(NOCTALIS_VERSION));
     QGuiApplication::setDesktopFileName(noctalis::applicationId());
-    QApplication::setWindowIcon(noctalis::DesktopIntegration::applicationIcon());
     noctalis::installWindowRoles();
 
     // One clock per session: a second start shows the running clock, or says

@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries dpkg-shlibdeps finds: Qt's window-system plugins,
-# which the Qt GUI library only recommends.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# which the Qt GUI library only recommends, and libcanberra, which the clock
+# loads at its first sound and so links no more (the version is that of its
+# shlibs file).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcanberra0 (>= 0.30)")
 # Qt's own catalogues, for standard buttons and dialogs in the user's
 # language (the program's catalogues are compiled into it); Qt's Wayland
 # plugin, without which the clock cannot start on a desktop that offers no

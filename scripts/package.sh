@@ -31,6 +31,13 @@ deb=$(ls "$build"/noctalis_*.deb)
 echo "Checking $deb"
 lintian --fail-on error --display-info "$deb"
 
+# The clock loads libcanberra at its first sound, so dpkg-shlibdeps does not
+# see it: the package has to name it all the same.
+if ! dpkg-deb -f "$deb" Depends | grep -q '\blibcanberra0\b'; then
+  echo "The package does not depend on libcanberra0: $(dpkg-deb -f "$deb" Depends)" >&2
+  exit 1
+fi
+
 # Reproducible: no file of the package names the folders it was built in,
 # in 8-bit text or in the UTF-16 of Qt's string literals.
 unpacked=$(mktemp -d)

@@ -3,7 +3,8 @@
 //
 // The notice windows' player over a recording backend: when it opens the
 // sound device, the one kept request while a sound plays, files that
-// cannot be played; the libcanberra backend's reports.
+// cannot be played; the libcanberra backend's reports, with and without
+// the library.
 
 #include "canberrasound.h"
 #include "logcapture.h"
@@ -126,22 +127,26 @@ TEST(SoundPlayer, AFileThatCannotBePlayedLogsOneLineUntilASoundPlays)
 
 }  // namespace
 
-// The real backend, with no file to play: whatever the machine's sound
-// device, the failure comes once, from the event loop, not from play().
-TEST(CanberraSound, ReportsAMissingFileOnceThroughTheEventLoop)
+// The real backend, with no file to play, and without its library: whatever
+// the machine's sound device, the failure comes once, from the event loop,
+// not from play(), and the bell still rings somewhere.
+TEST(CanberraSound, ReportsAFailureOnceThroughTheEventLoop)
 {
-    QStringList errors;
-    {
-        CanberraSound sound;
-        sound.play(QStringLiteral("/nonexistent/noctalis-test.wav"), [&errors](const QString &e) { errors << e; });
-        EXPECT_TRUE(errors.isEmpty()) << "play() returns before the report";
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        ASSERT_EQ(errors.size(), 1);
-        EXPECT_FALSE(errors.first().isEmpty());
+    for (const QString &library : {QStringLiteral("canberra"), QStringLiteral("noctalis-missing-canberra")}) {
+        QStringList errors;
+        {
+            CanberraSound sound(library);
+            sound.play(QStringLiteral("/nonexistent/noctalis-test.wav"), [&errors](const QString &e) { errors << e; });
+            EXPECT_TRUE(errors.isEmpty()) << "play() returns before the report; " << library.toStdString();
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(errors.size(), 1) << library.toStdString();
+            EXPECT_FALSE(errors.first().isEmpty()) << library.toStdString();
+            sound.beep();
 
-        sound.play(QStringLiteral("/nonexistent/noctalis-test.wav"), [&errors](const QString &e) { errors << e; });
+            sound.play(QStringLiteral("/nonexistent/noctalis-test.wav"), [&errors](const QString &e) { errors << e; });
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(errors.size(), 1) << "no report after the backend is gone; " << library.toStdString();
     }
-    QCoreApplication::processEvents();
-    EXPECT_EQ(errors.size(), 1) << "no report after the backend is gone";
 }

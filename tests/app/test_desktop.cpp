@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
-// The clock on the desktop: its tray icon, and its command line.
+// The clock on the desktop: its tray icon, the program's icon, and its
+// command line.
 
 #include "appparts.h"
 #include "clocktray.h"
 #include "clockwindow.h"
+#include "desktopintegration.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -29,7 +33,7 @@ TEST(ClockTray, ItsTooltipIsTheLmstOfEachTickAndItsMenuTheClocks)
     ClockWindow form(parts.context());
     form.load();
     form.timer()->stop();
-    ClockTray tray(form, QIcon());
+    ClockTray tray(form, [] { return QIcon(); });
     EXPECT_EQ(tray.icon().contextMenu(), form.optionsMenu());
     EXPECT_EQ(tray.icon().toolTip(), QStringLiteral("LMST 00:00:00")) << "the clock's text before its first tick";
 
@@ -44,6 +48,26 @@ TEST(ClockTray, ItsTooltipIsTheLmstOfEachTickAndItsMenuTheClocks)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty(); }));
     EXPECT_NE(seen[0], QStringLiteral("00:00:00"));
     EXPECT_EQ(seen[1], QStringLiteral("LMST ") + seen[0]) << "the tooltip of this tick, not the last";
+}
+
+// Made after the clock window's first paint, for it and every later window.
+TEST(DesktopIntegration, GivesTheWindowsTheProgramsIconAfterTheFirstPaint)
+{
+    AppParts parts;
+    parts.settings.write(QStringLiteral("Settings"), QStringLiteral("TrayIcon"), QStringLiteral("False"));
+    parts.settings.write(QStringLiteral("Settings"), QStringLiteral("Notifications"), QStringLiteral("False"));
+    ClockWindow form(parts.context());
+    form.load();
+    form.timer()->stop();
+    QGuiApplication::setWindowIcon(QIcon());
+    const DesktopIntegration desktop(form, parts.settings);
+    EXPECT_TRUE(QGuiApplication::windowIcon().isNull()) << "not before the window is on screen";
+
+    form.show();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QGuiApplication::windowIcon().isNull(); }));
+    EXPECT_FALSE(form.windowIcon().availableSizes().isEmpty());
+    form.hide();
+    QGuiApplication::setWindowIcon(QIcon());
 }
 
 TEST(CommandLine, VersionNeedsNoDisplay)

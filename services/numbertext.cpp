@@ -7,6 +7,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 
 namespace noctalis {
 
@@ -234,6 +236,99 @@ struct Decimal {
     std::string_view view() const { return {digits, std::size_t(count)}; }
 };
 
+// The exact product a * b as hi + lo (Dekker's product: each factor split
+// into two halves of 26 bits, whose products are exact).
+void exactProduct(double a, double b, double &hi, double &lo)
+{
+    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+    const auto split = [](double x, double &high, double &low) {
+        const double t = kSplitter * x;
+        high = t - (t - x);
+        low = x - high;
+    };
+    double aHigh = 0, aLow = 0, bHigh = 0, bLow = 0;
+    split(a, aHigh, aLow);
+    split(b, bHigh, bLow);
+    hi = a * b;
+    lo = ((aHigh * bHigh - hi) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
+// The 15 significant digits of a magnitude from 1e-7 to below 1e15,
+// correctly rounded, from its exact product with a power of ten: a way
+// several times as fast as the general conversion for the numbers the files
+// hold (times of day, durations), written into r. False outside that
+// range and for an exact tie, which the general conversion settles.
+bool fastDecimal15(double magnitude, Decimal &r)
+{
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10,
+                                              1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21};
+    if (!(magnitude >= 1e-7 && magnitude < 1e15))
+        return false;
+    // The decimal exponent e, from the binary one and then made exact: the
+    // value times 10^(14 - e) has 15 whole digits.
+    // magnitude = 1.f x 2^binary (a normal number here); floor(binary x
+    // log10(2)) as 78913 / 2^18 with an arithmetic shift, exact for
+    // |binary| < 2^10.
+    const int binary = int((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
+    int e = (binary * 78913) >> 18;
+    double hi = 0, lo = 0;
+    for (int tries = 0;; ++tries) {
+        const int k = 14 - e;
+        if (k < 0 || k > 21 || tries > 2)
+            return false;
+        exactProduct(magnitude, kPowersOfTen[k], hi, lo);
+        if (hi < 1e14 || (hi == 1e14 && lo < 0))
+            --e;
+        else if (hi >= 1e15)
+            ++e;
+        else
+            break;
+    }
+    // Nearest integer of hi by adding and taking off 1.5 * 2^52 (ties to
+    // even); hi - q is exact and a multiple of hi's last place, which lo
+    // (below half of it) cannot move across a half unless it is one.
+    constexpr double kRoundToInteger = 0x1.8p52;
+    double q = (hi + kRoundToInteger) - kRoundToInteger;
+    const double d = hi - q;
+    if (d == 0.5 || d == -0.5) {
+        if (lo == 0)
+            return false;
+        if (d > 0 && lo > 0)
+            q += 1;
+        else if (d < 0 && lo < 0)
+            q -= 1;
+    }
+    if (q >= 1e15) {  // 999...95 and above round to the next power of ten
+        q = 1e14;
+        ++e;
+    }
+    // The 15 digits as two independent halves of 7 and 8 digits, written
+    // two digits a step from the right.
+    const auto whole = static_cast<std::uint64_t>(q);
+    const auto putDigits = [](char *last, std::uint32_t value, int pairs) {
+        static constexpr char kPairs[] =
+            "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+            "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+            "8081828384858687888990919293949596979899";
+        for (int i = 0; i < pairs; ++i, last -= 2) {
+            const std::uint32_t pair = value % 100;
+            value /= 100;
+            last[-1] = kPairs[2 * pair];
+            last[0] = kPairs[2 * pair + 1];
+        }
+        return value;
+    };
+    const std::uint32_t top = putDigits(r.digits + 6, std::uint32_t(whole / 100000000), 3);
+    r.digits[0] = char('0' + top);
+    putDigits(r.digits + 14, std::uint32_t(whole % 100000000), 4);
+    char *end = r.digits + 15;
+    while (end - r.digits > 1 && end[-1] == '0')
+        --end;
+    r.count = int(end - r.digits);
+    r.exponent = e;
+    return true;
+}
+
 template <typename Float>
 Decimal toDecimal(Float magnitude, int precision)
 {
@@ -242,6 +337,12 @@ Decimal toDecimal(Float magnitude, int precision)
         d.digits[0] = '0';
         d.count = 1;
         return d;
+    }
+    if constexpr (std::is_same_v<Float, double>) {
+        if (precision == 15) {
+            if (fastDecimal15(magnitude, d))
+                return d;
+        }
     }
     char buffer[64];
     const auto result =

@@ -17,6 +17,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace noctalis;
 
@@ -380,3 +381,33 @@ TEST_P(NumberForms, TimeOfDayRoundsToTheNearestSecond)
 }
 
 }  // namespace
+
+// The plain form's 15 digits are the value's correctly rounded ones: its text
+// reads back as the 15-digit scientific form does, for random values over
+// the range the files use and beyond, near powers of ten and near ties.
+TEST(PlainNumberText, FifteenDigitsAsTheGeneralConversionRoundsThem)
+{
+    std::mt19937_64 random(20261209);
+    std::vector<double> values;
+    for (int i = 0; i < 200000; ++i) {
+        values.push_back(std::ldexp(double(random() >> 11), int(random() % 120) - 110));
+        values.push_back(double(random() % 86400000) / 86400000);
+    }
+    for (int e = -9; e <= 16; ++e) {
+        const double power = std::pow(10.0, e);
+        for (const double v :
+             {power, std::nextafter(power, 0.0), std::nextafter(power, 1e300), 9.999999999999995 * power,
+              1.000000000000005 * power, 0.5 * power, 1.234567890123455 * power})
+            values.push_back(v);
+    }
+    for (const double v : values) {
+        char reference[64];
+        const auto end =
+            std::to_chars(reference, reference + sizeof reference, v, std::chars_format::scientific, 14).ptr;
+        double expected = 0;
+        std::from_chars(reference, end, expected);
+        const QString text = noctalis::plainNumberText(v);
+        EXPECT_EQ(text.toDouble(), expected) << std::string(reference, end) << " " << text.toStdString();
+        EXPECT_EQ(noctalis::plainNumberText(-v), QLatin1Char('-') + text);
+    }
+}

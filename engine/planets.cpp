@@ -130,6 +130,31 @@ double magnitude(int body, double jd)
 
 namespace {
 
+// The planet's place when its light left, heliocentric and from the Earth,
+// light time iterated to 1e-9 day from tau0: planetAt(tau) is the planet's
+// heliocentric place tau days before the instant.
+struct LightTimePlace {
+    Vec3 planet;
+    Vec3 geo;
+};
+
+template <typename PlanetAt>
+LightTimePlace placeAfterLightTime(const Vec3 &earth, double tau0, const PlanetAt &planetAt)
+{
+    LightTimePlace p{};
+    double tau = tau0;
+    for (int i = 0; i < 20; ++i) {
+        p.planet = planetAt(tau);
+        p.geo = {p.planet.x - earth.x, p.planet.y - earth.y, p.planet.z - earth.z};
+        const double next = length(p.geo) * kLightDaysPerAu;
+        const bool converged = std::fabs(next - tau) < 1e-9;
+        tau = next;
+        if (converged)
+            break;
+    }
+    return p;
+}
+
 // plans with the Earth's heliocentric position at jde given.
 void plansFrom(double mj, double jde, const Vec3 &earth, int body, double *lpd0, double *psi0, double *rp0,
                double *rho0, double *lam, double *bet, double *dia, double *mag)
@@ -146,18 +171,9 @@ void plansFrom(double mj, double jde, const Vec3 &earth, int body, double *lpd0,
     Vec3 atTau0{};
     helioJ2000(body, jde - tau0, atTau0);
     const Vec3 perDay{(atTau0.x - atJde.x) / tau0, (atTau0.y - atJde.y) / tau0, (atTau0.z - atJde.z) / tau0};
-    Vec3 planet = atTau0;
-    Vec3 geo{};
-    double tau = tau0;
-    for (int i = 0; i < 20; ++i) {
-        planet = {atJde.x + perDay.x * tau, atJde.y + perDay.y * tau, atJde.z + perDay.z * tau};
-        geo = {planet.x - earth.x, planet.y - earth.y, planet.z - earth.z};
-        const double next = length(geo) * kLightDaysPerAu;
-        const bool converged = std::fabs(next - tau) < 1e-9;
-        tau = next;
-        if (converged)
-            break;
-    }
+    const auto [planet, geo] = placeAfterLightTime(earth, tau0, [&](double tau) {
+        return Vec3{atJde.x + perDay.x * tau, atJde.y + perDay.y * tau, atJde.z + perDay.z * tau};
+    });
 
     double lon = 0;
     double lat = 0;
@@ -381,17 +397,8 @@ PlanetPlace PlanetDayNodes::at(int body, std::int64_t day)
     };
     // Light time iterated to 1e-9 day, as plans does it.
     const Vec3 atJde{h[2].xyz[0], h[2].xyz[1], h[2].xyz[2]};
-    double tau = length(Vec3{atJde.x - earth.x, atJde.y - earth.y, atJde.z - earth.z}) * kLightDaysPerAu;
-    Vec3 geo{};
-    for (int i = 0; i < 20; ++i) {
-        const Vec3 planet = planetAt(tau);
-        geo = {planet.x - earth.x, planet.y - earth.y, planet.z - earth.z};
-        const double next = length(geo) * kLightDaysPerAu;
-        const bool converged = std::fabs(next - tau) < 1e-9;
-        tau = next;
-        if (converged)
-            break;
-    }
+    const double tau0 = length(Vec3{atJde.x - earth.x, atJde.y - earth.y, atJde.z - earth.z}) * kLightDaysPerAu;
+    const Vec3 geo = placeAfterLightTime(earth, tau0, planetAt).geo;
     double lam = 0;
     double bet = 0;
     double distance = 0;

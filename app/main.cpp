@@ -9,7 +9,7 @@
 #include "clockbus.h"
 #include "desktopintegration.h"
 #include "fileroutines.h"
-#include "firstpaintexit.h"
+#include "firstpaint.h"
 #include "handover.h"
 #include "windowroles.h"
 #include "clockwindow.h"

@@ -4,7 +4,7 @@
 // labelclock: the least a Qt Widgets clock does, one label showing the time,
 // as the reference for the clock's start-up time.
 
-#include "firstpaintexit.h"
+#include "firstpaint.h"
 
 #include <QApplication>
 #include <QLabel>

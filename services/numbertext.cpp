@@ -27,6 +27,9 @@ namespace {
 // Significant digits of the plain forms.
 constexpr int kDoubleDigits = 15;
 constexpr int kFloatDigits = 7;
+// The powers of ten a double holds exactly.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The characters of a text with blanks, tabs and line feeds left out.
 class NumberReader {
@@ -110,8 +113,6 @@ std::size_t appendDigits(NumberReader &in, ReadChars &text)
 std::optional<double> plainDecimal(QStringView text)
 {
     constexpr int kMaxDigits = 15;  // below 2^53
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; };
     qsizetype i = 0;
     while (i < text.size() && isBlank(text[i].unicode()))
@@ -260,8 +261,6 @@ void exactProduct(double a, double b, double &hi, double &lo)
 // range and for an exact tie, which the general conversion settles.
 bool fastDecimal15(double magnitude, Decimal &r)
 {
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10,
-                                              1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21};
     if (!(magnitude >= 1e-7 && magnitude < 1e15))
         return false;
     // The decimal exponent e, from the binary one and then made exact: the
@@ -302,26 +301,7 @@ bool fastDecimal15(double magnitude, Decimal &r)
         q = 1e14;
         ++e;
     }
-    // The 15 digits as two independent halves of 7 and 8 digits, written
-    // two digits a step from the right.
-    const auto whole = static_cast<std::uint64_t>(q);
-    const auto putDigits = [](char *last, std::uint32_t value, int pairs) {
-        static constexpr char kPairs[] =
-            "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-            "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-            "8081828384858687888990919293949596979899";
-        for (int i = 0; i < pairs; ++i, last -= 2) {
-            const std::uint32_t pair = value % 100;
-            value /= 100;
-            last[-1] = kPairs[2 * pair];
-            last[0] = kPairs[2 * pair + 1];
-        }
-        return value;
-    };
-    const std::uint32_t top = putDigits(r.digits + 6, std::uint32_t(whole / 100000000), 3);
-    r.digits[0] = char('0' + top);
-    putDigits(r.digits + 14, std::uint32_t(whole % 100000000), 4);
-    char *end = r.digits + 15;
+    char *end = std::to_chars(r.digits, r.digits + sizeof r.digits, static_cast<std::int64_t>(q)).ptr;
     while (end - r.digits > 1 && end[-1] == '0')
         --end;
     r.count = int(end - r.digits);
@@ -339,7 +319,7 @@ Decimal toDecimal(Float magnitude, int precision)
         return d;
     }
     if constexpr (std::is_same_v<Float, double>) {
-        if (precision == 15) {
+        if (precision == kDoubleDigits) {
             if (fastDecimal15(magnitude, d))
                 return d;
         }

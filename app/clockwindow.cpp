@@ -381,7 +381,6 @@ void ClockWindow::styleLabels()
 void ClockWindow::showSiteRows()
 {
     m_siteRows->setSites(m_ctx.prefs.Sites);
-    m_siteRows->style(ui->LBLUT->palette(), m_headingFont, ui->LBLUTClock->toolTip());
     m_siteRows->showTimes(m_engine.isEmpty() ? std::nullopt : m_faceLmst, m_ctx.prefs.LNG);
 }
 

@@ -26,6 +26,9 @@ void SiteRows::setSites(const QList<Site> &sites)
         label->setObjectName(QStringLiteral("LBLSite%1").arg(row));
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
+        label->setPalette(m_palette);
+        label->setFont(m_font);
+        label->setToolTip(m_toolTip);
         label->installEventFilter(&m_watcher);
         label->show();
         m_labels.append(label);
@@ -35,6 +38,9 @@ void SiteRows::setSites(const QList<Site> &sites)
 
 void SiteRows::style(const QPalette &palette, const QFont &font, const QString &toolTip)
 {
+    m_palette = palette;
+    m_font = font;
+    m_toolTip = toolTip;
     for (QLabel *label : std::as_const(m_labels)) {
         label->setPalette(palette);
         label->setFont(font);

@@ -9,14 +9,15 @@
 #include "sites.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QList>
+#include <QPalette>
+#include <QString>
 
 #include <optional>
 
-class QFont;
 class QLabel;
 class QObject;
-class QPalette;
 class QWidget;
 
 namespace noctalis {
@@ -31,10 +32,12 @@ public:
     SiteRows(const SiteRows &) = delete;
     SiteRows &operator=(const SiteRows &) = delete;
 
-    // One row per site, in their order, made afresh when the sites changed.
-    // A new row shows "--:--:--" until the next showTimes.
+    // One row per site, in their order, made afresh when the sites changed,
+    // in the look style last gave. A new row shows "--:--:--" until the next
+    // showTimes.
     void setSites(const QList<Site> &sites);
-    // The rows' colours, font and tooltip: those of the face's headings.
+    // The rows' colours, font and tooltip, now and for rows made later:
+    // those of the face's headings.
     void style(const QPalette &palette, const QFont &font, const QString &toolTip);
     // Every row's time for the observer's LMST (hours) at the observer's
     // longitude (degrees west); with no LMST, "--:--:--".
@@ -52,6 +55,9 @@ private:
     QObject &m_watcher;
     QList<Site> m_sites;
     QList<QLabel *> m_labels;
+    QPalette m_palette;
+    QFont m_font;
+    QString m_toolTip;
 };
 
 }  // namespace noctalis

@@ -13,12 +13,11 @@
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "sitechoice.h"
 #include "strictinput.h"
 #include "ui_siderealcalculator.h"
 #include "userguide.h"
 #include "variant.h"
-
-#include "sitechoice.h"
 
 #include <QFontMetrics>
 #include <QShortcut>
@@ -29,8 +28,6 @@
 namespace noctalis {
 
 namespace {
-
-// Characters of a site's name the Site list shows without widening.
 
 // The dates the calculator works with: those of the automation date.
 constexpr int kFirstYear = kFirstCivilYear;

@@ -13,13 +13,12 @@
 #include "messageservice.h"
 #include "numbertext.h"
 #include "preferences.h"
+#include "sitechoice.h"
 #include "strictinput.h"
 #include "transitalarm.h"
 #include "ui_tonightwindow.h"
 #include "userguide.h"
 #include "variant.h"
-
-#include "sitechoice.h"
 
 #include <QHeaderView>
 #include <QLocale>
@@ -32,8 +31,6 @@
 namespace noctalis {
 
 namespace {
-
-// Characters of a site's name the Site list shows without widening.
 
 constexpr double kMinutesPerDay = 1440;
 // Sort values of what has no number: before and after every real one.

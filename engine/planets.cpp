@@ -333,19 +333,13 @@ EarthPlaces::Place EarthPlaces::at(double jde)
     return p;
 }
 
-std::optional<PlanetPlace> PlanetPosition(double utDate, int body, EarthPlaces *earthPlaces)
+std::optional<PlanetPlace> PlanetPosition(double utDate, int body)
 {
     if (body < 0 || body > 7)
         return std::nullopt;
     const double mj = planetDayNumber(utDate);
     const double jde = jdeOf(mj);
-    Vec3 earth{};
-    if (earthPlaces) {
-        const EarthPlaces::Place p = earthPlaces->at(jde);
-        earth = {p.xyz[0], p.xyz[1], p.xyz[2]};
-    } else {
-        earth = earthAt(jde);
-    }
+    const Vec3 earth = earthAt(jde);
     double lpd0 = 0, psi0 = 0, rp0 = 0, rho0 = 0, lam = 0, bet = 0;
     plansFrom(mj, jde, earth, body, &lpd0, &psi0, &rp0, &rho0, &lam, &bet, nullptr, nullptr);
     return apparentPlace(mj, jde, earth, lam, bet);

@@ -202,8 +202,6 @@ private:
 // PlanetPosition: apparent geocentric right ascension and declination.
 //
 // Given:   utDate  automation date, UT; body  0 to 7 as for plans
-//          earthPlaces  where the Earth's places are kept between calls, or
-//                  null (the same results either way)
 // Returned (function value): the place; nothing for a body outside 0 to 7
 // Notes:
 //  1. plans, ab_ecl (second argument 0.0), ecl_eq, nut_eq in this order with
@@ -215,6 +213,6 @@ private:
 //     is computed all the same and means little: callers refuse such dates
 //     (PlanetTheoryHolds).
 // Reference: see plans, ab_ecl, ecl_eq and nut_eq.
-std::optional<PlanetPlace> PlanetPosition(double utDate, int body, EarthPlaces *earthPlaces = nullptr);
+std::optional<PlanetPlace> PlanetPosition(double utDate, int body);
 
 }  // namespace ephemkit

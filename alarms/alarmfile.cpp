@@ -413,33 +413,18 @@ public:
     // One pass over the value copies it and looks at every character.
     bool appendLine(QLatin1StringView head, QStringView value)
     {
-        const qsizetype lineSize = head.size() + value.size() + 2;
-        if (m_used + lineSize > m_bytes.size())
-            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
-        char *out = m_bytes.data() + m_used;
-        out = std::copy(head.begin(), head.end(), out);
+        char *out = startLine(head, value.size());
         const AsciiCopy copied = copyAscii(value, out);
         if (copied.lineBreak)
             return false;
         m_full = m_full || !copied.ascii;
-        out += value.size();
-        *out++ = '\r';
-        *out++ = '\n';
-        m_used += lineSize;
+        endLine(out + value.size());
         return true;
     }
     // Appends head, an ASCII text without line breaks (a number) and CR LF.
     void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
     {
-        const qsizetype lineSize = head.size() + qsizetype(ascii.size()) + 2;
-        if (m_used + lineSize > m_bytes.size())
-            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
-        char *out = m_bytes.data() + m_used;
-        out = std::copy(head.begin(), head.end(), out);
-        out = std::copy(ascii.begin(), ascii.end(), out);
-        *out++ = '\r';
-        *out++ = '\n';
-        m_used += lineSize;
+        endLine(std::copy(ascii.begin(), ascii.end(), startLine(head, qsizetype(ascii.size()))));
     }
     bool full() const { return m_full; }
     QByteArray take()
@@ -449,6 +434,23 @@ public:
     }
 
 private:
+    // Room for head, valueSize characters and CR LF, with head written;
+    // where the value goes.
+    char *startLine(QLatin1StringView head, qsizetype valueSize)
+    {
+        const qsizetype lineSize = head.size() + valueSize + 2;
+        if (m_used + lineSize > m_bytes.size())
+            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
+        return std::copy(head.begin(), head.end(), m_bytes.data() + m_used);
+    }
+    // CR LF after the value, and the line counted in.
+    void endLine(char *afterValue)
+    {
+        *afterValue++ = '\r';
+        *afterValue++ = '\n';
+        m_used = afterValue - m_bytes.data();
+    }
+
     QByteArray m_bytes;
     qsizetype m_used = 0;
     bool m_full = false;

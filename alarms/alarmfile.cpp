@@ -8,6 +8,7 @@
 #include "backgroundstep.h"
 #include "fileroutines.h"
 #include "filetext.h"
+#include "linereader.h"
 #include "noctalismodule.h"
 #include "numbertext.h"
 #include "variant.h"
@@ -45,36 +46,6 @@ constexpr QLatin1StringView kEndMarker("END ALARM DEF");
 // The translation context of the loader's messages.
 class Texts {
     Q_DECLARE_TR_FUNCTIONS(AlarmFile)
-};
-
-// The lines of a text, one at a time; a line ends at CR LF, LF or CR.
-class LineReader {
-public:
-    explicit LineReader(QStringView text) : text_(text) {}
-
-    bool atEnd() const { return pos_ >= text_.size(); }
-    qint64 lineNumber() const { return lineNumber_; }
-
-    // The next line without its end; only when !atEnd().
-    QStringView next()
-    {
-        const qsizetype start = pos_;
-        qsizetype end = start;
-        while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n')
-            ++end;
-        pos_ = end;
-        if (pos_ < text_.size() && text_[pos_] == u'\r')
-            ++pos_;
-        if (pos_ < text_.size() && text_[pos_] == u'\n')
-            ++pos_;
-        ++lineNumber_;
-        return text_.sliced(start, end - start);
-    }
-
-private:
-    QStringView text_;
-    qsizetype pos_ = 0;
-    qint64 lineNumber_ = 0;
 };
 
 // A failure while reading, with its description.
@@ -255,10 +226,13 @@ void readBlocks(LineReader &lines, AlarmTable &alarms, int &lastIndex)
             throw ReadFailure{atLine(lines.lineNumber(), Texts::tr("more than %n alarms.", nullptr, kMaxAlarms))};
         QString name = checkedValue(*nameValue, kNameTag, lines.lineNumber()).toString();
         ++lastIndex;
-        if (lastIndex >= alarms.size())
+        // A record appended is fresh; one the table already had is made so.
+        const bool appended = lastIndex >= alarms.size();
+        if (appended)
             alarms.resize(lastIndex + 1);
         AlarmDef &alarm = alarms[lastIndex];
-        startFresh(alarm);
+        if (!appended)
+            startFresh(alarm);
         alarm.Name = std::move(name);
         line = QStringView();
         while (!taggedValue(line, kEndMarker) && !lines.atEnd()) {

@@ -7,6 +7,7 @@
 #include "dstrules.h"
 #include "fileroutines.h"
 #include "filetext.h"
+#include "linereader.h"
 #include "numbertext.h"
 
 #include <QCollator>
@@ -26,17 +27,8 @@ constexpr int kPlaceLines = 4;
 QStringList splitLines(QStringView text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        lines += text.sliced(start, i - start).toString();
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines += text.sliced(start).toString();
+    for (LineReader reader(text); !reader.atEnd();)
+        lines += reader.next().toString();
     return lines;
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Noctalis developers
 //
-// The text encodings of the program's files.
+// The text encodings of the program's files, and their lines.
 
 #include "asciicopy.h"
 #include "filetext.h"
+#include "linereader.h"
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,29 @@ TEST(AsciiCopy, SeesEveryCharacterInStepsAndInTheRest)
                 const noctalis::AsciiCopy seen = noctalis::copyAscii(marked, out.data());
                 EXPECT_EQ(seen.ascii, m.ascii) << length << " " << at << " " << int(m.c);
                 EXPECT_EQ(seen.lineBreak, m.lineBreak) << length << " " << at << " " << int(m.c);
+            }
+        }
+    }
+}
+
+// Lines split eight characters a step and then one by one: CR LF, LF and a
+// lone CR each end a line wherever they stand, in a step, across the end
+// of one or in the rest.
+TEST(LineReader, EndsLinesAtEveryBreakInStepsAndInTheRest)
+{
+    for (const int length : {1, 7, 8, 9, 15, 16, 17, 30}) {
+        for (int at = 0; at < length; ++at) {
+            for (const QString &lineEnd : {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")}) {
+                QString text(length, u'x');
+                text.replace(at, 1, lineEnd);
+                const QStringList expected = text.split(lineEnd);
+                QStringList lines;
+                noctalis::LineReader reader(text);
+                while (!reader.atEnd())
+                    lines << reader.next().toString();
+                // A text that ends with its line end has no empty line after it.
+                EXPECT_EQ(lines, at == length - 1 ? expected.first(1) : expected) << length << " " << at;
+                EXPECT_EQ(reader.lineNumber(), lines.size());
             }
         }
     }

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -377,11 +379,42 @@ struct WriteFailure {
     QString description;
 };
 
+// The short texts of a line (tags, numbers) copied to out in two
+// overlapping moves of a fixed size rather than a call; where they end.
+inline char *putChars(std::string_view chars, char *out)
+{
+    const char *in = chars.data();
+    const std::size_t n = chars.size();
+    const auto twoMoves = [&](auto word) {
+        std::memcpy(&word, in, sizeof word);
+        std::memcpy(out, &word, sizeof word);
+        std::memcpy(&word, in + n - sizeof word, sizeof word);
+        std::memcpy(out + n - sizeof word, &word, sizeof word);
+    };
+    struct Bytes16 {
+        char bytes[16];
+    };
+    if (n > 32)
+        std::memcpy(out, in, n);
+    else if (n >= 16)
+        twoMoves(Bytes16());
+    else if (n >= 8)
+        twoMoves(std::uint64_t());
+    else if (n >= 4)
+        twoMoves(std::uint32_t());
+    else if (n > 0) {  // one to three: the first, the middle and the last
+        out[0] = in[0];
+        out[n / 2] = in[n / 2];
+        out[n - 1] = in[n - 1];
+    }
+    return out + n;
+}
+
 // The file's bytes when every character is ASCII, built straight into one
 // buffer; full() tells when a value held any other character.
 class AsciiSink {
 public:
-    explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized) {}
+    explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized) { m_out = m_bytes.data(); }
 
     // Appends head, value and CR LF; false when value holds a line break.
     // One pass over the value copies it and looks at every character.
@@ -398,12 +431,12 @@ public:
     // Appends head, an ASCII text without line breaks (a number) and CR LF.
     void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
     {
-        endLine(std::copy(ascii.begin(), ascii.end(), startLine(head, qsizetype(ascii.size()))));
+        endLine(putChars(ascii, startLine(head, qsizetype(ascii.size()))));
     }
     bool full() const { return m_full; }
     QByteArray take()
     {
-        m_bytes.truncate(m_used);
+        m_bytes.truncate(m_out - m_bytes.constData());
         return std::move(m_bytes);
     }
 
@@ -413,20 +446,23 @@ private:
     char *startLine(QLatin1StringView head, qsizetype valueSize)
     {
         const qsizetype lineSize = head.size() + valueSize + 2;
-        if (m_used + lineSize > m_bytes.size())
-            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + lineSize));
-        return std::copy(head.begin(), head.end(), m_bytes.data() + m_used);
+        if (lineSize > m_bytes.constData() + m_bytes.size() - m_out) {
+            const qsizetype used = m_out - m_bytes.constData();
+            m_bytes.resize(std::max(2 * m_bytes.size(), used + lineSize));
+            m_out = m_bytes.data() + used;
+        }
+        return putChars(std::string_view(head.data(), std::size_t(head.size())), m_out);
     }
     // CR LF after the value, and the line counted in.
     void endLine(char *afterValue)
     {
         *afterValue++ = '\r';
         *afterValue++ = '\n';
-        m_used = afterValue - m_bytes.data();
+        m_out = afterValue;
     }
 
     QByteArray m_bytes;
-    qsizetype m_used = 0;
+    char *m_out = nullptr;  // where the next line goes
     bool m_full = false;
 };
 
@@ -472,11 +508,11 @@ void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
     for (int i = 0; i < alarms.size() && !sink.full(); ++i) {
         const AlarmDef &alarm = alarms[i];
         appendLine(sink, kNameTag, alarm.Name, i);
-        char action[8];
-        sink.appendAsciiLine(kActionTag,
-                             std::string_view(action, std::to_chars(action, std::end(action), alarm.Action).ptr));
+        NumberChars action;
+        action.size = int(std::to_chars(action.text, std::end(action.text), alarm.Action).ptr - action.text);
+        sink.appendAsciiLine(kActionTag, action.view());
         sink.appendAsciiLine(kSiderealTimeTag, shortNumberChars(alarm.SiderealTime).view());
-        appendLine(sink, kEnabledTag, alarm.Enabled ? u"True" : u"False", i);
+        sink.appendAsciiLine(kEnabledTag, alarm.Enabled ? "True" : "False");
         appendLine(sink, kParam1Tag, alarm.Param1, i);
         appendLine(sink, kParam2Tag, alarm.Param2, i);
         appendLine(sink, kParam3Tag, alarm.Param3, i);

@@ -7,6 +7,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -254,6 +255,29 @@ void exactProduct(double a, double b, double &hi, double &lo)
     lo = ((aHigh * bHigh - hi) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
 }
 
+// The decimal digits 00 to 99, two characters each.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[std::size_t(2 * i)] = char('0' + i / 10);
+        pairs[std::size_t(2 * i + 1)] = char('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Exactly count decimal digits of value (leading zeros included) at
+// out[0 .. count), two at a time from the right.
+void putDigits(char *out, std::uint32_t value, int count)
+{
+    char *p = out + count;
+    for (; count >= 2; count -= 2, value /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (value % 100)], 2);
+    }
+    if (count == 1)
+        p[-1] = char('0' + value);
+}
+
 // The 15 significant digits of a magnitude from 1e-7 to below 1e15,
 // correctly rounded, from its exact product with a power of ten: a way
 // several times as fast as the general conversion for the numbers the files
@@ -301,7 +325,11 @@ bool fastDecimal15(double magnitude, Decimal &r)
         q = 1e14;
         ++e;
     }
-    char *end = std::to_chars(r.digits, r.digits + sizeof r.digits, static_cast<std::int64_t>(q)).ptr;
+    // Fifteen digits as seven and eight, two independent halves.
+    const auto digits = static_cast<std::uint64_t>(q);
+    putDigits(r.digits, std::uint32_t(digits / 100000000), 7);
+    putDigits(r.digits + 7, std::uint32_t(digits % 100000000), 8);
+    char *end = r.digits + 15;
     while (end - r.digits > 1 && end[-1] == '0')
         --end;
     r.count = int(end - r.digits);

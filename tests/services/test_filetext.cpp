@@ -83,12 +83,13 @@ TEST(FileText, BrokenUtf8IsReadAsWindows1252)
 
 }  // namespace
 
-// Text copied into bytes sixteen characters a step and then one by one: a
-// character beyond ASCII or a line break is seen wherever it stands, in a
-// step or in the rest, and ASCII text comes out byte for byte.
+// Text copied into bytes in steps of sixteen, eight or four characters, the
+// last one overlapping, or one by one below four: a character beyond ASCII
+// or a line break is seen wherever it stands, and ASCII text comes out byte
+// for byte.
 TEST(AsciiCopy, SeesEveryCharacterInStepsAndInTheRest)
 {
-    for (const int length : {0, 1, 15, 16, 17, 31, 32, 33, 70}) {
+    for (const int length : {0, 1, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 32, 33, 70}) {
         QString text;
         for (int i = 0; i < length; ++i)
             text += QChar(u'!' + i % 90);

@@ -379,37 +379,6 @@ struct WriteFailure {
     QString description;
 };
 
-// The short texts of a line (tags, numbers) copied to out in two
-// overlapping moves of a fixed size rather than a call; where they end.
-inline char *putChars(std::string_view chars, char *out)
-{
-    const char *in = chars.data();
-    const std::size_t n = chars.size();
-    const auto twoMoves = [&](auto word) {
-        std::memcpy(&word, in, sizeof word);
-        std::memcpy(out, &word, sizeof word);
-        std::memcpy(&word, in + n - sizeof word, sizeof word);
-        std::memcpy(out + n - sizeof word, &word, sizeof word);
-    };
-    struct Bytes16 {
-        char bytes[16];
-    };
-    if (n > 32)
-        std::memcpy(out, in, n);
-    else if (n >= 16)
-        twoMoves(Bytes16());
-    else if (n >= 8)
-        twoMoves(std::uint64_t());
-    else if (n >= 4)
-        twoMoves(std::uint32_t());
-    else if (n > 0) {  // one to three: the first, the middle and the last
-        out[0] = in[0];
-        out[n / 2] = in[n / 2];
-        out[n - 1] = in[n - 1];
-    }
-    return out + n;
-}
-
 // The file's bytes when every character is ASCII, built straight into one
 // buffer; full() tells when a value held any other character.
 class AsciiSink {
@@ -431,7 +400,7 @@ public:
     // Appends head, an ASCII text without line breaks (a number) and CR LF.
     void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
     {
-        endLine(putChars(ascii, startLine(head, qsizetype(ascii.size()))));
+        endLine(copyShortBytes(ascii, startLine(head, qsizetype(ascii.size()))));
     }
     bool full() const { return m_full; }
     QByteArray take()
@@ -451,7 +420,7 @@ private:
             m_bytes.resize(std::max(2 * m_bytes.size(), used + lineSize));
             m_out = m_bytes.data() + used;
         }
-        return putChars(std::string_view(head.data(), std::size_t(head.size())), m_out);
+        return copyShortBytes(std::string_view(head.data(), std::size_t(head.size())), m_out);
     }
     // CR LF after the value, and the line counted in.
     void endLine(char *afterValue)

@@ -3,11 +3,12 @@
 
 #include "numbertext.h"
 
+#include "asciicopy.h"
+
 #include <QLocale>
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -255,28 +256,36 @@ void exactProduct(double a, double b, double &hi, double &lo)
     lo = ((aHigh * bHigh - hi) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
 }
 
-// The decimal digits 00 to 99, two characters each.
-constexpr auto kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (int i = 0; i < 100; ++i) {
-        pairs[std::size_t(2 * i)] = char('0' + i / 10);
-        pairs[std::size_t(2 * i + 1)] = char('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// Exactly count decimal digits of value (leading zeros included) at
-// out[0 .. count), two at a time from the right.
-void putDigits(char *out, std::uint32_t value, int count)
+// The eight decimal digits of value < 10^8 (leading zeros included) as the
+// bytes of a word, the first digit in the lowest byte: the number split
+// into 4 + 4 digits, each half into 2 + 2, and each pair into tens and
+// ones, all parts of a step computed at once in the lanes of the word. The
+// multipliers divide exactly in their range: x * 10486 >> 20 is x / 100
+// for x < 10^4, x * 103 >> 10 is x / 10 for x < 100.
+std::uint64_t eightDigits(std::uint32_t value)
 {
-    char *p = out + count;
-    for (; count >= 2; count -= 2, value /= 100) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (value % 100)], 2);
-    }
-    if (count == 1)
-        p[-1] = char('0' + value);
+    const std::uint64_t fours = (value / 10000) | (std::uint64_t(value % 10000) << 32);
+    const std::uint64_t hundreds = ((fours * 10486) >> 20) & 0x0000007F0000007Full;
+    const std::uint64_t twos = hundreds | ((fours - hundreds * 100) << 16);
+    const std::uint64_t tens = ((twos * 103) >> 10) & 0x000F000F000F000Full;
+    const std::uint64_t ones = twos - tens * 10;
+    return (tens | (ones << 8)) | 0x3030303030303030ull;
 }
+
+// The bytes of word at out[0 .. 8), the lowest first.
+void putLowestFirst(char *out, std::uint64_t word)
+{
+    if constexpr (std::endian::native == std::endian::big) {
+        std::uint64_t reversed = 0;
+        for (int i = 0; i < 8; ++i, word >>= 8)
+            reversed = (reversed << 8) | (word & 0xFF);
+        word = reversed;
+    }
+    std::memcpy(out, &word, 8);
+}
+
+// The number of the highest byte of word that is not zero; word != 0.
+int highestByte(std::uint64_t word) { return (std::bit_width(word) - 1) / 8; }
 
 // The 15 significant digits of a magnitude from 1e-7 to below 1e15,
 // correctly rounded, from its exact product with a power of ten: a way
@@ -325,14 +334,20 @@ bool fastDecimal15(double magnitude, Decimal &r)
         q = 1e14;
         ++e;
     }
-    // Fifteen digits as seven and eight, two independent halves.
+    // Fifteen digits as sixteen, the first of them a 0 left out.
     const auto digits = static_cast<std::uint64_t>(q);
-    putDigits(r.digits, std::uint32_t(digits / 100000000), 7);
-    putDigits(r.digits + 7, std::uint32_t(digits % 100000000), 8);
-    char *end = r.digits + 15;
-    while (end - r.digits > 1 && end[-1] == '0')
-        --end;
-    r.count = int(end - r.digits);
+    // Fifteen digits as sixteen, the first of them a 0 left out; the words
+    // stay in registers until stored, and their digits that are not '0'
+    // tell the trailing zeros.
+    const std::uint64_t high = eightDigits(std::uint32_t(digits / 100000000));
+    const std::uint64_t low = eightDigits(std::uint32_t(digits % 100000000));
+    const std::uint64_t first = (high >> 8) | (low << 56);  // digits 1 to 8
+    const std::uint64_t last = low >> 8;                    // digits 9 to 15, then a 0 byte
+    putLowestFirst(r.digits, first);
+    putLowestFirst(r.digits + 8, last);
+    constexpr std::uint64_t kZeros = 0x3030303030303030ull;
+    const std::uint64_t lastOthers = last ^ (kZeros >> 8);  // digit '0' and the end byte give 0
+    r.count = lastOthers != 0 ? 8 + highestByte(lastOthers) + 1 : highestByte(first ^ kZeros) + 1;
     r.exponent = e;
     return true;
 }
@@ -379,11 +394,7 @@ public:
     CharsOut &operator=(const CharsOut &) = delete;
 
     void put(char c) { *m_end++ = c; }
-    void put(std::string_view chars)
-    {
-        std::memcpy(m_end, chars.data(), chars.size());
-        m_end += chars.size();
-    }
+    void put(std::string_view chars) { m_end = copyShortBytes(chars, m_end); }
     void putZeros(int count)
     {
         std::memset(m_end, '0', std::size_t(count));
@@ -397,8 +408,9 @@ private:
 
 // General form: fixed notation while it needs at most maxDigits digits
 // before or after the point, exponent notation ("E", sign, two or more
-// digits) otherwise.
-void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits)
+// digits) otherwise. A fixed fraction below 1 starts "0.", or only "."
+// without zeroBeforePoint.
+void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits, bool zeroBeforePoint)
 {
     const std::string_view digits = d.view();
     const int n = d.count;
@@ -416,7 +428,7 @@ void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits)
             out.put('0');
         out.put(std::string_view(exponent, std::size_t(end - exponent)));
     } else if (e < 0) {
-        out.put("0.");
+        out.put(zeroBeforePoint ? "0." : ".");
         out.putZeros(-e - 1);
         out.put(digits);
     } else if (n <= e + 1) {
@@ -430,7 +442,7 @@ void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits)
 }
 
 template <typename Float>
-NumberChars plainChars(Float value, int maxDigits)
+NumberChars plainChars(Float value, int maxDigits, bool zeroBeforePoint = true)
 {
     NumberChars chars;
     {
@@ -442,7 +454,7 @@ NumberChars plainChars(Float value, int maxDigits)
         } else {
             if (value < 0)
                 out.put('-');
-            putGeneralForm(out, toDecimal(std::fabs(value), maxDigits), maxDigits);
+            putGeneralForm(out, toDecimal(std::fabs(value), maxDigits), maxDigits, zeroBeforePoint);
         }
     }
     return chars;
@@ -586,18 +598,7 @@ QString plainNumberText32(float value) { return plainText(value, kFloatDigits); 
 
 NumberChars plainNumberChars(double value) { return plainChars(value, kDoubleDigits); }
 
-NumberChars shortNumberChars(double value)
-{
-    NumberChars chars = plainNumberChars(value);
-    if (std::isfinite(value)) {
-        const int start = value < 0 ? 1 : 0;
-        if (chars.size > start + 1 && chars.text[start] == '0' && chars.text[start + 1] == '.') {
-            std::memmove(chars.text + start, chars.text + start + 1, std::size_t(chars.size - start - 1));
-            --chars.size;
-        }
-    }
-    return chars;
-}
+NumberChars shortNumberChars(double value) { return plainChars(value, kDoubleDigits, false); }
 
 QString shortNumberText(double value)
 {

@@ -387,7 +387,7 @@ public:
 
     // Appends head, value and CR LF; false when value holds a line break.
     // One pass over the value copies it and looks at every character.
-    bool appendLine(QLatin1StringView head, QStringView value)
+    Q_ALWAYS_INLINE bool appendLine(QLatin1StringView head, QStringView value)
     {
         char *out = startLine(head, value.size());
         const AsciiCopy copied = copyAscii(value, out);
@@ -398,7 +398,7 @@ public:
         return true;
     }
     // Appends head, an ASCII text without line breaks (a number) and CR LF.
-    void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
+    Q_ALWAYS_INLINE void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
     {
         endLine(copyShortBytes(ascii, startLine(head, qsizetype(ascii.size()))));
     }
@@ -412,7 +412,7 @@ public:
 private:
     // Room for head, valueSize characters and CR LF, with head written;
     // where the value goes.
-    char *startLine(QLatin1StringView head, qsizetype valueSize)
+    Q_ALWAYS_INLINE char *startLine(QLatin1StringView head, qsizetype valueSize)
     {
         const qsizetype lineSize = head.size() + valueSize + 2;
         if (lineSize > m_bytes.constData() + m_bytes.size() - m_out) {
@@ -461,7 +461,7 @@ private:
 };
 
 template <typename Sink>
-void appendLine(Sink &sink, QLatin1StringView tag, QStringView value, int index)
+Q_ALWAYS_INLINE void appendLine(Sink &sink, QLatin1StringView tag, QStringView value, int index)
 {
     if (!sink.appendLine(tag, value))
         //: %2 is the tag of the file's line (NAME, PARAM1, ...).

@@ -395,9 +395,11 @@ public:
 
     void put(char c) { *m_end++ = c; }
     void put(std::string_view chars) { m_end = copyShortBytes(chars, m_end); }
+    // count is at most 16: sixteen are stored at once (the buffer has room
+    // past every form) and the next characters go over those not wanted.
     void putZeros(int count)
     {
-        std::memset(m_end, '0', std::size_t(count));
+        std::memcpy(m_end, "0000000000000000", 16);
         m_end += count;
     }
 
@@ -422,11 +424,11 @@ void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits, bool zeroBef
             out.put(digits.substr(1));
         }
         out.put(e < 0 ? "E-" : "E+");
-        char exponent[8];
-        const char *end = std::to_chars(exponent, exponent + sizeof exponent, std::abs(e)).ptr;
-        if (end - exponent < 2)
-            out.put('0');
-        out.put(std::string_view(exponent, std::size_t(end - exponent)));
+        const int power = std::abs(e);  // at most 324
+        if (power >= 100)
+            out.put(char('0' + power / 100));
+        out.put(char('0' + power / 10 % 10));
+        out.put(char('0' + power % 10));
     } else if (e < 0) {
         out.put(zeroBeforePoint ? "0." : ".");
         out.putZeros(-e - 1);

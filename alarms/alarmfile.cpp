@@ -21,8 +21,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -380,7 +378,9 @@ struct WriteFailure {
 };
 
 // The file's bytes when every character is ASCII, built straight into one
-// buffer; full() tells when a value held any other character.
+// buffer; full() tells when a value held any other character. Its lines
+// are written inline, so that the size of each tag is known where the tag
+// is copied.
 class AsciiSink {
 public:
     explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized) { m_out = m_bytes.data(); }

@@ -334,7 +334,6 @@ bool fastDecimal15(double magnitude, Decimal &r)
         q = 1e14;
         ++e;
     }
-    // Fifteen digits as sixteen, the first of them a 0 left out.
     const auto digits = static_cast<std::uint64_t>(q);
     // Fifteen digits as sixteen, the first of them a 0 left out; the words
     // stay in registers until stored, and their digits that are not '0'

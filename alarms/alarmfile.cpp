@@ -383,7 +383,7 @@ struct WriteFailure {
 // is copied.
 class AsciiSink {
 public:
-    explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized) { m_out = m_bytes.data(); }
+    explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized), m_out(m_bytes.data()) {}
 
     // Appends head, value and CR LF; false when value holds a line break.
     // One pass over the value copies it and looks at every character.
@@ -431,7 +431,7 @@ private:
     }
 
     QByteArray m_bytes;
-    char *m_out = nullptr;  // where the next line goes
+    char *m_out;  // where the next line goes
     bool m_full = false;
 };
 

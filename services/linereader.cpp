@@ -11,6 +11,10 @@
 
 namespace noctalis {
 
+namespace {
+
+// The index of the first CR or LF in text from index from on; text.size()
+// when there is none.
 qsizetype lineBreakIndex(QStringView text, qsizetype from)
 {
     const char16_t *const begin = text.utf16();
@@ -35,6 +39,8 @@ qsizetype lineBreakIndex(QStringView text, qsizetype from)
     }
     return in - begin;
 }
+
+}  // namespace
 
 QStringView LineReader::next()
 {

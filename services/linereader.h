@@ -28,8 +28,4 @@ private:
     qint64 lineNumber_ = 0;
 };
 
-// The index of the first CR or LF in text from index from on; text.size()
-// when there is none.
-qsizetype lineBreakIndex(QStringView text, qsizetype from);
-
 }  // namespace noctalis

@@ -9,6 +9,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -239,21 +240,36 @@ struct Decimal {
     std::string_view view() const { return {digits, std::size_t(count)}; }
 };
 
-// The exact product a * b as hi + lo (Dekker's product: each factor split
-// into two halves of 26 bits, whose products are exact).
-void exactProduct(double a, double b, double &hi, double &lo)
+// The powers of five up to 5^22 (< 2^52).
+constexpr auto kPowersOfFive = [] {
+    std::array<std::uint64_t, 23> powers{};
+    std::uint64_t p = 1;
+    for (std::uint64_t &power : powers) {
+        power = p;
+        p *= 5;
+    }
+    return powers;
+}();
+
+// The exact product a * b as the words of a 128-bit number.
+struct WideProduct {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+WideProduct wideProduct(std::uint64_t a, std::uint64_t b)
 {
-    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
-    const auto split = [](double x, double &high, double &low) {
-        const double t = kSplitter * x;
-        high = t - (t - x);
-        low = x - high;
-    };
-    double aHigh = 0, aLow = 0, bHigh = 0, bLow = 0;
-    split(a, aHigh, aLow);
-    split(b, bHigh, bLow);
-    hi = a * b;
-    lo = ((aHigh * bHigh - hi) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+#ifdef __SIZEOF_INT128__
+    __extension__ using Wide = unsigned __int128;  // GCC and Clang
+    const Wide p = Wide(a) * b;
+    return {std::uint64_t(p >> 64), std::uint64_t(p)};
+#else
+    const std::uint64_t aLow = a & 0xFFFFFFFF, aHigh = a >> 32;
+    const std::uint64_t bLow = b & 0xFFFFFFFF, bHigh = b >> 32;
+    const std::uint64_t lowLow = aLow * bLow;
+    const std::uint64_t middle1 = aHigh * bLow + (lowLow >> 32);
+    const std::uint64_t middle2 = aLow * bHigh + (middle1 & 0xFFFFFFFF);
+    return {aHigh * bHigh + (middle1 >> 32) + (middle2 >> 32), (middle2 << 32) | (lowLow & 0xFFFFFFFF)};
+#endif
 }
 
 // The eight decimal digits of value < 10^8 (leading zeros included) as the
@@ -288,53 +304,47 @@ void putLowestFirst(char *out, std::uint64_t word)
 int highestByte(std::uint64_t word) { return (std::bit_width(word) - 1) / 8; }
 
 // The 15 significant digits of a magnitude from 1e-7 to below 1e15,
-// correctly rounded, from its exact product with a power of ten: a way
-// several times as fast as the general conversion for the numbers the files
-// hold (times of day, durations), written into r. False outside that
+// correctly rounded, from its exact product with a power of ten in integers:
+// a way several times as fast as the general conversion for the numbers the
+// files hold (times of day, durations), written into r. False outside that
 // range and for an exact tie, which the general conversion settles.
 bool fastDecimal15(double magnitude, Decimal &r)
 {
     if (!(magnitude >= 1e-7 && magnitude < 1e15))
         return false;
-    // The decimal exponent e, from the binary one and then made exact: the
-    // value times 10^(14 - e) has 15 whole digits.
-    // magnitude = 1.f x 2^binary (a normal number here); floor(binary x
-    // log10(2)) as 78913 / 2^18 with an arithmetic shift, exact for
-    // |binary| < 2^10.
-    const int binary = int((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
-    int e = (binary * 78913) >> 18;
-    double hi = 0, lo = 0;
-    for (int tries = 0;; ++tries) {
+    // magnitude = m x 2^binary, m of 53 bits (a normal number here).
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biased = int(bits >> 52);
+    const std::uint64_t m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int binary = biased - 1075;
+    // The decimal exponent e is floor((biased - 1023) x log10(2)) or one
+    // more; the former as 78913 / 2^18 with an arithmetic shift, exact for
+    // |biased - 1023| < 2^10. magnitude x 10^k with k = 14 - e has 15 whole
+    // digits; it is m x 5^k / 2^shift, shift = -(binary + k), which lies
+    // in [2, 58] over the range, and m x 5^k < 2^105.
+    int e = ((biased - 1023) * 78913) >> 18;
+    WideProduct p{};
+    int shift = 0;
+    std::uint64_t q = 0;
+    for (;;) {
         const int k = 14 - e;
-        if (k < 0 || k > 21 || tries > 2)
-            return false;
-        exactProduct(magnitude, kPowersOfTen[k], hi, lo);
-        if (hi < 1e14 || (hi == 1e14 && lo < 0))
-            --e;
-        else if (hi >= 1e15)
-            ++e;
-        else
+        p = wideProduct(m, kPowersOfFive[std::size_t(k)]);
+        shift = -(binary + k);
+        q = (p.high << (64 - shift)) | (p.low >> shift);
+        if (q < 1000000000000000)
             break;
+        ++e;  // 16 whole digits: e was one more
     }
-    // Nearest integer of hi by adding and taking off 1.5 * 2^52 (ties to
-    // even); hi - q is exact and a multiple of hi's last place, which lo
-    // (below half of it) cannot move across a half unless it is one.
-    constexpr double kRoundToInteger = 0x1.8p52;
-    double q = (hi + kRoundToInteger) - kRoundToInteger;
-    const double d = hi - q;
-    if (d == 0.5 || d == -0.5) {
-        if (lo == 0)
-            return false;
-        if (d > 0 && lo > 0)
-            q += 1;
-        else if (d < 0 && lo < 0)
-            q -= 1;
-    }
-    if (q >= 1e15) {  // 999...95 and above round to the next power of ten
-        q = 1e14;
+    // q is the whole part; the rest, compared with a half, rounds it.
+    const std::uint64_t half = std::uint64_t(1) << (shift - 1);
+    const std::uint64_t rest = p.low & ((half << 1) - 1);
+    if (rest == half)
+        return false;
+    if (rest > half && ++q == 1000000000000000) {  // 999...95 and above
+        q = 100000000000000;
         ++e;
     }
-    const auto digits = static_cast<std::uint64_t>(q);
+    const std::uint64_t digits = q;
     // Fifteen digits as sixteen, the first of them a 0 left out; the words
     // stay in registers until stored, and their digits that are not '0'
     // tell the trailing zeros.

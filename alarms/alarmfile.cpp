@@ -378,29 +378,74 @@ struct WriteFailure {
 };
 
 // The file's bytes when every character is ASCII, built straight into one
-// buffer; full() tells when a value held any other character. Its lines
-// are written inline, so that the size of each tag is known where the tag
-// is copied.
+// buffer; full() tells when a value held any other character.
 class AsciiSink {
 public:
     explicit AsciiSink(qsizetype expectedSize) : m_bytes(expectedSize, Qt::Uninitialized), m_out(m_bytes.data()) {}
 
-    // Appends head, value and CR LF; false when value holds a line break.
-    // One pass over the value copies it and looks at every character.
-    Q_ALWAYS_INLINE bool appendLine(QLatin1StringView head, QStringView value)
+    // Lines written one after the other into room made for all of them at
+    // once. They are written inline and keep their end in a local cursor,
+    // so that the size of each tag is known where the tag is copied and
+    // nothing is reloaded between lines.
+    class Lines {
+    public:
+        explicit Lines(char *out) : m_out(out) {}
+
+        // Appends head, value and CR LF; false when value holds a line
+        // break. One pass over the value copies it and looks at every
+        // character.
+        Q_ALWAYS_INLINE bool appendLine(QLatin1StringView head, QStringView value)
+        {
+            char *out = putHead(head);
+            const AsciiCopy copied = copyAscii(value, out);
+            if (copied.lineBreak)
+                return false;
+            m_ascii = m_ascii && copied.ascii;
+            endLine(out + value.size());
+            return true;
+        }
+        // Appends head, an ASCII text without line breaks and CR LF.
+        Q_ALWAYS_INLINE void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
+        {
+            endLine(copyShortBytes(ascii, putHead(head)));
+        }
+        // Appends head, the number put writes (as putPlainNumber does) and
+        // CR LF.
+        template <typename Put>
+        Q_ALWAYS_INLINE void appendNumberLine(QLatin1StringView head, Put put)
+        {
+            endLine(put(putHead(head)));
+        }
+
+    private:
+        friend class AsciiSink;
+
+        Q_ALWAYS_INLINE char *putHead(QLatin1StringView head)
+        {
+            return copyShortBytes(std::string_view(head.data(), std::size_t(head.size())), m_out);
+        }
+        Q_ALWAYS_INLINE void endLine(char *afterValue)
+        {
+            std::memcpy(afterValue, "\r\n", 2);
+            m_out = afterValue + 2;
+        }
+
+        char *m_out;
+        bool m_ascii = true;
+    };
+
+    // Lines for at most room bytes, the room for a value's number counted
+    // as kNumberRoom.
+    Q_ALWAYS_INLINE Lines startLines(qsizetype room)
     {
-        char *out = startLine(head, value.size());
-        const AsciiCopy copied = copyAscii(value, out);
-        if (copied.lineBreak)
-            return false;
-        m_full = m_full || !copied.ascii;
-        endLine(out + value.size());
-        return true;
+        if (room > m_bytes.constData() + m_bytes.size() - m_out)
+            grow(room);
+        return Lines(m_out);
     }
-    // Appends head, an ASCII text without line breaks (a number) and CR LF.
-    Q_ALWAYS_INLINE void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
+    Q_ALWAYS_INLINE void endLines(const Lines &lines)
     {
-        endLine(copyShortBytes(ascii, startLine(head, qsizetype(ascii.size()))));
+        m_out = lines.m_out;
+        m_full = m_full || !lines.m_ascii;
     }
     bool full() const { return m_full; }
     QByteArray take()
@@ -410,24 +455,11 @@ public:
     }
 
 private:
-    // Room for head, valueSize characters and CR LF, with head written;
-    // where the value goes.
-    Q_ALWAYS_INLINE char *startLine(QLatin1StringView head, qsizetype valueSize)
+    void grow(qsizetype room)
     {
-        const qsizetype lineSize = head.size() + valueSize + 2;
-        if (lineSize > m_bytes.constData() + m_bytes.size() - m_out) {
-            const qsizetype used = m_out - m_bytes.constData();
-            m_bytes.resize(std::max(2 * m_bytes.size(), used + lineSize));
-            m_out = m_bytes.data() + used;
-        }
-        return copyShortBytes(std::string_view(head.data(), std::size_t(head.size())), m_out);
-    }
-    // CR LF after the value, and the line counted in.
-    void endLine(char *afterValue)
-    {
-        *afterValue++ = '\r';
-        *afterValue++ = '\n';
-        m_out = afterValue;
+        const qsizetype used = m_out - m_bytes.constData();
+        m_bytes.resize(std::max(2 * m_bytes.size(), used + room));
+        m_out = m_bytes.data() + used;
     }
 
     QByteArray m_bytes;
@@ -438,21 +470,38 @@ private:
 // The file's text, for encodeFileText to choose the code page.
 class TextSink {
 public:
-    bool appendLine(QLatin1StringView head, QStringView value)
-    {
-        if (value.contains(u'\r') || value.contains(u'\n'))
-            return false;
-        m_text += head;
-        m_text += value;
-        m_text += kCrLf;
-        return true;
-    }
-    void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
-    {
-        m_text += head;
-        m_text += QLatin1StringView(ascii);
-        m_text += kCrLf;
-    }
+    class Lines {
+    public:
+        explicit Lines(QString &text) : m_text(text) {}
+
+        bool appendLine(QLatin1StringView head, QStringView value)
+        {
+            if (value.contains(u'\r') || value.contains(u'\n'))
+                return false;
+            m_text += head;
+            m_text += value;
+            m_text += kCrLf;
+            return true;
+        }
+        void appendAsciiLine(QLatin1StringView head, std::string_view ascii)
+        {
+            m_text += head;
+            m_text += QLatin1StringView(ascii);
+            m_text += kCrLf;
+        }
+        template <typename Put>
+        void appendNumberLine(QLatin1StringView head, Put put)
+        {
+            char chars[kNumberRoom];
+            appendAsciiLine(head, std::string_view(chars, std::size_t(put(chars) - chars)));
+        }
+
+    private:
+        QString &m_text;
+    };
+
+    Lines startLines(qsizetype) { return Lines(m_text); }
+    void endLines(const Lines &) {}
     bool full() const { return false; }
     QString take() { return std::move(m_text); }
 
@@ -460,10 +509,16 @@ private:
     QString m_text;
 };
 
-template <typename Sink>
-Q_ALWAYS_INLINE void appendLine(Sink &sink, QLatin1StringView tag, QStringView value, int index)
+// The room the lines of an alarm take beside its four texts: tags,
+// numbers, "False" and line ends.
+constexpr qsizetype kRoomBesideTexts = kNameTag.size() + kActionTag.size() + kSiderealTimeTag.size()
+                                       + kEnabledTag.size() + kParam1Tag.size() + kParam2Tag.size() + kParam3Tag.size()
+                                       + kDurationTag.size() + kEndMarker.size() + 3 * kNumberRoom + 5 + 9 * 2;
+
+template <typename Lines>
+Q_ALWAYS_INLINE void appendLine(Lines &lines, QLatin1StringView tag, QStringView value, int index)
 {
-    if (!sink.appendLine(tag, value))
+    if (!lines.appendLine(tag, value))
         //: %2 is the tag of the file's line (NAME, PARAM1, ...).
         throw WriteFailure{Texts::tr("Alarm %1: the %2 value holds a line break.").arg(index + 1).arg(tag.chopped(1))};
 }
@@ -473,21 +528,25 @@ Q_ALWAYS_INLINE void appendLine(Sink &sink, QLatin1StringView tag, QStringView v
 template <typename Sink>
 void writeAlarmFile(Sink &sink, const AlarmTable &alarms)
 {
-    sink.appendAsciiLine(kHeader, {});
+    auto header = sink.startLines(kHeader.size() + 2);
+    header.appendAsciiLine(kHeader, {});
+    sink.endLines(header);
     for (int i = 0; i < alarms.size() && !sink.full(); ++i) {
         const AlarmDef &alarm = alarms[i];
-        appendLine(sink, kNameTag, alarm.Name, i);
-        NumberChars action;
-        action.size = int(std::to_chars(action.text, std::end(action.text), alarm.Action).ptr - action.text);
-        sink.appendAsciiLine(kActionTag, action.view());
-        sink.appendAsciiLine(kSiderealTimeTag, shortNumberChars(alarm.SiderealTime).view());
-        sink.appendAsciiLine(kEnabledTag, alarm.Enabled ? "True" : "False");
-        appendLine(sink, kParam1Tag, alarm.Param1, i);
-        appendLine(sink, kParam2Tag, alarm.Param2, i);
-        appendLine(sink, kParam3Tag, alarm.Param3, i);
-        sink.appendAsciiLine(kDurationTag,
-                             alarm.Duration ? plainNumberChars(*alarm.Duration).view() : std::string_view());
-        sink.appendAsciiLine(kEndMarker, {});
+        auto lines = sink.startLines(kRoomBesideTexts + alarm.Name.size() + alarm.Param1.size() + alarm.Param2.size()
+                                     + alarm.Param3.size());
+        appendLine(lines, kNameTag, alarm.Name, i);
+        lines.appendNumberLine(kActionTag,
+                               [&](char *out) { return std::to_chars(out, out + kNumberRoom, alarm.Action).ptr; });
+        lines.appendNumberLine(kSiderealTimeTag, [&](char *out) { return putShortNumber(alarm.SiderealTime, out); });
+        lines.appendAsciiLine(kEnabledTag, alarm.Enabled ? "True" : "False");
+        appendLine(lines, kParam1Tag, alarm.Param1, i);
+        appendLine(lines, kParam2Tag, alarm.Param2, i);
+        appendLine(lines, kParam3Tag, alarm.Param3, i);
+        lines.appendNumberLine(kDurationTag,
+                               [&](char *out) { return alarm.Duration ? putPlainNumber(*alarm.Duration, out) : out; });
+        lines.appendAsciiLine(kEndMarker, {});
+        sink.endLines(lines);
     }
 }
 

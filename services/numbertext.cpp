@@ -230,14 +230,17 @@ double decimalNumber(NumberReader &in)
     return negative ? -value : value;
 }
 
-// A finite magnitude rounded to `precision` significant decimal digits:
-// value = digits[0].digits[1..] x 10^exponent, no trailing zeros in digits.
+// A finite magnitude rounded to `precision` (at most 15) significant
+// decimal digits: value = d0.d1d2... x 10^exponent, no trailing zeros
+// counted. The digits are the bytes of two words, d0 the lowest byte of the
+// first, so that they are written from registers; bytes past count are
+// '0' or 0.
 struct Decimal {
-    char digits[24] = {};
+    std::uint64_t words[2] = {};
     int count = 0;
     int exponent = 0;
 
-    std::string_view view() const { return {digits, std::size_t(count)}; }
+    char digit(int index) const { return char(words[index / 8] >> (8 * (index % 8))); }
 };
 
 // The powers of five up to 5^22 (< 2^52).
@@ -278,7 +281,7 @@ WideProduct wideProduct(std::uint64_t a, std::uint64_t b)
 // ones, all parts of a step computed at once in the lanes of the word. The
 // multipliers divide exactly in their range: x * 10486 >> 20 is x / 100
 // for x < 10^4, x * 103 >> 10 is x / 10 for x < 100.
-std::uint64_t eightDigits(std::uint32_t value)
+Q_ALWAYS_INLINE std::uint64_t eightDigits(std::uint32_t value)
 {
     const std::uint64_t fours = (value / 10000) | (std::uint64_t(value % 10000) << 32);
     const std::uint64_t hundreds = ((fours * 10486) >> 20) & 0x0000007F0000007Full;
@@ -288,8 +291,9 @@ std::uint64_t eightDigits(std::uint32_t value)
     return (tens | (ones << 8)) | 0x3030303030303030ull;
 }
 
-// The bytes of word at out[0 .. 8), the lowest first.
-void putLowestFirst(char *out, std::uint64_t word)
+// A word's bytes the other way round on big-endian machines, so that the
+// lowest byte of a word is the first in memory.
+std::uint64_t lowestFirst(std::uint64_t word)
 {
     if constexpr (std::endian::native == std::endian::big) {
         std::uint64_t reversed = 0;
@@ -297,7 +301,22 @@ void putLowestFirst(char *out, std::uint64_t word)
             reversed = (reversed << 8) | (word & 0xFF);
         word = reversed;
     }
+    return word;
+}
+
+// The bytes of word at out[0 .. 8), the lowest first.
+void putLowestFirst(char *out, std::uint64_t word)
+{
+    word = lowestFirst(word);
     std::memcpy(out, &word, 8);
+}
+
+// The word whose bytes, the lowest first, are in[0 .. 8).
+std::uint64_t loadLowestFirst(const char *in)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, in, 8);
+    return lowestFirst(word);
 }
 
 // The number of the highest byte of word that is not zero; word != 0.
@@ -308,7 +327,7 @@ int highestByte(std::uint64_t word) { return (std::bit_width(word) - 1) / 8; }
 // a way several times as fast as the general conversion for the numbers the
 // files hold (times of day, durations), written into r. False outside that
 // range and for an exact tie, which the general conversion settles.
-bool fastDecimal15(double magnitude, Decimal &r)
+Q_ALWAYS_INLINE bool fastDecimal15(double magnitude, Decimal &r)
 {
     if (!(magnitude >= 1e-7 && magnitude < 1e15))
         return false;
@@ -352,8 +371,8 @@ bool fastDecimal15(double magnitude, Decimal &r)
     const std::uint64_t low = eightDigits(std::uint32_t(digits % 100000000));
     const std::uint64_t first = (high >> 8) | (low << 56);  // digits 1 to 8
     const std::uint64_t last = low >> 8;                    // digits 9 to 15, then a 0 byte
-    putLowestFirst(r.digits, first);
-    putLowestFirst(r.digits + 8, last);
+    r.words[0] = first;
+    r.words[1] = last;
     constexpr std::uint64_t kZeros = 0x3030303030303030ull;
     const std::uint64_t lastOthers = last ^ (kZeros >> 8);  // digit '0' and the end byte give 0
     r.count = lastOthers != 0 ? 8 + highestByte(lastOthers) + 1 : highestByte(first ^ kZeros) + 1;
@@ -361,59 +380,81 @@ bool fastDecimal15(double magnitude, Decimal &r)
     return true;
 }
 
+// toDecimal by the general conversion.
 template <typename Float>
-Decimal toDecimal(Float magnitude, int precision)
+Q_NEVER_INLINE Decimal generalDecimal(Float magnitude, int precision)
 {
-    Decimal d;
-    if (magnitude == 0) {
-        d.digits[0] = '0';
-        d.count = 1;
-        return d;
-    }
-    if constexpr (std::is_same_v<Float, double>) {
-        if (precision == kDoubleDigits) {
-            if (fastDecimal15(magnitude, d))
-                return d;
-        }
-    }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision - 1);
     const char *c = buffer;
-    char *digit = d.digits;
+    char digits[16] = {};
+    char *digit = digits;
     for (; *c != 'e'; ++c) {
         if (*c != '.')
             *digit++ = *c;
     }
-    while (digit - d.digits > 1 && digit[-1] == '0')
+    while (digit - digits > 1 && digit[-1] == '0')
         --digit;
-    d.count = int(digit - d.digits);
+    Decimal d;
+    d.count = int(digit - digits);
+    d.words[0] = loadLowestFirst(digits);
+    d.words[1] = loadLowestFirst(digits + 8);
     std::from_chars(c + 1 + (c[1] == '+'), result.ptr, d.exponent);
     return d;
 }
 
-// Characters appended to a fixed buffer, long enough for every general form
-// of up to 17 significant digits with its sign; the buffer's size is set
-// when the writer goes.
+// Inline where numbers are written, so that the digits stay in registers.
+template <typename Float>
+Q_ALWAYS_INLINE Decimal toDecimal(Float magnitude, int precision)
+{
+    Decimal d;
+    if (magnitude == 0) {
+        d.words[0] = '0';
+        d.count = 1;
+        return d;
+    }
+    if constexpr (std::is_same_v<Float, double>) {
+        if (precision == kDoubleDigits && fastDecimal15(magnitude, d))
+            return d;
+    }
+    return generalDecimal(magnitude, precision);
+}
+
+// Characters written from a position on, with room for kNumberRoom of them:
+// long enough for every general form of up to 17 significant digits with
+// its sign.
 class CharsOut {
 public:
-    explicit CharsOut(NumberChars &out) : m_out(out), m_end(out.text) {}
-    ~CharsOut() { m_out.size = int(m_end - m_out.text); }
-    CharsOut(const CharsOut &) = delete;
-    CharsOut &operator=(const CharsOut &) = delete;
+    explicit CharsOut(char *out) : m_end(out) {}
 
     void put(char c) { *m_end++ = c; }
     void put(std::string_view chars) { m_end = copyShortBytes(chars, m_end); }
-    // count is at most 16: sixteen are stored at once (the buffer has room
-    // past every form) and the next characters go over those not wanted.
+    // The digits of d from index from up to before index to (from < 16):
+    // all sixteen bytes from there are stored at once, and the next
+    // characters go over those not wanted.
+    void putDigits(const Decimal &d, int from, int to)
+    {
+        std::uint64_t first = from < 8 ? d.words[0] : d.words[1];
+        std::uint64_t last = from < 8 ? d.words[1] : 0;
+        if (const int bits = 8 * (from % 8); bits > 0) {
+            first = (first >> bits) | (last << (64 - bits));
+            last >>= bits;
+        }
+        putLowestFirst(m_end, first);
+        putLowestFirst(m_end + 8, last);
+        m_end += to - from;
+    }
+    // count is at most 16: sixteen are stored at once (there is room past
+    // every form) and the next characters go over those not wanted.
     void putZeros(int count)
     {
         std::memcpy(m_end, "0000000000000000", 16);
         m_end += count;
     }
+    char *end() const { return m_end; }
 
 private:
-    NumberChars &m_out;
     char *m_end;
 };
 
@@ -421,16 +462,15 @@ private:
 // before or after the point, exponent notation ("E", sign, two or more
 // digits) otherwise. A fixed fraction below 1 starts "0.", or only "."
 // without zeroBeforePoint.
-void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits, bool zeroBeforePoint)
+Q_ALWAYS_INLINE void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits, bool zeroBeforePoint)
 {
-    const std::string_view digits = d.view();
     const int n = d.count;
     const int e = d.exponent;
     if (e >= maxDigits || (e < 0 && -e - 1 + n > maxDigits)) {
-        out.put(digits[0]);
+        out.put(d.digit(0));
         if (n > 1) {
             out.put('.');
-            out.put(digits.substr(1));
+            out.putDigits(d, 1, n);
         }
         out.put(e < 0 ? "E-" : "E+");
         const int power = std::abs(e);  // at most 324
@@ -441,40 +481,38 @@ void putGeneralForm(CharsOut &out, const Decimal &d, int maxDigits, bool zeroBef
     } else if (e < 0) {
         out.put(zeroBeforePoint ? "0." : ".");
         out.putZeros(-e - 1);
-        out.put(digits);
+        out.putDigits(d, 0, n);
     } else if (n <= e + 1) {
-        out.put(digits);
+        out.putDigits(d, 0, n);
         out.putZeros(e + 1 - n);
     } else {
-        out.put(digits.substr(0, std::size_t(e + 1)));
+        out.putDigits(d, 0, e + 1);
         out.put('.');
-        out.put(digits.substr(std::size_t(e + 1)));
+        out.putDigits(d, e + 1, n);
     }
 }
 
 template <typename Float>
-NumberChars plainChars(Float value, int maxDigits, bool zeroBeforePoint = true)
+char *putPlain(Float value, int maxDigits, bool zeroBeforePoint, char *to)
 {
-    NumberChars chars;
-    {
-        CharsOut out(chars);
-        if (std::isnan(value)) {
-            out.put("nan");
-        } else if (std::isinf(value)) {
-            out.put(value < 0 ? "-inf" : "inf");
-        } else {
-            if (value < 0)
-                out.put('-');
-            putGeneralForm(out, toDecimal(std::fabs(value), maxDigits), maxDigits, zeroBeforePoint);
-        }
+    CharsOut out(to);
+    if (std::isnan(value)) {
+        out.put("nan");
+    } else if (std::isinf(value)) {
+        out.put(value < 0 ? "-inf" : "inf");
+    } else {
+        if (value < 0)
+            out.put('-');
+        putGeneralForm(out, toDecimal(std::fabs(value), maxDigits), maxDigits, zeroBeforePoint);
     }
-    return chars;
+    return out.end();
 }
 
 template <typename Float>
 QString plainText(Float value, int maxDigits)
 {
-    return QString::fromLatin1(plainChars(value, maxDigits).view());
+    char chars[kNumberRoom];
+    return QString::fromLatin1(chars, putPlain(value, maxDigits, true, chars) - chars);
 }
 
 // |value| rounded half away from zero to `places` decimals, taken from its
@@ -490,7 +528,7 @@ FixedDigits roundToPlaces(double magnitude, int places)
     const Decimal d = toDecimal(magnitude, kDoubleDigits);
     const auto digitAt = [&](int power) {  // digit of 10^power
         const int index = d.exponent - power;
-        return index >= 0 && index < d.count ? d.digits[index] : '0';
+        return index >= 0 && index < d.count ? d.digit(index) : '0';
     };
     std::string all;
     for (int power = std::max(d.exponent, 0); power >= -places; --power)
@@ -607,15 +645,16 @@ QString plainNumberText(double value) { return plainText(value, kDoubleDigits); 
 
 QString plainNumberText32(float value) { return plainText(value, kFloatDigits); }
 
-NumberChars plainNumberChars(double value) { return plainChars(value, kDoubleDigits); }
+char *putPlainNumber(double value, char *out) { return putPlain(value, kDoubleDigits, true, out); }
 
-NumberChars shortNumberChars(double value) { return plainChars(value, kDoubleDigits, false); }
+char *putShortNumber(double value, char *out) { return putPlain(value, kDoubleDigits, false, out); }
 
 QString shortNumberText(double value)
 {
-    const NumberChars chars = shortNumberChars(value);
+    char chars[kNumberRoom + 1];
     const bool blank = std::isfinite(value) && !(value < 0);
-    return (blank ? QStringLiteral(" ") : QString()) + QLatin1StringView(chars.view());
+    chars[0] = ' ';
+    return QString::fromLatin1(chars + !blank, putShortNumber(value, chars + 1) - (chars + !blank));
 }
 
 QString formatNumber(double value, QStringView pattern)

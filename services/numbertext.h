@@ -10,7 +10,6 @@
 #include <QStringView>
 
 #include <optional>
-#include <string_view>
 
 namespace noctalis {
 
@@ -39,15 +38,12 @@ std::optional<float> float32Number(double value);
 // 10/1440 "6.94444444444444E-03", 1e15 "1E+15". Not-a-number and infinities
 // give "nan", "inf" and "-inf".
 QString plainNumberText(double value);
-// The characters of a number's text (ASCII), held without allocation.
-struct NumberChars {
-    char text[40];
-    int size = 0;
-
-    std::string_view view() const { return {text, std::size_t(size)}; }
-};
-// The characters of plainNumberText.
-NumberChars plainNumberChars(double value);
+// The room a number's characters (ASCII) are written into: more than
+// the longest of them, which is a few characters less.
+constexpr int kNumberRoom = 40;
+// The characters of plainNumberText written from out on, which has room for
+// kNumberRoom; where they end.
+char *putPlainNumber(double value, char *out);
 // The same for a 32-bit value: up to 7 significant digits.
 QString plainNumberText32(float value);
 
@@ -64,8 +60,9 @@ QString withShownPoint(QString plainText);
 // point (" .5", " 1", "-.25", " 0"); callers trim it where they want no
 // blank.
 QString shortNumberText(double value);
-// The characters of shortNumberText without its blank.
-NumberChars shortNumberChars(double value);
+// The characters of shortNumberText without its blank, as putPlainNumber
+// writes them.
+char *putShortNumber(double value, char *out);
 
 // Number with a digit pattern: "00", "00.0", "0000", "0.0000", "0.#", and the
 // general subset of "0", "#", "." and literal characters; half away from zero

@@ -363,12 +363,11 @@ Q_ALWAYS_INLINE bool fastDecimal15(double magnitude, Decimal &r)
         q = 100000000000000;
         ++e;
     }
-    const std::uint64_t digits = q;
     // Fifteen digits as sixteen, the first of them a 0 left out; the words
     // stay in registers until stored, and their digits that are not '0'
     // tell the trailing zeros.
-    const std::uint64_t high = eightDigits(std::uint32_t(digits / 100000000));
-    const std::uint64_t low = eightDigits(std::uint32_t(digits % 100000000));
+    const std::uint64_t high = eightDigits(std::uint32_t(q / 100000000));
+    const std::uint64_t low = eightDigits(std::uint32_t(q % 100000000));
     const std::uint64_t first = (high >> 8) | (low << 56);  // digits 1 to 8
     const std::uint64_t last = low >> 8;                    // digits 9 to 15, then a 0 byte
     r.words[0] = first;

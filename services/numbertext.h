@@ -38,11 +38,12 @@ std::optional<float> float32Number(double value);
 // 10/1440 "6.94444444444444E-03", 1e15 "1E+15". Not-a-number and infinities
 // give "nan", "inf" and "-inf".
 QString plainNumberText(double value);
-// The room a number's characters (ASCII) are written into: more than
-// the longest of them, which is a few characters less.
+// The room the number writers below need: a number's characters (ASCII,
+// at most 24) and more, which they may write over; anything in the room
+// after the returned end is not kept.
 constexpr int kNumberRoom = 40;
-// The characters of plainNumberText written from out on, which has room for
-// kNumberRoom; where they end.
+// The characters of plainNumberText written at out[0 ..), kNumberRoom
+// bytes; where they end.
 char *putPlainNumber(double value, char *out);
 // The same for a 32-bit value: up to 7 significant digits.
 QString plainNumberText32(float value);

@@ -6,6 +6,7 @@
 #include "asciicopy.h"
 
 #include <QLocale>
+#include <QtEndian>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -291,34 +292,6 @@ Q_ALWAYS_INLINE std::uint64_t eightDigits(std::uint32_t value)
     return (tens | (ones << 8)) | 0x3030303030303030ull;
 }
 
-// A word's bytes the other way round on big-endian machines, so that the
-// lowest byte of a word is the first in memory.
-std::uint64_t lowestFirst(std::uint64_t word)
-{
-    if constexpr (std::endian::native == std::endian::big) {
-        std::uint64_t reversed = 0;
-        for (int i = 0; i < 8; ++i, word >>= 8)
-            reversed = (reversed << 8) | (word & 0xFF);
-        word = reversed;
-    }
-    return word;
-}
-
-// The bytes of word at out[0 .. 8), the lowest first.
-void putLowestFirst(char *out, std::uint64_t word)
-{
-    word = lowestFirst(word);
-    std::memcpy(out, &word, 8);
-}
-
-// The word whose bytes, the lowest first, are in[0 .. 8).
-std::uint64_t loadLowestFirst(const char *in)
-{
-    std::uint64_t word = 0;
-    std::memcpy(&word, in, 8);
-    return lowestFirst(word);
-}
-
 // The number of the highest byte of word that is not zero; word != 0.
 int highestByte(std::uint64_t word) { return (std::bit_width(word) - 1) / 8; }
 
@@ -397,8 +370,8 @@ Q_NEVER_INLINE Decimal generalDecimal(Float magnitude, int precision)
         --digit;
     Decimal d;
     d.count = int(digit - digits);
-    d.words[0] = loadLowestFirst(digits);
-    d.words[1] = loadLowestFirst(digits + 8);
+    d.words[0] = qFromLittleEndian<std::uint64_t>(digits);
+    d.words[1] = qFromLittleEndian<std::uint64_t>(digits + 8);
     std::from_chars(c + 1 + (c[1] == '+'), result.ptr, d.exponent);
     return d;
 }
@@ -421,8 +394,8 @@ Q_ALWAYS_INLINE Decimal toDecimal(Float magnitude, int precision)
 }
 
 // Characters written from a position on, with room for kNumberRoom of them:
-// long enough for every general form of up to 17 significant digits with
-// its sign.
+// every general form of up to 15 significant digits with its sign, and the
+// sixteen-character stores past its end.
 class CharsOut {
 public:
     explicit CharsOut(char *out) : m_end(out) {}
@@ -440,8 +413,8 @@ public:
             first = (first >> bits) | (last << (64 - bits));
             last >>= bits;
         }
-        putLowestFirst(m_end, first);
-        putLowestFirst(m_end + 8, last);
+        qToLittleEndian(first, m_end);
+        qToLittleEndian(last, m_end + 8);
         m_end += to - from;
     }
     // count is at most 16: sixteen are stored at once (there is room past
@@ -650,10 +623,11 @@ char *putShortNumber(double value, char *out) { return putPlain(value, kDoubleDi
 
 QString shortNumberText(double value)
 {
-    char chars[kNumberRoom + 1];
-    const bool blank = std::isfinite(value) && !(value < 0);
-    chars[0] = ' ';
-    return QString::fromLatin1(chars + !blank, putShortNumber(value, chars + 1) - (chars + !blank));
+    char chars[kNumberRoom];
+    QString text = QString::fromLatin1(chars, putShortNumber(value, chars) - chars);
+    if (std::isfinite(value) && !(value < 0))
+        text.prepend(u' ');
+    return text;
 }
 
 QString formatNumber(double value, QStringView pattern)
